@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+// The two-character status of the last file operation ("00" success, "35" not found,
+// "37" not permitted, "30" I/O error, ...), shared by every routine that opens, reads,
+// writes or closes a file.
+namespace rotulano::core {
+
+using FileStatus = std::string;
+
+inline const FileStatus kStatusOk = "00";
+inline const FileStatus kStatusEndOfFile = "10";
+inline const FileStatus kStatusRecordNotFound = "23";
+inline const FileStatus kStatusIoError = "30";
+inline const FileStatus kStatusBoundary = "34";
+inline const FileStatus kStatusNotFound = "35";
+inline const FileStatus kStatusNotPermitted = "37";
+inline const FileStatus kStatusAttributesConflict = "39";
+inline const FileStatus kStatusLocked = "93";
+
+// Maps an operating-system error number (errno) to a file status.
+FileStatus fileStatusFromErrno(int error);
+
+}  // namespace rotulano::core

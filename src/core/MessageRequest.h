@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace rotulano::core {
+
+// Message-box styles in the Windows encoding: an icon plus the single OK button.
+constexpr std::int32_t kStyleError = 0x10;
+constexpr std::int32_t kStyleWarning = 0x30;
+constexpr std::int32_t kStyleInformation = 0x40;
+constexpr std::int32_t kAnswerOk = 1;
+
+// The one shared request that the message routines read and clear after every box.
+// Title (50) and text (100) are held as fixed-width byte fields.
+struct MessageRequest {
+    std::int32_t type = 0;
+    std::int32_t answer = 0;
+    std::string title = std::string(50, ' ');
+    std::string text = std::string(100, ' ');
+};
+
+}  // namespace rotulano::core

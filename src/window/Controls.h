@@ -1,0 +1,84 @@
+#pragma once
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QTableWidget;
+class QWidget;
+
+namespace rotulano::window {
+
+class DisplayField;
+
+// ControlTable: the window and the controls that the handlers read and write, named as
+// in the form design (objectName is the design name, e.g. "W-NOME-COMPLETO"). Frames and
+// static captions that no handler touches are children of the window but not listed.
+struct Controls {
+    QWidget* window = nullptr;  // CP21000
+
+    // Order-file and order-header group
+    DisplayField* wNomeCompleto = nullptr;
+    DisplayField* wHearaz = nullptr;
+    DisplayField* wHeacgc = nullptr;
+    DisplayField* wHeaped = nullptr;
+    DisplayField* wHeadatPed = nullptr;
+    DisplayField* wHeadatEmail = nullptr;
+    DisplayField* wNomarq = nullptr;
+    DisplayField* wNomfor = nullptr;
+    DisplayField* wPedido = nullptr;
+    DisplayField* wPedido1 = nullptr;
+    DisplayField* wData = nullptr;
+
+    QPushButton* btSaida = nullptr;
+    QTabWidget* tbOpera = nullptr;
+
+    // Page 1, Seleção
+    QTableWidget* tabPedido = nullptr;
+    QPushButton* btSelecionar = nullptr;
+
+    // Page 2, Impressão
+    DisplayField* wDetqtd = nullptr;
+    DisplayField* wEtiqueta = nullptr;
+    DisplayField* wQtdimp = nullptr;
+    QLabel* cmImage2 = nullptr;
+    QPushButton* btImprime = nullptr;
+    DisplayField* cmStatic6 = nullptr;
+    DisplayField* cmStatic7 = nullptr;
+    DisplayField* cmStatic8 = nullptr;
+    DisplayField* cmStatic9 = nullptr;
+
+    // Page 3, Configuração
+    QComboBox* wPrmtipoimp = nullptr;
+    QComboBox* wPrmportaimp = nullptr;
+    QComboBox* wPrmtemp = nullptr;
+    QComboBox* wPrmvel = nullptr;
+    QComboBox* wPrmlingua = nullptr;
+    QCheckBox* wPrmpara = nullptr;
+    QSpinBox* wPrmmargEsq = nullptr;
+    QSpinBox* wPrmmargSup = nullptr;
+    QPushButton* btGrava = nullptr;
+    DisplayField* wPadrao = nullptr;
+    DisplayField* wPorta = nullptr;
+    DisplayField* wTemperatura = nullptr;
+    DisplayField* wVelocidade = nullptr;
+    DisplayField* wMargens = nullptr;
+    DisplayField* wMargem1 = nullptr;
+    DisplayField* wMargem2 = nullptr;
+
+    // Menu CfMenu1
+    QMenuBar* cfMenu1 = nullptr;
+    QMenu* menuArquivo = nullptr;  // "Arquivo", holds Menu1
+    QAction* menuImprimir = nullptr;
+    QAction* menuAbrir = nullptr;
+    QAction* menuConfiguracao = nullptr;
+    QAction* menuSair = nullptr;
+    QAction* menuSobre = nullptr;
+};
+
+}  // namespace rotulano::window

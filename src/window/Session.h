@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "core/FileStatus.h"
+#include "core/MessageRequest.h"
+#include "core/PrinterSettings.h"
+
+namespace rotulano::window {
+
+// The records shared by every handler of the main window; they live as long as the
+// window does.
+struct Session {
+    core::MessageRequest message;
+    core::FileStatus fileStatus = core::kStatusOk;
+    std::string statusFileLabel = std::string(50, ' ');
+
+    core::PrinterSettings settings;
+    std::string tempDir;
+    std::string printFileName;
+    bool serialPortConfigured = false;
+    bool logoLoaded = false;
+
+    int gridColumnCount = 0;
+    std::string orderNumber = "000000";  // numeric copy of the loaded order's number
+    int clickedRow = 0;                  // cell of the last click on TAB-PEDIDO
+    int clickedColumn = 0;
+
+    bool closeRequested = false;  // a fatal report asked the window to close
+};
+
+}  // namespace rotulano::window

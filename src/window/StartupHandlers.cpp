@@ -1,0 +1,8 @@
+#include "window/Handlers.h"
+
+namespace rotulano::window {
+
+void onFormOpened(WindowContext&) {}
+void onFormClosed(WindowContext&) {}
+
+}  // namespace rotulano::window
