@@ -61,8 +61,8 @@ long long digitsValue(const std::string& value) {
 }
 
 std::string zeroPadded(long long value, std::size_t width) {
-    unsigned long long magnitude =
-        value < 0 ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                             : static_cast<unsigned long long>(value);
     std::string digits(width, '0');
     for (std::size_t i = width; i > 0 && magnitude > 0; --i) {
         digits[i - 1] = static_cast<char>('0' + magnitude % 10);

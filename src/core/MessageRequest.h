@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QString>
 #include <cstdint>
-#include <string>
 
 namespace rotulano::core {
 
@@ -12,12 +12,12 @@ constexpr std::int32_t kStyleInformation = 0x40;
 constexpr std::int32_t kAnswerOk = 1;
 
 // The one shared request that the message routines read and clear after every box.
-// Title (50) and text (100) are held as fixed-width byte fields.
+// A blank title or text (nothing but spaces) means "none"; trailing blanks are not shown.
 struct MessageRequest {
     std::int32_t type = 0;
     std::int32_t answer = 0;
-    std::string title = std::string(50, ' ');
-    std::string text = std::string(100, ' ');
+    QString title;
+    QString text;
 };
 
 }  // namespace rotulano::core

@@ -64,7 +64,7 @@ constexpr FieldSpan kInternalText3{53, 8};
 // OrderLine: the 300-character record buffer holding one line of the order file.
 // A shorter line is padded with blanks; a longer one is cut.
 class OrderLine {
-public:
+  public:
     static constexpr std::size_t kLength = 300;
 
     OrderLine() : bytes_(kLength, ' ') {}
@@ -75,7 +75,7 @@ public:
     void set(FieldSpan span, const std::string& value);
     char labelTypeCode() const { return bytes_[1]; }
 
-private:
+  private:
     std::string bytes_;
 };
 

@@ -6,7 +6,9 @@ namespace rotulano::core {
 
 namespace {
 
-bool isDigitSymbol(char symbol) { return symbol == '9' || symbol == 'Z'; }
+bool isDigitSymbol(char symbol) {
+    return symbol == '9' || symbol == 'Z';
+}
 
 int countDigitSymbols(const std::string& picture, std::size_t from, std::size_t to) {
     int count = 0;
@@ -81,8 +83,8 @@ std::string formatNumber(const std::string& pictureText, long long value, int de
         magnitude /= 10;
     }
     std::string digits = std::to_string(magnitude);
-    digits.append(static_cast<std::size_t>(fractionDigits > decimals ? fractionDigits - decimals : 0),
-                  '0');
+    digits.append(
+        static_cast<std::size_t>(fractionDigits > decimals ? fractionDigits - decimals : 0), '0');
     const std::size_t width = static_cast<std::size_t>(totalDigits);
     digits = digits.size() >= width ? digits.substr(digits.size() - width)
                                     : std::string(width - digits.size(), '0') + digits;
@@ -91,7 +93,8 @@ std::string formatNumber(const std::string& pictureText, long long value, int de
 
 std::string formatDigits(const std::string& pictureText, const std::string& digitText) {
     const std::string picture = expandPicture(pictureText);
-    const std::size_t width = static_cast<std::size_t>(countDigitSymbols(picture, 0, picture.size()));
+    const std::size_t width =
+        static_cast<std::size_t>(countDigitSymbols(picture, 0, picture.size()));
     std::string digits;
     for (char c : digitText) {
         digits.push_back(c >= '0' && c <= '9' ? c : '0');

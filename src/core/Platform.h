@@ -10,7 +10,7 @@ namespace rotulano::core {
 // Every operating-system service the program uses, behind one interface so that tests
 // can point the ports at files or pseudo-terminals, fix the clock and skip the waits.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // The system's temporary directory with its trailing separator; empty on failure.

@@ -18,7 +18,7 @@ namespace rotulano::core {
 //   14     language, 1 Português, 2 English
 //   15-146 filler, carried unchanged by every save
 class PrinterSettings {
-public:
+  public:
     static constexpr std::size_t kLength = 146;
 
     PrinterSettings();
@@ -56,7 +56,7 @@ public:
 
     bool isZpl() const { return model() >= 5; }
 
-private:
+  private:
     int number(std::size_t position, std::size_t length) const;
     void setNumber(std::size_t position, std::size_t length, int value);
 

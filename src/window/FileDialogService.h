@@ -6,7 +6,7 @@ namespace rotulano::window {
 
 // The open-file dialog. The program shows QFileDialog; tests choose or cancel.
 class FileDialogService {
-public:
+  public:
     virtual ~FileDialogService() = default;
     // Shows the dialog; on confirmation `path` receives the chosen file and the result is
     // true; on cancel `path` is left blank and the result is false.

@@ -7,7 +7,7 @@ namespace rotulano::window {
 // The modal message box of the main window. The program shows QMessageBox; tests answer
 // the box themselves and record what it showed.
 class MessageBoxService {
-public:
+  public:
     virtual ~MessageBoxService() = default;
     // Shows `text` under `title` with a Windows message-box style (0x10 error, 0x30
     // warning, 0x40 information, one OK button); returns the button pressed (1 = OK).

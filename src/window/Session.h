@@ -5,6 +5,7 @@
 #include "core/FileStatus.h"
 #include "core/MessageRequest.h"
 #include "core/PrinterSettings.h"
+#include "printing/ChannelState.h"
 
 namespace rotulano::window {
 
@@ -13,13 +14,10 @@ namespace rotulano::window {
 struct Session {
     core::MessageRequest message;
     core::FileStatus fileStatus = core::kStatusOk;
-    std::string statusFileLabel = std::string(50, ' ');
+    QString statusFileLabel;  // the file a status report concerns, in words
 
     core::PrinterSettings settings;
-    std::string tempDir;
-    std::string printFileName;
-    bool serialPortConfigured = false;
-    bool logoLoaded = false;
+    printing::ChannelState channel;  // temp dir, print file name, serial and logo flags
 
     int gridColumnCount = 0;
     std::string orderNumber = "000000";  // numeric copy of the loaded order's number

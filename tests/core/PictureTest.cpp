@@ -21,18 +21,14 @@ TEST_P(PictureNumbers, ShowsTheValueThroughThePicture) {
 
 INSTANTIATE_TEST_SUITE_P(
     GridColumns, PictureNumbers,
-    ::testing::Values(NumberCase{"ZZZ.ZZZ", 12, 0, "     12"},
-                      NumberCase{"ZZZ.ZZZ", 1234, 0, "  1.234"},
-                      NumberCase{"ZZZ.ZZZ", 999999, 0, "999.999"},
-                      NumberCase{"ZZZ.ZZZ", 0, 0, "       "},
-                      NumberCase{"ZZZ.ZZZ", 1234567, 0, "234.567"},
-                      NumberCase{"ZZZZ,ZZ", 1990, 2, "  19,90"},
-                      NumberCase{"ZZZZ,ZZ", 5, 2, "    ,05"},
-                      NumberCase{"ZZZZ,ZZ", 123456, 2, "1234,56"},
-                      NumberCase{"ZZZZ,ZZ", 0, 2, "       "},
-                      NumberCase{"9(03)", 7, 0, "007"},
-                      NumberCase{"999999B999B9", 1234567890, 0, "123456 789 0"},
-                      NumberCase{"999999B999B9", 42, 0, "000000 004 2"}));
+    ::testing::Values(
+        NumberCase{"ZZZ.ZZZ", 12, 0, "     12"}, NumberCase{"ZZZ.ZZZ", 1234, 0, "  1.234"},
+        NumberCase{"ZZZ.ZZZ", 999999, 0, "999.999"}, NumberCase{"ZZZ.ZZZ", 0, 0, "       "},
+        NumberCase{"ZZZ.ZZZ", 1234567, 0, "234.567"}, NumberCase{"ZZZZ,ZZ", 1990, 2, "  19,90"},
+        NumberCase{"ZZZZ,ZZ", 5, 2, "    ,05"}, NumberCase{"ZZZZ,ZZ", 123456, 2, "1234,56"},
+        NumberCase{"ZZZZ,ZZ", 0, 2, "       "}, NumberCase{"9(03)", 7, 0, "007"},
+        NumberCase{"999999B999B9", 1234567890, 0, "123456 789 0"},
+        NumberCase{"999999B999B9", 42, 0, "000000 004 2"}));
 
 TEST(PictureDigits, DatesAndCnpjKeepTheirDigitsInFileOrder) {
     EXPECT_EQ(formatDigits("99/99/9999", "09122026"), "09/12/2026");

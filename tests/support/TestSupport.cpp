@@ -28,9 +28,13 @@ ScopedWorkingDir::ScopedWorkingDir() : previous_(QDir::currentPath()) {
     QDir::setCurrent(dir_.path());
 }
 
-ScopedWorkingDir::~ScopedWorkingDir() { QDir::setCurrent(previous_); }
+ScopedWorkingDir::~ScopedWorkingDir() {
+    QDir::setCurrent(previous_);
+}
 
-std::string ScopedWorkingDir::path() const { return dir_.path().toStdString(); }
+std::string ScopedWorkingDir::path() const {
+    return dir_.path().toStdString();
+}
 
 std::string ScopedWorkingDir::file(const std::string& name) const {
     return path() + "/" + name;

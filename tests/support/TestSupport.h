@@ -20,7 +20,7 @@ void writeBytes(const std::string& path, const std::string& bytes);
 // Makes a fresh temporary directory the current directory for the life of the object
 // and goes back to the previous one afterwards.
 class ScopedWorkingDir {
-public:
+  public:
     ScopedWorkingDir();
     ~ScopedWorkingDir();
     ScopedWorkingDir(const ScopedWorkingDir&) = delete;
@@ -29,7 +29,7 @@ public:
     std::string path() const;
     std::string file(const std::string& name) const;
 
-private:
+  private:
     QTemporaryDir dir_;
     QString previous_;
 };
