@@ -7,17 +7,21 @@
 
 namespace rotulano::config {
 
-// The parameter file CD21PRM.DAT: a plain file holding the one 146-character settings
-// record under key "1" (its first byte). A file shorter than 146 bytes or whose first
-// byte is not "1" holds no record ("23").
+// The parameter file CD21PRM.DAT: a plain file holding exactly the 146 bytes of the one
+// settings record, without a line end, so that it stays readable in a text editor. The
+// record's key "1" is its first byte. A file shorter than 146 bytes or whose first byte
+// is not "1" holds no record ("23"); bytes beyond the 146th are ignored on reading.
+//
+// Statuses: "00" success, "35" the file does not exist, "37" it may not be read (or,
+// for rewrite, it is marked read-only), "39" the name is a directory, "23" no record,
+// "30" a save that could not be completed, the status of the system's error otherwise.
 class ParameterFile {
   public:
     static constexpr const char* kFileName = "CD21PRM.DAT";
 
     explicit ParameterFile(std::string path = kFileName);
 
-    // Opens the file for input and closes it again: "00", "35" when it does not exist,
-    // "37" when it may not be read, another status for other failures.
+    // Opens the file for input and closes it again.
     core::FileStatus openCheck() const;
 
     // Reads the record with key "1" into `settings` (left as it was on failure).
@@ -27,12 +31,18 @@ class ParameterFile {
     core::FileStatus create(const core::PrinterSettings& settings) const;
 
     // Replaces the stored record by `settings`: the new record is written whole first,
-    // then takes the old one's place, so the file is never left half-written.
+    // then takes the old one's place, so the file is never left half-written. The file
+    // must exist, hold a record and not be marked read-only. Positions 15-146 are
+    // written as `settings` holds them: callers rewrite the record they read.
     core::FileStatus rewrite(const core::PrinterSettings& settings) const;
 
     const std::string& path() const { return path_; }
 
   private:
+    core::FileStatus readBytes(std::string& bytes) const;
+    core::FileStatus save(const core::PrinterSettings& settings) const;
+    bool isReadOnly() const;
+
     std::string path_;
 };
 
