@@ -1,0 +1,188 @@
+#include "orders/OrderFileReader.h"
+
+#include <cerrno>
+#include <memory>
+
+#include "core/FixedRecord.h"
+#include "core/OrderLine.h"
+#include "orders/ItemTable.h"
+
+namespace rotulano::orders {
+
+namespace {
+
+const char* const kNotAnOrderFile = "VOCE NÃO SELECIONOU UM ARQUIVO DE PEDIDOS LOJASVERDELIS";
+const char* const kHeaderTypeWrong =
+    "Erro na estrutura do arquivo ou esse não é um arquivo de Pedidos LOJASVERDELIS";
+const char* const kVersionTooNew =
+    "Sua versão do Rotulano está DESATUALIZADA, atualize para poder processar esse arquivo";
+const char* const kVersionTooOld =
+    "Esse arquivo é de uma versão anterior do Rotulano e não pode ser processado";
+const char* const kNoLineAfterHeader = "Erro na Estrutura do Arquivo";
+const char* const kNoItems =
+    "Pedido sem itens a serem impressos, ou esse não é um arquivo de Pedidos LOJASVERDELIS";
+const char* const kRecordTypeInvalid =
+    "Tipo de registro é inválido ou erro na estrutura do arquivo";
+const char* const kPriceInvalid = "Campo preço é inválido ou erro na estrutura do arquivo";
+const char* const kQuantityInvalid = "Campo quantidade é inválido ou erro na estrutura do arquivo";
+const char* const kTooManyItems =
+    "Pedido com mais de 999 itens: divida o arquivo para poder imprimir";
+const char* const kWarningTitle = "ATENÇÃO";
+
+constexpr long long kOldestVersion = 20400;  // 02.04.00
+constexpr long long kNewestVersion = 20500;  // 02.05.00, this program's own version
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The first header check that fails, or nullptr when the header is sound.
+const char* headerProblem(const core::OrderLine& line) {
+    if (!core::isAllDigits(line.get(core::header::kLeadingDigits))) {
+        return kNotAnOrderFile;
+    }
+    if (line.get(core::header::kRecordType) != "0") {
+        return kHeaderTypeWrong;
+    }
+    const std::string versionField = line.get(core::header::kFileVersion);
+    const long long version = core::isAllDigits(versionField) ? core::digitsValue(versionField) : 0;
+    if (version > kNewestVersion) {
+        return kVersionTooNew;
+    }
+    if (version < kOldestVersion) {
+        return kVersionTooOld;
+    }
+    return nullptr;
+}
+
+// The first of the checks made on every line after the header that fails, or nullptr.
+// Pack ("9") and internal ("A") items carry no price, so their positions 51-58 are free.
+const char* lineProblem(const core::OrderLine& line) {
+    if (!isDigit(line.bytes()[0])) {
+        return kRecordTypeInvalid;
+    }
+    const char code = line.labelTypeCode();
+    if (code != '9' && code != 'A' && !core::isAllDigits(line.get(core::item::kPrice))) {
+        return kPriceInvalid;
+    }
+    if (!core::isAllDigits(line.get(core::item::kQuantity))) {
+        return kQuantityInvalid;
+    }
+    return nullptr;
+}
+
+bool isItemLine(const core::OrderLine& line) {
+    return line.bytes()[0] == '1';
+}
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+}  // namespace
+
+OrderLoad OrderFileReader::read(const std::string& path) {
+    errno = 0;
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        const int error = errno;
+        OrderLoad load;
+        load.outcome = LoadOutcome::OpenFailed;
+        load.status = core::fileStatusFromErrno(error == 0 ? ENOENT : error);
+        return load;
+    }
+    LineReader lines(file.get());
+    return OrderFileReader(lines).run();
+}
+
+OrderLoad OrderFileReader::readBytes(std::string_view bytes) {
+    LineReader lines(bytes);
+    return OrderFileReader(lines).run();
+}
+
+OrderLoad OrderFileReader::run() {
+    if (readHeader()) {
+        readItems();
+    }
+    return std::move(load_);
+}
+
+bool OrderFileReader::readLine(std::string& line, bool& atEnd) {
+    const LineReader::Result result = reader_.next(line);
+    atEnd = result == LineReader::Result::EndOfFile;
+    if (result == LineReader::Result::Error) {
+        load_.outcome = LoadOutcome::ReadFailed;
+        load_.status = reader_.status();
+        return false;
+    }
+    return true;
+}
+
+void OrderFileReader::warn(const char* text) {
+    load_.outcome = LoadOutcome::Message;
+    load_.message.text = QString::fromUtf8(text);
+    load_.message.title = QString::fromUtf8(kWarningTitle);
+    load_.message.type = core::kStyleWarning;
+}
+
+bool OrderFileReader::readHeader() {
+    std::string text;
+    bool atEnd = false;
+    if (!readLine(text, atEnd)) {
+        return false;
+    }
+    // A file with no line at all fails the digit check of the blank header.
+    const core::OrderLine header(atEnd ? std::string() : text);
+    if (const char* problem = headerProblem(header)) {
+        warn(problem);
+        return false;
+    }
+    load_.header = OrderHeaderView::fromLine(header);
+    load_.headerShown = true;
+    return true;
+}
+
+void OrderFileReader::readItems() {
+    std::string text;
+    bool atEnd = false;
+    if (!readLine(text, atEnd)) {
+        return;
+    }
+    if (atEnd) {
+        // Shown with the message box's own default title and style.
+        load_.outcome = LoadOutcome::Message;
+        load_.message.text = QString::fromUtf8(kNoLineAfterHeader);
+        return;
+    }
+    const core::OrderLine first(text);
+    if (const char* problem = lineProblem(first)) {
+        warn(problem);
+        return;
+    }
+    if (!isItemLine(first)) {
+        warn(kNoItems);
+        return;
+    }
+    bool more = addItem(first.bytes());
+    while (more && readLine(text, atEnd) && !atEnd) {
+        const core::OrderLine line(text);
+        if (const char* problem = lineProblem(line)) {
+            warn(problem);
+            return;
+        }
+        more = !isItemLine(line) || addItem(line.bytes());
+    }
+}
+
+bool OrderFileReader::addItem(const std::string& line) {
+    if (load_.items.size() >= static_cast<std::size_t>(kMaxItems)) {
+        // Refused whole: the operator splits the order rather than printing part of it.
+        load_ = OrderLoad();
+        warn(kTooManyItems);
+        return false;
+    }
+    load_.items.push_back(line);
+    return true;
+}
+
+}  // namespace rotulano::orders

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "orders/LineReader.h"
+#include "orders/OrderLoad.h"
+
+namespace rotulano::orders {
+
+// Reads an order file ("arquivo de Pedidos") and checks it line by line, in the order the
+// loader shows its warnings: the header (all digits in 1-16, record type "0", format
+// version 020400 to 020500), then every later line (record type a digit, price digits
+// unless the line is a pack or internal item, quantity digits). Item lines (record type
+// "1") are kept in file order; lines of any other type after the first item are skipped
+// but still checked. An order holds at most 999 items: a longer one is refused whole, so
+// that no item is ever left out unnoticed.
+class OrderFileReader {
+  public:
+    // Reads the file at `path` (the local file name's bytes). The file is closed again
+    // before the call returns.
+    static OrderLoad read(const std::string& path);
+
+    // The same reading over a file's bytes already in memory.
+    static OrderLoad readBytes(std::string_view bytes);
+
+  private:
+    explicit OrderFileReader(LineReader& reader) : reader_(reader) {}
+
+    OrderLoad run();
+    bool readHeader();
+    void readItems();
+    bool addItem(const std::string& line);
+    bool readLine(std::string& line, bool& atEnd);
+    void warn(const char* text);
+
+    LineReader& reader_;
+    OrderLoad load_;
+};
+
+}  // namespace rotulano::orders
