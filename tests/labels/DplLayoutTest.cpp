@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "core/LabelRequest.h"
+#include "labels/DplLayouts.h"
+#include "support/TestSupport.h"
+
+// Each case builds an order item and the printer settings, runs its DPL layout and
+// compares the print file lines, CR LF after each, with a golden file written from the
+// layout tables.
+namespace rotulano::labels {
+namespace {
+
+using core::FieldSpan;
+namespace item = core::item;
+
+// Item of the worked tag example: code "1", 3 labels, price 123,45, size "GG".
+core::OrderLine exampleItem(char code) {
+    core::OrderLine line;
+    line.set({1, 1}, "1");
+    line.set(item::kLabelTypeCode, std::string(1, code));
+    line.set(item::kQuantity, "000003");
+    line.set(item::kProductCode, "1234567890");
+    line.set(item::kDescription, "DESCRICAO DO PRODUTO XYZ");
+    line.set(item::kPrice, "00012345");
+    line.set(item::kSupplierReference, "REF-FORNEC-0001");
+    line.set(item::kItemReference, "F95TEXTO");
+    line.set(item::kSizeCaption, "TAM");
+    line.set(item::kSize, "GG");
+    line.set(item::kComplementText, "TEXTO-D6");
+    line.set(item::kSectionCode, "12");
+    line.set(item::kColour, "AZUL");
+    line.set(item::kOldPrice, "00000000");
+    line.set(item::kSideText, "COL9-TEXTO");
+    line.set(item::kFooterText, "COL10-TEXTO");
+    line.set(item::kOrderNumber, "654321");
+    return line;
+}
+
+// Pack item: suffix "07", 5 labels, pack code 7890123456708.
+core::OrderLine packItem() {
+    core::OrderLine line;
+    line.set({1, 2}, "19");
+    line.set(core::pack::kPackSuffix, "07");
+    line.set(item::kQuantity, "000005");
+    line.set(core::pack::kPackCode, "7890123456708");
+    line.set(core::pack::kPackDescription, "CAIXA COM 12 TOALHAS");
+    line.set(core::pack::kSupplierReference, "REF-PACK-0000009");
+    line.set(item::kOrderNumber, "654321");
+    return line;
+}
+
+// Internal item: 7 labels, six across.
+core::OrderLine internalItem() {
+    core::OrderLine line;
+    line.set({1, 2}, "1A");
+    line.set(item::kQuantity, "000007");
+    line.set(item::kProductCode, "1234500789");
+    line.set(core::internal::kDescription, "TOALHA ROSTO AZ");
+    line.set(core::internal::kInternalText1, "INT-0001");
+    line.set(core::internal::kInternalText2, "TXT2-ABCD");
+    line.set(core::internal::kInternalText3, "TX3-0003");
+    line.set(item::kOrderNumber, "654321");
+    return line;
+}
+
+// Model 1, darkness 15, margins 2 and 3 mm, speed "C".
+core::PrinterSettings exampleSettings() {
+    core::PrinterSettings settings = core::PrinterSettings::defaults();
+    settings.setDarkness(15);
+    settings.setLeftMargin(2);
+    settings.setTopMargin(3);
+    settings.setSpeed('C');
+    return settings;
+}
+
+struct Change {
+    FieldSpan span;
+    const char* value;
+};
+
+struct GoldenCase {
+    const char* name;
+    LabelRoutine routine;
+    core::OrderLine (*item)();
+    std::vector<Change> changes;
+    int model = 1;
+    int darkness = 15;
+    int leftMargin = 2;
+    int topMargin = 3;
+    LogoPoint logo = LogoPoint::None;
+};
+
+core::OrderLine tag() {
+    return exampleItem('1');
+}
+core::OrderLine largeAdhesive() {
+    return exampleItem('3');
+}
+core::OrderLine smallAdhesive() {
+    return exampleItem('2');
+}
+core::OrderLine towel() {
+    return exampleItem('8');
+}
+template <char code>
+core::OrderLine offer() {
+    return exampleItem(code);
+}
+
+std::string printFile(const LabelOutput& output) {
+    std::string bytes;
+    for (const std::string& line : output.lines) {
+        bytes += line + "\r\n";
+    }
+    return bytes;
+}
+
+core::LabelRequest requestFor(const GoldenCase& test) {
+    core::LabelRequest request{test.item(), exampleSettings()};
+    for (const Change& change : test.changes) {
+        request.line.set(change.span, change.value);
+    }
+    request.settings.setModel(test.model);
+    request.settings.setDarkness(test.darkness);
+    request.settings.setLeftMargin(test.leftMargin);
+    request.settings.setTopMargin(test.topMargin);
+    return request;
+}
+
+const LogoPoint kAfter = LogoPoint::AfterNaming;
+const LogoPoint kNone = LogoPoint::None;
+
+const std::vector<GoldenCase>& goldenCases() {
+    static const std::vector<GoldenCase> cases = {
+        {"dpl01_tag_example", rotinaEtqDpl01, tag, {}, 1, 15, 2, 3, kAfter},
+        {"dpl01_large_adhesive", rotinaEtqDpl01, largeAdhesive, {}, 1, 15, 2, 3, kAfter},
+        {"dpl01_tag_blank_size", rotinaEtqDpl01, tag, {{item::kSize, ""}}, 1, 15, 2, 3, kAfter},
+        {"dpl01_tag_small_price",
+         rotinaEtqDpl01,
+         tag,
+         {{item::kPrice, "00000100"},
+          {item::kSize, "ABCD EFG"},
+          {item::kItemReference, "AB CD  EF"},
+          {item::kProductCode, "1020304050"},
+          {item::kQuantity, "000001"}},
+         1,
+         15,
+         2,
+         3,
+         kAfter},
+        {"dpl01_tag_full_size",
+         rotinaEtqDpl01,
+         tag,
+         {{item::kSize, "ABCDEFGHIJKLMNOPQRST"}, {item::kQuantity, "000000"}},
+         1,
+         15,
+         2,
+         3,
+         kAfter},
+        {"dpl01_tag_size_leading_blanks",
+         rotinaEtqDpl01,
+         tag,
+         {{item::kSize, "  X"}},
+         1,
+         15,
+         2,
+         3,
+         kAfter},
+        {"dpl01_offer_code4", rotinaEtqDpl01, offer<'4'>, {}},
+        {"dpl01_offer_code5", rotinaEtqDpl01, offer<'5'>, {}},
+        {"dpl01_offer_code6", rotinaEtqDpl01, offer<'6'>, {}},
+        {"dpl01_offer_code7", rotinaEtqDpl01, offer<'7'>, {}},
+        {"dpl01_offer_old_price_not_numeric",
+         rotinaEtqDpl01,
+         offer<'4'>,
+         {{item::kOldPrice, "  12,50 "}}},
+        {"dpl01_offer_blank_size", rotinaEtqDpl01, offer<'4'>, {{item::kSize, ""}}},
+        {"dpl01_offer_old_price_code5",
+         rotinaEtqDpl01,
+         offer<'5'>,
+         {{item::kOldPrice, "00010000"}, {item::kPrice, "00000050"}}},
+        {"dpl01_offer_old_price_code7",
+         rotinaEtqDpl01,
+         offer<'7'>,
+         {{item::kOldPrice, "00002990"}, {item::kPrice, "00001990"}}},
+        {"dpl01_offer_old_price_blank_size",
+         rotinaEtqDpl01,
+         offer<'6'>,
+         {{item::kOldPrice, "00000500"}, {item::kSize, ""}}},
+        {"dpl01_model2", rotinaEtqDpl01, tag, {}, 2, 15, 2, 3, kAfter},
+        {"dpl01_model3", rotinaEtqDpl01, tag, {}, 3, 15, 2, 3, kAfter},
+        {"dpl01_darkness00", rotinaEtqDpl01, tag, {}, 1, 0, 2, 3, kAfter},
+        {"dpl02_size_len1", rotinaEtqDpl02, smallAdhesive, {{item::kSize, "M"}}},
+        {"dpl02_size_len2", rotinaEtqDpl02, smallAdhesive, {{item::kSize, "GG"}}},
+        {"dpl02_size_len2_leading_blank", rotinaEtqDpl02, smallAdhesive, {{item::kSize, " P"}}},
+        {"dpl02_size_len3", rotinaEtqDpl02, smallAdhesive, {{item::kSize, "XGG"}}},
+        {"dpl02_size_len4", rotinaEtqDpl02, smallAdhesive, {{item::kSize, "ABCD EFG"}}},
+        {"dpl02_size_len5", rotinaEtqDpl02, smallAdhesive, {{item::kSize, "12345678"}}},
+        {"dpl02_size_beyond_five", rotinaEtqDpl02, smallAdhesive, {{item::kSize, "     XYZ"}}},
+        {"dpl02_size_blank", rotinaEtqDpl02, smallAdhesive, {{item::kSize, ""}}},
+        {"dpl02_model3_darkness00",
+         rotinaEtqDpl02,
+         smallAdhesive,
+         {{item::kPrice, "00010050"}},
+         3,
+         0},
+        {"dpl08_towel", rotinaEtqDpl08, towel, {}, 1, 15, 2, 3, LogoPoint::BeforeNaming},
+        {"dpl08_model4", rotinaEtqDpl08, towel, {}, 4, 15, 2, 3, LogoPoint::BeforeNaming},
+        {"dpl09_pack_darkness01_margins", rotinaEtqDpl09, packItem, {}, 1, 1, 5, 7, kAfter},
+        {"dplA_internal_quantity7", rotinaEtqDplA, internalItem, {}},
+    };
+    return cases;
+}
+
+void PrintTo(const GoldenCase& test, std::ostream* out) {
+    *out << test.name;
+}
+
+class DplGoldenTest : public ::testing::TestWithParam<GoldenCase> {};
+
+TEST_P(DplGoldenTest, WritesTheGoldenFileByteForByte) {
+    const GoldenCase& test = GetParam();
+    const std::string golden =
+        test::readBytes(test::dataPath(std::string("dpl/") + test.name + ".dpl"));
+    ASSERT_FALSE(golden.empty()) << test.name;
+    const LabelOutput output = test.routine(requestFor(test));
+    EXPECT_EQ(printFile(output), golden);
+    EXPECT_EQ(output.logo, test.logo);
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, DplGoldenTest, ::testing::ValuesIn(goldenCases()),
+                         [](const ::testing::TestParamInfo<GoldenCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
+}  // namespace
+}  // namespace rotulano::labels
