@@ -221,7 +221,8 @@ def write_dpl01():
 # --- ROTINA-ETQ-DPL-02 ------------------------------------------------------------
 # Base item as above with code "2"; description "DESCRICAO DO PRODUTO XYZ" (30).
 
-def adhesive_records(size_column, size, integer="123", decimals=",45", with_size=True):
+def adhesive_records(size_column, size, integer="123", decimals=",45", with_size=True,
+                     side=SIDE):
     rows = [
         ("102200001700030", CODE_LINE),
         ("1f3305001150030", BARCODE),
@@ -237,7 +238,7 @@ def adhesive_records(size_column, size, integer="123", decimals=",45", with_size
         ("133200700000180", integer),
         ("191100200400370", decimals),
         ("191100200400135", "R$"),
-        ("411100100000430", SIDE),
+        ("411100100000430", side),
     ]
     return rows
 
@@ -265,6 +266,15 @@ def write_dpl02():
     write("dpl02_model3_darkness00",
           label(header(darkness="07", model=3, symbol_set=False),
                 adhesive_records("0029", " GG  ", integer="100", decimals=",50"), 2, 477, "0002", SUMMARY02))
+    # 20,000 labels on two columns: 10,000 copies, sent as a format of 9999 copies and a
+    # format of 1. No side text; margins 0 and 0.
+    head = header(left="0000", top="0000", symbol_set=False)
+    system, label_format = head[:3], head[3:]
+    records = columns(adhesive_records("0029", " GG  ", side=" " * 17), 2, 477)
+    write("dpl02_quantity_20000",
+          system + label_format + records + ["Q9999", "E"] + label_format + records +
+          ["Q0001", "E", STX + "L", "D11",
+           "121100300500050Pedido: 654321 S/Ref: REF-FORNEC-0001  Qtd.: 20000", "Q0001", "E"])
 
 
 # --- ROTINA-ETQ-DPL-08 ------------------------------------------------------------
