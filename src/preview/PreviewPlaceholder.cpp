@@ -1,2 +1,0 @@
-// The label preview layer: draws printer command text to pictures.
-namespace rotulano::preview {}
