@@ -1,0 +1,51 @@
+#include "core/FixedRecord.h"
+#include "labels/PriceRules.h"
+#include "labels/SummaryRules.h"
+#include "labels/ZplLabelSpec.h"
+#include "labels/ZplLayouts.h"
+#include "labels/ZplTagFields.h"
+#include "labels/ZplTagSlots.h"
+
+namespace rotulano::labels {
+
+namespace {
+
+bool isOffer(char code) {
+    return code >= '4' && code <= '7';
+}
+
+// Large adhesives and the odd-numbered offers sit on the wider stock.
+int pitchFor(char code) {
+    return (code == '3' || code == '5' || code == '7') ? 440 : 432;
+}
+
+std::vector<ZplField> fieldsFor(char code, const core::OrderLine& line) {
+    const ZplTagSlots slots = ZplTagSlots::from(line);
+    if (!isOffer(code)) {
+        return zplTagFields(slots, code == '3' ? -24 : 0);
+    }
+    const std::string oldPrice = line.get(core::item::kOldPrice);
+    if (!hasOldPrice(oldPrice)) {
+        return zplOfferFields(slots);
+    }
+    return zplOfferOldPriceFields(slots, editAmount(effectiveOldPrice(oldPrice)));
+}
+
+}  // namespace
+
+LabelOutput rotinaEtqZpl01(const core::LabelRequest& request) {
+    const core::OrderLine line = zplSafeLine(request.line);
+    const char code = line.labelTypeCode();
+    ZplLabelSpec spec;
+    spec.logo = isOffer(code) ? LogoPoint::None : LogoPoint::AfterNaming;
+    spec.printWidth = "^PW912^FS ";
+    spec.homeDigits = 2;
+    spec.barCodeDefaults = "^BY3.20,003,56";
+    spec.columns = 2;
+    spec.pitch = pitchFor(code);
+    spec.fields = fieldsFor(code, line);
+    spec.summary = {0, 320, "^A0N,030,038^FD" + summaryText(line, kZplSummaryWords) + "^FS"};
+    return spec.build(request);
+}
+
+}  // namespace rotulano::labels

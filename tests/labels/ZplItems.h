@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "core/LabelRequest.h"
+#include "core/OrderLine.h"
+
+// The order items and settings of the ZPL golden cases, as the print job leaves them.
+namespace rotulano::labels::test {
+
+// The worked tag item: quantity 000003, product 1234567890, price 00012345, size "GG"...
+// with `code` at position 2.
+core::OrderLine commonItem(char code);
+
+// A pack item (code "9"): suffix "07", quantity 000005, pack 7891234567895.
+core::OrderLine packItem();
+
+// An internal item (code "A"): quantity 000007, product 1020304050.
+core::OrderLine internalItem();
+
+// Model 5 (Zebra), darkness 15, margins 2 and 3 mm, speed C.
+core::PrinterSettings zebraSettings();
+
+// The settings with both margins set to `millimetres`.
+core::PrinterSettings withMargins(core::PrinterSettings settings, int millimetres);
+
+}  // namespace rotulano::labels::test
