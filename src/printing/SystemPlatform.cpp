@@ -1,0 +1,200 @@
+#include "printing/SystemPlatform.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <cerrno>
+#include <cstdio>
+#include <thread>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+#endif
+
+#include "core/FixedRecord.h"
+
+namespace rotulano::printing {
+
+namespace {
+
+#ifdef _WIN32
+
+// Windows takes port names ("LPT1", "COM1") as file names of their devices.
+core::FileStatus writeDevice(const std::string& device, const std::string& bytes, bool) {
+    std::FILE* file = std::fopen(device.c_str(), "wb");
+    if (file == nullptr) {
+        return core::fileStatusFromErrno(errno);
+    }
+    int error = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
+        error = errno != 0 ? errno : EIO;
+    }
+    if (std::fclose(file) != 0 && error == 0) {
+        error = errno != 0 ? errno : EIO;
+    }
+    return core::fileStatusFromErrno(error);
+}
+
+#else
+
+// How long a serial line may refuse every byte (printer off line, flow control held)
+// before the copy is given up instead of freezing the window for good.
+constexpr int kStalledLineTimeoutMs = 30000;
+
+// Bytes go through a serial line unchanged: no CR/LF translation, no echo, no special
+// characters. Line speed, character size, parity, stop bits and flow control stay as
+// the system holds them for the port.
+core::FileStatus makeRaw(int fd) {
+    termios settings{};
+    if (::tcgetattr(fd, &settings) != 0) {
+        return core::fileStatusFromErrno(errno);
+    }
+    settings.c_iflag &=
+        ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL);
+    settings.c_oflag &= ~static_cast<tcflag_t>(OPOST);
+    settings.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
+    settings.c_cc[VMIN] = 1;
+    settings.c_cc[VTIME] = 0;
+    if (::tcsetattr(fd, TCSANOW, &settings) != 0) {
+        return core::fileStatusFromErrno(errno);
+    }
+    return core::kStatusOk;
+}
+
+// Waits until a non-blocking line takes bytes again.
+core::FileStatus waitWritable(int fd) {
+    pollfd watch{fd, POLLOUT, 0};
+    const int ready = ::poll(&watch, 1, kStalledLineTimeoutMs);
+    if (ready < 0 && errno != EINTR) {
+        return core::fileStatusFromErrno(errno);
+    }
+    return ready == 0 ? core::kStatusIoError : core::kStatusOk;
+}
+
+core::FileStatus writeAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (written > 0) {
+            done += static_cast<std::size_t>(written);
+            continue;
+        }
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            const core::FileStatus status = waitWritable(fd);
+            if (status != core::kStatusOk) {
+                return status;
+            }
+            continue;
+        }
+        return core::fileStatusFromErrno(written < 0 ? errno : EIO);
+    }
+    return core::kStatusOk;
+}
+
+// A serial line stays non-blocking so that a dead line cannot hang the program; every
+// other target (parallel or USB printer, plain file) takes blocking writes.
+core::FileStatus prepare(int fd) {
+    if (::isatty(fd) != 0) {
+        return makeRaw(fd);
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        return core::fileStatusFromErrno(errno);
+    }
+    return core::kStatusOk;
+}
+
+// Opening with O_NONBLOCK keeps a serial port without carrier from blocking the open.
+// Nothing is ever created under /dev: a printer that is not there is reported missing
+// rather than replaced by a plain file of its name.
+core::FileStatus writeDevice(const std::string& device, const std::string& bytes, bool mayCreate) {
+    int flags = O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
+    if (mayCreate && device.rfind("/dev/", 0) != 0) {
+        flags |= O_CREAT | O_TRUNC;
+    }
+    const int fd = ::open(device.c_str(), flags, 0666);
+    if (fd < 0) {
+        return core::fileStatusFromErrno(errno);
+    }
+    core::FileStatus status = prepare(fd);
+    if (status == core::kStatusOk) {
+        status = writeAll(fd, bytes);
+    }
+    if (::close(fd) != 0 && status == core::kStatusOk && errno != EINTR) {
+        status = core::fileStatusFromErrno(errno);
+    }
+    return status;
+}
+
+#endif
+
+std::string lineDevice(const std::string& portName) {
+#ifdef _WIN32
+    return portName;
+#else
+    if (portName == "LPT1" || portName == "LPT2") {
+        const std::string number(1, static_cast<char>(portName[3] - 1));
+        const std::string usb = "/dev/usb/lp" + number;
+        return ::access(usb.c_str(), F_OK) == 0 ? usb : "/dev/lp" + number;
+    }
+    if (portName.size() == 4 && portName.rfind("COM", 0) == 0 && portName[3] >= '1' &&
+        portName[3] <= '4') {
+        return "/dev/ttyS" + std::string(1, static_cast<char>(portName[3] - 1));
+    }
+    return portName;
+#endif
+}
+
+}  // namespace
+
+std::string SystemPlatform::tempDir() {
+    const QString path = QDir::tempPath();
+    if (path.isEmpty()) {
+        return {};
+    }
+    const QString withSeparator = QDir::toNativeSeparators(path + QLatin1Char('/'));
+    return QFile::encodeName(withSeparator).toStdString();
+}
+
+std::string SystemPlatform::clockText() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDate date = now.date();
+    const QTime time = now.time();
+    const int offsetMinutes = now.offsetFromUtc() / 60;
+    const int offset = offsetMinutes < 0 ? -offsetMinutes : offsetMinutes;
+    using core::zeroPadded;
+    return zeroPadded(date.year(), 4) + zeroPadded(date.month(), 2) + zeroPadded(date.day(), 2) +
+           zeroPadded(time.hour(), 2) + zeroPadded(time.minute(), 2) +
+           zeroPadded(time.second(), 2) + zeroPadded(time.msec() / 10, 2) +
+           (offsetMinutes < 0 ? '-' : '+') + zeroPadded(offset / 60, 2) +
+           zeroPadded(offset % 60, 2);
+}
+
+bool SystemPlatform::deleteFile(const std::string& path) {
+    return std::remove(path.c_str()) == 0 || errno == ENOENT;
+}
+
+std::string SystemPlatform::portDevice(const std::string& portName) {
+    return lineDevice(portName);
+}
+
+core::FileStatus SystemPlatform::sendToDevice(const std::string& device, const std::string& bytes) {
+    return writeDevice(device, bytes, true);
+}
+
+core::FileStatus SystemPlatform::openSerialPort(const std::string& device,
+                                                const std::string& bytes) {
+    return writeDevice(device, bytes, false);
+}
+
+void SystemPlatform::sleepFor(std::chrono::milliseconds duration) {
+    std::this_thread::sleep_for(duration);
+}
+
+}  // namespace rotulano::printing

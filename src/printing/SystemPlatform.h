@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/Platform.h"
+
+namespace rotulano::printing {
+
+// The operating system behind core::Platform: the one place of the program that asks
+// it for the temporary directory and the time, deletes files, writes to port devices
+// and waits. Port names keep their Windows meaning; on Linux they stand for the usual
+// device nodes:
+//   LPT1, LPT2   /dev/usb/lp0, /dev/usb/lp1 when present, else /dev/lp0, /dev/lp1
+//   COM1-COM4    /dev/ttyS0 to /dev/ttyS3
+// Any other name is used as it is.
+class SystemPlatform : public core::Platform {
+  public:
+    std::string tempDir() override;
+    std::string clockText() override;
+    bool deleteFile(const std::string& path) override;
+    std::string portDevice(const std::string& portName) override;
+    core::FileStatus sendToDevice(const std::string& device, const std::string& bytes) override;
+    core::FileStatus openSerialPort(const std::string& device, const std::string& bytes) override;
+    void sleepFor(std::chrono::milliseconds duration) override;
+};
+
+}  // namespace rotulano::printing
