@@ -82,16 +82,21 @@ struct Change {
     const char* value;
 };
 
-struct GoldenCase {
-    const char* name;
-    LabelRoutine routine;
-    core::OrderLine (*item)();
-    std::vector<Change> changes;
+// Printer model, darkness and margins (mm) of a case; speed is always "C".
+struct Setup {
     int model = 1;
     int darkness = 15;
     int leftMargin = 2;
     int topMargin = 3;
-    LogoPoint logo = LogoPoint::None;
+};
+
+struct GoldenCase {
+    const char* name;
+    LabelRoutine routine;
+    core::OrderLine (*item)();
+    LogoPoint logo;
+    std::vector<Change> changes;
+    Setup setup;
 };
 
 core::OrderLine tag() {
@@ -124,97 +129,72 @@ core::LabelRequest requestFor(const GoldenCase& test) {
     for (const Change& change : test.changes) {
         request.line.set(change.span, change.value);
     }
-    request.settings.setModel(test.model);
-    request.settings.setDarkness(test.darkness);
-    request.settings.setLeftMargin(test.leftMargin);
-    request.settings.setTopMargin(test.topMargin);
+    request.settings.setModel(test.setup.model);
+    request.settings.setDarkness(test.setup.darkness);
+    request.settings.setLeftMargin(test.setup.leftMargin);
+    request.settings.setTopMargin(test.setup.topMargin);
     return request;
 }
 
+// clang-format off
 const LogoPoint kAfter = LogoPoint::AfterNaming;
+const LogoPoint kBefore = LogoPoint::BeforeNaming;
 const LogoPoint kNone = LogoPoint::None;
+const Setup kStandard{};
 
 const std::vector<GoldenCase>& goldenCases() {
     static const std::vector<GoldenCase> cases = {
-        {"dpl01_tag_example", rotinaEtqDpl01, tag, {}, 1, 15, 2, 3, kAfter},
-        {"dpl01_large_adhesive", rotinaEtqDpl01, largeAdhesive, {}, 1, 15, 2, 3, kAfter},
-        {"dpl01_tag_blank_size", rotinaEtqDpl01, tag, {{item::kSize, ""}}, 1, 15, 2, 3, kAfter},
-        {"dpl01_tag_small_price",
-         rotinaEtqDpl01,
-         tag,
-         {{item::kPrice, "00000100"},
-          {item::kSize, "ABCD EFG"},
-          {item::kItemReference, "AB CD  EF"},
-          {item::kProductCode, "1020304050"},
-          {item::kQuantity, "000001"}},
-         1,
-         15,
-         2,
-         3,
-         kAfter},
-        {"dpl01_tag_full_size",
-         rotinaEtqDpl01,
-         tag,
-         {{item::kSize, "ABCDEFGHIJKLMNOPQRST"}, {item::kQuantity, "000000"}},
-         1,
-         15,
-         2,
-         3,
-         kAfter},
-        {"dpl01_tag_size_leading_blanks",
-         rotinaEtqDpl01,
-         tag,
-         {{item::kSize, "  X"}},
-         1,
-         15,
-         2,
-         3,
-         kAfter},
-        {"dpl01_offer_code4", rotinaEtqDpl01, offer<'4'>, {}},
-        {"dpl01_offer_code5", rotinaEtqDpl01, offer<'5'>, {}},
-        {"dpl01_offer_code6", rotinaEtqDpl01, offer<'6'>, {}},
-        {"dpl01_offer_code7", rotinaEtqDpl01, offer<'7'>, {}},
-        {"dpl01_offer_old_price_not_numeric",
-         rotinaEtqDpl01,
-         offer<'4'>,
-         {{item::kOldPrice, "  12,50 "}}},
-        {"dpl01_offer_blank_size", rotinaEtqDpl01, offer<'4'>, {{item::kSize, ""}}},
-        {"dpl01_offer_old_price_code5",
-         rotinaEtqDpl01,
-         offer<'5'>,
-         {{item::kOldPrice, "00010000"}, {item::kPrice, "00000050"}}},
-        {"dpl01_offer_old_price_code7",
-         rotinaEtqDpl01,
-         offer<'7'>,
-         {{item::kOldPrice, "00002990"}, {item::kPrice, "00001990"}}},
-        {"dpl01_offer_old_price_blank_size",
-         rotinaEtqDpl01,
-         offer<'6'>,
-         {{item::kOldPrice, "00000500"}, {item::kSize, ""}}},
-        {"dpl01_model2", rotinaEtqDpl01, tag, {}, 2, 15, 2, 3, kAfter},
-        {"dpl01_model3", rotinaEtqDpl01, tag, {}, 3, 15, 2, 3, kAfter},
-        {"dpl01_darkness00", rotinaEtqDpl01, tag, {}, 1, 0, 2, 3, kAfter},
-        {"dpl02_size_len1", rotinaEtqDpl02, smallAdhesive, {{item::kSize, "M"}}},
-        {"dpl02_size_len2", rotinaEtqDpl02, smallAdhesive, {{item::kSize, "GG"}}},
-        {"dpl02_size_len2_leading_blank", rotinaEtqDpl02, smallAdhesive, {{item::kSize, " P"}}},
-        {"dpl02_size_len3", rotinaEtqDpl02, smallAdhesive, {{item::kSize, "XGG"}}},
-        {"dpl02_size_len4", rotinaEtqDpl02, smallAdhesive, {{item::kSize, "ABCD EFG"}}},
-        {"dpl02_size_len5", rotinaEtqDpl02, smallAdhesive, {{item::kSize, "12345678"}}},
-        {"dpl02_size_beyond_five", rotinaEtqDpl02, smallAdhesive, {{item::kSize, "     XYZ"}}},
-        {"dpl02_size_blank", rotinaEtqDpl02, smallAdhesive, {{item::kSize, ""}}},
-        {"dpl02_model3_darkness00",
-         rotinaEtqDpl02,
-         smallAdhesive,
-         {{item::kPrice, "00010050"}},
-         3,
-         0},
-        {"dpl08_towel", rotinaEtqDpl08, towel, {}, 1, 15, 2, 3, LogoPoint::BeforeNaming},
-        {"dpl08_model4", rotinaEtqDpl08, towel, {}, 4, 15, 2, 3, LogoPoint::BeforeNaming},
-        {"dpl09_pack_darkness01_margins", rotinaEtqDpl09, packItem, {}, 1, 1, 5, 7, kAfter},
-        {"dplA_internal_quantity7", rotinaEtqDplA, internalItem, {}},
+        {"dpl01_tag_example", rotinaEtqDpl01, tag, kAfter, {}, kStandard},
+        {"dpl01_large_adhesive", rotinaEtqDpl01, largeAdhesive, kAfter, {}, kStandard},
+        {"dpl01_tag_blank_size", rotinaEtqDpl01, tag, kAfter, {{item::kSize, ""}}, kStandard},
+        {"dpl01_tag_small_price", rotinaEtqDpl01, tag, kAfter,
+         {{item::kPrice, "00000100"}, {item::kSize, "ABCD EFG"},
+          {item::kItemReference, "AB CD  EF"}, {item::kProductCode, "1020304050"},
+          {item::kQuantity, "000001"}}, kStandard},
+        {"dpl01_tag_full_size", rotinaEtqDpl01, tag, kAfter,
+         {{item::kSize, "ABCDEFGHIJKLMNOPQRST"}, {item::kQuantity, "000000"}}, kStandard},
+        {"dpl01_tag_size_leading_blanks", rotinaEtqDpl01, tag, kAfter,
+         {{item::kSize, "  X"}}, kStandard},
+        {"dpl01_offer_code4", rotinaEtqDpl01, offer<'4'>, kNone, {}, kStandard},
+        {"dpl01_offer_code5", rotinaEtqDpl01, offer<'5'>, kNone, {}, kStandard},
+        {"dpl01_offer_code6", rotinaEtqDpl01, offer<'6'>, kNone, {}, kStandard},
+        {"dpl01_offer_code7", rotinaEtqDpl01, offer<'7'>, kNone, {}, kStandard},
+        {"dpl01_offer_old_price_not_numeric", rotinaEtqDpl01, offer<'4'>, kNone,
+         {{item::kOldPrice, "  12,50 "}}, kStandard},
+        {"dpl01_offer_blank_size", rotinaEtqDpl01, offer<'4'>, kNone,
+         {{item::kSize, ""}}, kStandard},
+        {"dpl01_offer_old_price_code5", rotinaEtqDpl01, offer<'5'>, kNone,
+         {{item::kOldPrice, "00010000"}, {item::kPrice, "00000050"}}, kStandard},
+        {"dpl01_offer_old_price_code7", rotinaEtqDpl01, offer<'7'>, kNone,
+         {{item::kOldPrice, "00002990"}, {item::kPrice, "00001990"}}, kStandard},
+        {"dpl01_offer_old_price_blank_size", rotinaEtqDpl01, offer<'6'>, kNone,
+         {{item::kOldPrice, "00000500"}, {item::kSize, ""}}, kStandard},
+        {"dpl01_model2", rotinaEtqDpl01, tag, kAfter, {}, {2, 15, 2, 3}},
+        {"dpl01_model3", rotinaEtqDpl01, tag, kAfter, {}, {3, 15, 2, 3}},
+        {"dpl01_darkness00", rotinaEtqDpl01, tag, kAfter, {}, {1, 0, 2, 3}},
+        {"dpl02_size_len1", rotinaEtqDpl02, smallAdhesive, kNone, {{item::kSize, "M"}}, kStandard},
+        {"dpl02_size_len2", rotinaEtqDpl02, smallAdhesive, kNone, {{item::kSize, "GG"}}, kStandard},
+        {"dpl02_size_len2_leading_blank", rotinaEtqDpl02, smallAdhesive, kNone,
+         {{item::kSize, " P"}}, kStandard},
+        {"dpl02_size_len3", rotinaEtqDpl02, smallAdhesive, kNone,
+         {{item::kSize, "XGG"}}, kStandard},
+        {"dpl02_size_len4", rotinaEtqDpl02, smallAdhesive, kNone,
+         {{item::kSize, "ABCD EFG"}}, kStandard},
+        {"dpl02_size_len5", rotinaEtqDpl02, smallAdhesive, kNone,
+         {{item::kSize, "12345678"}}, kStandard},
+        {"dpl02_size_beyond_five", rotinaEtqDpl02, smallAdhesive, kNone,
+         {{item::kSize, "     XYZ"}}, kStandard},
+        {"dpl02_size_blank", rotinaEtqDpl02, smallAdhesive, kNone, {{item::kSize, ""}}, kStandard},
+        {"dpl02_model3_darkness00", rotinaEtqDpl02, smallAdhesive, kNone,
+         {{item::kPrice, "00010050"}}, {3, 0, 2, 3}},
+        {"dpl08_towel", rotinaEtqDpl08, towel, kBefore, {}, kStandard},
+        {"dpl08_model4", rotinaEtqDpl08, towel, kBefore, {}, {4, 15, 2, 3}},
+        {"dpl09_pack_darkness01_margins", rotinaEtqDpl09, packItem, kAfter, {}, {1, 1, 5, 7}},
+        {"dplA_internal_quantity7", rotinaEtqDplA, internalItem, kNone, {}, kStandard},
     };
     return cases;
 }
+// clang-format on
 
 void PrintTo(const GoldenCase& test, std::ostream* out) {
     *out << test.name;
