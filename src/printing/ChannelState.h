@@ -12,6 +12,9 @@ struct ChannelState {
     bool printFileIsOurs = false;  // printFileName names a print file this program made
     bool serialPortConfigured = false;
     bool logoLoaded = false;
+    // SerialPortName: the COM port the serial set-up opens ("COM1" to "COM4"); after it,
+    // the set-up's file status followed by two blanks.
+    std::string serialPortName;
 };
 
 }  // namespace rotulano::printing

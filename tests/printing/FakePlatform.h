@@ -33,6 +33,7 @@ class FakePlatform : public core::Platform {
     std::vector<Sent> sent;
     std::vector<Sent> serialOpened;
     std::vector<std::chrono::milliseconds> sleeps;
+    std::vector<std::string> events;  // "send <device>" and "sleep <ms>", in order
 
     std::string tempDir() override { return temp; }
     std::string clockText() override { return clock; }
@@ -49,6 +50,7 @@ class FakePlatform : public core::Platform {
 
     core::FileStatus sendToDevice(const std::string& device, const std::string& bytes) override {
         sent.push_back({device, bytes});
+        events.push_back("send " + device);
         if (refusingDevices.count(device) != 0) {
             return core::kStatusNotFound;
         }
@@ -60,7 +62,10 @@ class FakePlatform : public core::Platform {
         return system_.openSerialPort(device, bytes);
     }
 
-    void sleepFor(std::chrono::milliseconds duration) override { sleeps.push_back(duration); }
+    void sleepFor(std::chrono::milliseconds duration) override {
+        sleeps.push_back(duration);
+        events.push_back("sleep " + std::to_string(duration.count()));
+    }
 
     // Everything sent to the printer, in order, as one stream.
     std::string allSent() const {

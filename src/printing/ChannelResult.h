@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/FileStatus.h"
+
+namespace rotulano::printing {
+
+// The step of a label job that failed.
+enum class ChannelStep {
+    None,
+    PrintFile,  // the print file could not be created, written or read back
+    PortCopy,   // the port device refused the bytes or could not be opened
+};
+
+// Something the operator should know although the job went on, in the program's words
+// (UTF-8): a message box title and text.
+struct ChannelWarning {
+    std::string title;
+    std::string text;
+};
+
+// What a label job (with its logo download) reports to the print job: the first step
+// that failed, with its file status and the file or device concerned, and warnings.
+struct ChannelResult {
+    ChannelStep failedStep = ChannelStep::None;
+    core::FileStatus status = core::kStatusOk;
+    std::string failedName;
+    std::vector<ChannelWarning> warnings;
+
+    bool ok() const { return failedStep == ChannelStep::None; }
+
+    // Keeps the first failure: later ones usually follow from it.
+    void fail(ChannelStep step, const core::FileStatus& fileStatus, const std::string& name) {
+        if (ok()) {
+            failedStep = step;
+            status = fileStatus;
+            failedName = name;
+        }
+    }
+};
+
+}  // namespace rotulano::printing

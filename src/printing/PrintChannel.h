@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/Platform.h"
+#include "printing/ChannelResult.h"
+#include "printing/ChannelState.h"
+
+namespace rotulano::printing {
+
+// The print output channel: labels are written as command lines into a fresh print
+// file in the temporary directory, which is then copied whole to the port device. The
+// file stays in the temporary directory until the next naming or the window's close.
+class PrintChannel {
+  public:
+    PrintChannel(ChannelState& state, core::Platform& platform);
+
+    // ROTINA-ACHA-TEMP: takes the temporary directory from the system; no print file yet.
+    void rotinaAchaTemp();
+
+    // ROTINA-NOME-PRINT: deletes the previous print file (never a device name left by
+    // the serial set-up) and names a new one: TempDir + hhmmsscc + ".TXT". The temporary
+    // directory is used whole, however long it is.
+    void rotinaNomePrint();
+
+    // Deletes the last print file, if this program made one (the window's close).
+    void deletePrintFile();
+
+    // Writes `lines` into the current print file, each followed by CR LF, replacing what
+    // it held. False, with the failure in `result`, when not every byte reached it.
+    bool writePrintFile(const std::vector<std::string>& lines, ChannelResult& result);
+
+    // Copies the current print file, whole and unchanged, to the device of `portName`.
+    bool copyPrintFile(const std::string& portName, ChannelResult& result);
+
+    // Sends `bytes` to the device of `portName`.
+    bool sendToPort(const std::string& bytes, const std::string& portName, ChannelResult& result);
+
+    ChannelState& state() { return state_; }
+    core::Platform& platform() { return platform_; }
+
+  private:
+    ChannelState& state_;
+    core::Platform& platform_;
+};
+
+}  // namespace rotulano::printing

@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "FakePlatform.h"
+#include "printing/LabelFileBytes.h"
+#include "printing/PrintChannel.h"
+#include "support/TestSupport.h"
+
+using rotulano::printing::ChannelResult;
+using rotulano::printing::ChannelState;
+using rotulano::printing::ChannelStep;
+using rotulano::printing::labelFileBytes;
+using rotulano::printing::PrintChannel;
+using rotulano::test::FakePlatform;
+using rotulano::test::readBytes;
+
+namespace {
+
+bool exists(const std::string& path) {
+    return QFileInfo::exists(QString::fromStdString(path));
+}
+
+// A channel over a fake platform whose temporary directory is a real, empty one.
+class PrintChannelTest : public ::testing::Test {
+  protected:
+    PrintChannelTest() {
+        platform_.temp = dir_.path().toStdString() + "/";
+        platform_.devices["LPT1"] = "/dev/usb/lp0";
+        channel_.rotinaAchaTemp();
+    }
+    std::string temp() const { return platform_.temp; }
+
+    QTemporaryDir dir_;
+    FakePlatform platform_;
+    ChannelState state_;
+    PrintChannel channel_{state_, platform_};
+};
+
+}  // namespace
+
+struct NamingCase {
+    const char* tempDir;
+    const char* clock;
+    const char* printFileName;
+};
+
+class PrintFileNaming : public ::testing::TestWithParam<NamingCase> {};
+
+TEST_P(PrintFileNaming, TempDirThenTimeOfDayThenTxt) {
+    const NamingCase& c = GetParam();
+    FakePlatform platform;
+    platform.temp = c.tempDir;
+    platform.clock = c.clock;
+    ChannelState state;
+    PrintChannel channel(state, platform);
+    channel.rotinaAchaTemp();
+    channel.rotinaNomePrint();
+    EXPECT_EQ(state.printFileName, c.printFileName);
+    EXPECT_TRUE(state.printFileIsOurs);
+    EXPECT_TRUE(platform.deleted.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clock, PrintFileNaming,
+    ::testing::Values(NamingCase{"C:\\TEMP\\", "2026030909050703-0300", "C:\\TEMP\\09050703.TXT"},
+                      NamingCase{"/tmp/", "2026123123595999+0000", "/tmp/23595999.TXT"},
+                      NamingCase{"/tmp/", "2027010100000000+0130", "/tmp/00000000.TXT"},
+                      NamingCase{"", "2026030909050703-0300", "09050703.TXT"}));
+
+TEST(PrintFileNamingLong, TempDirLongerThan243CharactersIsUsedWhole) {
+    FakePlatform platform;
+    platform.temp = "/" + std::string(299, 'd') + "/";
+    ChannelState state;
+    PrintChannel channel(state, platform);
+    channel.rotinaAchaTemp();
+    channel.rotinaNomePrint();
+    EXPECT_EQ(state.printFileName, platform.temp + "09050703.TXT");
+    EXPECT_EQ(state.printFileName.size(), 313u);
+}
+
+TEST(PrintFileNamingState, AchaTempTakesTheSystemDirAndForgetsThePrintFile) {
+    FakePlatform platform;
+    ChannelState state;
+    state.printFileName = "C:\\OLD\\01020304.TXT";
+    state.printFileIsOurs = true;
+    PrintChannel(state, platform).rotinaAchaTemp();
+    EXPECT_EQ(state.tempDir, "C:\\TEMP\\");
+    EXPECT_EQ(state.printFileName, "");
+    EXPECT_FALSE(state.printFileIsOurs);
+}
+
+TEST_F(PrintChannelTest, NextNamingDeletesThePreviousPrintFile) {
+    channel_.rotinaNomePrint();
+    const std::string first = state_.printFileName;
+    ChannelResult result;
+    ASSERT_TRUE(channel_.writePrintFile({"E"}, result));
+    ASSERT_TRUE(exists(first));
+    platform_.clock = "2026030909051200-0300";
+    channel_.rotinaNomePrint();
+    EXPECT_EQ(platform_.deleted, std::vector<std::string>{first});
+    EXPECT_FALSE(exists(first));
+    EXPECT_EQ(state_.printFileName, temp() + "09051200.TXT");
+}
+
+TEST_F(PrintChannelTest, DeviceNameLeftByTheSerialSetUpIsNeverDeleted) {
+    state_.printFileName = "COM1:";
+    state_.printFileIsOurs = false;
+    channel_.rotinaNomePrint();
+    channel_.deletePrintFile();
+    EXPECT_EQ(platform_.deleted, std::vector<std::string>{temp() + "09050703.TXT"});
+}
+
+TEST_F(PrintChannelTest, CloseDeletesTheLastPrintFileAndLeavesNothing) {
+    channel_.rotinaNomePrint();
+    ChannelResult result;
+    ASSERT_TRUE(channel_.writePrintFile({"E"}, result));
+    ASSERT_TRUE(channel_.copyPrintFile("LPT1", result));
+    channel_.deletePrintFile();
+    EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}
+
+TEST_F(PrintChannelTest, RecordStxQCReachesThePortAsThreeBytesAndCrLf) {
+    channel_.rotinaNomePrint();
+    ChannelResult result;
+    ASSERT_TRUE(channel_.writePrintFile({"\x02qC"}, result));
+    ASSERT_TRUE(channel_.copyPrintFile("LPT1", result));
+    EXPECT_TRUE(result.ok());
+    ASSERT_EQ(platform_.sent.size(), 1u);
+    EXPECT_EQ(platform_.sent[0].device, "/dev/usb/lp0");
+    EXPECT_EQ(platform_.sent[0].bytes, std::string("\x02qC\r\n", 5));
+    // The print file stays for inspection until the next naming.
+    EXPECT_EQ(readBytes(state_.printFileName), std::string("\x02qC\r\n", 5));
+}
+
+TEST_F(PrintChannelTest, RewritingThePrintFileDropsItsOldContent) {
+    channel_.rotinaNomePrint();
+    ChannelResult result;
+    ASSERT_TRUE(channel_.writePrintFile({"first record, longer", "second"}, result));
+    ASSERT_TRUE(channel_.writePrintFile({"\x01"
+                                         "D",
+                                         "\x02ICBLOGOVRDL"},
+                                        result));
+    EXPECT_EQ(readBytes(state_.printFileName),
+              "\x01"
+              "D\r\n\x02ICBLOGOVRDL\r\n");
+}
+
+TEST_F(PrintChannelTest, UnwritableTempDirIsAPrintFileFailureAndNothingIsSent) {
+    state_.tempDir = temp() + "no-such-dir/";
+    channel_.rotinaNomePrint();
+    ChannelResult result;
+    EXPECT_FALSE(channel_.writePrintFile({"E"}, result));
+    EXPECT_EQ(result.failedStep, ChannelStep::PrintFile);
+    EXPECT_EQ(result.status, "35");
+    EXPECT_EQ(result.failedName, temp() + "no-such-dir/09050703.TXT");
+    EXPECT_FALSE(channel_.copyPrintFile("LPT1", result));
+    EXPECT_TRUE(platform_.sent.empty());
+}
+
+TEST_F(PrintChannelTest, RefusedPortIsAPortCopyFailureNamingTheDevice) {
+    platform_.refusingDevices.insert("/dev/usb/lp0");
+    channel_.rotinaNomePrint();
+    ChannelResult result;
+    ASSERT_TRUE(channel_.writePrintFile({"E"}, result));
+    EXPECT_FALSE(channel_.copyPrintFile("LPT1", result));
+    EXPECT_EQ(result.failedStep, ChannelStep::PortCopy);
+    EXPECT_EQ(result.status, "35");
+    EXPECT_EQ(result.failedName, "/dev/usb/lp0");
+}
+
+TEST_F(PrintChannelTest, FirstFailureIsKept) {
+    ChannelResult result;
+    result.fail(ChannelStep::PortCopy, "35", "/dev/ttyS0");
+    result.fail(ChannelStep::PrintFile, "30", "/tmp/x.TXT");
+    EXPECT_EQ(result.failedStep, ChannelStep::PortCopy);
+    EXPECT_EQ(result.status, "35");
+    EXPECT_EQ(result.failedName, "/dev/ttyS0");
+}
+
+TEST(LabelFileBytesTest, EveryLineEndsWithCrLfAndNothingElseIsAdded) {
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(labelFileBytes(Lines{}), "");
+    EXPECT_EQ(labelFileBytes(Lines{""}), "\r\n");
+    EXPECT_EQ(labelFileBytes(Lines{"^XA",
+                                   "^FO10,10^FDPe\xe7"
+                                   "a ^FS",
+                                   "^XZ"}),
+              "^XA\r\n^FO10,10^FDPe\xe7"
+              "a ^FS\r\n^XZ\r\n");
+    EXPECT_EQ(labelFileBytes(Lines{std::string("\x02L\n\xd8\0", 5)}),
+              std::string("\x02L\n\xd8\0\r\n", 7));
+}
