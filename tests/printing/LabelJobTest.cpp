@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "FakePlatform.h"
+#include "PtyPair.h"
+#include "printing/LabelJob.h"
+#include "support/TestSupport.h"
+
+using rotulano::core::PrinterSettings;
+using rotulano::labels::LabelOutput;
+using rotulano::labels::LogoPoint;
+using rotulano::printing::ChannelState;
+using rotulano::printing::ChannelStep;
+using rotulano::printing::LabelJob;
+using rotulano::printing::LogoDownload;
+using rotulano::printing::PrintChannel;
+using rotulano::test::FakePlatform;
+using rotulano::test::writeBytes;
+
+namespace {
+
+const std::string kGraphic = "~DGR:LOGOVRDL.GRF,2,1,FF00";
+const std::string kBitmap = std::string("BM\0\xd8", 4);
+
+PrinterSettings settingsFor(int model, int port) {
+    PrinterSettings settings = PrinterSettings::defaults();
+    settings.setModel(model);
+    settings.setPort(port);
+    return settings;
+}
+
+LabelOutput zplTag(LogoPoint logo) {
+    return {logo, {"^XA", "^XGR:LOGOVRDL.GRF,1,1^FS", "^PQ0001", "^XZ"}};
+}
+
+class LabelJobTest : public ::testing::Test {
+  protected:
+    LabelJobTest() {
+        platform_.temp = temp_.path().toStdString() + "/";
+        platform_.devices = {{"LPT1", "/dev/usb/lp0"}, {"COM3", "/dev/ttyS2"}};
+        channel_.rotinaAchaTemp();
+        writeBytes(logos_.filePath("LOGOVRDL.GRF").toStdString(), kGraphic);
+        writeBytes(logos_.filePath("LOGOVRDL.BMP").toStdString(), kBitmap);
+    }
+
+    QTemporaryDir temp_;
+    QTemporaryDir logos_;
+    FakePlatform platform_;
+    ChannelState state_;
+    PrintChannel channel_{state_, platform_};
+    LogoDownload logo_{channel_, logos_.path().toStdString()};
+    LabelJob job_{channel_, logo_};
+};
+
+}  // namespace
+
+TEST_F(LabelJobTest, LabelWithoutLogoIsItsLinesWithCrLfOnTheSettingsPort) {
+    const auto result = job_.send(zplTag(LogoPoint::None), settingsFor(5, 5));
+    EXPECT_TRUE(result.ok());
+    ASSERT_EQ(platform_.sent.size(), 1u);
+    EXPECT_EQ(platform_.sent[0].device, "/dev/ttyS2");
+    EXPECT_EQ(platform_.sent[0].bytes, "^XA\r\n^XGR:LOGOVRDL.GRF,1,1^FS\r\n^PQ0001\r\n^XZ\r\n");
+    EXPECT_FALSE(state_.logoLoaded);
+}
+
+TEST_F(LabelJobTest, ThreeZplTagsSendTheLogoOnceBeforeTheFirst) {
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(job_.send(zplTag(LogoPoint::AfterNaming), settingsFor(6, 1)).ok());
+    }
+    const std::string tag = "^XA\r\n^XGR:LOGOVRDL.GRF,1,1^FS\r\n^PQ0001\r\n^XZ\r\n";
+    EXPECT_EQ(platform_.allSent(), kGraphic + tag + tag + tag);
+    EXPECT_EQ(platform_.sleeps.size(), 1u);
+}
+
+TEST_F(LabelJobTest, DplLogoBeforeNamingPrecedesTheLabel) {
+    const LabelOutput towel{LogoPoint::BeforeNaming, {std::string("\x02L", 2), "E"}};
+    EXPECT_TRUE(job_.send(towel, settingsFor(2, 1)).ok());
+    EXPECT_EQ(platform_.allSent(), std::string("\x02qC\r\n\x02ICBLOGOVRDL\r\n", 19) + kBitmap +
+                                       std::string("\x02L\r\nE\r\n", 7));
+}
+
+TEST_F(LabelJobTest, OnlyOnePrintFileIsLeftAfterALogoJob) {
+    platform_.clock = "2026030909050703-0300";
+    job_.send(zplTag(LogoPoint::AfterNaming), settingsFor(5, 1));
+    platform_.clock = "2026030909050800-0300";
+    job_.send(zplTag(LogoPoint::AfterNaming), settingsFor(5, 1));
+    EXPECT_EQ(QDir(temp_.path()).entryList(QDir::Files), QStringList{"09050800.TXT"});
+}
+
+TEST_F(LabelJobTest, MissingLogoIsAWarningAndTheLabelsStillGo) {
+    QFile::remove(logos_.filePath("LOGOVRDL.GRF"));
+    const auto first = job_.send(zplTag(LogoPoint::AfterNaming), settingsFor(5, 1));
+    const auto second = job_.send(zplTag(LogoPoint::AfterNaming), settingsFor(5, 1));
+    EXPECT_TRUE(first.ok());
+    EXPECT_EQ(first.warnings.size(), 1u);
+    EXPECT_TRUE(second.warnings.empty());
+    EXPECT_EQ(platform_.sent.size(), 2u);
+}
+
+TEST_F(LabelJobTest, UnwritableTempDirIsReportedAndNothingIsSent) {
+    state_.tempDir = platform_.temp + "gone/";
+    const auto result = job_.send(zplTag(LogoPoint::None), settingsFor(5, 1));
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.failedStep, ChannelStep::PrintFile);
+    EXPECT_EQ(result.status, "35");
+    EXPECT_TRUE(platform_.sent.empty());
+}
+
+TEST_F(LabelJobTest, FailingDeviceIsReportedNotPassedOffAsPrinted) {
+    platform_.deliver = true;
+    platform_.devices["LPT1"] = "/dev/rotulano-no-such-printer";
+    const auto result = job_.send(zplTag(LogoPoint::None), settingsFor(5, 1));
+    EXPECT_EQ(result.failedStep, ChannelStep::PortCopy);
+    EXPECT_EQ(result.status, "35");
+    EXPECT_EQ(result.failedName, "/dev/rotulano-no-such-printer");
+}
+
+TEST_F(LabelJobTest, PortOutsideTheListGoesToNull) {
+    job_.send(zplTag(LogoPoint::None), settingsFor(5, 7));
+    ASSERT_EQ(platform_.sent.size(), 1u);
+    EXPECT_EQ(platform_.sent[0].device, "NULL");
+}
+
+TEST_F(LabelJobTest, WholeLabelFileReachesASerialPrinterByteForByte) {
+    rotulano::test::PtyPair line;
+    if (!line.ready()) {
+        GTEST_SKIP() << "socat is not installed";
+    }
+    platform_.deliver = true;
+    platform_.devices["COM3"] = line.portSide();
+    const LabelOutput label{LogoPoint::None,
+                            {std::string("\x02L", 2), "D11", "1911A1801000020Pre\xe7o \xd8",
+                             std::string("\x02m\x01", 3), "E"}};
+    const std::string expected = std::string("\x02L\r\nD11\r\n", 9) +
+                                 "1911A1801000020Pre\xe7o \xd8\r\n" +
+                                 std::string("\x02m\x01\r\nE\r\n", 8);
+    EXPECT_TRUE(job_.send(label, settingsFor(1, 5)).ok());
+    EXPECT_EQ(line.received(expected.size()), expected);
+}

@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "FakePlatform.h"
+#include "printing/LogoDownload.h"
+#include "printing/PrintChannel.h"
+#include "support/TestSupport.h"
+
+using rotulano::printing::ChannelResult;
+using rotulano::printing::ChannelState;
+using rotulano::printing::LogoDownload;
+using rotulano::printing::PrintChannel;
+using rotulano::test::FakePlatform;
+using rotulano::test::writeBytes;
+using Events = std::vector<std::string>;
+
+namespace {
+
+const std::string kGraphic = "~DGR:LOGOVRDL.GRF,4,1,F00F0FF0";
+const std::string kBitmap = std::string("BM\x3e\0\0\0", 6) + "\xd8\x0d\x0a\xff";
+// Clear module C; SOH "D"; image download LOGOVRDL into module C as BMP.
+const std::string kClear = std::string("\x02qC\r\n", 5);
+const std::string kPrefix = std::string(
+    "\x01"
+    "D\r\n",
+    4);
+const std::string kHeader = std::string("\x02ICBLOGOVRDL\r\n", 14);
+
+class LogoDownloadTest : public ::testing::Test {
+  protected:
+    LogoDownloadTest() {
+        platform_.temp = temp_.path().toStdString() + "/";
+        platform_.devices["COM1"] = "/dev/ttyS0";
+        channel_.rotinaAchaTemp();
+    }
+    void putLogo(const char* name, const std::string& bytes) {
+        writeBytes(logos_.filePath(name).toStdString(), bytes);
+    }
+    std::vector<std::string> sentBytes() const {
+        std::vector<std::string> bytes;
+        for (const auto& s : platform_.sent) {
+            bytes.push_back(s.bytes);
+        }
+        return bytes;
+    }
+
+    QTemporaryDir temp_;
+    QTemporaryDir logos_;
+    FakePlatform platform_;
+    ChannelState state_;
+    PrintChannel channel_{state_, platform_};
+    LogoDownload logo_{channel_, logos_.path().toStdString()};
+    ChannelResult result_;
+};
+
+}  // namespace
+
+TEST_F(LogoDownloadTest, ZplSendsTheGraphicFileOncePerJobThenWaits) {
+    putLogo("LOGOVRDL.GRF", kGraphic);
+    logo_.rotinaEtqZplCarregaImagem("COM1", result_);
+    logo_.rotinaEtqZplCarregaImagem("COM1", result_);
+    EXPECT_TRUE(state_.logoLoaded);
+    EXPECT_EQ(sentBytes(), std::vector<std::string>{kGraphic});
+    EXPECT_EQ(platform_.events, (Events{"send /dev/ttyS0", "sleep 2000"}));
+    EXPECT_TRUE(result_.ok());
+    EXPECT_TRUE(result_.warnings.empty());
+}
+
+struct DplCase {
+    int model;
+    bool prefix;
+};
+
+class DplLogo : public LogoDownloadTest, public ::testing::WithParamInterface<DplCase> {};
+
+TEST_P(DplLogo, ClearThenPauseThenHeaderAndBitmapThenPause) {
+    putLogo("LOGOVRDL.BMP", kBitmap);
+    logo_.rotinaEtqDplCarregaImagem(GetParam().model, "COM1", result_);
+    const std::string header = GetParam().prefix ? kPrefix + kHeader : kHeader;
+    EXPECT_EQ(sentBytes(), (std::vector<std::string>{kClear, header, kBitmap}));
+    EXPECT_EQ(platform_.events, (Events{"send /dev/ttyS0", "sleep 2000", "send /dev/ttyS0",
+                                        "send /dev/ttyS0", "sleep 2000"}));
+    EXPECT_TRUE(state_.logoLoaded);
+    EXPECT_TRUE(result_.ok());
+    EXPECT_EQ(LogoDownload::dplDownloadBytes(GetParam().model, kBitmap), platform_.allSent());
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, DplLogo,
+                         ::testing::Values(DplCase{1, true}, DplCase{2, false}, DplCase{3, true},
+                                           DplCase{4, true}));
+
+TEST_F(LogoDownloadTest, SecondDplCallInTheSameJobSendsNothing) {
+    putLogo("LOGOVRDL.BMP", kBitmap);
+    logo_.rotinaEtqDplCarregaImagem(1, "COM1", result_);
+    const std::size_t afterFirst = platform_.events.size();
+    logo_.rotinaEtqDplCarregaImagem(1, "COM1", result_);
+    EXPECT_EQ(platform_.events.size(), afterFirst);
+}
+
+TEST_F(LogoDownloadTest, MissingBitmapWarnsOnceSetsTheFlagAndSendsNothing) {
+    logo_.rotinaEtqDplCarregaImagem(1, "COM1", result_);
+    logo_.rotinaEtqDplCarregaImagem(1, "COM1", result_);
+    EXPECT_TRUE(state_.logoLoaded);
+    EXPECT_TRUE(platform_.events.empty());
+    EXPECT_TRUE(result_.ok());
+    ASSERT_EQ(result_.warnings.size(), 1u);
+    EXPECT_EQ(result_.warnings[0].title, "ATEN\xc3\x87\xc3\x83O");
+    EXPECT_EQ(result_.warnings[0].text,
+              "Arquivo do logotipo LOGOVRDL.BMP n\xc3\xa3o encontrado: as etiquetas "
+              "sair\xc3\xa3o sem o logotipo");
+}
+
+TEST_F(LogoDownloadTest, MissingGraphicWarnsOnceAndSetsTheFlag) {
+    putLogo("LOGOVRDL.BMP", kBitmap);  // the other language's logo does not stand in
+    logo_.rotinaEtqZplCarregaImagem("COM1", result_);
+    logo_.rotinaEtqZplCarregaImagem("COM1", result_);
+    EXPECT_TRUE(state_.logoLoaded);
+    EXPECT_TRUE(platform_.sent.empty());
+    ASSERT_EQ(result_.warnings.size(), 1u);
+    EXPECT_EQ(result_.warnings[0].text,
+              "Arquivo do logotipo LOGOVRDL.GRF n\xc3\xa3o encontrado: as etiquetas "
+              "sair\xc3\xa3o sem o logotipo");
+}
+
+TEST_F(LogoDownloadTest, UnreadableLogoNamesItsStatus) {
+    ASSERT_TRUE(QDir(logos_.path()).mkdir("LOGOVRDL.GRF"));
+    logo_.rotinaEtqZplCarregaImagem("COM1", result_);
+    ASSERT_EQ(result_.warnings.size(), 1u);
+    EXPECT_EQ(result_.warnings[0].text,
+              "Arquivo do logotipo LOGOVRDL.GRF n\xc3\xa3o p\xc3\xb4"
+              "de ser lido (status 39): "
+              "as etiquetas sair\xc3\xa3o sem o logotipo");
+}
+
+TEST_F(LogoDownloadTest, BitmapIsNotSentWhenItsHeaderCouldNotBe) {
+    putLogo("LOGOVRDL.BMP", kBitmap);
+    state_.tempDir = platform_.temp + "no-such-dir/";
+    logo_.rotinaEtqDplCarregaImagem(1, "COM1", result_);
+    EXPECT_TRUE(platform_.sent.empty());
+    EXPECT_EQ(result_.status, "35");
+    EXPECT_TRUE(state_.logoLoaded);
+}
+
+TEST_F(LogoDownloadTest, RefusedPortIsReportedAndTheFlagStillSet) {
+    putLogo("LOGOVRDL.GRF", kGraphic);
+    platform_.refusingDevices.insert("/dev/ttyS0");
+    logo_.rotinaEtqZplCarregaImagem("COM1", result_);
+    EXPECT_FALSE(result_.ok());
+    EXPECT_EQ(result_.failedName, "/dev/ttyS0");
+    EXPECT_TRUE(state_.logoLoaded);
+}
+
+TEST(LogoDownloadDir, WorkingDirectoryByDefault) {
+    rotulano::test::ScopedWorkingDir working;
+    FakePlatform platform;
+    ChannelState state;
+    PrintChannel channel(state, platform);
+    LogoDownload logo(channel);
+    EXPECT_EQ(logo.logoPath("LOGOVRDL.GRF"), "LOGOVRDL.GRF");
+    EXPECT_EQ(LogoDownload(channel, "/opt/logos/").logoPath("LOGOVRDL.BMP"),
+              "/opt/logos/LOGOVRDL.BMP");
+    EXPECT_EQ(LogoDownload(channel, "/opt/logos").logoPath("LOGOVRDL.BMP"),
+              "/opt/logos/LOGOVRDL.BMP");
+
+    platform.temp = working.path() + "/";
+    channel.rotinaAchaTemp();
+    writeBytes(working.file("LOGOVRDL.GRF"), kGraphic);
+    ChannelResult result;
+    logo.rotinaEtqZplCarregaImagem("LPT1", result);
+    EXPECT_EQ(platform.allSent(), kGraphic);
+}
+
+TEST(LogoDownloadBytes, WhatEachLanguageReceives) {
+    EXPECT_EQ(LogoDownload::zplDownloadBytes(kGraphic), kGraphic);
+    EXPECT_EQ(LogoDownload::dplDownloadBytes(1, "BM"), std::string("\x02qC\r\n\x01"
+                                                                   "D\r\n\x02ICBLOGOVRDL\r\nBM",
+                                                                   25));
+    EXPECT_EQ(LogoDownload::dplDownloadBytes(2, "BM"),
+              std::string("\x02qC\r\n\x02ICBLOGOVRDL\r\nBM", 21));
+    EXPECT_EQ(LogoDownload::kPrinterStoreWait, std::chrono::seconds(2));
+}
