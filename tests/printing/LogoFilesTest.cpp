@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cstdint>
+
+#include "support/TestSupport.h"
+
+using rotulano::test::readBytes;
+using rotulano::test::samplePath;
+
+namespace {
+
+const std::string kGrfPrefix = "~DGR:LOGOVRDL.GRF,";
+
+// The graphic download of the ZPL logo: its size fields and its dots (true = black).
+struct Graphic {
+    int totalBytes = 0;
+    int bytesPerRow = 0;
+    std::string hex;
+    bool dot(int x, int y) const {
+        const std::size_t at = static_cast<std::size_t>(y * bytesPerRow * 2 + x / 4);
+        const int nibble = std::stoi(hex.substr(at, 1), nullptr, 16);
+        return (nibble & (8 >> (x % 4))) != 0;
+    }
+};
+
+Graphic parseGraphic(const std::string& file) {
+    Graphic graphic;
+    const std::size_t total = file.find(',', kGrfPrefix.size());
+    const std::size_t perRow = file.find(',', total + 1);
+    graphic.totalBytes = std::stoi(file.substr(kGrfPrefix.size(), total - kGrfPrefix.size()));
+    graphic.bytesPerRow = std::stoi(file.substr(total + 1, perRow - total - 1));
+    graphic.hex = file.substr(perRow + 1);
+    while (!graphic.hex.empty() && (graphic.hex.back() == '\n' || graphic.hex.back() == '\r')) {
+        graphic.hex.pop_back();
+    }
+    return graphic;
+}
+
+std::uint32_t little32(const std::string& bytes, std::size_t at) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        value |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
+    }
+    return value;
+}
+
+}  // namespace
+
+TEST(LogoFiles, GraphicIsAValidZplDownloadStoredUnderTheRecalledName) {
+    const std::string file = readBytes(samplePath("LOGOVRDL.GRF"));
+    ASSERT_EQ(file.compare(0, kGrfPrefix.size(), kGrfPrefix), 0);
+    EXPECT_EQ(file.substr(file.size() - 2), "\r\n");
+    const Graphic graphic = parseGraphic(file);
+    ASSERT_GT(graphic.bytesPerRow, 0);
+    EXPECT_EQ(graphic.totalBytes % graphic.bytesPerRow, 0);
+    EXPECT_EQ(graphic.hex.size(), static_cast<std::size_t>(graphic.totalBytes) * 2);
+    EXPECT_EQ(graphic.hex.find_first_not_of("0123456789ABCDEF"), std::string::npos);
+}
+
+TEST(LogoFiles, BitmapIsAOneBitWindowsBitmap) {
+    const std::string file = readBytes(samplePath("LOGOVRDL.BMP"));
+    ASSERT_GE(file.size(), 62u);
+    EXPECT_EQ(file.substr(0, 2), "BM");
+    EXPECT_EQ(little32(file, 2), file.size());
+    EXPECT_EQ(little32(file, 14), 40u);                  // BITMAPINFOHEADER
+    EXPECT_EQ(static_cast<unsigned char>(file[28]), 1);  // bits per pixel
+    EXPECT_EQ(little32(file, 30), 0u);                   // no compression
+    const std::uint32_t width = little32(file, 18);
+    const std::uint32_t height = little32(file, 22);
+    EXPECT_EQ(file.size(), 62u + (width + 31) / 32 * 4 * height);
+}
+
+TEST(LogoFiles, BothFilesHoldTheSameWordmark) {
+    const Graphic graphic = parseGraphic(readBytes(samplePath("LOGOVRDL.GRF")));
+    const QImage bitmap(QString::fromStdString(samplePath("LOGOVRDL.BMP")));
+    ASSERT_FALSE(bitmap.isNull());
+    ASSERT_EQ(bitmap.width(), graphic.bytesPerRow * 8);
+    ASSERT_EQ(bitmap.height(), graphic.totalBytes / graphic.bytesPerRow);
+    int black = 0;
+    for (int y = 0; y < bitmap.height(); ++y) {
+        for (int x = 0; x < bitmap.width(); ++x) {
+            const bool bitmapBlack = qGray(bitmap.pixel(x, y)) < 128;
+            ASSERT_EQ(graphic.dot(x, y), bitmapBlack) << "dot " << x << "," << y;
+            black += bitmapBlack ? 1 : 0;
+        }
+    }
+    // A frame and thirteen letters: neither blank nor solid.
+    const int dots = bitmap.width() * bitmap.height();
+    EXPECT_GT(black, dots / 5);
+    EXPECT_LT(black, dots / 2);
+    // The frame's corners are black, the inside of the frame is white.
+    EXPECT_TRUE(graphic.dot(0, 0));
+    EXPECT_FALSE(graphic.dot(4, 4));
+}
