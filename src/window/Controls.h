@@ -1,24 +1,26 @@
 #pragma once
 
+#include "window/DisplayField.h"
+#include "window/DropDownList.h"
+#include "window/PageControl.h"
+
 class QAction;
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
 class QSpinBox;
-class QTabWidget;
 class QTableWidget;
 class QWidget;
 
 namespace rotulano::window {
 
-class DisplayField;
-
 // ControlTable: the window and the controls that the handlers read and write, named as
 // in the form design (objectName is the design name, e.g. "W-NOME-COMPLETO"). Frames and
 // static captions that no handler touches are children of the window but not listed.
+// Program changes that must raise the control's event go through DisplayField::setText,
+// DropDownList::setSelection and PageControl::setPage.
 struct Controls {
     QWidget* window = nullptr;  // CP21000
 
@@ -35,8 +37,9 @@ struct Controls {
     DisplayField* wPedido1 = nullptr;
     DisplayField* wData = nullptr;
 
+    QLabel* cmImage1 = nullptr;  // the chain's wordmark
     QPushButton* btSaida = nullptr;
-    QTabWidget* tbOpera = nullptr;
+    PageControl* tbOpera = nullptr;  // pages 1 Seleção, 2 Impressão, 3 Configuração
 
     // Page 1, Seleção
     QTableWidget* tabPedido = nullptr;
@@ -54,11 +57,11 @@ struct Controls {
     DisplayField* cmStatic9 = nullptr;
 
     // Page 3, Configuração
-    QComboBox* wPrmtipoimp = nullptr;
-    QComboBox* wPrmportaimp = nullptr;
-    QComboBox* wPrmtemp = nullptr;
-    QComboBox* wPrmvel = nullptr;
-    QComboBox* wPrmlingua = nullptr;
+    DropDownList* wPrmtipoimp = nullptr;
+    DropDownList* wPrmportaimp = nullptr;
+    DropDownList* wPrmtemp = nullptr;
+    DropDownList* wPrmvel = nullptr;
+    DropDownList* wPrmlingua = nullptr;
     QCheckBox* wPrmpara = nullptr;
     QSpinBox* wPrmmargEsq = nullptr;
     QSpinBox* wPrmmargSup = nullptr;

@@ -9,6 +9,7 @@ namespace rotulano::window {
 // Start-up and shutdown
 void onFormOpened(WindowContext& context);
 void onFormClosed(WindowContext& context);
+void rotinaAchaTemp(WindowContext& context);  // TempDir from the system, whole
 
 // Order file: loading (text change of W-NOME-COMPLETO) and choosing
 void onOrderPathChanged(WindowContext& context);
@@ -26,6 +27,10 @@ void subLeArqprm(WindowContext& context);
 void subGravaArqprm(WindowContext& context);
 void onSaveSettings(WindowContext& context);
 void onSettingChanged(WindowContext& context);
+
+// The margin field whose value changed: W-PRMMARG-ESQ or W-PRMMARG-SUP.
+enum class MarginField { Left, Second };
+void onMarginEdited(WindowContext& context, MarginField field);
 void onPrinterModelChanged(WindowContext& context);
 void onLanguageChanged(WindowContext& context);
 

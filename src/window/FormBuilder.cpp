@@ -1,0 +1,247 @@
+#include "window/FormBuilder.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QHeaderView>
+#include <QIcon>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include "orders/ItemTable.h"
+#include "window/FormDesign.h"
+#include "window/PagePlacement.h"
+#include "window/Pictures.h"
+
+namespace rotulano::window {
+
+namespace {
+
+constexpr int kClientWidth = 800;
+constexpr int kClientHeight = 500;
+constexpr int kButtonIconSize = 20;
+
+QString utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+QWidget* makeButton(const ControlDesign& design) {
+    auto* button = new QPushButton(utf8(design.caption));
+    button->setIcon(QIcon(loadPicture(utf8(design.picture), {kButtonIconSize, kButtonIconSize})));
+    button->setToolTip(utf8(design.hint));
+    return button;
+}
+
+QWidget* makeGrid(const ControlDesign& design) {
+    auto* grid = new QTableWidget(0, orders::kColumnCount);
+    QStringList headings;
+    for (const orders::ColumnDesign& column : orders::kColumnDesign) {
+        headings << utf8(column.heading);
+    }
+    grid->setHorizontalHeaderLabels(headings);
+    grid->setColumnHidden(orders::kColRecord - 1, true);
+    grid->setToolTip(utf8(design.hint));
+    return grid;
+}
+
+QWidget* makeNumericField() {
+    auto* field = new QSpinBox;
+    field->setRange(0, 99);
+    field->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    field->setAlignment(Qt::AlignRight);
+    return field;
+}
+
+QWidget* makeFrame() {
+    auto* frame = new QFrame;
+    frame->setFrameShape(QFrame::Box);
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return frame;
+}
+
+QWidget* makeControl(const ControlDesign& design) {
+    switch (design.kind) {
+        case ControlKind::DisplayField: {
+            auto* field = new DisplayField(utf8(design.picture));
+            field->setText(utf8(design.caption));
+            return field;
+        }
+        case ControlKind::Button:
+            return makeButton(design);
+        case ControlKind::Grid:
+            return makeGrid(design);
+        case ControlKind::List:
+            return new DropDownList;
+        case ControlKind::CheckBox:
+            return new QCheckBox(utf8(design.caption));
+        case ControlKind::Numeric:
+            return makeNumericField();
+        case ControlKind::Picture: {
+            auto* picture = new QLabel;
+            picture->setAlignment(Qt::AlignCenter);
+            return picture;
+        }
+        case ControlKind::Frame:
+        case ControlKind::TabStrip:
+            break;
+    }
+    return makeFrame();
+}
+
+PageControl* makeTabStrip(QWidget* client, const ControlDesign& design) {
+    auto* tabStrip = new PageControl(client);
+    tabStrip->setObjectName(utf8(design.name));
+    tabStrip->setGeometry(design.rect);
+    for (int page = 1; page <= 3; ++page) {
+        auto* content = new QWidget;
+        content->setObjectName(utf8(design.name) + QStringLiteral("-%1").arg(page));
+        tabStrip->addTab(content, utf8(kPageCaptions[page - 1]));
+    }
+    return tabStrip;
+}
+
+void buildMenu(QMainWindow* window) {
+    QMenuBar* bar = window->menuBar();
+    bar->setObjectName(QStringLiteral("CfMenu1"));
+    QMenu* menu1 = bar->addMenu(QStringLiteral("A&rquivo"));
+    menu1->setObjectName(QStringLiteral("Menu1"));
+    menu1->menuAction()->setObjectName(QStringLiteral("Arquivo"));
+    const char* const items[][2] = {{"Imprimir", "Imprimir"},
+                                    {"Abrir", "Abrir Arquivo "},
+                                    {"Configuracao", "Configuração"},
+                                    {"Sair", "Sair"}};
+    for (const auto& item : items) {
+        menu1->addAction(utf8(item[1]))->setObjectName(utf8(item[0]));
+    }
+    bar->addAction(QStringLiteral("Sobre"))->setObjectName(QStringLiteral("Sobre"));
+}
+
+void buildControls(QWidget* client, PageControl* tabStrip) {
+    auto* placement = new PagePlacement(tabStrip);
+    std::vector<QWidget*> headerGroup;
+    for (const ControlDesign& design : formDesign()) {
+        if (design.kind == ControlKind::TabStrip) {
+            continue;
+        }
+        QWidget* control = makeControl(design);
+        control->setObjectName(utf8(design.name));
+        if (design.page >= 1) {
+            control->setParent(tabStrip->widget(design.page - 1));
+            control->resize(design.rect.size());
+            placement->place(control, design.rect.topLeft());
+        } else {
+            control->setParent(client);
+            control->setGeometry(design.rect);
+        }
+        if (design.kind == ControlKind::Picture) {
+            showPicture(static_cast<QLabel*>(control), utf8(design.picture));
+        }
+        if (design.page == kHeaderGroup) {
+            headerGroup.push_back(control);
+        }
+    }
+    // The header group lies inside the tab strip's rectangle and shows above the pages.
+    for (QWidget* control : headerGroup) {
+        control->raise();
+    }
+}
+
+template <typename T>
+T* named(QWidget* root, const char* name) {
+    return root->findChild<T*>(QString::fromUtf8(name));
+}
+
+void listHeaderControls(QWidget* w, Controls& c) {
+    c.wNomeCompleto = named<DisplayField>(w, "W-NOME-COMPLETO");
+    c.wHearaz = named<DisplayField>(w, "W-HEARAZ");
+    c.wHeacgc = named<DisplayField>(w, "W-HEACGC");
+    c.wHeaped = named<DisplayField>(w, "W-HEAPED");
+    c.wHeadatPed = named<DisplayField>(w, "W-HEADAT-PED");
+    c.wHeadatEmail = named<DisplayField>(w, "W-HEADAT-EMAIL");
+    c.wNomarq = named<DisplayField>(w, "W-NOMARQ");
+    c.wNomfor = named<DisplayField>(w, "W-NOMFOR");
+    c.wPedido = named<DisplayField>(w, "W-PEDIDO");
+    c.wPedido1 = named<DisplayField>(w, "W-PEDIDO1");
+    c.wData = named<DisplayField>(w, "W-DATA");
+    c.cmImage1 = named<QLabel>(w, "CmImage1");
+    c.btSaida = named<QPushButton>(w, "BT-SAIDA");
+    c.tbOpera = named<PageControl>(w, "TB-OPERA");
+    c.tabPedido = named<QTableWidget>(w, "TAB-PEDIDO");
+    c.btSelecionar = named<QPushButton>(w, "BT-SELECIONAR");
+}
+
+void listPrintControls(QWidget* w, Controls& c) {
+    c.wDetqtd = named<DisplayField>(w, "W-DETQTD");
+    c.wEtiqueta = named<DisplayField>(w, "W-ETIQUETA");
+    c.wQtdimp = named<DisplayField>(w, "W-QTDIMP");
+    c.cmImage2 = named<QLabel>(w, "CmImage2");
+    c.btImprime = named<QPushButton>(w, "BT-IMPRIME");
+    c.cmStatic6 = named<DisplayField>(w, "CmStatic6");
+    c.cmStatic7 = named<DisplayField>(w, "CmStatic7");
+    c.cmStatic8 = named<DisplayField>(w, "CmStatic8");
+    c.cmStatic9 = named<DisplayField>(w, "CmStatic9");
+}
+
+void listConfigurationControls(QWidget* w, Controls& c) {
+    c.wPrmtipoimp = named<DropDownList>(w, "W-PRMTIPOIMP");
+    c.wPrmportaimp = named<DropDownList>(w, "W-PRMPORTAIMP");
+    c.wPrmtemp = named<DropDownList>(w, "W-PRMTEMP");
+    c.wPrmvel = named<DropDownList>(w, "W-PRMVEL");
+    c.wPrmlingua = named<DropDownList>(w, "W-PRMLINGUA");
+    c.wPrmpara = named<QCheckBox>(w, "W-PRMPARA");
+    c.wPrmmargEsq = named<QSpinBox>(w, "W-PRMMARG-ESQ");
+    c.wPrmmargSup = named<QSpinBox>(w, "W-PRMMARG-SUP");
+    c.btGrava = named<QPushButton>(w, "BT-GRAVA");
+    c.wPadrao = named<DisplayField>(w, "W-PADRAO");
+    c.wPorta = named<DisplayField>(w, "W-PORTA");
+    c.wTemperatura = named<DisplayField>(w, "W-TEMPERATURA");
+    c.wVelocidade = named<DisplayField>(w, "W-VELOCIDADE");
+    c.wMargens = named<DisplayField>(w, "W-MARGENS");
+    c.wMargem1 = named<DisplayField>(w, "W-MARGEM1");
+    c.wMargem2 = named<DisplayField>(w, "W-MARGEM2");
+}
+
+void listMenu(QWidget* w, Controls& c) {
+    c.cfMenu1 = named<QMenuBar>(w, "CfMenu1");
+    c.menuArquivo = named<QMenu>(w, "Menu1");
+    c.menuImprimir = named<QAction>(w, "Imprimir");
+    c.menuAbrir = named<QAction>(w, "Abrir");
+    c.menuConfiguracao = named<QAction>(w, "Configuracao");
+    c.menuSair = named<QAction>(w, "Sair");
+    c.menuSobre = named<QAction>(w, "Sobre");
+}
+
+}  // namespace
+
+Controls buildForm(QMainWindow* window) {
+    initWindowResources();
+    window->setObjectName(QStringLiteral("CP21000"));
+    window->setWindowTitle(QStringLiteral("Rotulano - 02.05.00"));
+    QFont font(QStringLiteral("Tahoma"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    window->setFont(font);
+
+    auto* client = new QWidget(window);
+    client->setObjectName(QStringLiteral("CP21000-client"));
+    client->setFixedSize(kClientWidth, kClientHeight);
+    window->setCentralWidget(client);
+    buildMenu(window);
+
+    const auto tabDesign =
+        std::find_if(formDesign().begin(), formDesign().end(),
+                     [](const ControlDesign& d) { return d.kind == ControlKind::TabStrip; });
+    buildControls(client, makeTabStrip(client, *tabDesign));
+
+    Controls controls;
+    controls.window = window;
+    listHeaderControls(window, controls);
+    listPrintControls(window, controls);
+    listConfigurationControls(window, controls);
+    listMenu(window, controls);
+    return controls;
+}
+
+}  // namespace rotulano::window

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "window/MessageBoxService.h"
+
+class QWidget;
+
+namespace rotulano::window {
+
+// The program's modal message box: a QMessageBox over the main window with the icon of the
+// style (0x10 error, 0x30 warning, 0x40 information) and one OK button.
+class QtMessageBox : public MessageBoxService {
+  public:
+    explicit QtMessageBox(QWidget* parent = nullptr) : parent_(parent) {}
+
+    // The window the boxes show over; set once the main window exists.
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    int show(const QString& text, const QString& title, int style) override;
+
+  private:
+    QWidget* parent_;
+};
+
+}  // namespace rotulano::window
