@@ -1,8 +1,103 @@
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include "config/ParameterFile.h"
+#include "config/PrinterLists.h"
+#include "core/FixedRecord.h"
 #include "window/Handlers.h"
+#include "window/Messages.h"
+#include "window/Pictures.h"
 
 namespace rotulano::window {
 
-void onFormOpened(WindowContext&) {}
-void onFormClosed(WindowContext&) {}
+namespace {
+
+const char* const kParameterFileLabel = "Arquivo de parâmetros";
+
+// The shared work fields back to blank and zero, and the run flags to "no". The settings
+// record is not touched.
+void resetWorkFields(Session& session) {
+    session.message = core::MessageRequest();
+    session.fileStatus = core::kStatusOk;
+    session.statusFileLabel.clear();
+    session.orderNumber = "000000";
+    session.clickedRow = 0;
+    session.clickedColumn = 0;
+    session.gridColumnCount = 0;
+    session.closeRequested = false;
+    session.channel = printing::ChannelState();
+}
+
+void fillList(DropDownList* list, const std::vector<std::string>& items) {
+    list->clear();
+    for (const std::string& item : items) {
+        list->addItem(QString::fromStdString(item));
+    }
+}
+
+// The fixed lists of the configuration page; the darkness list is the reader's. Choosing
+// the first model and the first language runs their handlers: the captions become
+// Portuguese.
+void fillLists(const Controls& controls) {
+    fillList(controls.wPrmtipoimp, config::PrinterLists::modelItems());
+    controls.wPrmtipoimp->setSelection(1);
+    fillList(controls.wPrmlingua, config::PrinterLists::languageItems());
+    controls.wPrmlingua->setSelection(1);
+    fillList(controls.wPrmportaimp, config::PrinterLists::portItems());
+    fillList(controls.wPrmvel, config::PrinterLists::speedItems());
+}
+
+// Makes sure the parameter file can be opened, creating it with the default record when
+// it is missing (once: a file that is still missing afterwards is reported).
+void checkParameterFile(WindowContext& context) {
+    const config::ParameterFile file;
+    core::FileStatus status = file.openCheck();
+    if (status == core::kStatusNotFound) {
+        file.create(core::PrinterSettings::defaults());
+        status = file.openCheck();
+    }
+    context.session.fileStatus = status;
+    if (status != core::kStatusOk) {
+        context.session.statusFileLabel = QString::fromUtf8(kParameterFileLabel);
+        rotinaStatus(context);
+        context.session.closeRequested = true;
+    }
+}
+
+}  // namespace
+
+void rotinaAchaTemp(WindowContext& context) {
+    // The whole path is kept: a temporary directory longer than the 255 characters of the
+    // old buffer must not be cut into the name of another directory.
+    context.session.channel.tempDir = context.platform.tempDir();
+}
+
+void onFormOpened(WindowContext& context) {
+    Controls& controls = context.controls;
+    resetWorkFields(context.session);
+    rotinaAchaTemp(context);
+    context.session.channel.printFileName.clear();
+    context.session.gridColumnCount = controls.tabPedido->columnCount();
+    controls.btImprime->setEnabled(false);
+    controls.wDetqtd->setNumber(0);
+    controls.wPrmmargEsq->setValue(0);
+    controls.wPrmmargSup->setValue(0);
+    controls.wEtiqueta->setText(QString());
+    clearPicture(controls.cmImage2);
+    controls.tabPedido->setRowCount(0);
+    fillLists(controls);
+    checkParameterFile(context);
+    subLeArqprm(context);
+}
+
+void onFormClosed(WindowContext& context) {
+    // Only a print file that this program made is deleted: after a serial set-up the name
+    // is that of the port device, which must never be deleted.
+    printing::ChannelState& channel = context.session.channel;
+    if (channel.printFileIsOurs && !core::isBlank(channel.printFileName)) {
+        context.platform.deleteFile(channel.printFileName);
+    }
+}
 
 }  // namespace rotulano::window
