@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets of fuzz/ with clang (AddressSanitizer and
+# UndefinedBehaviorSanitizer on) and runs each one for SECONDS seconds, one after the
+# other, then prints the executions and findings of every target.
+#
+#   tools/fuzz.sh SECONDS [TARGET...]     TARGET: order_file, parameter_file, ...
+#
+# The working corpus grows in BUILD/fuzz-corpus/TARGET (seeded from fuzz/corpus/TARGET
+# and from the files in samples/); crashes, leaks and time-outs are written to
+# BUILD/fuzz-findings/TARGET. BUILD is $ROTULANO_FUZZ_BUILD_DIR, else build-fuzz.
+# Exits with 1 when any target found something.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+build="${ROTULANO_FUZZ_BUILD_DIR:-$here/build-fuzz}"
+jobs="${ROTULANO_FUZZ_BUILD_JOBS:-2}"
+
+usage() {
+    echo "usage: tools/fuzz.sh SECONDS [TARGET...]" >&2
+    exit 2
+}
+
+[ $# -ge 1 ] || usage
+seconds=$1
+shift
+[[ "$seconds" =~ ^[0-9]+$ ]] || usage
+
+all_targets() {
+    for source in "$here"/fuzz/fuzz_*.cpp; do
+        basename "$source" .cpp | sed 's/^fuzz_//'
+    done
+}
+
+if [ $# -gt 0 ]; then
+    targets=("$@")
+else
+    mapfile -t targets < <(all_targets)
+fi
+
+# Longest input per target: an order file long enough to cross the reader's 64 KiB
+# buffer, a parameter file a little past its record, settings plus order line plus the
+# label type byte.
+max_len() {
+    case "$1" in
+        order_file) echo 70000 ;;
+        parameter_file) echo 400 ;;
+        label_routines) echo 447 ;;
+        *) echo 65536 ;;
+    esac
+}
+
+# Real inputs from samples/ join the seeds of the targets that read them.
+seed_samples() {
+    local target=$1 corpus=$2
+    case "$target" in
+        order_file) find "$here/samples" -maxdepth 1 -iname '*.txt' -size -200k \
+                        -exec cp {} "$corpus/" \; 2>/dev/null || true ;;
+        parameter_file) [ -f "$here/samples/CD21PRM.DAT" ] &&
+                            cp "$here/samples/CD21PRM.DAT" "$corpus/" || true ;;
+    esac
+}
+
+build_targets() {
+    CC=clang CXX=clang++ cmake -S "$here" -B "$build" -G Ninja -DROTULANO_FUZZ=ON \
+        -DROTULANO_BUILD_TESTS=OFF -DROTULANO_BUILD_BENCH=OFF \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo -Wno-dev >/dev/null
+    ninja -C "$build" -j"$jobs" "${targets[@]/#/fuzz_}"
+}
+
+run_target() {
+    local target=$1
+    local corpus="$build/fuzz-corpus/$target" findings="$build/fuzz-findings/$target"
+    local log="$build/fuzz-logs/$target.log"
+    mkdir -p "$corpus" "$findings" "$(dirname "$log")"
+    cp -n "$here/fuzz/corpus/$target/"* "$corpus/" 2>/dev/null || true
+    seed_samples "$target" "$corpus"
+    echo "== $target: $seconds s" >&2
+    (cd "$build" && QT_QPA_PLATFORM=offscreen "$build/fuzz/fuzz_$target" \
+        -max_total_time="$seconds" -max_len="$(max_len "$target")" -timeout=20 \
+        -rss_limit_mb=3072 -print_final_stats=1 -artifact_prefix="$findings/" \
+        "$corpus" >"$log" 2>&1) || true
+}
+
+report_target() {
+    local target=$1
+    local log="$build/fuzz-logs/$target.log" findings="$build/fuzz-findings/$target"
+    local runs cov count
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+    cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
+    count=$(find "$findings" -type f | wc -l)
+    printf '%-16s executions %-10s coverage %-6s corpus %-6s findings %s\n' "$target" \
+        "${runs:-?}" "${cov:-?}" "$(find "$build/fuzz-corpus/$target" -type f | wc -l)" "$count"
+    if [ "$count" -gt 0 ]; then
+        find "$findings" -type f -printf '    %p\n'
+        grep -m3 -E 'ERROR|rotulano fuzz|runtime error' "$log" | sed 's/^/    /' || true
+        return 1
+    fi
+}
+
+build_targets
+for target in "${targets[@]}"; do
+    run_target "$target"
+done
+status=0
+for target in "${targets[@]}"; do
+    report_target "$target" || status=1
+done
+exit $status
