@@ -1,0 +1,70 @@
+#include "support/WindowFakes.h"
+
+#include <QApplication>
+#include <cstdio>
+
+namespace rotulano::test {
+
+int FakeMessageBox::show(const QString& text, const QString& title, int style) {
+    shown.push_back({text, title, style});
+    if (onShow) {
+        onShow(shown.back());
+    }
+    return answer;
+}
+
+bool FakeFileDialog::chooseFile(QString& path, const QString& title, const QString& filter) {
+    openings.push_back({title, filter});
+    if (onOpen) {
+        onOpen();
+    }
+    path.clear();
+    if (!answers.empty()) {
+        path = answers.front();
+        answers.pop_front();
+    }
+    return !path.isEmpty();
+}
+
+bool FakePlatform::deleteFile(const std::string& path) {
+    deleted.push_back(path);
+    return std::remove(path.c_str()) == 0;
+}
+
+std::string FakePlatform::portDevice(const std::string& portName) {
+    return portDirectory.empty() ? portName : portDirectory + "/" + portName;
+}
+
+core::FileStatus FakePlatform::sendToDevice(const std::string& device, const std::string& bytes) {
+    sent[device] += bytes;
+    return sendStatus;
+}
+
+core::FileStatus FakePlatform::openSerialPort(const std::string& device, const std::string& bytes) {
+    serialOpened.push_back(device);
+    sent[device] += bytes;
+    return serialStatus;
+}
+
+TestWindow::TestWindow() {
+    // Closing the window in a test must not ask the application to quit.
+    QApplication::setQuitOnLastWindowClosed(false);
+    window = std::make_unique<window::MainWindow>(messageBox, fileDialog, platform);
+}
+
+TestWindow::~TestWindow() {
+    window.reset();
+    processEvents();
+}
+
+void TestWindow::open() {
+    window->show();
+    processEvents();
+}
+
+void TestWindow::processEvents() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+}  // namespace rotulano::test
