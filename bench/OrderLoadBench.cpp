@@ -1,0 +1,140 @@
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "orders/OrderFileReader.h"
+#include "printing/SystemPlatform.h"
+#include "window/DisplayField.h"
+#include "window/Handlers.h"
+#include "window/MainWindow.h"
+
+// Loading a full order of 999 items into the main window's grid (target: under 100 ms),
+// and the program's peak memory with that order shown (target: under 80 MB).
+namespace {
+
+using namespace rotulano;
+
+class SilentBox : public window::MessageBoxService {
+  public:
+    int show(const QString&, const QString&, int) override {
+        ++shown;
+        return 1;
+    }
+    int shown = 0;
+};
+
+class NoDialog : public window::FileDialogService {
+  public:
+    bool chooseFile(QString&, const QString&, const QString&) override { return false; }
+};
+
+std::vector<std::string> sampleLines() {
+    std::ifstream in(std::string(ROTULANO_SAMPLES) + "/PEDIDO.txt", std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The sample order's header followed by its items, repeated up to 999 items.
+std::string fullOrder() {
+    const std::vector<std::string> sample = sampleLines();
+    std::string bytes = sample.at(0) + "\r\n";
+    for (int i = 0; i < 999; ++i) {
+        bytes += sample.at(1 + static_cast<std::size_t>(i) % (sample.size() - 1)) + "\r\n";
+    }
+    return bytes;
+}
+
+struct Workspace {
+    Workspace() : previous(QDir::currentPath()) {
+        QDir::setCurrent(dir.path());
+        orderPath = dir.filePath(QStringLiteral("PEDIDO999.txt"));
+        std::ofstream(QFile::encodeName(orderPath).toStdString(), std::ios::binary) << fullOrder();
+    }
+    ~Workspace() { QDir::setCurrent(previous); }
+
+    QTemporaryDir dir;
+    QString previous;
+    QString orderPath;
+};
+
+// Writing the path into W-NOME-COMPLETO raises the loader, as the file chooser does.
+void loadInto(window::MainWindow& mainWindow, const QString& path) {
+    mainWindow.controls().wNomeCompleto->setText(QString());
+    mainWindow.controls().wNomeCompleto->setText(path);
+}
+
+void BM_PeakMemoryWith999ItemsShown(benchmark::State& state) {
+    Workspace workspace;
+    SilentBox box;
+    NoDialog dialog;
+    printing::SystemPlatform platform;
+    window::MainWindow mainWindow(box, dialog, platform);
+    mainWindow.show();
+    for (auto _ : state) {
+        loadInto(mainWindow, workspace.orderPath);
+        QApplication::processEvents();
+    }
+    if (mainWindow.controls().tabPedido->rowCount() != 999 || box.shown != 0) {
+        state.SkipWithError("the order did not load whole");
+    }
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+BENCHMARK(BM_PeakMemoryWith999ItemsShown)->Iterations(3)->Unit(benchmark::kMillisecond);
+
+void BM_Load999ItemsIntoTheWindow(benchmark::State& state) {
+    Workspace workspace;
+    SilentBox box;
+    NoDialog dialog;
+    printing::SystemPlatform platform;
+    window::MainWindow mainWindow(box, dialog, platform);
+    mainWindow.show();
+    for (auto _ : state) {
+        loadInto(mainWindow, workspace.orderPath);
+    }
+    if (mainWindow.controls().tabPedido->rowCount() != 999 || box.shown != 0) {
+        state.SkipWithError("the order did not load whole");
+    }
+    state.SetItemsProcessed(state.iterations() * 999);
+}
+BENCHMARK(BM_Load999ItemsIntoTheWindow)->Unit(benchmark::kMillisecond);
+
+void BM_Read999ItemOrderFile(benchmark::State& state) {
+    Workspace workspace;
+    const std::string path = QFile::encodeName(workspace.orderPath).toStdString();
+    for (auto _ : state) {
+        orders::OrderLoad load = orders::OrderFileReader::read(path);
+        benchmark::DoNotOptimize(load.items.data());
+    }
+    state.SetItemsProcessed(state.iterations() * 999);
+}
+BENCHMARK(BM_Read999ItemOrderFile)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
