@@ -138,6 +138,9 @@ void EventTable::connectControl(QObject* control, const EventBinding& binding) {
 bool EventTable::raise(const QString& control, FormEvent event) {
     for (const EventBinding& binding : bindings()) {
         if (binding.event == event && control == QString::fromUtf8(binding.control)) {
+            if (observer_) {
+                observer_(binding);
+            }
             ++depth_;
             binding.handler(context_);
             --depth_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "window/WindowContext.h"
@@ -50,11 +51,17 @@ class EventTable {
     // the close follows from the event loop.
     bool raise(const QString& control, FormEvent event);
 
+    // Called with each row of the table just before its handler runs (for tracing).
+    void setObserver(std::function<void(const EventBinding&)> observer) {
+        observer_ = std::move(observer);
+    }
+
   private:
     void connectControl(QObject* control, const EventBinding& binding);
     void closeIfRequested();
 
     WindowContext& context_;
+    std::function<void(const EventBinding&)> observer_;
     int depth_ = 0;
     bool closeScheduled_ = false;
 };
