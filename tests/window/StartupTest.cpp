@@ -1,0 +1,255 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <filesystem>
+
+#include "support/WindowFakes.h"
+#include "window/Pictures.h"
+
+namespace {
+
+using rotulano::test::readBytes;
+using rotulano::test::TestWindow;
+using rotulano::test::writeBytes;
+using rotulano::window::DropDownList;
+
+QString utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+QStringList itemsOf(const DropDownList* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) {
+        items << list->itemText(i);
+    }
+    return items;
+}
+
+const std::string kDefaultRecord =
+    "1"
+    "01"
+    "01"
+    "10"
+    "S"
+    "00"
+    "00"
+    "0"
+    "1" +
+    std::string(132, '0');
+
+TEST(FirstStart, CreatesTheParameterFileWithTheDefaultRecordAndNoMessage) {
+    TestWindow test;
+    test.open();
+    EXPECT_EQ(readBytes(test.dir.file("CD21PRM.DAT")), kDefaultRecord);
+    EXPECT_EQ(kDefaultRecord.size(), 146u);
+    EXPECT_TRUE(test.messageBox.shown.empty());
+    EXPECT_FALSE(test.window->formClosed());
+    EXPECT_TRUE(test.window->isVisible());
+}
+
+TEST(FirstStart, ShowsTheDefaultSettingsWithSaveAndPrintDisabled) {
+    TestWindow test;
+    test.open();
+    const auto& c = test.controls();
+    EXPECT_EQ(c.wPrmtipoimp->currentText(), QStringLiteral("Datamax - ALEGRO"));
+    EXPECT_EQ(c.wPrmportaimp->currentText(), QStringLiteral("LPT1"));
+    EXPECT_EQ(c.wPrmtemp->count(), 15);
+    EXPECT_EQ(c.wPrmtemp->selection(), 10);
+    EXPECT_EQ(c.wPrmtemp->currentText(), QStringLiteral("010"));
+    EXPECT_TRUE(c.wPrmpara->isChecked());
+    EXPECT_EQ(c.wPrmmargEsq->value(), 0);
+    EXPECT_EQ(c.wPrmmargSup->value(), 0);
+    EXPECT_EQ(c.wPrmvel->currentText(), QStringLiteral("A"));
+    EXPECT_EQ(c.wPrmlingua->currentText(), utf8("Português"));
+    EXPECT_FALSE(c.btGrava->isEnabled());
+    EXPECT_FALSE(c.btImprime->isEnabled());
+    EXPECT_EQ(c.btGrava->text(), QStringLiteral("Gravar"));
+    EXPECT_EQ(c.wMargem2->text(), QStringLiteral("Inferior"));
+}
+
+TEST(FirstStart, FillsTheFixedListsWithTheirItemsInOrder) {
+    TestWindow test;
+    test.open();
+    const auto& c = test.controls();
+    EXPECT_EQ(itemsOf(c.wPrmtipoimp),
+              (QStringList{"Datamax - ALEGRO", "Datamax - I-CLASS", "Datamax - PRODIGY",
+                           "RABBIT/ARGOX", utf8("Zebra - Genérico"), "Zebra - Z105/S"}));
+    EXPECT_EQ(itemsOf(c.wPrmlingua), (QStringList{utf8("Português"), "English"}));
+    EXPECT_EQ(itemsOf(c.wPrmportaimp),
+              (QStringList{"LPT1", "LPT2", "COM1", "COM2", "COM3", "COM4"}));
+    EXPECT_EQ(itemsOf(c.wPrmvel), (QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "I", "J",
+                                               "K", "L", "M", "N", "O", "P", "Q", "R", "S"}));
+    QStringList darkness;
+    for (int n = 1; n <= 15; ++n) {
+        darkness << QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
+    }
+    EXPECT_EQ(itemsOf(c.wPrmtemp), darkness);
+}
+
+TEST(FirstStart, ResetsTheWorkFieldsAndClearsThePrintPage) {
+    TestWindow test;
+    test.session().channel.serialPortConfigured = true;
+    test.session().channel.logoLoaded = true;
+    test.session().channel.printFileName = "old";
+    test.session().orderNumber = "123456";
+    test.open();
+    const auto& s = test.session();
+    EXPECT_FALSE(s.channel.serialPortConfigured);
+    EXPECT_FALSE(s.channel.logoLoaded);
+    EXPECT_TRUE(s.channel.printFileName.empty());
+    EXPECT_EQ(s.orderNumber, "000000");
+    EXPECT_EQ(s.gridColumnCount, 11);
+    EXPECT_EQ(s.message.type, 0);
+    EXPECT_TRUE(s.message.title.isEmpty());
+    EXPECT_EQ(test.controls().tabPedido->rowCount(), 0);
+    EXPECT_TRUE(test.controls().wEtiqueta->text().isEmpty());
+    EXPECT_TRUE(rotulano::window::pictureName(test.controls().cmImage2).isEmpty());
+    EXPECT_EQ(test.controls().wDetqtd->text(), QStringLiteral("       "));
+}
+
+TEST(FirstStart, KeepsATemporaryDirectoryOfAnyLengthWhole) {
+    TestWindow test;
+    test.platform.tempDirValue = "/tmp/" + std::string(300, 'd') + "/";
+    test.open();
+    EXPECT_EQ(test.session().channel.tempDir, test.platform.tempDirValue);
+}
+
+TEST(FirstStart, AnEmptyTemporaryDirectoryStaysEmpty) {
+    TestWindow test;
+    test.platform.tempDirValue.clear();
+    test.open();
+    EXPECT_TRUE(test.session().channel.tempDir.empty());
+}
+
+TEST(Start, ShowsTheStoredSettings) {
+    TestWindow test;
+    writeBytes(test.dir.file("CD21PRM.DAT"), "1050321N0508Q2" + std::string(132, '0'));
+    test.open();
+    const auto& c = test.controls();
+    EXPECT_EQ(c.wPrmtipoimp->selection(), 5);
+    EXPECT_EQ(c.wPrmportaimp->currentText(), QStringLiteral("COM1"));
+    EXPECT_EQ(c.wPrmtemp->count(), 30);
+    EXPECT_EQ(c.wPrmtemp->currentText(), QStringLiteral("021"));
+    EXPECT_FALSE(c.wPrmpara->isChecked());
+    EXPECT_EQ(c.wPrmmargEsq->value(), 5);
+    EXPECT_EQ(c.wPrmmargSup->value(), 8);
+    EXPECT_EQ(c.wPrmvel->currentText(), QStringLiteral("Q"));
+    EXPECT_EQ(c.wPrmlingua->selection(), 2);
+    EXPECT_EQ(c.btGrava->text(), QStringLiteral("Save"));
+    EXPECT_EQ(c.wMargem2->text(), QStringLiteral("Top"));
+    EXPECT_FALSE(c.btGrava->isEnabled());
+    EXPECT_TRUE(test.messageBox.shown.empty());
+}
+
+struct BadFile {
+    const char* name;
+    std::function<void(const std::string& path)> make;
+    std::vector<rotulano::test::ShownMessage> boxes;
+};
+
+const QString kFatal = QString::fromUtf8("Impossível inicializar sistema, erro Fatal !");
+
+std::vector<BadFile> badFiles() {
+    const auto status = [](const char* code, const char* title) {
+        return rotulano::test::ShownMessage{
+            QStringLiteral("Status [") + code + QString::fromUtf8("] Arquivo de parâmetros"),
+            QString::fromUtf8(title), 0x10};
+    };
+    const rotulano::test::ShownMessage fatal{kFatal, QStringLiteral("Mensagem do Sistema"), 0x40};
+    const auto directory = status("39", "Atributos do arquivo conflitantes com o programa (");
+    const auto looping = status("30", "Ocorreu um erro físico durante o acesso ao arquivo");
+    return {
+        {"empty", [](const std::string& p) { writeBytes(p, ""); }, {fatal}},
+        {"wrong key",
+         [](const std::string& p) { writeBytes(p, "2" + std::string(145, '0')); },
+         {fatal}},
+        {"short record", [](const std::string& p) { writeBytes(p, "1010110S"); }, {fatal}},
+        {"directory",
+         [](const std::string& p) { std::filesystem::create_directory(p); },
+         {directory, directory, fatal}},
+        {"unreadable link loop",
+         [](const std::string& p) { std::filesystem::create_symlink(p, p); },
+         {looping, looping, fatal}},
+    };
+}
+
+TEST(StartWithABadParameterFile, ShowsItsReportsAndThenTheProgramEnds) {
+    for (const BadFile& bad : badFiles()) {
+        TestWindow test;
+        bad.make(test.dir.file("CD21PRM.DAT"));
+        test.open();
+        ASSERT_EQ(test.messageBox.shown.size(), bad.boxes.size()) << bad.name;
+        for (std::size_t i = 0; i < bad.boxes.size(); ++i) {
+            EXPECT_EQ(test.messageBox.shown[i].text, bad.boxes[i].text) << bad.name << i;
+            EXPECT_EQ(test.messageBox.shown[i].title, bad.boxes[i].title) << bad.name << i;
+            EXPECT_EQ(test.messageBox.shown[i].style, bad.boxes[i].style) << bad.name << i;
+        }
+        EXPECT_TRUE(test.window->formClosed()) << bad.name;
+        EXPECT_FALSE(test.window->isVisible()) << bad.name;
+    }
+}
+
+TEST(StartWithABadParameterFile, TheCloseWaitsForTheOpenedHandlerToFinish) {
+    TestWindow test;
+    writeBytes(test.dir.file("CD21PRM.DAT"), "");
+    bool closedWhileShown = true;
+    test.messageBox.onShow = [&](const rotulano::test::ShownMessage&) {
+        closedWhileShown = test.window->formClosed();
+    };
+    test.window->show();
+    EXPECT_FALSE(closedWhileShown);
+    EXPECT_FALSE(test.window->formClosed());
+    EXPECT_TRUE(test.session().closeRequested);
+    TestWindow::processEvents();
+    EXPECT_TRUE(test.window->formClosed());
+}
+
+TEST(StartWithABadParameterFile, AnUnreadableFileIsReportedWithStatus37) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "the administrator reads any file";
+    }
+    TestWindow test;
+    const std::string path = test.dir.file("CD21PRM.DAT");
+    writeBytes(path, kDefaultRecord);
+    std::filesystem::permissions(path, std::filesystem::perms::none);
+    test.open();
+    ASSERT_FALSE(test.messageBox.shown.empty());
+    EXPECT_EQ(test.messageBox.shown[0].text, utf8("Status [37] Arquivo de parâmetros"));
+    EXPECT_EQ(test.messageBox.shown[0].title, utf8("Função especificada não é suportada"));
+    EXPECT_TRUE(test.window->formClosed());
+}
+
+TEST(Shutdown, DeletesTheLastPrintFileMadeByTheProgram) {
+    TestWindow test;
+    test.open();
+    const std::string printFile = test.dir.file("10203040.TXT");
+    writeBytes(printFile, "^XA\r\n^XZ\r\n");
+    test.session().channel.printFileName = printFile;
+    test.session().channel.printFileIsOurs = true;
+    test.window->close();
+    EXPECT_EQ(test.platform.deleted, std::vector<std::string>{printFile});
+    EXPECT_FALSE(std::filesystem::exists(printFile));
+}
+
+TEST(Shutdown, NeverDeletesThePortDeviceLeftByTheSerialSetUp) {
+    TestWindow test;
+    test.open();
+    test.session().channel.printFileName = "COM1:";
+    test.session().channel.printFileIsOurs = false;
+    test.window->close();
+    EXPECT_TRUE(test.platform.deleted.empty());
+}
+
+TEST(Shutdown, ARunThatNeverPrintedDeletesNothing) {
+    TestWindow test;
+    test.open();
+    test.window->close();
+    EXPECT_TRUE(test.window->formClosed());
+    EXPECT_TRUE(test.platform.deleted.empty());
+}
+
+}  // namespace
