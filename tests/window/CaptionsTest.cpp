@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "support/WindowFakes.h"
+
+namespace {
+
+using rotulano::test::TestWindow;
+
+QString utf8(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+enum Where { Menu, MenuItem, Page, Control, GridHeader, GridHint };
+
+struct CaptionRow {
+    Where where;
+    const char* name;
+    int number;
+    const char* portuguese;
+    const char* english;
+};
+
+const CaptionRow kCaptions[] = {
+    {Menu, "Menu1", 0, "Arquivo", "File"},
+    {MenuItem, "Sobre", 0, "Sobre", "About"},
+    {MenuItem, "Abrir", 0, "Abrir", "Open"},
+    {MenuItem, "Imprimir", 0, "Imprimir", "Print"},
+    {MenuItem, "Configuracao", 0, "Configuração", "Configure"},
+    {MenuItem, "Sair", 0, "Sair", "Exit"},
+    {Page, "", 1, " &Seleção", " &Select"},
+    {Page, "", 2, " &Impressão", " &Print"},
+    {Page, "", 3, " &Configuração", " &Configure"},
+    {Control, "BT-SAIDA", 0, "Sair", "Exit"},
+    {Control, "BT-GRAVA", 0, "Gravar", "Save"},
+    {Control, "BT-IMPRIME", 0, "Imprimir", "Print"},
+    {Control, "BT-SELECIONAR", 0, "Abrir", "Open"},
+    {Control, "W-NOMARQ", 0, "Arquivo Selecionado", "Selected File"},
+    {Control, "W-NOMFOR", 0, "Nome do Fornecedor", "Supplier Name"},
+    {Control, "W-PEDIDO", 0, "Pedido", "Order"},
+    {Control, "W-PEDIDO1", 0, "Pedido", "Order"},
+    {Control, "W-DATA", 0, "Data", "Date"},
+    {Control, "W-PRMPARA", 0, "Pausa na impressão após cada item ser impresso",
+     "Pause job after each item to be printed"},
+    {Control, "W-PADRAO", 0, "Padrão de Formatação", "Standard printer"},
+    {Control, "W-TEMPERATURA", 0, "Temperatura", "Darkness"},
+    {Control, "W-PORTA", 0, "Porta", "Port"},
+    {Control, "W-VELOCIDADE", 0, "Velocidade", "Speed"},
+    {Control, "W-MARGENS", 0, "Margens", "Margins"},
+    {Control, "W-MARGEM1", 0, "Esquerda", "Left"},
+    {GridHeader, "", 8, "Tamanho", "Size"},
+    {GridHeader, "", 5, "Código", "Code"},
+    {GridHeader, "", 6, "Tipo", "Type"},
+    {GridHeader, "", 7, "Descrição", "Specification"},
+    {GridHeader, "", 11, "Preço", "Price"},
+    {Control, "CmStatic6", 0, "Falta imprimir", "Remains to print"},
+    {Control, "CmStatic7", 0, "Próxima impressão", "Next Job"},
+    {Control, "CmStatic8", 0, "Tipo da etiqueta", "Label type"},
+    {Control, "CmStatic9", 0, "Quantidade", "Quantity"},
+    {GridHint, "", 0, "Selecione os itens que deseja imprimir com um clique na coluna \"Sel.\"",
+     "Select the items that you wants to print with a click in the column \"Sel\""},
+    // not translated
+    {Control, "CmStatic11", 0, "Idioma/Language", "Idioma/Language"},
+    {Control, "W-HEACGC15", 0, "C.N.P.J", "C.N.P.J"},
+    {Control, "CmStatic15", 0, "Email", "Email"},
+    {GridHeader, "", 2, "Sel", "Sel"},
+    {GridHeader, "", 3, "Item", "Item"},
+    {GridHeader, "", 4, "Quant.", "Quant."},
+};
+
+QString captionOf(TestWindow& test, const CaptionRow& row) {
+    QWidget* window = test.window.get();
+    switch (row.where) {
+        case Menu:
+            return window->findChild<QMenu*>(utf8(row.name))->title();
+        case MenuItem:
+            return window->findChild<QAction*>(utf8(row.name))->text();
+        case Page:
+            return test.controls().tbOpera->tabText(row.number - 1);
+        case Control: {
+            QObject* control = window->findChild<QObject*>(utf8(row.name));
+            if (auto* field = qobject_cast<QLabel*>(control)) {
+                return field->text();
+            }
+            return qobject_cast<QAbstractButton*>(control)->text();
+        }
+        case GridHeader:
+            return test.controls().tabPedido->horizontalHeaderItem(row.number - 1)->text();
+        case GridHint:
+            return test.controls().tabPedido->toolTip();
+    }
+    return QString();
+}
+
+void chooseLanguage(TestWindow& test, int position) {
+    test.controls().wPrmlingua->setCurrentIndex(position - 1);
+    emit test.controls().wPrmlingua->activated(position - 1);
+}
+
+class Captions : public ::testing::TestWithParam<CaptionRow> {};
+
+TEST_P(Captions, FollowTheChosenLanguage) {
+    const CaptionRow& row = GetParam();
+    TestWindow test;
+    test.open();
+    EXPECT_EQ(captionOf(test, row), utf8(row.portuguese)) << "after start-up";
+    chooseLanguage(test, 2);
+    EXPECT_EQ(captionOf(test, row), utf8(row.english)) << "English";
+    chooseLanguage(test, 1);
+    EXPECT_EQ(captionOf(test, row), utf8(row.portuguese)) << "Portuguese again";
+}
+
+INSTANTIATE_TEST_SUITE_P(CaptionTable, Captions, ::testing::ValuesIn(kCaptions));
+
+TEST(LanguageChange, EnablesSaveEvenForTheLanguageAlreadyChosen) {
+    TestWindow test;
+    test.open();
+    test.controls().btGrava->setText(QStringLiteral("?"));
+    chooseLanguage(test, 1);
+    EXPECT_TRUE(test.controls().btGrava->isEnabled());
+    EXPECT_EQ(test.controls().btGrava->text(), QStringLiteral("Gravar"));
+}
+
+TEST(LanguageChange, NoSelectionMeansEnglish) {
+    TestWindow test;
+    test.open();
+    test.controls().wPrmlingua->setSelection(0);
+    EXPECT_EQ(test.controls().btSaida->text(), QStringLiteral("Exit"));
+}
+
+TEST(LanguageChange, LeavesTheWindowCaptionAndTheMessagesAlone) {
+    TestWindow test;
+    test.open();
+    chooseLanguage(test, 2);
+    EXPECT_EQ(test.window->windowTitle(), QStringLiteral("Rotulano - 02.05.00"));
+}
+
+struct SecondMargin {
+    int model;
+    int language;
+    const char* caption;
+};
+
+class SecondMarginCaption : public ::testing::TestWithParam<SecondMargin> {};
+
+TEST_P(SecondMarginCaption, FollowsTheModelAndTheLanguage) {
+    const SecondMargin& c = GetParam();
+    TestWindow test;
+    test.open();
+    // by a model choice
+    chooseLanguage(test, c.language);
+    test.controls().wPrmtipoimp->setCurrentIndex(c.model - 1);
+    emit test.controls().wPrmtipoimp->activated(c.model - 1);
+    EXPECT_EQ(test.controls().wMargem2->text(), utf8(c.caption)) << "model chosen";
+    // by a language choice
+    test.controls().wMargem2->setText(QStringLiteral("?"));
+    chooseLanguage(test, c.language);
+    EXPECT_EQ(test.controls().wMargem2->text(), utf8(c.caption)) << "language chosen";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ModelsAndLanguages, SecondMarginCaption,
+    ::testing::Values(SecondMargin{1, 1, "Inferior"}, SecondMargin{2, 1, "Inferior"},
+                      SecondMargin{3, 1, "Inferior"}, SecondMargin{4, 1, "Inferior"},
+                      SecondMargin{5, 1, "Superior"}, SecondMargin{6, 1, "Superior"},
+                      SecondMargin{1, 2, "Bottom"}, SecondMargin{2, 2, "Bottom"},
+                      SecondMargin{3, 2, "Bottom"}, SecondMargin{4, 2, "Bottom"},
+                      SecondMargin{5, 2, "Top"}, SecondMargin{6, 2, "Top"}));
+
+TEST(SecondMarginCaptionChange, EnglishFromZebraGenericoToDatamaxProdigyGoesFromTopToBottom) {
+    TestWindow test;
+    test.open();
+    chooseLanguage(test, 2);
+    test.controls().wPrmtipoimp->setSelection(5);
+    EXPECT_EQ(test.controls().wMargem2->text(), QStringLiteral("Top"));
+    test.controls().wPrmtipoimp->setSelection(3);
+    EXPECT_EQ(test.controls().wMargem2->text(), QStringLiteral("Bottom"));
+}
+
+}  // namespace
