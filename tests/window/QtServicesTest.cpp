@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "window/QtMessageBox.h"
+
+namespace {
+
+using rotulano::window::QtMessageBox;
+
+struct BoxCase {
+    int style;
+    QMessageBox::Icon icon;
+};
+
+class QtMessageBoxStyles : public ::testing::TestWithParam<BoxCase> {};
+
+// Looks at the box while it is open, then closes it with OK.
+TEST_P(QtMessageBoxStyles, ShowTheIconOfTheStyleWithTitleAndTextWithoutTrailingBlanks) {
+    const BoxCase& c = GetParam();
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    QString text;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        icon = box->icon();
+        title = box->windowTitle();
+        text = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    QtMessageBox messageBox;
+    const int answer = messageBox.show(QStringLiteral("Status [35] Arquivo   "),
+                                       QString::fromUtf8("ATENÇÃO   "), c.style);
+    EXPECT_EQ(answer, 1);
+    EXPECT_EQ(icon, c.icon);
+    EXPECT_EQ(title, QString::fromUtf8("ATENÇÃO"));
+    EXPECT_EQ(text, QStringLiteral("Status [35] Arquivo"));
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowsStyles, QtMessageBoxStyles,
+                         ::testing::Values(BoxCase{0x10, QMessageBox::Critical},
+                                           BoxCase{0x30, QMessageBox::Warning},
+                                           BoxCase{0x40, QMessageBox::Information}));
+
+}  // namespace
