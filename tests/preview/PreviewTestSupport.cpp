@@ -58,6 +58,18 @@ std::vector<DecodedSymbol> decodeBarcodes(const QImage& image) {
     return symbols;
 }
 
+std::vector<DecodedSymbol> decodeEachSymbol(const PreviewLabel& label, const QImage& image) {
+    std::vector<DecodedSymbol> symbols;
+    for (const LabelElement& element : label.elements) {
+        if (element.kind == LabelElement::Kind::Bars) {
+            const auto found = decodeBarcodes(image.copy(element.box));
+            symbols.insert(symbols.end(), found.begin(), found.end());
+        }
+    }
+    std::sort(symbols.begin(), symbols.end());
+    return symbols;
+}
+
 bool isInk(const QImage& image, int x, int y) {
     return image.valid(x, y) && qGray(image.pixel(x, y)) < 128;
 }

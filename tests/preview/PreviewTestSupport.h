@@ -34,6 +34,11 @@ inline void PrintTo(const DecodedSymbol& symbol, std::ostream* out) {
 // margin first: the label stock around the print area is the symbols' quiet zone.
 std::vector<DecodedSymbol> decodeBarcodes(const QImage& image);
 
+// The bar codes of `image` (the picture of `label`) read one by one, each from the
+// part of the picture where its bar code command puts it: zbar reports identical
+// symbols of one picture only once.
+std::vector<DecodedSymbol> decodeEachSymbol(const PreviewLabel& label, const QImage& image);
+
 // True when the pixel is black.
 bool isInk(const QImage& image, int x, int y);
 

@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <regex>
+
+#include "PreviewTestSupport.h"
+#include "printing/LogoDownload.h"
+#include "support/TestSupport.h"
+
+// Every golden label file of the ZPL and DPL layouts, drawn after the logo download that
+// its job sends first: the preview must show every label whole, every bar code must read
+// back as the item's digits, and the marks must land where the commands put them.
+namespace rotulano::preview::test {
+namespace {
+
+using printing::LogoDownload;
+
+std::string zplLogo() {
+    return LogoDownload::zplDownloadBytes(
+        rotulano::test::readBytes(rotulano::test::samplePath("LOGOVRDL.GRF")));
+}
+
+std::string dplLogo() {
+    return LogoDownload::dplDownloadBytes(
+        1, rotulano::test::readBytes(rotulano::test::samplePath("LOGOVRDL.BMP")));
+}
+
+std::string goldenJob(const std::string& relative) {
+    const std::string file = rotulano::test::readBytes(rotulano::test::dataPath(relative));
+    return (relative.rfind("zpl", 0) == 0 ? zplLogo() : dplLogo()) + file;
+}
+
+// The EAN-13 check digit, as the printer computes it: weights 1 and 3 from the left.
+char eanCheckDigit(const std::string& twelve) {
+    int sum = 0;
+    for (std::size_t i = 0; i < twelve.size(); ++i) {
+        sum += (twelve[i] - '0') * (i % 2 == 0 ? 1 : 3);
+    }
+    return static_cast<char>('0' + (10 - sum % 10) % 10);
+}
+
+// What a reader gets from the data of a bar code command: EAN-13 with its check digit,
+// Interleaved 2 of 5 with a leading zero when the digits are odd in number.
+DecodedSymbol expectedSymbol(bool ean, const std::string& data) {
+    if (ean) {
+        return {"EAN-13", data + eanCheckDigit(data)};
+    }
+    return {"I2/5", data.size() % 2 == 1 ? "0" + data : data};
+}
+
+// The bar codes the file's commands ask for, found in its text.
+std::vector<DecodedSymbol> symbolsInFile(const std::string& file) {
+    static const std::regex zpl(R"(\^B([E2])[NRIB],\d+,N,N\^FD(\d+)\^FS)");
+    static const std::regex dpl(R"((?:^|\n)[1-4]([fd])\w\w\d{11}(\d+)\r)");
+    std::vector<DecodedSymbol> symbols;
+    for (const std::regex* pattern : {&zpl, &dpl}) {
+        for (std::sregex_iterator it(file.begin(), file.end(), *pattern), end; it != end; ++it) {
+            const std::string kind = (*it)[1];
+            symbols.push_back(expectedSymbol(kind == "E" || kind == "f", (*it)[2]));
+        }
+    }
+    std::sort(symbols.begin(), symbols.end());
+    return symbols;
+}
+
+std::vector<std::string> goldenFiles() {
+    std::vector<std::string> files;
+    for (const char* folder : {"zpl", "dpl"}) {
+        const QDir dir(QString::fromStdString(rotulano::test::dataPath(folder)));
+        const QStringList names = dir.entryList({QStringLiteral("*.zpl"), QStringLiteral("*.dpl")},
+                                                QDir::Files, QDir::Name);
+        for (const QString& name : names) {
+            files.push_back(std::string(folder) + "/" + name.toStdString());
+        }
+    }
+    return files;
+}
+
+TEST(GoldenFilePreviewTest, TheGoldenFilesAreThere) {
+    EXPECT_GE(goldenFiles().size(), 60U);
+}
+
+class EveryGoldenFile : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(EveryGoldenFile, PrintsWholeLabelsWithReadableBarCodes) {
+    const std::string relative = GetParam();
+    const auto labels = parseJob(goldenJob(relative));
+    ASSERT_GE(labels.size(), 2U);
+    const int across = relative.find("A_internal") != std::string::npos ? 6 : 2;
+    std::vector<DecodedSymbol> read;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        const PreviewLabel& label = labels[i];
+        const QImage image = renderLabel(label);
+        EXPECT_TRUE(label.complete) << "label " << i;
+        EXPECT_TRUE(label.warnings.isEmpty()) << label.warnings.join('\n').toStdString();
+        EXPECT_GT(inkCount(image), 0) << "label " << i;
+        const bool summary = i + 1 == labels.size();
+        EXPECT_EQ(label.across, summary ? 1 : across) << "label " << i;
+        if (summary) {
+            EXPECT_EQ(label.copies, 1);
+        }
+        const auto symbols = decodeEachSymbol(label, image);
+        read.insert(read.end(), symbols.begin(), symbols.end());
+    }
+    std::sort(read.begin(), read.end());
+    const std::string file = rotulano::test::readBytes(rotulano::test::dataPath(relative));
+    EXPECT_EQ(read, symbolsInFile(file));
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, EveryGoldenFile, ::testing::ValuesIn(goldenFiles()),
+                         [](const auto& info) {
+                             std::string name = info.param;
+                             std::replace(name.begin(), name.end(), '/', '_');
+                             std::replace(name.begin(), name.end(), '.', '_');
+                             return name;
+                         });
+
+// The worked items of the layouts, with what the printer makes of them: the tag item
+// (quantity 3, product 1234567890), the pack (quantity 5, pack 7891234567895 or, in
+// the DPL case, 7890123456708) and the internal item (quantity 7).
+struct WorkedCase {
+    std::string file;
+    int across;
+    int copies;
+    DecodedSymbol symbol;
+};
+
+class WorkedItems : public ::testing::TestWithParam<WorkedCase> {};
+
+TEST_P(WorkedItems, ItemLabelCarriesTheItemsCodeInEveryColumn) {
+    const WorkedCase& c = GetParam();
+    const auto labels = parseJob(goldenJob(c.file));
+    ASSERT_EQ(labels.size(), 2U);
+    EXPECT_EQ(labels[0].across, c.across);
+    EXPECT_EQ(labels[0].copies, c.copies);
+    const QImage image = renderLabel(labels[0]);
+    EXPECT_EQ(decodeEachSymbol(labels[0], image),
+              std::vector<DecodedSymbol>(static_cast<std::size_t>(c.across), c.symbol));
+    // Read from the whole picture too, where the neighbours' bars stand close by.
+    EXPECT_EQ(decodeBarcodes(image), std::vector<DecodedSymbol>{c.symbol});
+    EXPECT_TRUE(decodeBarcodes(renderLabel(labels[1])).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Items, WorkedItems,
+    ::testing::Values(
+        WorkedCase{"zpl/zpl01_tag_example.zpl", 2, 2, {"EAN-13", "0012345678905"}},
+        WorkedCase{"zpl/zpl01_large_adhesive.zpl", 2, 2, {"EAN-13", "0012345678905"}},
+        WorkedCase{"zpl/zpl02_small_adhesive.zpl", 2, 2, {"EAN-13", "0012345678905"}},
+        WorkedCase{"zpl/zpl08_towel.zpl", 2, 2, {"EAN-13", "0012345678905"}},
+        WorkedCase{"zpl/zpl09_pack.zpl", 2, 3, {"I2/5", "07891234567895"}},
+        WorkedCase{"zpl/zplA_internal_quantity7.zpl", 6, 2, {"EAN-13", "0010203040505"}},
+        WorkedCase{"zpl/zpl01_tag_quantity_0.zpl", 2, 0, {"EAN-13", "0012345678905"}},
+        WorkedCase{"dpl/dpl01_tag_example.dpl", 2, 2, {"EAN-13", "0012345678905"}},
+        WorkedCase{"dpl/dpl08_towel.dpl", 2, 2, {"EAN-13", "0012345678905"}},
+        WorkedCase{"dpl/dpl09_pack_darkness01_margins.dpl", 2, 3, {"I2/5", "07890123456708"}},
+        WorkedCase{"dpl/dplA_internal_quantity7.dpl", 6, 2, {"EAN-13", "0012345007897"}}),
+    [](const auto& info) {
+        std::string name = info.param.file.substr(4);
+        std::replace(name.begin(), name.end(), '.', '_');
+        return name;
+    });
+
+// The four 3-dot lines of a box drawn at `box`, with white just outside them (the
+// size text inside the box is no concern here).
+void expectBoxLines(const QImage& image, const QRect& box) {
+    EXPECT_EQ(inkIn(image, QRect(box.left(), box.top(), box.width(), 3)), box.width() * 3);
+    EXPECT_EQ(inkIn(image, QRect(box.left(), box.bottom() - 2, box.width(), 3)), box.width() * 3);
+    EXPECT_EQ(inkIn(image, QRect(box.left(), box.top(), 3, box.height())), box.height() * 3);
+    EXPECT_EQ(inkIn(image, QRect(box.right() - 2, box.top(), 3, box.height())), box.height() * 3);
+    EXPECT_EQ(inkIn(image, box.adjusted(-1, -1, 1, 1)), inkIn(image, box));
+}
+
+// ZPL-01, worked example: ^LH16,24. The size box ^FO056,192^GB280,28,3 lands at
+// (72, 216); the logo ^FO140,008 at (156, 32), 248 x 37 dots (31 bytes a row, 1147 in
+// all); the price ^FO056,260^A0N,100,168 is 100 dots tall from y 284.
+TEST(GoldenFilePreviewTest, ZplTagMarksLandWhereTheCommandsPutThem) {
+    const auto labels = renderJob(goldenJob("zpl/zpl01_tag_example.zpl"));
+    ASSERT_FALSE(labels.empty());
+    const QImage& image = labels[0].image;
+    EXPECT_EQ(image.width(), 912);
+    expectBoxLines(image, QRect(72, 216, 280, 28));
+    EXPECT_GT(inkIn(image, QRect(156, 32, 248, 37)), 200);
+    EXPECT_EQ(inkIn(image, QRect(0, 0, 912, 32)), 0);
+    EXPECT_GT(inkIn(image, QRect(72, 284, 220, 100)), 1000);
+    // The second column is the first moved by the pitch, 432 dots.
+    expectBoxLines(image, QRect(72 + 432, 216, 280, 28));
+}
+
+TEST(GoldenFilePreviewTest, ZplTagWithoutTheLogoDownloadLacksTheLogo) {
+    const std::string file =
+        rotulano::test::readBytes(rotulano::test::dataPath("zpl/zpl01_tag_example.zpl"));
+    const auto labels = renderJob(file);
+    ASSERT_FALSE(labels.empty());
+    EXPECT_EQ(inkIn(labels[0].image, QRect(156, 32, 248, 37)), 0);
+    EXPECT_EQ(labels[0].warnings.size(), 2);
+}
+
+// DPL-01, worked example: C0020 R0030. The size box at row 255 + 30, column 75 + 20
+// (tenths of a millimetre) stands 228 dots up from the bottom edge at x 76, 280 x 28
+// with 3-dot lines.
+TEST(GoldenFilePreviewTest, DplTagMarksLandWhereTheRecordsPutThem) {
+    const auto labels = renderJob(goldenJob("dpl/dpl01_tag_example.dpl"));
+    ASSERT_FALSE(labels.empty());
+    const QImage& image = labels[0].image;
+    const int top = image.height() - 228 - 28;
+    expectBoxLines(image, QRect(76, top, 280, 28));
+    // The logo at row 480 + 30 and column 175 + 20: 408 dots up, x 156.
+    const QImage logo = QImage::fromData(QByteArray::fromStdString(rotulano::test::readBytes(
+                                             rotulano::test::samplePath("LOGOVRDL.BMP"))),
+                                         "BMP");
+    ASSERT_FALSE(logo.isNull());
+    EXPECT_EQ(image.height(), 408 + logo.height());
+    EXPECT_GT(inkIn(image, QRect(156, 0, logo.width(), logo.height())), 200);
+}
+
+}  // namespace
+}  // namespace rotulano::preview::test
