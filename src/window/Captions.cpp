@@ -2,8 +2,8 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QPushButton>
 #include <QMenu>
+#include <QPushButton>
 #include <QTableWidget>
 
 #include "window/Handlers.h"

@@ -21,8 +21,8 @@ struct Session {
 
     int gridColumnCount = 0;
     std::string orderNumber = "000000";  // numeric copy of the loaded order's number
-    int clickedRow = 0;                  // cell of the last click on TAB-PEDIDO
-    int clickedColumn = 0;
+    int clickedRow = 0;     // cell of the last click on TAB-PEDIDO, counted as the handlers
+    int clickedColumn = 0;  // count them: rows from 1 (0 the heading row), columns from 1
 
     bool closeRequested = false;  // a fatal report asked the window to close
 };
