@@ -1,0 +1,111 @@
+#include "rotulano-render/RenderJob.h"
+
+#include <QString>
+
+#include "core/FixedRecord.h"
+#include "core/OrderLine.h"
+#include "printing/CapturePlatform.h"
+#include "printing/RowJob.h"
+
+namespace rotulano::render {
+
+namespace {
+
+// The quantity of the order file: what the grid's "Quant." cell shows after loading.
+// The loader has checked its digits; a line that skipped the loader prints none.
+long long fileQuantity(const std::string& line) {
+    const std::string digits = core::OrderLine(line).get(core::item::kQuantity);
+    return core::isAllDigits(digits) ? core::digitsValue(digits) : 0;
+}
+
+std::string rowName(int row) {
+    return "Linha " + std::to_string(row);
+}
+
+std::string noLayoutWarning(int row, char code) {
+    const std::string shownCode = QString::fromLatin1(&code, 1).toStdString();
+    return rowName(row) + ": o tipo de etiqueta \"" + shownCode +
+           "\" não tem leiaute; nada é impresso para ela (a linha seria marcada como impressa)";
+}
+
+std::string channelError(int row, const printing::ChannelResult& channel) {
+    const char* what = channel.failedStep == printing::ChannelStep::PrintFile
+                           ? "o arquivo de impressão não pôde ser gravado ou relido"
+                           : "a porta não aceitou os bytes";
+    return rowName(row) + ": Status [" + channel.status + "] " + channel.failedName + ": " + what +
+           "; nenhum byte foi gerado";
+}
+
+// One print job on the capture platform, as the window runs it: one channel, one logo
+// download and one label frame for all the rows, the logo not yet sent. The last print
+// file goes when the job does.
+class CapturedJob {
+  public:
+    CapturedJob(core::Platform& system, const std::string& logoDir)
+        : capture_(system),
+          channel_(state_, capture_),
+          logo_(channel_, logoDir),
+          job_(channel_, logo_) {
+        channel_.rotinaAchaTemp();
+    }
+    ~CapturedJob() { channel_.deletePrintFile(); }
+    CapturedJob(const CapturedJob&) = delete;
+    CapturedJob& operator=(const CapturedJob&) = delete;
+
+    // Prints grid row `row`; false, with the reason in `result.error`, when it failed.
+    bool printRow(const RenderRequest& request, int row, RenderResult& result) {
+        if (row < 1 || static_cast<std::size_t>(row) > request.items.size()) {
+            result.error = rowName(row) + ": não existe no pedido";
+            return false;
+        }
+        const std::string& line = request.items[static_cast<std::size_t>(row - 1)];
+        const std::size_t offset = bytes().size();
+        const printing::RowJobResult printed = printing::printRow(
+            job_,
+            printing::rowRequest(line, fileQuantity(line), request.orderNumber, request.settings));
+        for (const printing::ChannelWarning& warning : printed.channel.warnings) {
+            result.warnings.push_back(warning.text);
+        }
+        if (!printed.channel.ok()) {
+            result.error = channelError(row, printed.channel);
+            return false;
+        }
+        if (!printed.hasRoutine) {
+            result.warnings.push_back(noLayoutWarning(row, core::OrderLine(line).labelTypeCode()));
+        }
+        result.rows.push_back({row, printed.hasRoutine, offset, bytes().size() - offset});
+        return true;
+    }
+
+    const std::string& bytes() const { return capture_.captured(); }
+
+  private:
+    printing::CapturePlatform capture_;
+    printing::ChannelState state_;
+    printing::PrintChannel channel_;
+    printing::LogoDownload logo_;
+    printing::LabelJob job_;
+};
+
+}  // namespace
+
+RenderResult RenderJob::run(const RenderRequest& request) {
+    RenderResult result;
+    {
+        CapturedJob job(system_, request.logoDir);
+        for (int row : request.rows) {
+            if (!job.printRow(request, row, result)) {
+                break;
+            }
+        }
+        if (result.ok()) {
+            result.bytes = job.bytes();
+        }
+    }
+    if (!result.ok()) {
+        result.rows.clear();
+    }
+    return result;
+}
+
+}  // namespace rotulano::render

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "core/Platform.h"
+#include "core/PrinterSettings.h"
+
+namespace rotulano::render {
+
+// One print job to render: the order's item lines in grid order, its number, the saved
+// settings, the ticked rows (from 1, in the order the job prints them) and the folder
+// of the logo files.
+struct RenderRequest {
+    std::vector<std::string> items;
+    std::string orderNumber;
+    core::PrinterSettings settings = core::PrinterSettings::defaults();
+    std::vector<int> rows;
+    std::string logoDir;
+};
+
+// What one printed row sent: `length` bytes from `offset` of the job's bytes, the logo
+// download included when this row sent it. A row whose label code has no layout sends
+// nothing.
+struct RenderedRow {
+    int row = 0;
+    bool hasLayout = false;
+    std::size_t offset = 0;
+    std::size_t length = 0;
+};
+
+// The bytes of the whole job, row by row, and what the operator should know (UTF-8).
+// When a print file cannot be written the job stops: `error` says why, and the bytes are
+// not the job's and must not be used.
+struct RenderResult {
+    std::string bytes;
+    std::vector<RenderedRow> rows;
+    std::vector<std::string> warnings;
+    std::string error;
+
+    bool ok() const { return error.empty(); }
+};
+
+// Runs the print job's own frame for the ticked rows on a platform that captures what
+// would reach the port: for each row its label request and the label routine chosen by
+// the saved model and the row's label code, the logo download once per job, each print
+// file written, read back and copied. No waits. The last print file is deleted at the
+// end.
+class RenderJob {
+  public:
+    explicit RenderJob(core::Platform& system) : system_(system) {}
+
+    RenderResult run(const RenderRequest& request);
+
+  private:
+    core::Platform& system_;
+};
+
+}  // namespace rotulano::render

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "rotulano-render/RowSelection.h"
+
+namespace rotulano::render {
+
+// What the command line of rotulano-render asks for:
+//   rotulano-render ORDER.txt [--settings FILE] [--rows LIST] [--logo-dir DIR]
+//                   [-o FILE] [--png DIR]
+struct RenderOptions {
+    std::string orderPath;
+    std::optional<std::string> settingsPath;  // none: CD21PRM.DAT here, else the defaults
+    RowSelection rows;                        // default: every row
+    std::string logoDir;                      // empty: the current directory
+    std::optional<std::string> outputPath;    // none: standard output
+    std::optional<std::string> pngDir;        // one picture per label, when given
+    bool help = false;
+};
+
+// The outcome of reading the command line: the options, or why they were refused.
+struct ParsedOptions {
+    RenderOptions options;
+    std::string error;  // UTF-8; empty when the command line is sound
+
+    bool ok() const { return error.empty(); }
+};
+
+// Reads the command-line arguments (without the program's name). Pure: it looks at no
+// file, so that any argument list can be thrown at it. Options take their value as the
+// next argument or after "=" ("--rows=1,2"); "--" ends the options. With --help or -h
+// the rest is not checked.
+ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments);
+
+// The text that --help prints (UTF-8).
+std::string renderHelpText();
+
+}  // namespace rotulano::render

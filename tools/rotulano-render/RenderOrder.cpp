@@ -1,0 +1,35 @@
+#include "rotulano-render/RenderOrder.h"
+
+#include "orders/OrderFileReader.h"
+
+namespace rotulano::render {
+
+namespace {
+
+std::string statusText(const orders::OrderLoad& load, const std::string& path, const char* what) {
+    return "Status [" + load.status + "] Arquivo de Pedidos " + path + ": " + what;
+}
+
+}  // namespace
+
+bool loadRenderOrder(const std::string& path, RenderOrder& order, std::string& error) {
+    const orders::OrderLoad load = orders::OrderFileReader::read(path);
+    switch (load.outcome) {
+        case orders::LoadOutcome::Loaded:
+            order.items = load.items;
+            order.orderNumber = load.header.orderNumberDigits();
+            return true;
+        case orders::LoadOutcome::OpenFailed:
+            error = statusText(load, path, "o arquivo não pôde ser aberto");
+            return false;
+        case orders::LoadOutcome::ReadFailed:
+            error = statusText(load, path, "erro na leitura do arquivo");
+            return false;
+        case orders::LoadOutcome::Message:
+            break;
+    }
+    error = load.message.text.toStdString();
+    return false;
+}
+
+}  // namespace rotulano::render

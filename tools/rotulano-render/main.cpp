@@ -1,0 +1,41 @@
+// rotulano-render: the bytes that the Rotulano print job sends to the printer for the
+// rows of an order, written to standard output or a file instead of a port.
+
+#include <QGuiApplication>
+#include <iostream>
+#include <memory>
+
+#include "rotulano-render/PrivateTempPlatform.h"
+#include "rotulano-render/RenderCommand.h"
+#include "rotulano-render/RenderOptions.h"
+
+namespace {
+
+// The label pictures need Qt's fonts, hence a GUI application; it never shows a window.
+std::unique_ptr<QGuiApplication> pictureApplication(int& argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace rotulano::render;
+    const ParsedOptions parsed =
+        parseRenderOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.ok()) {
+        std::cerr << kRenderTag << parsed.error << '\n'
+                  << kRenderTag << "use --help para ver as opções\n";
+        return static_cast<int>(RenderExit::CommandLine);
+    }
+    if (parsed.options.help) {
+        std::cout << renderHelpText();
+        return static_cast<int>(RenderExit::Ok);
+    }
+    std::unique_ptr<QGuiApplication> application;
+    if (parsed.options.pngDir) {
+        application = pictureApplication(argc, argv);
+    }
+    PrivateTempPlatform system;
+    return static_cast<int>(runRender(parsed.options, system, std::cout, std::cerr));
+}
