@@ -162,6 +162,7 @@ std::vector<BadFile> badFiles() {
     const rotulano::test::ShownMessage fatal{kFatal, QStringLiteral("Mensagem do Sistema"), 0x40};
     const auto directory = status("39", "Atributos do arquivo conflitantes com o programa (");
     const auto looping = status("30", "Ocorreu um erro físico durante o acesso ao arquivo");
+    const auto missing = status("35", "Arquivo não existe em disco e não pode ser criado");
     return {
         {"empty", [](const std::string& p) { writeBytes(p, ""); }, {fatal}},
         {"wrong key",
@@ -174,6 +175,9 @@ std::vector<BadFile> badFiles() {
         {"unreadable link loop",
          [](const std::string& p) { std::filesystem::create_symlink(p, p); },
          {looping, looping, fatal}},
+        {"missing and cannot be created",
+         [](const std::string& p) { std::filesystem::create_symlink("sem-pasta/CD21PRM.DAT", p); },
+         {missing, missing, fatal}},
     };
 }
 
