@@ -94,6 +94,10 @@ void report(WindowContext& context, const orders::OrderLoad& load) {
     Session& session = context.session;
     if (load.outcome == orders::LoadOutcome::OpenFailed ||
         load.outcome == orders::LoadOutcome::ReadFailed) {
+        // The report always takes the meaning of the status as its title and the error
+        // style, whatever an earlier caller may have left in the request.
+        session.message.type = 0;
+        session.message.title.clear();
         session.fileStatus = load.status;
         session.statusFileLabel = QString::fromUtf8(kOrderFileLabel);
         rotinaStatus(context);

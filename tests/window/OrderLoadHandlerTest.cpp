@@ -279,6 +279,8 @@ TEST_F(OrderWindow, HeaderOnlyShowsTheHeaderAndTheStructureErrorAsInformation) {
 }
 
 TEST_F(OrderWindow, MissingFileIsReportedWithItsStatus) {
+    session.message.title = QStringLiteral("Título esquecido");
+    session.message.type = 0x40;
     loadPath(dir.filePath(QStringLiteral("SUMIU.txt")));
     ASSERT_EQ(box.boxes.size(), 1U);
     EXPECT_EQ(box.boxes[0].text, QStringLiteral("Status [35] Arquivo de Pedidos"));
