@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "support/WindowFakes.h"
 
@@ -114,7 +115,13 @@ TEST_P(Captions, FollowTheChosenLanguage) {
     EXPECT_EQ(captionOf(test, row), utf8(row.portuguese)) << "Portuguese again";
 }
 
-INSTANTIATE_TEST_SUITE_P(CaptionTable, Captions, ::testing::ValuesIn(kCaptions));
+std::string rowName(const ::testing::TestParamInfo<CaptionRow>& info) {
+    std::string name = std::to_string(info.index) + "_" + info.param.name;
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(CaptionTable, Captions, ::testing::ValuesIn(kCaptions), rowName);
 
 TEST(LanguageChange, EnablesSaveEvenForTheLanguageAlreadyChosen) {
     TestWindow test;
@@ -169,7 +176,11 @@ INSTANTIATE_TEST_SUITE_P(
                       SecondMargin{5, 1, "Superior"}, SecondMargin{6, 1, "Superior"},
                       SecondMargin{1, 2, "Bottom"}, SecondMargin{2, 2, "Bottom"},
                       SecondMargin{3, 2, "Bottom"}, SecondMargin{4, 2, "Bottom"},
-                      SecondMargin{5, 2, "Top"}, SecondMargin{6, 2, "Top"}));
+                      SecondMargin{5, 2, "Top"}, SecondMargin{6, 2, "Top"}),
+    [](const ::testing::TestParamInfo<SecondMargin>& info) {
+        return "Model" + std::to_string(info.param.model) + "Language" +
+               std::to_string(info.param.language);
+    });
 
 TEST(SecondMarginCaptionChange, EnglishFromZebraGenericoToDatamaxProdigyGoesFromTopToBottom) {
     TestWindow test;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "support/WindowFakes.h"
 #include "window/Pictures.h"
@@ -166,7 +167,14 @@ TEST_P(FormControls, ShowTheirDesignCaptionBeforeStartUp) {
     EXPECT_EQ(designCaption(control, d.kind), utf8(d.caption)) << d.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(DesignOfCP21000, FormControls, ::testing::ValuesIn(kForm));
+// Test names after the design names: "W-NOME-COMPLETO" -> "W_NOME_COMPLETO".
+std::string designName(const ::testing::TestParamInfo<Design>& info) {
+    std::string name = info.param.name;
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(DesignOfCP21000, FormControls, ::testing::ValuesIn(kForm), designName);
 
 TEST(FormWindow, IsCP21000WithItsCaptionAndClientArea) {
     TestWindow test;

@@ -115,7 +115,10 @@ INSTANTIATE_TEST_SUITE_P(
                       StatusCase{"93", "Arquivo está aberto de modo exclusivo por outro pr"},
                       StatusCase{"99", "Registro está bloqueado por outro programa"},
                       StatusCase{"00", "Erro Indefinido"}, StatusCase{"36", "Erro Indefinido"},
-                      StatusCase{"9A", "Erro Indefinido"}));
+                      StatusCase{"9A", "Erro Indefinido"}),
+    [](const ::testing::TestParamInfo<StatusCase>& info) {
+        return std::string("Status") + info.param.status;
+    });
 
 TEST(RotinaStatus, CallersTitleAndStyleSuppressTheTableAndAreThenCleared) {
     TestWindow test;
