@@ -1,4 +1,5 @@
 #include "window/FormBuilder.h"
+#include <algorithm>
 
 #include <QCheckBox>
 #include <QFrame>
@@ -14,6 +15,7 @@
 #include "window/FormDesign.h"
 #include "window/PagePlacement.h"
 #include "window/Pictures.h"
+#include "window/SelectionQuantityDelegate.h"
 
 namespace rotulano::window {
 
@@ -42,6 +44,8 @@ QWidget* makeGrid(const ControlDesign& design) {
     }
     grid->setHorizontalHeaderLabels(headings);
     grid->setColumnHidden(orders::kColRecord - 1, true);
+    // The operator may change how many labels an item takes; no other cell is edited.
+    grid->setItemDelegateForColumn(orders::kColQuantity - 1, new SelectionQuantityDelegate(grid));
     grid->setToolTip(utf8(design.hint));
     return grid;
 }
