@@ -1,5 +1,4 @@
 #include "window/FormBuilder.h"
-#include <algorithm>
 
 #include <QCheckBox>
 #include <QFrame>
@@ -10,6 +9,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "orders/ItemTable.h"
 #include "window/FormDesign.h"
