@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include "rotulano-render/RenderOptions.h"
+#include "rotulano-render/RowSelection.h"
+
+using rotulano::render::ParsedOptions;
+using rotulano::render::parseRenderOptions;
+using rotulano::render::RowSelection;
+
+namespace {
+
+struct GoodCommandLine {
+    const char* name;
+    std::vector<std::string> arguments;
+    std::string order;
+    std::string settings;  // "" none
+    std::string logoDir;
+    std::string output;  // "" none
+    std::string png;     // "" none
+    std::vector<int> rowsOfFourteen;
+};
+
+class GoodCommandLineTest : public ::testing::TestWithParam<GoodCommandLine> {};
+
+TEST_P(GoodCommandLineTest, EveryOptionLandsInItsField) {
+    const GoodCommandLine& c = GetParam();
+    const ParsedOptions parsed = parseRenderOptions(c.arguments);
+
+    ASSERT_TRUE(parsed.ok()) << parsed.error;
+    EXPECT_FALSE(parsed.options.help);
+    EXPECT_EQ(parsed.options.orderPath, c.order);
+    EXPECT_EQ(parsed.options.settingsPath.value_or(""), c.settings);
+    EXPECT_EQ(parsed.options.logoDir, c.logoDir);
+    EXPECT_EQ(parsed.options.outputPath.value_or(""), c.output);
+    EXPECT_EQ(parsed.options.pngDir.value_or(""), c.png);
+    std::vector<int> rows;
+    std::string error;
+    ASSERT_TRUE(parsed.options.rows.resolve(14, rows, error)) << error;
+    EXPECT_EQ(rows, c.rowsOfFourteen);
+}
+
+const std::vector<int> kFourteen = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, GoodCommandLineTest,
+    ::testing::Values(
+        GoodCommandLine{"order_only", {"PEDIDO.txt"}, "PEDIDO.txt", "", "", "", "", kFourteen},
+        GoodCommandLine{"separate_values",
+                        {"--settings", "P.DAT", "PEDIDO.txt", "--rows", "3,1", "--logo-dir",
+                         "logos", "-o", "saida.zpl", "--png", "img"},
+                        "PEDIDO.txt",
+                        "P.DAT",
+                        "logos",
+                        "saida.zpl",
+                        "img",
+                        {1, 3}},
+        GoodCommandLine{"values_after_equals",
+                        {"--settings=P.DAT", "--rows=all", "--logo-dir=l", "--output=s", "--png=i",
+                         "PEDIDO.txt"},
+                        "PEDIDO.txt",
+                        "P.DAT",
+                        "l",
+                        "s",
+                        "i",
+                        kFourteen},
+        GoodCommandLine{"order_after_double_dash",
+                        {"--rows", "2", "--", "-pedido.txt"},
+                        "-pedido.txt",
+                        "",
+                        "",
+                        "",
+                        "",
+                        {2}},
+        GoodCommandLine{"value_with_equals_sign",
+                        {"--settings=a=b.DAT", "x.txt"},
+                        "x.txt",
+                        "a=b.DAT",
+                        "",
+                        "",
+                        "",
+                        kFourteen}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct BadCommandLine {
+    const char* name;
+    std::vector<std::string> arguments;
+    const char* error;
+};
+
+class BadCommandLineTest : public ::testing::TestWithParam<BadCommandLine> {};
+
+TEST_P(BadCommandLineTest, RefusedWithItsReason) {
+    const BadCommandLine& c = GetParam();
+    EXPECT_EQ(parseRenderOptions(c.arguments).error, c.error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, BadCommandLineTest,
+    ::testing::Values(
+        BadCommandLine{"nothing", {}, "Informe o arquivo de pedidos a imprimir"},
+        BadCommandLine{"unknown_long", {"P.txt", "--pause"}, "Opção desconhecida: --pause"},
+        BadCommandLine{"unknown_short", {"-x", "P.txt"}, "Opção desconhecida: -x"},
+        BadCommandLine{
+            "unknown_with_value", {"--copies=3", "P.txt"}, "Opção desconhecida: --copies=3"},
+        BadCommandLine{
+            "short_option_takes_no_equals", {"-o=s", "P.txt"}, "Opção desconhecida: -o=s"},
+        BadCommandLine{
+            "value_missing_at_the_end", {"P.txt", "-o"}, "A opção -o precisa de um valor"},
+        BadCommandLine{
+            "blank_value", {"P.txt", "--logo-dir="}, "O valor da opção --logo-dir está em branco"},
+        BadCommandLine{"output_twice",
+                       {"P.txt", "-o", "a", "--output", "b"},
+                       "A opção --output foi dada mais de uma vez"},
+        BadCommandLine{"two_orders",
+                       {"a.txt", "b.txt"},
+                       "Só um arquivo de pedidos por vez: \"b.txt\" está sobrando"},
+        BadCommandLine{"blank_order", {""}, "O nome do arquivo de pedidos está em branco"},
+        BadCommandLine{"bad_rows",
+                       {"P.txt", "--rows", "1-3"},
+                       "Lista de linhas inválida em --rows: \"1-3\" (use all ou números de linha "
+                       "a partir de 1 separados por vírgula, como 1,3,12)"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RenderHelpTest, AskedAnywhereBeforeDoubleDashWhateverElseIsWrong) {
+    EXPECT_TRUE(parseRenderOptions({"--bogus", "--help"}).options.help);
+    EXPECT_TRUE(parseRenderOptions({"-h"}).ok());
+    EXPECT_TRUE(parseRenderOptions({"-h"}).options.help);
+    const ParsedOptions order = parseRenderOptions({"--", "--help"});
+    EXPECT_FALSE(order.options.help);
+    EXPECT_EQ(order.options.orderPath, "--help");
+}
+
+struct RowListCase {
+    const char* text;
+    bool parses;
+    int rowCount;
+    bool resolves;
+    std::vector<int> rows;
+    std::string error;
+};
+
+class RowListTest : public ::testing::TestWithParam<RowListCase> {};
+
+TEST_P(RowListTest, RowsInGridOrderOrTheReason) {
+    const RowListCase& c = GetParam();
+    RowSelection selection;
+    std::string error;
+    ASSERT_EQ(RowSelection::parse(c.text, selection, error), c.parses) << error;
+    if (!c.parses) {
+        EXPECT_EQ(error, c.error);
+        return;
+    }
+    std::vector<int> rows;
+    ASSERT_EQ(selection.resolve(c.rowCount, rows, error), c.resolves);
+    EXPECT_EQ(rows, c.rows);
+    EXPECT_EQ(error, c.error);
+}
+
+const std::string kListHelp =
+    "\" (use all ou números de linha a partir de 1 separados por vírgula, como 1,3,12)";
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, RowListTest,
+    ::testing::Values(
+        RowListCase{"all", true, 3, true, {1, 2, 3}, ""}, RowListCase{"2", true, 3, true, {2}, ""},
+        RowListCase{"3,1,3,2", true, 3, true, {1, 2, 3}, ""},
+        RowListCase{"007", true, 999, true, {7}, ""},
+        RowListCase{"999", true, 999, true, {999}, ""},
+        RowListCase{"4", true, 3, false, {}, "A linha 4 não existe: o pedido tem 3 linhas"},
+        RowListCase{"2,1000000",
+                    false,
+                    0,
+                    false,
+                    {},
+                    "Lista de linhas inválida em --rows: \"2,1000000" + kListHelp},
+        RowListCase{"2", true, 1, false, {}, "A linha 2 não existe: o pedido tem 1 linha"},
+        RowListCase{"0",
+                    false,
+                    0,
+                    false,
+                    {},
+                    "A linha 0 não existe em --rows: as linhas são numeradas a partir de 1"},
+        RowListCase{"", false, 0, false, {}, "Lista de linhas inválida em --rows: \"" + kListHelp},
+        RowListCase{
+            "1,", false, 0, false, {}, "Lista de linhas inválida em --rows: \"1," + kListHelp},
+        RowListCase{
+            " 1", false, 0, false, {}, "Lista de linhas inválida em --rows: \" 1" + kListHelp},
+        RowListCase{
+            "+1", false, 0, false, {}, "Lista de linhas inválida em --rows: \"+1" + kListHelp},
+        RowListCase{
+            "ALL", false, 0, false, {}, "Lista de linhas inválida em --rows: \"ALL" + kListHelp}));
+
+}  // namespace

@@ -1,0 +1,159 @@
+#include "RenderTestSupport.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include "core/FixedRecord.h"
+#include "core/LabelRequest.h"
+#include "labels/DplLayouts.h"
+#include "labels/ZplLayouts.h"
+#include "printing/LabelFileBytes.h"
+#include "printing/LogoDownload.h"
+#include "support/TestSupport.h"
+
+namespace rotulano::test {
+
+namespace {
+
+using labels::LabelRoutine;
+
+// The layout that prints each label type code, Zebra and DPL.
+struct CodeLayouts {
+    char code;
+    LabelRoutine zpl;
+    LabelRoutine dpl;
+};
+
+const std::vector<CodeLayouts>& codeLayouts() {
+    static const std::vector<CodeLayouts> table = {
+        {'1', labels::rotinaEtqZpl01, labels::rotinaEtqDpl01},
+        {'2', labels::rotinaEtqZpl02, labels::rotinaEtqDpl02},
+        {'3', labels::rotinaEtqZpl01, labels::rotinaEtqDpl01},
+        {'4', labels::rotinaEtqZpl01, labels::rotinaEtqDpl01},
+        {'5', labels::rotinaEtqZpl01, labels::rotinaEtqDpl01},
+        {'6', labels::rotinaEtqZpl01, labels::rotinaEtqDpl01},
+        {'7', labels::rotinaEtqZpl01, labels::rotinaEtqDpl01},
+        {'8', labels::rotinaEtqZpl08, labels::rotinaEtqDpl08},
+        {'9', labels::rotinaEtqZpl09, labels::rotinaEtqDpl09},
+        {'A', labels::rotinaEtqZplA, labels::rotinaEtqDplA},
+    };
+    return table;
+}
+
+LabelRoutine layoutFor(char code, bool zpl) {
+    for (const CodeLayouts& entry : codeLayouts()) {
+        if (entry.code == code) {
+            return zpl ? entry.zpl : entry.dpl;
+        }
+    }
+    return nullptr;
+}
+
+// The order line as the print job hands it over: the file's quantity stays, the order
+// number goes into positions 295-300.
+core::LabelRequest requestFor(const std::string& item, const std::string& record) {
+    core::LabelRequest request{core::OrderLine(item), core::PrinterSettings(record)};
+    request.line.set(core::item::kOrderNumber, kSampleOrderNumber);
+    return request;
+}
+
+}  // namespace
+
+std::vector<std::string> sampleLines() {
+    const std::string bytes = readBytes(samplePath("PEDIDO.txt"));
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find('\n', start);
+        end = end == std::string::npos ? bytes.size() : end;
+        std::string line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::vector<std::string> sampleItems() {
+    std::vector<std::string> lines = sampleLines();
+    lines.erase(lines.begin());
+    return lines;
+}
+
+std::string settingsRecord(int model, const std::string& port) {
+    std::string record = "1" + core::zeroPadded(model, 2) + port + "10S0000A1";
+    return record + std::string(146 - record.size(), '0');
+}
+
+std::string orderHeader(const std::string& version) {
+    std::string header = core::padRight("0112345678000195CONFECCOES TESTE LTDA", 46) +
+                         kSampleOrderNumber + "01" + "0512202506122025";
+    header = core::padRight(header, 250) + version;
+    return core::padRight(header, 300);
+}
+
+std::string orderFile(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) {
+        bytes += line + "\r\n";
+    }
+    return bytes;
+}
+
+std::string expectedLogo(int model, const std::string& logoDir) {
+    if (model >= 5) {
+        return printing::LogoDownload::zplDownloadBytes(readBytes(logoDir + "/LOGOVRDL.GRF"));
+    }
+    return printing::LogoDownload::dplDownloadBytes(model, readBytes(logoDir + "/LOGOVRDL.BMP"));
+}
+
+std::string expectedJob(const std::vector<std::string>& items, const std::vector<int>& rows,
+                        const std::string& record, const std::string& logoDir) {
+    const int model = core::PrinterSettings(record).model();
+    const std::string logoFile = logoDir + (model >= 5 ? "/LOGOVRDL.GRF" : "/LOGOVRDL.BMP");
+    const bool logoPresent = !readBytes(logoFile).empty();
+    bool logoSent = false;
+    std::string bytes;
+    for (int row : rows) {
+        const std::string& item = items.at(static_cast<std::size_t>(row - 1));
+        const LabelRoutine routine = layoutFor(item.at(1), model >= 5);
+        if (routine == nullptr) {
+            continue;
+        }
+        const labels::LabelOutput output = routine(requestFor(item, record));
+        if (output.logo != labels::LogoPoint::None && !logoSent) {
+            bytes += logoPresent ? expectedLogo(model, logoDir) : std::string();
+            logoSent = true;
+        }
+        bytes += printing::labelFileBytes(output.lines);
+    }
+    return bytes;
+}
+
+RenderRun runRender(const QStringList& arguments, const QString& workingDir,
+                    const QString& tempDir) {
+    QProcess process;
+    process.setProgram(QStringLiteral(ROTULANO_RENDER_EXE));
+    process.setArguments(arguments);
+    process.setWorkingDirectory(workingDir);
+    if (!tempDir.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TMPDIR"), tempDir);
+        process.setProcessEnvironment(environment);
+    }
+    process.start();
+    RenderRun run;
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput().toStdString();
+    run.err = process.readAllStandardError().toStdString();
+    return run;
+}
+
+}  // namespace rotulano::test
