@@ -71,8 +71,10 @@ QTableWidgetItem* ItemGrid::cell(int row, int column) {
     QTableWidgetItem* item = table_->item(row - 1, column - 1);
     if (item == nullptr) {
         item = new QTableWidgetItem();
-        // Cells are read-only and not selectable: a click only ticks (column 2).
-        item->setFlags(Qt::ItemIsEnabled);
+        // Cells are read-only and not selectable: a click only ticks (column 2). The
+        // "Quant." cell alone takes the operator's number of labels.
+        item->setFlags(column == orders::kColQuantity ? Qt::ItemIsEnabled | Qt::ItemIsEditable
+                                                      : Qt::ItemIsEnabled);
         table_->setItem(row - 1, column - 1, item);
     }
     return item;

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "orders/LabelTypeView.h"
+#include "window/Controls.h"
+#include "window/ItemGrid.h"
+
+// The marks of the "Sel" column and the quantities of the item grid, as the ticking, the
+// selection summary and the print job read them.
+namespace rotulano::window {
+
+// "X": ticked for printing. "Ø" (the single byte 0xD8): printed, cannot be ticked again.
+QString tickedMark();
+QString printedMark();
+
+// True when the row's "Sel" cell is exactly "X" (trailing blanks ignored).
+bool isTicked(const ItemGrid& grid, int row);
+// True when the row's "Sel" cell holds the printed mark (trailing blanks ignored).
+bool isPrinted(const ItemGrid& grid, int row);
+
+// The number of labels of a row: the integer part of its "Quant." cell, without its sign,
+// kept to its 6 low-order digits.
+long long rowQuantity(const ItemGrid& grid, int row);
+
+// The interface language chosen in W-PRMLINGUA (1 Português), which names label types.
+int interfaceLanguage(const Controls& controls);
+
+// ROTINA-MONTA-ETQ on an order line, in the interface language.
+orders::LabelTypeView rowLabelType(const Controls& controls, const std::string& orderLine);
+
+// The "Próxima Impressão" box: the label type's grid text in W-ETIQUETA, its picture in
+// CmImage2 and the quantity in W-QTDIMP.
+void showNextPrint(const Controls& controls, const orders::LabelTypeView& view, long long quantity);
+
+// Empties the "Próxima Impressão" box and the total to print.
+void clearNextPrint(const Controls& controls);
+
+// The total to print in W-DETQTD, through its picture "ZZZ.ZZZ"; a total above 999.999
+// is shown whole, with one more thousands point, rather than losing its high digits.
+void showTotalToPrint(const Controls& controls, long long total);
+
+}  // namespace rotulano::window
