@@ -1,0 +1,87 @@
+// How long rotulano-render takes for a full order of 999 items (target: under 100 ms):
+// reading and checking the order file, then the print job of every row on the capture
+// platform, each row's print file written, read back and copied, the logo sent once.
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "rotulano-render/PrivateTempPlatform.h"
+#include "rotulano-render/RenderJob.h"
+#include "rotulano-render/RenderOrder.h"
+
+namespace {
+
+using namespace rotulano;
+
+std::string samplePath(const std::string& name) {
+    return std::string(ROTULANO_SAMPLES) + "/" + name;
+}
+
+std::vector<std::string> sampleLines() {
+    std::ifstream in(samplePath("PEDIDO.txt"), std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// The sample's header, then its 14 item lines over and over up to 999 items: every
+// label type, on both languages' layouts.
+std::string fullOrder() {
+    const std::vector<std::string> lines = sampleLines();
+    std::string bytes = lines.at(0) + "\r\n";
+    for (std::size_t item = 0; item < 999; ++item) {
+        bytes += lines.at(1 + item % (lines.size() - 1)) + "\r\n";
+    }
+    return bytes;
+}
+
+std::string settingsRecord(int model) {
+    const std::string record =
+        "1" + std::string(model < 10 ? "0" : "") + std::to_string(model) + "0110S0000A1";
+    return record + std::string(146 - record.size(), '0');
+}
+
+void renderFullOrder(benchmark::State& state) {
+    QTemporaryDir workspace;
+    const std::string orderPath = QDir(workspace.path()).filePath("PEDIDO.txt").toStdString();
+    std::ofstream(orderPath, std::ios::binary) << fullOrder();
+    render::PrivateTempPlatform system;
+    render::RenderRequest request;
+    request.settings = core::PrinterSettings(settingsRecord(static_cast<int>(state.range(0))));
+    request.logoDir = samplePath("");
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        render::RenderOrder order;
+        std::string error;
+        if (!render::loadRenderOrder(orderPath, order, error) || order.items.size() != 999) {
+            state.SkipWithError("the order of 999 items did not load");
+            return;
+        }
+        request.items = std::move(order.items);
+        request.orderNumber = order.orderNumber;
+        request.rows.clear();
+        for (int row = 1; row <= 999; ++row) {
+            request.rows.push_back(row);
+        }
+        const render::RenderResult result = render::RenderJob(system).run(request);
+        bytes = result.bytes.size();
+        benchmark::DoNotOptimize(result);
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+// Model 5: Zebra (ZPL); model 1: Datamax ALEGRO (DPL).
+BENCHMARK(renderFullOrder)->Arg(5)->Arg(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
