@@ -125,6 +125,9 @@ bool DplInterpreter::formatSetting(const std::string& line) {
             break;
         case 'Q':
             label_->copies = static_cast<int>(leadingNumber(value, 1, 0, 99999));
+            if (label_->copies == 0) {
+                warn(zeroCopiesWarning());
+            }
             break;
         case 'C':
             offsetUnits_.setX(static_cast<int>(leadingNumber(value, 0, 0, 9999)));

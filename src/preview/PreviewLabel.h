@@ -30,4 +30,7 @@ struct PreviewLabel {
     QStringList warnings;
 };
 
+// The warning for a label sent with 0 copies, a count outside what the printers accept.
+QString zeroCopiesWarning();
+
 }  // namespace rotulano::preview

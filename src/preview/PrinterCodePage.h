@@ -14,4 +14,8 @@ enum class PrinterCodePage { Pc850, Latin1, Utf8 };
 // The characters that the printer draws for `bytes`.
 QString decodePrinterText(const std::string& bytes, PrinterCodePage page);
 
+// A warning for text whose letters the printer draws as others: order-file bytes above
+// 127 read in code page 850. Empty when the text prints as it reads.
+QString codePageWarning(const std::string& bytes, PrinterCodePage page);
+
 }  // namespace rotulano::preview

@@ -141,6 +141,9 @@ bool ZplInterpreter::executeSetting(const ZplCommand& command) {
         setBarDefaults(command.parameters);
     } else if (code == "PQ") {
         label_->copies = number(fieldAt(fields, 0), 1, 0, 99'999'999);
+        if (label_->copies == 0) {
+            warn(zeroCopiesWarning());
+        }
     } else if (code == "LH") {
         state_.home = QPoint(number(fieldAt(fields, 0), 0, 0, kMaxPosition),
                              number(fieldAt(fields, 1), 0, 0, kMaxPosition));

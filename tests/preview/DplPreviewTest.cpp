@@ -268,6 +268,7 @@ TEST_P(DplCopiesTest, CopiesComeFromQ) {
     const PreviewLabel label = parsedLabel(printFile(lines));
     EXPECT_EQ(label.copies, GetParam().copies);
     EXPECT_EQ(label.complete, GetParam().complete);
+    EXPECT_EQ(label.warnings.contains(zeroCopiesWarning()), GetParam().copies == 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Copies, DplCopiesTest,
@@ -279,11 +280,15 @@ INSTANTIATE_TEST_SUITE_P(Copies, DplCopiesTest,
 
 TEST(DplCommandTest, SymbolSetDecidesTheCharacters) {
     // 0xC7: "Ã" in PC-850 (the printer's, and what "ySPM" selects), "Ç" in Latin-1.
-    const std::string record = "121100000000000\xC7";
-    EXPECT_EQ(parsedLabel(printFile({kStx + "ySPM"}) + format({record})).elements.at(0).text,
-              QStringLiteral("Ã"));
-    EXPECT_EQ(parsedLabel(printFile({kStx + "ySW1"}) + format({record})).elements.at(0).text,
-              QStringLiteral("Ç"));
+    const std::string record = "121100000000000P\xC7O";
+    const PreviewLabel pc850 = parsedLabel(printFile({kStx + "ySPM"}) + format({record}));
+    EXPECT_EQ(pc850.elements.at(0).text, QStringLiteral("PÃO"));
+    EXPECT_EQ(pc850.warnings,
+              QStringList(QStringLiteral("Texto \"PÇO\" com letras acentuadas: a impressora "
+                                         "(página de código 850) imprime \"PÃO\"")));
+    const PreviewLabel latin1 = parsedLabel(printFile({kStx + "ySW1"}) + format({record}));
+    EXPECT_EQ(latin1.elements.at(0).text, QStringLiteral("PÇO"));
+    EXPECT_TRUE(latin1.warnings.isEmpty());
 }
 
 TEST(DplCommandTest, BadLinesAreSkippedWithAWarning) {

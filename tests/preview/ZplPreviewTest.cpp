@@ -164,10 +164,25 @@ INSTANTIATE_TEST_SUITE_P(Copies, ZplCopiesTest,
 TEST(ZplCodePageTest, BytesPrintInTheSelectedCharacterSet) {
     // 0xC7 is "Ç" in the order files (Latin-1) but "Ã" in code page 850, the printer's.
     const std::string field = "^FO0,0^A0N,30,30^FD\xC7^FS";
-    EXPECT_EQ(parsedLabel(format(field)).elements.at(0).text, QStringLiteral("Ã"));
-    EXPECT_EQ(parsedLabel(format("^CI27" + field)).elements.at(0).text, QStringLiteral("Ç"));
+    const PreviewLabel pc850 = parsedLabel(format(field));
+    EXPECT_EQ(pc850.elements.at(0).text, QStringLiteral("Ã"));
+    EXPECT_EQ(pc850.warnings,
+              QStringList(QStringLiteral("Texto \"Ç\" com letras acentuadas: a impressora "
+                                         "(página de código 850) imprime \"Ã\"")));
+    const PreviewLabel latin1 = parsedLabel(format("^CI27" + field));
+    EXPECT_EQ(latin1.elements.at(0).text, QStringLiteral("Ç"));
+    EXPECT_TRUE(latin1.warnings.isEmpty());
     EXPECT_EQ(parsedLabel(format("^CI28^FO0,0^A0N,30,30^FD\xC3\x87^FS")).elements.at(0).text,
               QStringLiteral("Ç"));
+}
+
+TEST(ZplCopiesTest, ZeroCopiesArePointedOut) {
+    const PreviewLabel label = parsedLabel(format("^FO0,0^GB5,5,5^FS^PQ0000"));
+    EXPECT_EQ(label.copies, 0);
+    EXPECT_EQ(label.warnings, QStringList(zeroCopiesWarning()));
+    EXPECT_EQ(zeroCopiesWarning(),
+              QStringLiteral("Etiqueta com 0 cópias: a impressora não aceita esse número e pode "
+                             "imprimi-la mesmo assim"));
 }
 
 TEST(ZplCommandTest, CaretInFieldDataEndsTheField) {
