@@ -1,6 +1,8 @@
 #include "rotulano-render/RenderCommand.h"
 
-#include "printing/FileBytes.h"
+#include <QFile>
+#include <QSaveFile>
+
 #include "rotulano-render/LabelPictures.h"
 #include "rotulano-render/RenderJob.h"
 #include "rotulano-render/RenderOrder.h"
@@ -42,14 +44,25 @@ RenderExit prepare(const RenderOptions& options, RenderRequest& request, std::os
     return RenderExit::Ok;
 }
 
+// The output file is replaced only once all the bytes are in it: a failed write leaves an
+// earlier file of that name as it was. Devices and pipes are written directly.
+bool saveOutputFile(const std::string& path, const std::string& bytes) {
+    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+    file.setDirectWriteFallback(true);
+    return file.open(QIODevice::WriteOnly) &&
+           file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
+               static_cast<qint64>(bytes.size()) &&
+           file.commit();
+}
+
 RenderExit writeOutput(const RenderOptions& options, const std::string& bytes, std::ostream& out,
                        std::ostream& err) {
     if (options.outputPath) {
-        const core::FileStatus status = printing::writeFileBytes(*options.outputPath, bytes);
-        if (status != core::kStatusOk) {
+        if (!saveOutputFile(*options.outputPath, bytes)) {
             return fail(err, RenderExit::Output,
-                        "Status [" + status + "] Arquivo de saída " + *options.outputPath +
-                            ": não pôde ser gravado por inteiro");
+                        "O arquivo de saída " + *options.outputPath +
+                            " não pôde ser gravado; um arquivo anterior com esse nome fica como "
+                            "estava");
         }
         return RenderExit::Ok;
     }
