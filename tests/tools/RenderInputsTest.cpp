@@ -123,6 +123,7 @@ TEST_P(MissingLogoTest, WarningAndTheLabelsWithoutTheDownload) {
 INSTANTIATE_TEST_SUITE_P(Models, MissingLogoTest, ::testing::Values(1, 2, 5));
 
 TEST_F(RenderProcessTest, OutputFileInsteadOfStandardOutput) {
+    writeBytes(work("job.zpl"), std::string(200000, 'x'));  // an earlier, longer output
     const RenderRun result =
         runSample(writeSettings(5), {QStringLiteral("-o"), qs(work("job.zpl"))});
 
