@@ -1,0 +1,169 @@
+#include "window/PrintJobTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTest>
+#include <fstream>
+
+#include "core/FixedRecord.h"
+#include "core/LabelRequest.h"
+#include "labels/RoutineChoice.h"
+#include "orders/ItemTable.h"
+#include "printing/LabelFileBytes.h"
+#include "printing/LogoDownload.h"
+#include "window/DisplayField.h"
+#include "window/PageControl.h"
+
+namespace rotulano::test {
+
+namespace {
+
+std::string twoDigits(int value) {
+    return core::zeroPadded(value, 2);
+}
+
+}  // namespace
+
+core::FileStatus PortFilePlatform::sendToDevice(const std::string& device,
+                                                const std::string& bytes) {
+    ++sends;
+    if (failingSends.count(sends) != 0) {
+        return core::kStatusIoError;
+    }
+    FakePlatform::sendToDevice(device, bytes);
+    std::ofstream(device, std::ios::binary | std::ios::app) << bytes;
+    return core::kStatusOk;
+}
+
+std::string settingsRecord(int model, int port, int darkness, bool pause, int leftMargin,
+                           int topMargin, char speed, int language) {
+    return "1" + twoDigits(model) + twoDigits(port) + twoDigits(darkness) + (pause ? "S" : "N") +
+           twoDigits(leftMargin) + twoDigits(topMargin) + std::string(1, speed) +
+           std::to_string(language) + std::string(132, '0');
+}
+
+PrintJobWindow::PrintJobWindow() {
+    QApplication::setQuitOnLastWindowClosed(false);
+    QDir().mkpath(QString::fromStdString(dir.file("ports")));
+    platform.portDirectory = dir.file("ports");
+    window = std::make_unique<window::MainWindow>(messageBox, fileDialog, platform);
+}
+
+PrintJobWindow::~PrintJobWindow() {
+    window.reset();
+    TestWindow::processEvents();
+}
+
+void PrintJobWindow::open(const std::string& settings) {
+    writeBytes(dir.file("CD21PRM.DAT"), settings);
+    writeBytes(dir.file("LOGOVRDL.GRF"), readBytes(samplePath("LOGOVRDL.GRF")));
+    writeBytes(dir.file("LOGOVRDL.BMP"), readBytes(samplePath("LOGOVRDL.BMP")));
+    window->resize(800, 500);
+    window->show();
+    TestWindow::processEvents();
+}
+
+void PrintJobWindow::loadOrder(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) {
+        bytes += line + "\r\n";
+    }
+    writeBytes(dir.file("PEDIDO.txt"), bytes);
+    controls().wNomeCompleto->setText(QString::fromStdString(dir.file("PEDIDO.txt")));
+}
+
+void PrintJobWindow::clickCell(int row, int column) {
+    QTableWidget* table = controls().tabPedido;
+    QTableWidgetItem* item = table->item(row - 1, column - 1);
+    ASSERT_NE(item, nullptr);
+    table->scrollToItem(item);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(item).center());
+}
+
+void PrintJobWindow::clickPage(int page) {
+    QTabBar* tabs = controls().tbOpera->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page - 1).center());
+}
+
+void PrintJobWindow::clickPrint() {
+    QPushButton* button = controls().btImprime;
+    ASSERT_TRUE(button->isVisible());
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+QWidget* PrintJobWindow::openCellEditor(int row, int column) {
+    QTableWidget* table = controls().tabPedido;
+    QTableWidgetItem* item = table->item(row - 1, column - 1);
+    if (item == nullptr) {
+        ADD_FAILURE() << "no cell at row " << row << ", column " << column;
+        return nullptr;
+    }
+    table->scrollToItem(item);
+    const QPoint centre = table->visualItemRect(item).center();
+    // A click first makes the cell current, as the operator's hand does on the way.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, centre, 500);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, centre, 500);
+    return table->indexWidget(table->model()->index(row - 1, column - 1));
+}
+
+void PrintJobWindow::closeEditors() {
+    // The view commits the value and closes the editor from the event queue; the closed
+    // editor goes away before the next one opens.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void PrintJobWindow::editQuantity(int row, const QString& typed) {
+    auto* editor = qobject_cast<QSpinBox*>(openCellEditor(row, orders::kColQuantity));
+    ASSERT_NE(editor, nullptr) << "the Quant. cell opened no editor";
+    QTest::keyClicks(editor, typed);
+    QTest::keyClick(editor, Qt::Key_Return);
+    closeEditors();
+}
+
+window::ItemGrid PrintJobWindow::grid() {
+    return window::ItemGrid(controls().tabPedido);
+}
+
+std::vector<QString> PrintJobWindow::marks() {
+    std::vector<QString> shown;
+    for (int row = 1; row <= grid().rowCount(); ++row) {
+        shown.push_back(grid().text(row, orders::kColSel));
+    }
+    return shown;
+}
+
+std::string PrintJobWindow::port(const std::string& name) {
+    return readBytes(dir.file("ports/" + name));
+}
+
+std::string labelBytes(const std::string& line, const core::PrinterSettings& settings) {
+    const core::LabelRequest request{core::OrderLine(line), settings};
+    const labels::LabelRoutine routine =
+        labels::chooseLabelRoutine(settings.model(), request.line.labelTypeCode());
+    return routine == nullptr ? std::string() : printing::labelFileBytes(routine(request).lines);
+}
+
+std::string zplLogoBytes() {
+    return printing::LogoDownload::zplDownloadBytes(readBytes(samplePath("LOGOVRDL.GRF")));
+}
+
+std::string dplLogoBytes(int model) {
+    return printing::LogoDownload::dplDownloadBytes(model, readBytes(samplePath("LOGOVRDL.BMP")));
+}
+
+std::string withQuantity(std::string line, const std::string& quantity,
+                         const std::string& orderNumber) {
+    line.resize(300, ' ');
+    line.replace(4, 6, quantity);
+    line.replace(294, 6, orderNumber);
+    return line;
+}
+
+}  // namespace rotulano::test

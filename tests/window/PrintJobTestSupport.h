@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/PrinterSettings.h"
+#include "support/WindowFakes.h"
+#include "window/ItemGrid.h"
+
+// A main window whose printer ports are files, driven as the operator drives it: clicks on
+// the "Sel" cells, on the page tabs and on BT-IMPRIME.
+namespace rotulano::test {
+
+// Every byte sent to a port is appended to the file <ports>/<port name>, as a printer on
+// that port receives one job after another. Sends can be made to fail; waits are only
+// recorded.
+class PortFilePlatform : public FakePlatform {
+  public:
+    core::FileStatus sendToDevice(const std::string& device, const std::string& bytes) override;
+
+    int sends = 0;
+    std::set<int> failingSends;  // 1-based numbers of the sends that fail with status "30"
+};
+
+// The settings record: model, port, darkness, pause, margins, speed and language, with a
+// filler of zeros.
+std::string settingsRecord(int model, int port, int darkness = 15, bool pause = false,
+                           int leftMargin = 2, int topMargin = 3, char speed = 'C',
+                           int language = 1);
+
+class PrintJobWindow {
+  public:
+    PrintJobWindow();
+    ~PrintJobWindow();
+    PrintJobWindow(const PrintJobWindow&) = delete;
+    PrintJobWindow& operator=(const PrintJobWindow&) = delete;
+
+    // Writes CD21PRM.DAT and the logo files into the working directory and opens the window.
+    void open(const std::string& settings);
+    // Loads an order file made of `lines` through W-NOME-COMPLETO.
+    void loadOrder(const std::vector<std::string>& lines);
+
+    void clickCell(int row, int column);  // rows and columns from 1, as the handlers count
+    void clickPage(int page);             // the tab of the page, 1-based
+    void clickPrint();                    // BT-IMPRIME
+    void editQuantity(int row, const QString& typed);  // double click, type, Enter
+    // Double-clicks the cell; the editor that opened, or nullptr.
+    QWidget* openCellEditor(int row, int column);
+    void closeEditors();
+
+    window::ItemGrid grid();
+    std::vector<QString> marks();               // the "Sel" cell of every row
+    std::string port(const std::string& name);  // the bytes that reached the port so far
+    window::Controls& controls() { return window->controls(); }
+    window::Session& session() { return window->session(); }
+
+    ScopedWorkingDir dir;
+    FakeMessageBox messageBox;
+    FakeFileDialog fileDialog;
+    PortFilePlatform platform;
+    std::unique_ptr<window::MainWindow> window;
+};
+
+// What a label routine leaves on the port for `line` (quantity and order number already
+// in place) with `settings`: the command lines, each followed by CR LF. Empty for a label
+// code without a layout.
+std::string labelBytes(const std::string& line, const core::PrinterSettings& settings);
+
+// The logo download as the printer receives it, waits left out.
+std::string zplLogoBytes();
+std::string dplLogoBytes(int model);
+
+// `line` with the quantity at positions 5-10 and the order number at 295-300.
+std::string withQuantity(std::string line, const std::string& quantity,
+                         const std::string& orderNumber);
+
+}  // namespace rotulano::test
