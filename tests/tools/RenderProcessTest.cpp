@@ -68,6 +68,10 @@ struct RowsCase {
     std::vector<int> printed;
 };
 
+void PrintTo(const RowsCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class RowsTest : public RenderProcessTest,
                  public ::testing::WithParamInterface<std::tuple<RowsCase, int>> {};
 
