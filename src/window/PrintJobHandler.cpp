@@ -1,7 +1,10 @@
 #include "window/Handlers.h"
+#include "window/PrintJob.h"
 
 namespace rotulano::window {
 
-void onPrint(WindowContext&) {}
+void onPrint(WindowContext& context) {
+    PrintJob(context).run();
+}
 
 }  // namespace rotulano::window

@@ -33,6 +33,9 @@ std::string twoDigits(int value) {
 core::FileStatus PortFilePlatform::sendToDevice(const std::string& device,
                                                 const std::string& bytes) {
     ++sends;
+    if (onSend) {
+        onSend();
+    }
     if (failingSends.count(sends) != 0) {
         return core::kStatusIoError;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -22,7 +23,8 @@ class PortFilePlatform : public FakePlatform {
     core::FileStatus sendToDevice(const std::string& device, const std::string& bytes) override;
 
     int sends = 0;
-    std::set<int> failingSends;  // 1-based numbers of the sends that fail with status "30"
+    std::function<void()> onSend;  // runs at every send, before the bytes go out
+    std::set<int> failingSends;    // 1-based numbers of the sends that fail with status "30"
 };
 
 // The settings record: model, port, darkness, pause, margins, speed and language, with a

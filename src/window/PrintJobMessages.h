@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "core/FileStatus.h"
+#include "printing/ChannelResult.h"
+
+// The texts and titles of the message boxes that the print job shows.
+namespace rotulano::window::printJobMessages {
+
+// A box of the job: what ROTINA-MSG receives.
+struct JobMessage {
+    QString text;
+    QString title;
+    int style;
+};
+
+// The saved port is none of LPT1, LPT2, COM1 to COM4.
+JobMessage invalidPort();
+
+// The serial set-up of the COM port went through: the printer should feed.
+JobMessage serialConfirmation();
+
+// The serial set-up failed with `status`; the title is cut at 60 characters.
+JobMessage serialFailure(const core::FileStatus& status);
+
+// The labels of a row did not reach the port `portName` (print file or copy failed).
+JobMessage channelFailure(const printing::ChannelResult& result, const std::string& portName);
+
+// Something the operator should know although the job goes on (a missing logo file).
+JobMessage channelWarning(const printing::ChannelWarning& warning);
+
+}  // namespace rotulano::window::printJobMessages
