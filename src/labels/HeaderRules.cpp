@@ -10,8 +10,10 @@ int marginMillimetres(const std::string& marginDigits) {
     return static_cast<int>(core::digitsValue(marginDigits));
 }
 
+// The settings are copied as stored, but a "^" or "~" left in a damaged or hand-edited
+// parameter file must not start a command of its own.
 std::string zplDarknessCommand(const core::PrinterSettings& settings) {
-    return "^MD" + textSlot(settings.darknessDigits(), 2);
+    return "^MD" + zplFieldText(textSlot(settings.darknessDigits(), 2));
 }
 
 std::string zplLabelHomeCommand(const core::PrinterSettings& settings, std::size_t minDigits) {
@@ -21,7 +23,7 @@ std::string zplLabelHomeCommand(const core::PrinterSettings& settings, std::size
 }
 
 std::string zplSpeedCommand(const core::PrinterSettings& settings) {
-    return "^PR" + textSlot(std::string(1, settings.speed()), 1);
+    return "^PR" + zplFieldText(textSlot(std::string(1, settings.speed()), 1));
 }
 
 std::string dplHeatDigits(const core::PrinterSettings& settings) {
