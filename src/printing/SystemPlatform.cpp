@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <thread>
@@ -23,7 +24,8 @@ namespace {
 #ifdef _WIN32
 
 // Windows takes port names ("LPT1", "COM1") as file names of their devices.
-core::FileStatus writeDevice(const std::string& device, const std::string& bytes, bool) {
+core::FileStatus writeDevice(const std::string& device, const std::string& bytes, bool,
+                             std::chrono::milliseconds) {
     std::FILE* file = std::fopen(device.c_str(), "wb");
     if (file == nullptr) {
         return core::fileStatusFromErrno(errno);
@@ -40,9 +42,13 @@ core::FileStatus writeDevice(const std::string& device, const std::string& bytes
 
 #else
 
-// How long a serial line may refuse every byte (printer off line, flow control held)
-// before the copy is given up instead of freezing the window for good.
-constexpr int kStalledLineTimeoutMs = 30000;
+using Clock = std::chrono::steady_clock;
+
+// Longest single wait for the port before the stall time is looked at again.
+constexpr std::chrono::milliseconds kPollSlice{100};
+// A device that cannot tell when it takes bytes again (a parallel port) reports itself
+// ready at once: it is asked again after this pause rather than in a tight loop.
+constexpr std::chrono::milliseconds kRetryPause{2};
 
 // Bytes go through a serial line unchanged: no CR/LF translation, no echo, no special
 // characters. Line speed, character size, parity, stop bits and flow control stay as
@@ -64,29 +70,42 @@ core::FileStatus makeRaw(int fd) {
     return core::kStatusOk;
 }
 
-// Waits until a non-blocking line takes bytes again.
-core::FileStatus waitWritable(int fd) {
+// Waits until the port takes bytes again, or says "30" once `deadline` has passed.
+core::FileStatus waitWritable(int fd, Clock::time_point deadline) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+    if (left.count() <= 0) {
+        return core::kStatusIoError;
+    }
     pollfd watch{fd, POLLOUT, 0};
-    const int ready = ::poll(&watch, 1, kStalledLineTimeoutMs);
+    const auto asked = Clock::now();
+    const int ready = ::poll(&watch, 1, static_cast<int>(std::min(left, kPollSlice).count()));
     if (ready < 0 && errno != EINTR) {
         return core::fileStatusFromErrno(errno);
     }
-    return ready == 0 ? core::kStatusIoError : core::kStatusOk;
+    if (ready > 0 && Clock::now() - asked < kRetryPause) {
+        std::this_thread::sleep_for(kRetryPause);
+    }
+    return core::kStatusOk;
 }
 
-core::FileStatus writeAll(int fd, const std::string& bytes) {
+// Writes every byte, waiting while the port is busy; the stall time starts again with
+// every byte the port takes, so a slow printer is never cut off, only a dead one.
+core::FileStatus writeAll(int fd, const std::string& bytes, std::chrono::milliseconds stall) {
     std::size_t done = 0;
+    Clock::time_point deadline = Clock::now() + stall;
     while (done < bytes.size()) {
         const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (written > 0) {
             done += static_cast<std::size_t>(written);
+            deadline = Clock::now() + stall;
             continue;
         }
         if (written < 0 && errno == EINTR) {
             continue;
         }
         if (written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            const core::FileStatus status = waitWritable(fd);
+            const core::FileStatus status = waitWritable(fd, deadline);
             if (status != core::kStatusOk) {
                 return status;
             }
@@ -97,23 +116,17 @@ core::FileStatus writeAll(int fd, const std::string& bytes) {
     return core::kStatusOk;
 }
 
-// A serial line stays non-blocking so that a dead line cannot hang the program; every
-// other target (parallel or USB printer, plain file) takes blocking writes.
+// Every port stays non-blocking, so that a dead line, a printer off line or a pipe
+// nobody reads cannot hang the program; a serial line is put in raw mode as well.
 core::FileStatus prepare(int fd) {
-    if (::isatty(fd) != 0) {
-        return makeRaw(fd);
-    }
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        return core::fileStatusFromErrno(errno);
-    }
-    return core::kStatusOk;
+    return ::isatty(fd) != 0 ? makeRaw(fd) : core::kStatusOk;
 }
 
 // Opening with O_NONBLOCK keeps a serial port without carrier from blocking the open.
 // Nothing is ever created under /dev: a printer that is not there is reported missing
 // rather than replaced by a plain file of its name.
-core::FileStatus writeDevice(const std::string& device, const std::string& bytes, bool mayCreate) {
+core::FileStatus writeDevice(const std::string& device, const std::string& bytes, bool mayCreate,
+                             std::chrono::milliseconds stall) {
     int flags = O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
     if (mayCreate && device.rfind("/dev/", 0) != 0) {
         flags |= O_CREAT | O_TRUNC;
@@ -124,7 +137,12 @@ core::FileStatus writeDevice(const std::string& device, const std::string& bytes
     }
     core::FileStatus status = prepare(fd);
     if (status == core::kStatusOk) {
-        status = writeAll(fd, bytes);
+        status = writeAll(fd, bytes, stall);
+        // Bytes a stalled serial line still holds are dropped: they would print half a
+        // label when the line comes back, and the close would wait for them.
+        if (status != core::kStatusOk && ::isatty(fd) != 0) {
+            ::tcflush(fd, TCOFLUSH);
+        }
     }
     if (::close(fd) != 0 && status == core::kStatusOk && errno != EINTR) {
         status = core::fileStatusFromErrno(errno);
@@ -185,12 +203,12 @@ std::string SystemPlatform::portDevice(const std::string& portName) {
 }
 
 core::FileStatus SystemPlatform::sendToDevice(const std::string& device, const std::string& bytes) {
-    return writeDevice(device, bytes, true);
+    return writeDevice(device, bytes, true, stalledPortTimeout_);
 }
 
 core::FileStatus SystemPlatform::openSerialPort(const std::string& device,
                                                 const std::string& bytes) {
-    return writeDevice(device, bytes, false);
+    return writeDevice(device, bytes, false, stalledPortTimeout_);
 }
 
 void SystemPlatform::sleepFor(std::chrono::milliseconds duration) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 #include "core/Platform.h"
 
 namespace rotulano::printing {
@@ -13,6 +15,14 @@ namespace rotulano::printing {
 // Any other name is used as it is.
 class SystemPlatform : public core::Platform {
   public:
+    // How long a port may take no byte at all (printer off line, paper out, flow control
+    // held, a pipe nobody reads) before a write to it is given up with status "30",
+    // instead of freezing the window for good.
+    static constexpr std::chrono::milliseconds kStalledPortTimeout{30000};
+
+    explicit SystemPlatform(std::chrono::milliseconds stalledPortTimeout = kStalledPortTimeout)
+        : stalledPortTimeout_(stalledPortTimeout) {}
+
     std::string tempDir() override;
     std::string clockText() override;
     bool deleteFile(const std::string& path) override;
@@ -20,6 +30,9 @@ class SystemPlatform : public core::Platform {
     core::FileStatus sendToDevice(const std::string& device, const std::string& bytes) override;
     core::FileStatus openSerialPort(const std::string& device, const std::string& bytes) override;
     void sleepFor(std::chrono::milliseconds duration) override;
+
+  private:
+    std::chrono::milliseconds stalledPortTimeout_;
 };
 
 }  // namespace rotulano::printing
