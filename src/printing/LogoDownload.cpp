@@ -25,12 +25,15 @@ std::vector<std::string> dplHeaderRecords(int model) {
     return records;
 }
 
-ChannelWarning unreadableLogo(const std::string& fileName, const core::FileStatus& status) {
-    const std::string reason = status == core::kStatusNotFound
-                                   ? " não encontrado"
-                                   : " não pôde ser lido (status " + status + ")";
+ChannelWarning unusableLogo(const std::string& fileName, const std::string& reason) {
     return {"ATENÇÃO",
             "Arquivo do logotipo " + fileName + reason + ": as etiquetas sairão sem o logotipo"};
+}
+
+ChannelWarning unreadableLogo(const std::string& fileName, const core::FileStatus& status) {
+    return unusableLogo(fileName, status == core::kStatusNotFound
+                                      ? " não encontrado"
+                                      : " não pôde ser lido (status " + status + ")");
 }
 
 }  // namespace
@@ -46,13 +49,18 @@ std::string LogoDownload::logoPath(const std::string& fileName) const {
     return last == '/' || last == '\\' ? logoDir_ + fileName : logoDir_ + "/" + fileName;
 }
 
-// A logo that cannot be read is not sent at all, not even the DPL commands around it:
-// an image header without its bitmap would make the printer take the label data that
-// follow for the image. The operator is told once, and the labels print without it.
+// A logo that cannot be read, or an empty file, is not sent at all, not even the DPL
+// commands around it: an image header without its bitmap would make the printer take
+// the label data that follow for the image. The operator is told once, and the labels
+// print without it.
 bool LogoDownload::readLogo(const char* fileName, std::string& bytes, ChannelResult& result) const {
     const core::FileStatus status = readFileBytes(logoPath(fileName), bytes);
     if (status != core::kStatusOk) {
         result.warnings.push_back(unreadableLogo(fileName, status));
+        return false;
+    }
+    if (bytes.empty()) {
+        result.warnings.push_back(unusableLogo(fileName, " está vazio"));
         return false;
     }
     return true;
