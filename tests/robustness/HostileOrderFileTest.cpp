@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "orders/OrderFileReader.h"
+#include "orders/OrderTestLines.h"
+#include "robustness/HostileFiles.h"
+#include "support/TestSupport.h"
+
+using rotulano::orders::LoadOutcome;
+using rotulano::orders::OrderFileReader;
+using rotulano::orders::OrderLoad;
+using rotulano::test::headerLine;
+using rotulano::test::hostilePath;
+using rotulano::test::itemLine;
+using rotulano::test::orderFile;
+using rotulano::test::stretched;
+
+namespace {
+
+const char* const kAtencao = "ATENÇÃO";
+const char* const kNotAnOrder = "VOCE NÃO SELECIONOU UM ARQUIVO DE PEDIDOS LOJASVERDELIS";
+const char* const kStructure = "Erro na Estrutura do Arquivo";
+const char* const kBadType = "Tipo de registro é inválido ou erro na estrutura do arquivo";
+const char* const kBadPrice = "Campo preço é inválido ou erro na estrutura do arquivo";
+const char* const kBadQuantity = "Campo quantidade é inválido ou erro na estrutura do arquivo";
+const char* const kTooManyItems =
+    "Pedido com mais de 999 itens: divida o arquivo para poder imprimir";
+
+struct HostileOrder {
+    const char* file;
+    LoadOutcome outcome;
+    const char* text;   // the message shown, nullptr for none
+    const char* title;  // "" for the message box's default title
+    int type;
+    bool headerShown;
+    std::size_t items;
+};
+
+void PrintTo(const HostileOrder& c, std::ostream* os) {
+    *os << c.file;
+}
+
+void expectMessage(const OrderLoad& load, const char* text, const char* title, int type) {
+    EXPECT_EQ(load.message.text, text == nullptr ? QString() : QString::fromUtf8(text));
+    EXPECT_EQ(load.message.title, QString::fromUtf8(title));
+    EXPECT_EQ(load.message.type, type);
+}
+
+class HostileOrderFiles : public ::testing::TestWithParam<HostileOrder> {};
+
+TEST_P(HostileOrderFiles, GetTheirMessageAndKeepTheItemsBefore) {
+    const HostileOrder& c = GetParam();
+    const OrderLoad load = OrderFileReader::read(hostilePath(c.file));
+    EXPECT_EQ(load.outcome, c.outcome);
+    expectMessage(load, c.text, c.title, c.type);
+    EXPECT_EQ(load.headerShown, c.headerShown);
+    ASSERT_EQ(load.items.size(), c.items);
+    for (const std::string& item : load.items) {
+        EXPECT_EQ(item.size(), 300U);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Corpus, HostileOrderFiles,
+    ::testing::Values(
+        HostileOrder{"empty.txt", LoadOutcome::Message, kNotAnOrder, kAtencao, 0x30, false, 0},
+        HostileOrder{"binary.txt", LoadOutcome::Message, kNotAnOrder, kAtencao, 0x30, false, 0},
+        HostileOrder{"utf8_bom.txt", LoadOutcome::Message, kNotAnOrder, kAtencao, 0x30, false, 0},
+        HostileOrder{"utf8_accents.txt", LoadOutcome::Message, kBadPrice, kAtencao, 0x30, true, 1},
+        HostileOrder{"latin1_accents.txt", LoadOutcome::Loaded, nullptr, "", 0, true, 1},
+        HostileOrder{"nul_in_text.txt", LoadOutcome::Loaded, nullptr, "", 0, true, 2},
+        HostileOrder{"nul_in_quantity.txt", LoadOutcome::Message, kBadQuantity, kAtencao, 0x30,
+                     true, 1},
+        HostileOrder{"header_only.txt", LoadOutcome::Message, kStructure, "", 0, true, 0},
+        HostileOrder{"cr_line_ends.txt", LoadOutcome::Message, kStructure, "", 0, true, 0},
+        HostileOrder{"no_final_line_end.txt", LoadOutcome::Loaded, nullptr, "", 0, true, 2},
+        HostileOrder{"blank_lines.txt", LoadOutcome::Message, kBadType, kAtencao, 0x30, true, 1}));
+
+// The file's lines without their line ends, as the chain wrote them.
+std::vector<std::string> fileLines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t end = bytes.find("\r\n", start);
+        end = end == std::string::npos ? bytes.size() : end;
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+TEST(HostileOrderBytes, EveryByteOfAnItemIsKeptAsRead) {
+    for (const char* name : {"nul_in_text.txt", "latin1_accents.txt", "no_final_line_end.txt"}) {
+        SCOPED_TRACE(name);
+        const std::vector<std::string> lines =
+            fileLines(rotulano::test::readBytes(hostilePath(name)));
+        const OrderLoad load = OrderFileReader::read(hostilePath(name));
+        ASSERT_EQ(load.items.size() + 1, lines.size());
+        for (std::size_t i = 0; i < load.items.size(); ++i) {
+            EXPECT_EQ(load.items[i], lines[i + 1]);
+        }
+    }
+    const OrderLoad nul = OrderFileReader::read(hostilePath("nul_in_text.txt"));
+    EXPECT_EQ(nul.items[0].substr(20, 16), std::string("CAMISETA\0\0GOLA V", 16));
+}
+
+// Lines of 10,000 characters: only the record's 300 count, the rest is read past.
+TEST(HostileOrderBytes, LongLinesKeepTheirFirst300Bytes) {
+    rotulano::test::ScopedWorkingDir dir;
+    const std::vector<std::string> lines = {
+        stretched(headerLine(), 10000, 'H'), stretched(itemLine('1'), 10000, 'X'),
+        stretched(itemLine('2'), 10000, '\xE9'), stretched(itemLine('9'), 10000, '\r')};
+    rotulano::test::writeBytes(dir.file("long.txt"), orderFile(lines));
+    const OrderLoad load = OrderFileReader::read(dir.file("long.txt"));
+    EXPECT_EQ(load.outcome, LoadOutcome::Loaded);
+    ASSERT_EQ(load.items.size(), 3U);
+    EXPECT_EQ(load.items[0], itemLine('1').str());
+    EXPECT_EQ(load.items[1], itemLine('2').str());
+    EXPECT_EQ(load.items[2], itemLine('9').str());
+}
+
+struct CapacityCase {
+    std::size_t items;
+    LoadOutcome outcome;
+    const char* text;
+    std::size_t kept;
+};
+
+class HostileOrderCapacity : public ::testing::TestWithParam<CapacityCase> {};
+
+// The grid numbers rows in three digits: an order of more items is refused whole, so
+// that no item is ever left out of a job unnoticed.
+TEST_P(HostileOrderCapacity, OrdersBeyond999ItemsAreRefusedWhole) {
+    const CapacityCase& c = GetParam();
+    rotulano::test::ScopedWorkingDir dir;
+    std::vector<std::string> lines = {headerLine()};
+    lines.insert(lines.end(), c.items, itemLine('1'));
+    rotulano::test::writeBytes(dir.file("big.txt"), orderFile(lines));
+    const OrderLoad load = OrderFileReader::read(dir.file("big.txt"));
+    EXPECT_EQ(load.outcome, c.outcome);
+    EXPECT_EQ(load.items.size(), c.kept);
+    if (c.text == nullptr) {
+        expectMessage(load, nullptr, "", 0);
+    } else {
+        expectMessage(load, c.text, kAtencao, 0x30);
+        EXPECT_FALSE(load.headerShown);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Items, HostileOrderCapacity,
+    ::testing::Values(CapacityCase{999, LoadOutcome::Loaded, nullptr, 999},
+                      CapacityCase{1000, LoadOutcome::Message, kTooManyItems, 0},
+                      CapacityCase{5000, LoadOutcome::Message, kTooManyItems, 0}));
+
+TEST(HostileOrderPaths, ADirectoryOrAMissingFileIsReportedWithItsStatus) {
+    rotulano::test::ScopedWorkingDir dir;
+    ASSERT_TRUE(QDir(QString::fromStdString(dir.path())).mkdir(QStringLiteral("pasta.txt")));
+    const OrderLoad folder = OrderFileReader::read(dir.file("pasta.txt"));
+    EXPECT_TRUE(folder.outcome == LoadOutcome::OpenFailed ||
+                folder.outcome == LoadOutcome::ReadFailed);
+    EXPECT_NE(folder.status, "00");
+    EXPECT_FALSE(folder.headerShown);
+    EXPECT_TRUE(folder.items.empty());
+
+    const OrderLoad missing = OrderFileReader::read(dir.file("nao-existe.txt"));
+    EXPECT_EQ(missing.outcome, LoadOutcome::OpenFailed);
+    EXPECT_EQ(missing.status, "35");
+}
+
+}  // namespace
