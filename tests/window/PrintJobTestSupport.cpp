@@ -30,6 +30,20 @@ std::string twoDigits(int value) {
 
 }  // namespace
 
+std::string PortFilePlatform::portDevice(const std::string& portName) {
+    const auto line = lines.find(portName);
+    return line == lines.end() ? FakePlatform::portDevice(portName) : line->second;
+}
+
+bool PortFilePlatform::isLine(const std::string& device) const {
+    for (const auto& line : lines) {
+        if (line.second == device) {
+            return true;
+        }
+    }
+    return false;
+}
+
 core::FileStatus PortFilePlatform::sendToDevice(const std::string& device,
                                                 const std::string& bytes) {
     ++sends;
@@ -39,9 +53,22 @@ core::FileStatus PortFilePlatform::sendToDevice(const std::string& device,
     if (failingSends.count(sends) != 0) {
         return core::kStatusIoError;
     }
+    if (isLine(device)) {
+        FakePlatform::sendToDevice(device, bytes);
+        return system_.sendToDevice(device, bytes);
+    }
     FakePlatform::sendToDevice(device, bytes);
     std::ofstream(device, std::ios::binary | std::ios::app) << bytes;
     return core::kStatusOk;
+}
+
+core::FileStatus PortFilePlatform::openSerialPort(const std::string& device,
+                                                  const std::string& bytes) {
+    if (isLine(device)) {
+        serialOpened.push_back(device);
+        return system_.openSerialPort(device, bytes);
+    }
+    return FakePlatform::openSerialPort(device, bytes);
 }
 
 std::string settingsRecord(int model, int port, int darkness, bool pause, int leftMargin,

@@ -2,12 +2,14 @@
 
 #include <QString>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "core/PrinterSettings.h"
+#include "printing/SystemPlatform.h"
 #include "support/WindowFakes.h"
 #include "window/ItemGrid.h"
 
@@ -17,14 +19,23 @@ namespace rotulano::test {
 
 // Every byte sent to a port is appended to the file <ports>/<port name>, as a printer on
 // that port receives one job after another. Sends can be made to fail; waits are only
-// recorded.
+// recorded. A port given in `lines` is a real serial line (a pseudo-terminal), opened
+// and written by the system's own device code.
 class PortFilePlatform : public FakePlatform {
   public:
+    std::string portDevice(const std::string& portName) override;
     core::FileStatus sendToDevice(const std::string& device, const std::string& bytes) override;
+    core::FileStatus openSerialPort(const std::string& device, const std::string& bytes) override;
+
+    std::map<std::string, std::string> lines;  // port name -> device of a real line
 
     int sends = 0;
     std::function<void()> onSend;  // runs at every send, before the bytes go out
     std::set<int> failingSends;    // 1-based numbers of the sends that fail with status "30"
+
+  private:
+    bool isLine(const std::string& device) const;
+    printing::SystemPlatform system_;
 };
 
 // The settings record: model, port, darkness, pause, margins, speed and language, with a

@@ -1,0 +1,283 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QPushButton>
+
+#include "orders/ItemTable.h"
+#include "orders/OrderTestLines.h"
+#include "printing/LabelFileBytes.h"
+#include "window/PageControl.h"
+#include "window/PrintJobPtyLine.h"
+#include "window/PrintJobTestSupport.h"
+
+// The print job's checks of the output port and what the operator is told when labels
+// cannot go out: the invalid port, the serial set-up, a failed copy, an unwritable print
+// file and a missing logo.
+namespace {
+
+using rotulano::core::PrinterSettings;
+using rotulano::test::headerLine;
+using rotulano::test::itemLine;
+using rotulano::test::labelBytes;
+using rotulano::test::PrintJobWindow;
+using rotulano::test::settingsRecord;
+using rotulano::test::ShownMessage;
+using rotulano::test::withQuantity;
+namespace orders = rotulano::orders;
+
+const QString kTicked = QStringLiteral("X");
+const QString kPrinted = QString::fromLatin1("\xD8");
+constexpr int kInformation = 0x40;
+constexpr int kWarning = 0x30;
+
+const QString kSerialConfirmation =
+    QStringLiteral("Configurando Porta Serial, aguarde a impressora avançar e click OK");
+
+// Three small adhesives (no logo) of 10, 4 and 7 labels.
+const std::vector<std::string> kRows = {itemLine('2', "000010"), itemLine('2', "000004"),
+                                        itemLine('2', "000007")};
+
+bool sameMessage(const ShownMessage& shown, const QString& text, const QString& title, int style) {
+    return shown.text == text && shown.title == title && shown.style == style;
+}
+
+class PrintJobPort : public ::testing::Test {
+  protected:
+    void start(const std::string& settings) {
+        settings_ = settings;
+        test.open(settings);
+        test.loadOrder({headerLine(), kRows[0], kRows[1], kRows[2]});
+        ASSERT_TRUE(test.messageBox.shown.empty());
+    }
+    void tickAll() {
+        test.clickPage(1);
+        for (int row = 1; row <= 3; ++row) {
+            if (test.grid().text(row, orders::kColSel) != kPrinted) {
+                test.clickCell(row, orders::kColSel);
+            }
+        }
+    }
+    void print() {
+        test.clickPage(2);
+        test.clickPrint();
+    }
+    std::string row(int number) {
+        const std::string& line = kRows[static_cast<std::size_t>(number - 1)];
+        return labelBytes(withQuantity(line, line.substr(4, 6), "004711"),
+                          PrinterSettings(settings_));
+    }
+    void expectEndedOnPortList() {
+        EXPECT_EQ(test.controls().tbOpera->page(), 3);
+        EXPECT_EQ(test.window->focusWidget(), test.controls().wPrmportaimp);
+    }
+    void choosePort(int position) {
+        test.controls().wPrmportaimp->setCurrentIndex(position - 1);
+        emit test.controls().wPrmportaimp->activated(position - 1);
+    }
+
+    PrintJobWindow test;
+    std::string settings_;
+};
+
+TEST_F(PrintJobPort, APortOutsideTheListStopsTheJobBeforeAnythingIsPrinted) {
+    for (int port : {0, 7, 99}) {
+        SCOPED_TRACE(port);
+        PrintJobWindow window;
+        window.open(settingsRecord(5, port));
+        window.loadOrder({headerLine(), kRows[0], kRows[1]});
+        window.clickCell(1, orders::kColSel);
+        window.clickCell(2, orders::kColSel);
+        window.session().channel.logoLoaded = true;
+        window.clickPage(2);
+        window.clickPrint();
+        ASSERT_EQ(window.messageBox.shown.size(), 1U);
+        EXPECT_TRUE(sameMessage(
+            window.messageBox.shown[0], QStringLiteral("PORTA DE SÁIDA INVÁLIDA !"),
+            QStringLiteral("Voce deve configurar uma porta de saída válida antes da impr"),
+            kInformation));
+        EXPECT_EQ(window.platform.sends, 0);
+        EXPECT_TRUE(window.platform.serialOpened.empty());
+        EXPECT_EQ(window.marks(), (std::vector<QString>{kTicked, kTicked}));
+        EXPECT_EQ(window.controls().tbOpera->page(), 3);
+        EXPECT_EQ(window.window->focusWidget(), window.controls().wPrmportaimp);
+        EXPECT_TRUE(window.session().channel.logoLoaded);
+    }
+}
+
+TEST_F(PrintJobPort, AComPortIsSetUpOnceAndConfirmedBeforeTheFirstLabel) {
+    start(settingsRecord(5, 4));
+    std::size_t sendsWhileConfirming = 99;
+    test.messageBox.onShow = [&](const ShownMessage&) {
+        sendsWhileConfirming = static_cast<std::size_t>(test.platform.sends);
+    };
+    test.clickCell(1, orders::kColSel);
+    test.clickCell(2, orders::kColSel);
+    print();
+    ASSERT_EQ(test.messageBox.shown.size(), 1U);
+    EXPECT_TRUE(sameMessage(test.messageBox.shown[0], kSerialConfirmation,
+                            QStringLiteral("Confirmação"), kInformation));
+    EXPECT_EQ(sendsWhileConfirming, 0U);
+    EXPECT_EQ(test.platform.serialOpened, std::vector<std::string>{test.dir.file("ports/COM2")});
+    EXPECT_TRUE(test.session().channel.serialPortConfigured);
+    EXPECT_EQ(test.port("COM2"), row(1) + row(2));
+    EXPECT_EQ(test.marks(), (std::vector<QString>{kPrinted, kPrinted, QString()}));
+
+    // The next job of the same run goes straight to the port.
+    tickAll();
+    print();
+    EXPECT_EQ(test.messageBox.shown.size(), 1U);
+    EXPECT_EQ(test.platform.serialOpened.size(), 1U);
+    EXPECT_EQ(test.port("COM2"), row(1) + row(2) + row(3));
+}
+
+TEST_F(PrintJobPort, SavingAnotherComPortSetsItUpAgainAndTheSamePortDoesNot) {
+    start(settingsRecord(5, 4));
+    test.clickCell(1, orders::kColSel);
+    print();
+    ASSERT_EQ(test.platform.serialOpened.size(), 1U);
+
+    // The same port saved again: no new set-up.
+    test.clickPage(3);
+    test.controls().wPrmpara->click();
+    test.controls().btGrava->click();
+    test.controls().wPrmpara->click();
+    test.controls().btGrava->click();
+    tickAll();
+    test.grid().setText(3, orders::kColSel, QString());
+    print();
+    EXPECT_EQ(test.platform.serialOpened.size(), 1U);
+    EXPECT_EQ(test.messageBox.shown.size(), 1U);
+
+    // COM3 saved: set up before its first label, with its confirmation.
+    test.clickPage(3);
+    choosePort(5);
+    test.controls().btGrava->click();
+    tickAll();
+    print();
+    EXPECT_EQ(test.platform.serialOpened,
+              (std::vector<std::string>{test.dir.file("ports/COM2"), test.dir.file("ports/COM3")}));
+    ASSERT_EQ(test.messageBox.shown.size(), 2U);
+    EXPECT_EQ(test.messageBox.shown[1].text, kSerialConfirmation);
+    EXPECT_EQ(test.port("COM2"), row(1) + row(2));
+    EXPECT_EQ(test.port("COM3"), row(3));
+}
+
+TEST_F(PrintJobPort, AFailedSerialSetUpPrintsNothingAndIsTriedAgainNextJob) {
+    start(settingsRecord(5, 3));
+    test.platform.serialStatus = "35";
+    tickAll();
+    print();
+    ASSERT_EQ(test.messageBox.shown.size(), 1U);
+    // The title's trailing blank is not shown.
+    EXPECT_TRUE(sameMessage(
+        test.messageBox.shown[0], QStringLiteral("Verifique se a porta serial é válida"),
+        QStringLiteral("Ocorreu erro [35] ao configurar porta serial"), kInformation));
+    EXPECT_EQ(test.platform.sends, 0);
+    EXPECT_EQ(test.marks(), std::vector<QString>(3, kTicked));
+    EXPECT_FALSE(test.session().channel.serialPortConfigured);
+    expectEndedOnPortList();
+
+    test.platform.serialStatus = "00";
+    print();
+    EXPECT_EQ(test.platform.serialOpened.size(), 2U);
+    ASSERT_EQ(test.messageBox.shown.size(), 2U);
+    EXPECT_EQ(test.messageBox.shown[1].text, kSerialConfirmation);
+    EXPECT_EQ(test.port("COM1"), row(1) + row(2) + row(3));
+    EXPECT_EQ(test.marks(), std::vector<QString>(3, kPrinted));
+}
+
+// Labels that did not reach the printer are not passed off as printed: the row keeps its
+// "X", the rows before it keep their mark, and the next job prints it.
+TEST_F(PrintJobPort, ACopyThatFailsLeavesTheRowTickedAndLosesNothing) {
+    start(settingsRecord(5, 1));
+    test.platform.failingSends = {2};
+    tickAll();
+    print();
+    ASSERT_EQ(test.messageBox.shown.size(), 1U);
+    EXPECT_TRUE(sameMessage(test.messageBox.shown[0],
+                            QStringLiteral("Não foi possível enviar as etiquetas para a porta "
+                                           "LPT1 [30]. Verifique se a impressora está ligada e "
+                                           "tente novamente."),
+                            QStringLiteral("ATENÇÃO"), kWarning));
+    EXPECT_EQ(test.marks(), (std::vector<QString>{kPrinted, kTicked, kTicked}));
+    EXPECT_EQ(test.port("LPT1"), row(1));
+    expectEndedOnPortList();
+
+    print();
+    EXPECT_EQ(test.messageBox.shown.size(), 1U);
+    EXPECT_EQ(test.marks(), std::vector<QString>(3, kPrinted));
+    EXPECT_EQ(test.port("LPT1"), row(1) + row(2) + row(3));
+}
+
+TEST_F(PrintJobPort, AfterAFailedCopyTheNextJobSendsTheLogoAgain) {
+    const std::string settings = settingsRecord(5, 1);
+    const std::string tag = itemLine('1', "000002");
+    test.open(settings);
+    test.loadOrder({headerLine(), tag});
+    test.clickCell(1, orders::kColSel);
+    test.platform.failingSends = {2};  // the logo goes out, the labels do not
+    print();
+    EXPECT_EQ(test.marks(), std::vector<QString>{kTicked});
+    EXPECT_FALSE(test.session().channel.logoLoaded);
+    print();
+    const std::string logo = rotulano::test::zplLogoBytes();
+    EXPECT_EQ(
+        test.port("LPT1"),
+        logo + logo + labelBytes(withQuantity(tag, "000002", "004711"), PrinterSettings(settings)));
+    EXPECT_EQ(test.marks(), std::vector<QString>{kPrinted});
+}
+
+TEST_F(PrintJobPort, APrintFileThatCannotBeWrittenIsReportedAndNothingIsSent) {
+    test.platform.tempDirValue = test.dir.file("no-such-dir") + "/";
+    start(settingsRecord(5, 2));
+    tickAll();
+    print();
+    ASSERT_EQ(test.messageBox.shown.size(), 1U);
+    EXPECT_TRUE(sameMessage(test.messageBox.shown[0],
+                            QStringLiteral("Não foi possível gravar o arquivo de impressão das "
+                                           "etiquetas para a porta LPT2 [35]. Verifique a pasta "
+                                           "temporária e tente novamente."),
+                            QStringLiteral("ATENÇÃO"), kWarning));
+    EXPECT_EQ(test.platform.sends, 0);
+    EXPECT_EQ(test.marks(), std::vector<QString>(3, kTicked));
+    expectEndedOnPortList();
+}
+
+TEST_F(PrintJobPort, AMissingLogoIsToldOnceAndTheLabelsStillGoOut) {
+    const std::string settings = settingsRecord(5, 1);
+    const std::vector<std::string> tags = {itemLine('1', "000002"), itemLine('8', "000001")};
+    test.open(settings);
+    std::remove(test.dir.file("LOGOVRDL.GRF").c_str());
+    test.loadOrder({headerLine(), tags[0], tags[1]});
+    test.clickCell(1, orders::kColSel);
+    test.clickCell(2, orders::kColSel);
+    print();
+    ASSERT_EQ(test.messageBox.shown.size(), 1U);
+    EXPECT_TRUE(sameMessage(test.messageBox.shown[0],
+                            QStringLiteral("Arquivo do logotipo LOGOVRDL.GRF não encontrado: as "
+                                           "etiquetas sairão sem o logotipo"),
+                            QStringLiteral("ATENÇÃO"), kWarning));
+    EXPECT_EQ(test.marks(), std::vector<QString>(2, kPrinted));
+    EXPECT_EQ(test.port("LPT1"),
+              labelBytes(withQuantity(tags[0], "000002", "004711"), PrinterSettings(settings)) +
+                  labelBytes(withQuantity(tags[1], "000001", "004711"), PrinterSettings(settings)));
+    EXPECT_EQ(test.controls().tbOpera->page(), 2);
+}
+
+// COM4 as a real serial line: the set-up feeds one empty line, then the labels follow,
+// every byte unchanged (no CR LF translation on the line).
+TEST_F(PrintJobPort, ASerialLineReceivesTheFeedAndTheLabelsUnchanged) {
+    rotulano::test::PrintJobPtyLine line;
+    ASSERT_TRUE(line.ready());
+    test.platform.lines["COM4"] = line.portSide();
+    start(settingsRecord(1, 6));
+    tickAll();
+    print();
+    const std::string expected =
+        std::string(rotulano::printing::kRecordEnd) + row(1) + row(2) + row(3);
+    EXPECT_EQ(line.received(expected.size()), expected);
+    EXPECT_EQ(test.messageBox.shown.size(), 1U);
+    EXPECT_EQ(test.marks(), std::vector<QString>(3, kPrinted));
+}
+
+}  // namespace
