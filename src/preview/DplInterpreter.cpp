@@ -114,6 +114,9 @@ void DplInterpreter::formatLine(const std::string& line) {
 }
 
 bool DplInterpreter::formatSetting(const std::string& line) {
+    // Heat, dot size, print and slew speed, zero style, print mode, mirror, field
+    // terminator, updatable fields: nothing the preview draws changes.
+    static const std::string kQuietSettings = "HDPSzZAMTU";
     const std::string value = line.substr(1);
     switch (line[0]) {
         case 'E':
@@ -136,24 +139,11 @@ bool DplInterpreter::formatSetting(const std::string& line) {
             offsetUnits_.setY(static_cast<int>(leadingNumber(value, 0, 0, 9999)));
             break;
         case 'm':
-            metric_ = true;
-            break;
         case 'n':
-            metric_ = false;
-            break;
-        case 'H':  // heat
-        case 'D':  // dot size
-        case 'P':  // print speed
-        case 'S':  // slew speed
-        case 'z':  // zero without slash
-        case 'Z':  // zero with slash
-        case 'A':  // print mode
-        case 'M':  // mirror
-        case 'T':  // field terminator
-        case 'U':  // updatable fields
+            metric_ = line[0] == 'm';
             break;
         default:
-            return false;
+            return kQuietSettings.find(line[0]) != std::string::npos;
     }
     return true;
 }
