@@ -28,8 +28,10 @@ PrintJob::PrintJob(WindowContext& context)
       logo_(channel_),
       labelJob_(channel_, logo_) {}
 
-// Rows from the top; after each printed row the scan starts again from the first row,
-// which finds the next ticked one, as printed rows no longer hold "X".
+// Rows from the top. After each printed row the next ticked row is the first "X" from
+// the top; the rows above the printed one hold none (they were passed over or printed,
+// and nothing ticks a row while the job runs: its boxes are modal), so the scan goes on
+// below it instead of reading the whole grid again for every row of a long order.
 void PrintJob::run() {
     const int rowCount = grid_.rowCount();
     for (int row = 1; row <= rowCount; ++row) {
@@ -42,7 +44,6 @@ void PrintJob::run() {
         if (context_.controls.wPrmpara->isChecked()) {
             break;
         }
-        row = 0;
     }
     endNormally();
 }
