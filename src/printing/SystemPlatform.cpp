@@ -5,6 +5,7 @@
 #include <QFile>
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <thread>
 
@@ -170,6 +171,13 @@ std::string lineDevice(const std::string& portName) {
 }
 
 }  // namespace
+
+SystemPlatform::SystemPlatform(std::chrono::milliseconds stalledPortTimeout)
+    : stalledPortTimeout_(stalledPortTimeout) {
+#ifndef _WIN32
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+}
 
 std::string SystemPlatform::tempDir() {
     const QString path = QDir::tempPath();

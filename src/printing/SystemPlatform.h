@@ -20,8 +20,10 @@ class SystemPlatform : public core::Platform {
     // instead of freezing the window for good.
     static constexpr std::chrono::milliseconds kStalledPortTimeout{30000};
 
-    explicit SystemPlatform(std::chrono::milliseconds stalledPortTimeout = kStalledPortTimeout)
-        : stalledPortTimeout_(stalledPortTimeout) {}
+    // A port whose reader goes away (a pipe standing for a printer) makes a write fail
+    // with an error status: the system's signal for it, which would end the program, is
+    // ignored from here on.
+    explicit SystemPlatform(std::chrono::milliseconds stalledPortTimeout = kStalledPortTimeout);
 
     std::string tempDir() override;
     std::string clockText() override;

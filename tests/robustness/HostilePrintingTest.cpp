@@ -8,6 +8,7 @@
 #include <chrono>
 #include <future>
 #include <string>
+#include <thread>
 
 #include "core/PrinterSettings.h"
 #include "labels/RoutineChoice.h"
@@ -168,6 +169,21 @@ TEST_F(StalledPort, APortThatStopsTakingBytesIsGivenUpAfterTheStallTime) {
     const std::string label(4 * 1024 * 1024, 'Z');
     EXPECT_EQ(sendWithin(label, 20s, reader), "30");
     ::close(reader);
+}
+
+// The reader of the pipe goes away in the middle of a label: the send fails with a
+// status, and the program goes on.
+TEST_F(StalledPort, APortWhoseReaderGoesAwayFailsWithoutEndingTheProgram) {
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    printing::SystemPlatform platform(5s);
+    auto sending = std::async(std::launch::async, [&] {
+        return platform.sendToDevice(fifo, std::string(4 * 1024 * 1024, 'P'));
+    });
+    std::this_thread::sleep_for(200ms);
+    ::close(reader);
+    ASSERT_EQ(sending.wait_for(20s), std::future_status::ready);
+    EXPECT_NE(sending.get(), "00");
 }
 
 // A serial line whose printer never reads: the other side of a pseudo-terminal that is
