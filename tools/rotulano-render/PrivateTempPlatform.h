@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QTemporaryDir>
-#include <memory>
-
+#include "printing/PrivateTempDir.h"
 #include "printing/SystemPlatform.h"
 
 namespace rotulano::render {
@@ -17,7 +15,7 @@ class PrivateTempPlatform : public printing::SystemPlatform {
     std::string tempDir() override;
 
   private:
-    std::unique_ptr<QTemporaryDir> dir_;
+    printing::PrivateTempDir dir_{"rotulano-render"};
 };
 
 }  // namespace rotulano::render

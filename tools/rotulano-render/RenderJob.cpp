@@ -4,8 +4,7 @@
 
 #include "core/FixedRecord.h"
 #include "core/OrderLine.h"
-#include "printing/CapturePlatform.h"
-#include "printing/RowJob.h"
+#include "printing/CapturedJob.h"
 
 namespace rotulano::render {
 
@@ -36,65 +35,41 @@ std::string channelError(int row, const printing::ChannelResult& channel) {
            "; nenhum byte foi gerado";
 }
 
-// One print job on the capture platform, as the window runs it: one channel, one logo
-// download and one label frame for all the rows, the logo not yet sent. The last print
-// file goes when the job does.
-class CapturedJob {
-  public:
-    CapturedJob(core::Platform& system, const std::string& logoDir)
-        : capture_(system),
-          channel_(state_, capture_),
-          logo_(channel_, logoDir),
-          job_(channel_, logo_) {
-        channel_.rotinaAchaTemp();
+// Prints grid row `row` of the request on `job`; false, with the reason in
+// `result.error`, when it failed.
+bool printRequestRow(printing::CapturedJob& job, const RenderRequest& request, int row,
+                     RenderResult& result) {
+    if (row < 1 || static_cast<std::size_t>(row) > request.items.size()) {
+        result.error = rowName(row) + ": não existe no pedido";
+        return false;
     }
-    ~CapturedJob() { channel_.deletePrintFile(); }
-    CapturedJob(const CapturedJob&) = delete;
-    CapturedJob& operator=(const CapturedJob&) = delete;
-
-    // Prints grid row `row`; false, with the reason in `result.error`, when it failed.
-    bool printRow(const RenderRequest& request, int row, RenderResult& result) {
-        if (row < 1 || static_cast<std::size_t>(row) > request.items.size()) {
-            result.error = rowName(row) + ": não existe no pedido";
-            return false;
-        }
-        const std::string& line = request.items[static_cast<std::size_t>(row - 1)];
-        const std::size_t offset = bytes().size();
-        const printing::RowJobResult printed = printing::printRow(
-            job_,
-            printing::rowRequest(line, fileQuantity(line), request.orderNumber, request.settings));
-        for (const printing::ChannelWarning& warning : printed.channel.warnings) {
-            result.warnings.push_back(warning.text);
-        }
-        if (!printed.channel.ok()) {
-            result.error = channelError(row, printed.channel);
-            return false;
-        }
-        if (!printed.hasRoutine) {
-            result.warnings.push_back(noLayoutWarning(row, core::OrderLine(line).labelTypeCode()));
-        }
-        result.rows.push_back({row, printed.hasRoutine, offset, bytes().size() - offset});
-        return true;
+    const std::string& line = request.items[static_cast<std::size_t>(row - 1)];
+    const std::size_t offset = job.bytes().size();
+    const printing::RowJobResult printed = job.printRow(
+        printing::rowRequest(line, fileQuantity(line), request.orderNumber, request.settings));
+    for (const printing::ChannelWarning& warning : printed.channel.warnings) {
+        result.warnings.push_back(warning.text);
     }
-
-    const std::string& bytes() const { return capture_.captured(); }
-
-  private:
-    printing::CapturePlatform capture_;
-    printing::ChannelState state_;
-    printing::PrintChannel channel_;
-    printing::LogoDownload logo_;
-    printing::LabelJob job_;
-};
+    if (!printed.channel.ok()) {
+        result.error = channelError(row, printed.channel);
+        return false;
+    }
+    if (!printed.hasRoutine) {
+        result.warnings.push_back(noLayoutWarning(row, core::OrderLine(line).labelTypeCode()));
+    }
+    result.rows.push_back({row, printed.hasRoutine, offset, job.bytes().size() - offset});
+    return true;
+}
 
 }  // namespace
 
 RenderResult RenderJob::run(const RenderRequest& request) {
     RenderResult result;
     {
-        CapturedJob job(system_, request.logoDir);
+        // One job for all the rows, as the window prints them: one logo download.
+        printing::CapturedJob job(system_, request.logoDir);
         for (int row : request.rows) {
-            if (!job.printRow(request, row, result)) {
+            if (!printRequestRow(job, request, row, result)) {
                 break;
             }
         }
