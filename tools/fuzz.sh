@@ -6,8 +6,9 @@
 #   tools/fuzz.sh SECONDS [TARGET...]     TARGET: order_file, parameter_file, ...
 #
 # The working corpus grows in BUILD/fuzz-corpus/TARGET (seeded from fuzz/corpus/TARGET
-# and from the files in samples/); crashes, leaks and time-outs are written to
-# BUILD/fuzz-findings/TARGET. BUILD is $ROTULANO_FUZZ_BUILD_DIR, else build-fuzz.
+# and from the files in samples/ and tests/data/); the crashes, leaks and time-outs of
+# the run are written to BUILD/fuzz-findings/TARGET. BUILD is $ROTULANO_FUZZ_BUILD_DIR,
+# else build-fuzz.
 # Exits with 1 when any target found something.
 set -euo pipefail
 
@@ -96,6 +97,8 @@ run_target() {
     local target=$1
     local corpus="$build/fuzz-corpus/$target" findings="$build/fuzz-findings/$target"
     local log="$build/fuzz-logs/$target.log"
+    # Findings are this run's: those of an earlier run were reported then.
+    rm -rf "$findings"
     mkdir -p "$corpus" "$findings" "$(dirname "$log")"
     cp -n "$here/fuzz/corpus/$target/"* "$corpus/" 2>/dev/null || true
     seed_samples "$target" "$corpus"
