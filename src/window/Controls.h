@@ -51,6 +51,7 @@ struct Controls {
     DisplayField* wQtdimp = nullptr;
     QLabel* cmImage2 = nullptr;
     QPushButton* btImprime = nullptr;
+    QPushButton* btVisualiza = nullptr;  // opens the label preview CP21PRV
     DisplayField* cmStatic6 = nullptr;
     DisplayField* cmStatic7 = nullptr;
     DisplayField* cmStatic8 = nullptr;
@@ -78,6 +79,7 @@ struct Controls {
     QMenuBar* cfMenu1 = nullptr;
     QMenu* menuArquivo = nullptr;  // "Arquivo", holds Menu1
     QAction* menuImprimir = nullptr;
+    QAction* menuVisualizar = nullptr;  // opens the label preview CP21PRV
     QAction* menuAbrir = nullptr;
     QAction* menuConfiguracao = nullptr;
     QAction* menuSair = nullptr;

@@ -113,6 +113,7 @@ void buildMenu(QMainWindow* window) {
     menu1->setObjectName(QStringLiteral("Menu1"));
     menu1->menuAction()->setObjectName(QStringLiteral("Arquivo"));
     const char* const items[][2] = {{"Imprimir", "Imprimir"},
+                                    {"Visualizar", "Visualizar"},
                                     {"Abrir", "Abrir Arquivo "},
                                     {"Configuracao", "Configuração"},
                                     {"Sair", "Sair"}};
@@ -182,6 +183,7 @@ void listPrintControls(QWidget* w, Controls& c) {
     c.wQtdimp = named<DisplayField>(w, "W-QTDIMP");
     c.cmImage2 = named<QLabel>(w, "CmImage2");
     c.btImprime = named<QPushButton>(w, "BT-IMPRIME");
+    c.btVisualiza = named<QPushButton>(w, "BT-VISUALIZA");
     c.cmStatic6 = named<DisplayField>(w, "CmStatic6");
     c.cmStatic7 = named<DisplayField>(w, "CmStatic7");
     c.cmStatic8 = named<DisplayField>(w, "CmStatic8");
@@ -211,6 +213,7 @@ void listMenu(QWidget* w, Controls& c) {
     c.cfMenu1 = named<QMenuBar>(w, "CfMenu1");
     c.menuArquivo = named<QMenu>(w, "Menu1");
     c.menuImprimir = named<QAction>(w, "Imprimir");
+    c.menuVisualizar = named<QAction>(w, "Visualizar");
     c.menuAbrir = named<QAction>(w, "Abrir");
     c.menuConfiguracao = named<QAction>(w, "Configuracao");
     c.menuSair = named<QAction>(w, "Sair");

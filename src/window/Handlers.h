@@ -22,6 +22,10 @@ void subTestaSelecao(WindowContext& context);
 // Print job
 void onPrint(WindowContext& context);
 
+// Label preview (BT-VISUALIZA, menu Visualizar): the next job's first labels as the
+// printer will print them, in the window CP21PRV; nothing is printed or changed.
+void onPreview(WindowContext& context);
+
 // Settings
 void subLeArqprm(WindowContext& context);
 void subGravaArqprm(WindowContext& context);

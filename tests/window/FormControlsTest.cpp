@@ -236,7 +236,7 @@ TEST(FormWindow, NumericFieldsHoldTwoDigits) {
     }
 }
 
-TEST(FormWindow, MenuHoldsArquivoWithItsFourItemsThenSobre) {
+TEST(FormWindow, MenuHoldsArquivoWithItsFiveItemsThenSobre) {
     TestWindow test;
     const auto& c = test.controls();
     ASSERT_NE(c.cfMenu1, nullptr);
@@ -252,18 +252,20 @@ TEST(FormWindow, MenuHoldsArquivoWithItsFourItemsThenSobre) {
 
     const QList<QAction*> items = c.menuArquivo->actions();
     const char* const expected[][2] = {{"Imprimir", "Imprimir"},
+                                       {"Visualizar", "Visualizar"},
                                        {"Abrir", "Abrir Arquivo "},
                                        {"Configuracao", "Configuração"},
                                        {"Sair", "Sair"}};
-    ASSERT_EQ(items.size(), 4);
-    for (int i = 0; i < 4; ++i) {
+    ASSERT_EQ(items.size(), 5);
+    for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(items[i]->objectName(), utf8(expected[i][0]));
         EXPECT_EQ(items[i]->text(), utf8(expected[i][1]));
     }
     EXPECT_EQ(c.menuImprimir, items[0]);
-    EXPECT_EQ(c.menuAbrir, items[1]);
-    EXPECT_EQ(c.menuConfiguracao, items[2]);
-    EXPECT_EQ(c.menuSair, items[3]);
+    EXPECT_EQ(c.menuVisualizar, items[1]);
+    EXPECT_EQ(c.menuAbrir, items[2]);
+    EXPECT_EQ(c.menuConfiguracao, items[3]);
+    EXPECT_EQ(c.menuSair, items[4]);
     EXPECT_EQ(c.menuSobre, top[1]);
 }
 
