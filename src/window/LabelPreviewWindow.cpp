@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
+#include <algorithm>
 
 #include "window/LabelPreviewTexts.h"
 
@@ -18,6 +19,7 @@ constexpr int kDefaultZoom = 100;
 constexpr int kWindowWidth = 860;
 constexpr int kWindowHeight = 640;
 constexpr int kWarningLines = 5;
+constexpr int kLargestPictureSide = 6400;
 
 QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -33,6 +35,21 @@ QLabel* makePicture(int number, QWidget* parent) {
     picture->setFrameShape(QFrame::Box);
     picture->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return picture;
+}
+
+// The label at `percent` of its size, each dot a sharp square of pixels. A picture
+// never grows past kLargestPictureSide pixels a side: a label of the largest size the
+// preview draws, enlarged four times, would take hundreds of megabytes.
+QImage scaledPicture(const QImage& image, int percent) {
+    const int side = std::max(image.width(), image.height());
+    if (side > 0) {
+        percent = std::min(percent, std::max(kLargestPictureSide * kDefaultZoom / side, 1));
+    }
+    if (percent == kDefaultZoom) {
+        return image;
+    }
+    return image.scaled(image.size() * percent / kDefaultZoom, Qt::IgnoreAspectRatio,
+                        Qt::FastTransformation);
 }
 
 }  // namespace
@@ -79,13 +96,7 @@ const std::vector<int>& LabelPreviewWindow::zoomLevels() {
 void LabelPreviewWindow::setZoom(int percent) {
     zoom_ = percent > 0 ? percent : kDefaultZoom;
     for (std::size_t i = 0; i < images_.size(); ++i) {
-        const QImage& image = images_[i];
-        const QSize size = image.size() * zoom_ / kDefaultZoom;
-        // Dots stay sharp squares at any scale.
-        pictures_[i]->setPixmap(QPixmap::fromImage(
-            zoom_ == kDefaultZoom
-                ? image
-                : image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+        pictures_[i]->setPixmap(QPixmap::fromImage(scaledPicture(images_[i], zoom_)));
     }
     if (zoomList_ != nullptr) {
         zoomList_->setCurrentIndex(zoomList_->findData(zoom_));

@@ -285,6 +285,29 @@ TEST_F(PreviewedJob, ScaleDrawsEveryDotAsASquareOfPixels) {
     EXPECT_EQ(scale->currentText().toStdString(), "50%");
 }
 
+// The largest label the renderer draws is 3200 dots a side; enlarged four times it would
+// need some 650 MB, so no picture grows past 6400 pixels a side.
+TEST(PreviewScale, StopsEnlargingAPictureAt6400PixelsASide) {
+    LabelPreviewContent content;
+    content.row = 1;
+    for (const QSize& dots : {QSize(3200, 40), QSize(400, 1700), QSize(400, 240)}) {
+        preview::RenderedLabel label;
+        label.image = QImage(dots, QImage::Format_Mono);
+        label.image.fill(1);
+        content.labels.push_back(label);
+    }
+    LabelPreviewWindow shown(content, true);
+    shown.setZoom(400);
+    EXPECT_EQ(pictureOf(&shown, 1).size(), QSize(6400, 80));
+    EXPECT_EQ(pictureOf(&shown, 2).size(), QSize(1504, 6392));  // 376%, the most that fits
+    EXPECT_EQ(pictureOf(&shown, 3).size(), QSize(1600, 960));
+    EXPECT_EQ(shown.zoom(), 400);
+    shown.setZoom(100);
+    EXPECT_EQ(pictureOf(&shown, 1).size(), QSize(3200, 40));
+    EXPECT_EQ(textOf(&shown, "CmLegenda3"),
+              "Etiqueta 3: 50,0 x 30,0 mm (400 x 240 pontos), 1 cópia");
+}
+
 TEST(PreviewFailures, ALabelCodeWithoutLayoutSaysNothingWillBePrinted) {
     PrintJobWindow test;
     test.open(settingsRecord(5, 1));
