@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 // Resources compiled into a static library are registered by hand; the macro must be
@@ -49,15 +50,26 @@ QPixmap loadPicture(const QString& name, const QSize& size) {
     if (!hasPicture(name) || size.isEmpty()) {
         return QPixmap();
     }
+    // Drawing a picture is slow and the print job shows one for every printed row: each
+    // picture is drawn once per size.
+    const QString key = QStringLiteral("rotulano-picture:%1:%2x%3")
+                            .arg(trimmedName(name))
+                            .arg(size.width())
+                            .arg(size.height());
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap)) {
+        return pixmap;
+    }
     QSvgRenderer renderer(resourcePath(name));
     if (!renderer.isValid()) {
         return QPixmap();
     }
-    const QSize drawn = renderer.defaultSize().scaled(size, Qt::KeepAspectRatio);
-    QPixmap pixmap(drawn);
+    pixmap = QPixmap(renderer.defaultSize().scaled(size, Qt::KeepAspectRatio));
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     renderer.render(&painter);
+    painter.end();
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
