@@ -1,6 +1,7 @@
 #include "support/WindowFakes.h"
 
 #include <QApplication>
+#include <QDir>
 #include <cstdio>
 
 namespace rotulano::test {
@@ -49,6 +50,11 @@ core::FileStatus FakePlatform::openSerialPort(const std::string& device, const s
 TestWindow::TestWindow() {
     // Closing the window in a test must not ask the application to quit.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Print files are named from the clock, which stands still here: every test window
+    // gets a temporary directory of its own so that tests run side by side never share
+    // a print file.
+    platform.tempDirValue = dir.file("tmp") + "/";
+    QDir().mkpath(QString::fromStdString(platform.tempDirValue));
     window = std::make_unique<window::MainWindow>(messageBox, fileDialog, platform);
 }
 

@@ -65,7 +65,7 @@ class FakePlatform : public core::Platform {
     core::FileStatus openSerialPort(const std::string& device, const std::string& bytes) override;
     void sleepFor(std::chrono::milliseconds duration) override { sleeps.push_back(duration); }
 
-    std::string tempDirValue = "/tmp/";
+    std::string tempDirValue = "/tmp/";  // TestWindow points it at its own directory
     std::string clock = "2024010209050703-0300";
     std::string portDirectory;  // when set, port "COM1" is the file portDirectory/COM1
     core::FileStatus sendStatus = core::kStatusOk;
