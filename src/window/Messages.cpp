@@ -1,49 +1,12 @@
 #include "window/Messages.h"
 
-#include <map>
+#include "core/FileStatusTitles.h"
 
 namespace rotulano::window {
 
 namespace {
 
 const char* const kDefaultMessageTitle = "Mensagem do Sistema";
-const char* const kUndefinedStatusTitle = "Erro Indefinido";
-
-// The meaning of each file status, shown as the title of a status report.
-const std::map<std::string, const char*>& statusTitles() {
-    static const std::map<std::string, const char*> titles = {
-        {"02", "Chave com duplicatas"},
-        {"04", "Tamanho máximo do campo é maior que o registro"},
-        {"05", "Arquivo não existe ou não pode ser criado"},
-        {"07", "Arquivo referenciado não existe da Fita"},
-        {"10", "Final ou Ínicio de arquivo atingido"},
-        {"14", "Final ou Ínicio de arquivo atingido"},
-        {"21", "Ordem da chave de acesso é inválida na leitura"},
-        {"22", "Registro já existe no arquivo"},
-        {"23", "Registro não existe no arquivo"},
-        {"24", "Chave fora de area durante a gravação"},
-        {"30", "Ocorreu um erro físico durante o acesso ao arquivo"},
-        {"34", "Falta espaço em area de memória"},
-        {"35", "Arquivo não existe em disco e não pode ser criado"},
-        {"37", "Função especificada não é suportada"},
-        {"38", "Arquivo foi fechado com proteção contra aberturas"},
-        {"39", "Atributos do arquivo conflitantes com o programa ("},
-        {"41", "Tentativa de abrir um arquivo já aberto"},
-        {"42", "Tentativa de fechar um arquivo não aberto"},
-        {"43", "Tentativa de deletar um regravar um registro com u"},
-        {"44", "Tamanho do registro que está sendo gravado é invál"},
-        {"46", "Registro indispónivel READ ou START anterior foi i"},
-        {"47", "Arquivo não aberto para Leitura"},
-        {"48", "Arquivo não aberto para Gravação"},
-        {"49", "Arquivo não aberto para Gravação"},
-        {"90", "Erro ao tentar acessar o arquivo"},
-        {"91", "Nome externo do arquivo não corresponde ao nome in"},
-        {"92", "Arquivo está aberto de modo exclusivo por outro pr"},
-        {"93", "Arquivo está aberto de modo exclusivo por outro pr"},
-        {"99", "Registro está bloqueado por outro programa"},
-    };
-    return titles;
-}
 
 // Trailing blanks of a title or a text are not shown.
 QString shown(const QString& text) {
@@ -59,8 +22,7 @@ bool isBlank(const QString& text) {
 }
 
 QString statusTitle(const core::FileStatus& status) {
-    const auto found = statusTitles().find(status);
-    return QString::fromUtf8(found == statusTitles().end() ? kUndefinedStatusTitle : found->second);
+    return QString::fromUtf8(core::fileStatusTitle(status));
 }
 
 // "Status [", the two characters of the status, "] ", then the label.

@@ -2,12 +2,15 @@
 
 #include "config/ParameterFile.h"
 #include "config/PrinterLists.h"
+#include "core/FileStatusTitles.h"
 
 namespace rotulano::render {
 
 namespace {
 
-const char* statusMeaning(const core::FileStatus& status) {
+// The usual failures get a plain explanation; any other status is named by the title the
+// window shows for it.
+std::string statusMeaning(const core::FileStatus& status) {
     if (status == core::kStatusNotFound) {
         return "o arquivo não existe";
     }
@@ -17,7 +20,7 @@ const char* statusMeaning(const core::FileStatus& status) {
     if (status == core::kStatusAttributesConflict) {
         return "o nome é de uma pasta";
     }
-    return "o arquivo não pôde ser lido";
+    return std::string("o arquivo não pôde ser lido (") + core::fileStatusTitle(status) + ")";
 }
 
 std::string readError(const core::FileStatus& status, const std::string& path) {
