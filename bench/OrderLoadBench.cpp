@@ -7,10 +7,9 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <fstream>
-#include <iterator>
 #include <string>
-#include <vector>
 
+#include "BenchSupport.h"
 #include "orders/OrderFileReader.h"
 #include "printing/SystemPlatform.h"
 #include "window/DisplayField.h"
@@ -22,42 +21,9 @@
 namespace {
 
 using namespace rotulano;
-
-class SilentBox : public window::MessageBoxService {
-  public:
-    int show(const QString&, const QString&, int) override {
-        ++shown;
-        return 1;
-    }
-    int shown = 0;
-};
-
-class NoDialog : public window::FileDialogService {
-  public:
-    bool chooseFile(QString&, const QString&, const QString&) override { return false; }
-};
-
-std::vector<std::string> sampleLines() {
-    std::ifstream in(std::string(ROTULANO_SAMPLES) + "/PEDIDO.txt", std::ios::binary);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-// The sample order's header followed by its items, repeated up to 999 items.
-std::string fullOrder() {
-    const std::vector<std::string> sample = sampleLines();
-    std::string bytes = sample.at(0) + "\r\n";
-    for (int i = 0; i < 999; ++i) {
-        bytes += sample.at(1 + static_cast<std::size_t>(i) % (sample.size() - 1)) + "\r\n";
-    }
-    return bytes;
-}
+using bench::fullOrder;
+using bench::NoDialog;
+using bench::SilentBox;
 
 struct Workspace {
     Workspace() : previous(QDir::currentPath()) {
@@ -129,12 +95,5 @@ BENCHMARK(BM_Read999ItemOrderFile)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return rotulano::bench::runWindowBenchmarks(argc, argv);
 }

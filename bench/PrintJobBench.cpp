@@ -1,16 +1,16 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <fstream>
+#include <iterator>
 #include <string>
-#include <vector>
 
+#include "BenchSupport.h"
 #include "printing/SystemPlatform.h"
 #include "window/DisplayField.h"
 #include "window/Handlers.h"
@@ -23,22 +23,11 @@
 namespace {
 
 using namespace rotulano;
+using bench::fullOrder;
+using bench::NoDialog;
+using bench::SilentBox;
 
 constexpr int kRows = 999;
-
-class SilentBox : public window::MessageBoxService {
-  public:
-    int show(const QString&, const QString&, int) override {
-        ++shown;
-        return 1;
-    }
-    int shown = 0;
-};
-
-class NoDialog : public window::FileDialogService {
-  public:
-    bool chooseFile(QString&, const QString&, const QString&) override { return false; }
-};
 
 // The system's own file and device code, with the port on a file in the bench's folder
 // and no waiting for the printer.
@@ -76,22 +65,6 @@ CpuTimes cpuTimes() {
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// The sample order's header followed by its items, repeated up to 999 items.
-std::string fullOrder() {
-    const std::string sample = readFile(std::string(ROTULANO_SAMPLES) + "/PEDIDO.txt");
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = sample.find("\r\n", start)) != std::string::npos;
-         start = end + 2) {
-        lines.push_back(sample.substr(start, end - start));
-    }
-    std::string bytes = lines.at(0) + "\r\n";
-    for (int i = 0; i < kRows; ++i) {
-        bytes += lines.at(1 + static_cast<std::size_t>(i) % (lines.size() - 1)) + "\r\n";
-    }
-    return bytes;
 }
 
 struct Workspace {
@@ -183,12 +156,5 @@ BENCHMARK(BM_Print999TickedRowsThroughTheWindow)
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return rotulano::bench::runWindowBenchmarks(argc, argv);
 }

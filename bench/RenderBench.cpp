@@ -6,10 +6,9 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <fstream>
-#include <iterator>
 #include <string>
-#include <vector>
 
+#include "BenchSupport.h"
 #include "rotulano-render/PrivateTempPlatform.h"
 #include "rotulano-render/RenderJob.h"
 #include "rotulano-render/RenderOrder.h"
@@ -17,32 +16,10 @@
 namespace {
 
 using namespace rotulano;
+using bench::fullOrder;
 
 std::string samplePath(const std::string& name) {
     return std::string(ROTULANO_SAMPLES) + "/" + name;
-}
-
-std::vector<std::string> sampleLines() {
-    std::ifstream in(samplePath("PEDIDO.txt"), std::ios::binary);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-// The sample's header, then its 14 item lines over and over up to 999 items: every
-// label type, on both languages' layouts.
-std::string fullOrder() {
-    const std::vector<std::string> lines = sampleLines();
-    std::string bytes = lines.at(0) + "\r\n";
-    for (std::size_t item = 0; item < 999; ++item) {
-        bytes += lines.at(1 + item % (lines.size() - 1)) + "\r\n";
-    }
-    return bytes;
 }
 
 std::string settingsRecord(int model) {

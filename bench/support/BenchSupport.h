@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+#include "window/FileDialogService.h"
+#include "window/MessageBoxService.h"
+
+// What the benchmarks share: the sample order grown to a full order, and stand-ins for
+// the boxes and the file chooser of the main window.
+namespace rotulano::bench {
+
+// The sample order's header followed by its item lines over and over up to 999 items:
+// every label type, on both languages' layouts. Lines end in CR LF.
+std::string fullOrder();
+
+// Answers every box with 1 and counts them: a box in a benchmark run is a failure.
+class SilentBox : public window::MessageBoxService {
+  public:
+    int show(const QString&, const QString&, int) override {
+        ++shown;
+        return 1;
+    }
+    int shown = 0;
+};
+
+// The operator cancels every file chooser.
+class NoDialog : public window::FileDialogService {
+  public:
+    bool chooseFile(QString&, const QString&, const QString&) override { return false; }
+};
+
+// Runs the benchmarks inside a QApplication, offscreen unless a platform is set.
+int runWindowBenchmarks(int argc, char** argv);
+
+}  // namespace rotulano::bench
