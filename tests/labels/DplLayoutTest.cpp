@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "LabelItems.h"
 #include "core/LabelRequest.h"
 #include "labels/DplLayouts.h"
 #include "support/TestSupport.h"
@@ -17,26 +18,10 @@ namespace {
 using core::FieldSpan;
 namespace item = core::item;
 
-// Item of the worked tag example: code "1", 3 labels, price 123,45, size "GG".
+// Item of the worked tag example: code "1", 3 labels, price 123,45, size "GG", in blue.
 core::OrderLine exampleItem(char code) {
-    core::OrderLine line;
-    line.set({1, 1}, "1");
-    line.set(item::kLabelTypeCode, std::string(1, code));
-    line.set(item::kQuantity, "000003");
-    line.set(item::kProductCode, "1234567890");
-    line.set(item::kDescription, "DESCRICAO DO PRODUTO XYZ");
-    line.set(item::kPrice, "00012345");
-    line.set(item::kSupplierReference, "REF-FORNEC-0001");
-    line.set(item::kItemReference, "F95TEXTO");
-    line.set(item::kSizeCaption, "TAM");
-    line.set(item::kSize, "GG");
-    line.set(item::kComplementText, "TEXTO-D6");
-    line.set(item::kSectionCode, "12");
+    core::OrderLine line = test::commonItem(code);
     line.set(item::kColour, "AZUL");
-    line.set(item::kOldPrice, "00000000");
-    line.set(item::kSideText, "COL9-TEXTO");
-    line.set(item::kFooterText, "COL10-TEXTO");
-    line.set(item::kOrderNumber, "654321");
     return line;
 }
 
@@ -204,8 +189,8 @@ class DplGoldenTest : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(DplGoldenTest, WritesTheGoldenFileByteForByte) {
     const GoldenCase& test = GetParam();
-    const std::string golden =
-        test::readBytes(test::dataPath(std::string("dpl/") + test.name + ".dpl"));
+    const std::string golden = rotulano::test::readBytes(
+        rotulano::test::dataPath(std::string("dpl/") + test.name + ".dpl"));
     ASSERT_FALSE(golden.empty()) << test.name;
     const LabelOutput output = test.routine(requestFor(test));
     EXPECT_EQ(printFile(output), golden);

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "ZplItems.h"
+#include "LabelItems.h"
 #include "labels/ZplLayouts.h"
 #include "support/TestSupport.h"
 

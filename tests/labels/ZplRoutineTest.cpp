@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "ZplItems.h"
+#include "LabelItems.h"
 #include "labels/DplLayouts.h"
 #include "labels/RoutineChoice.h"
 #include "labels/ZplLayouts.h"

@@ -1,4 +1,4 @@
-#include "ZplItems.h"
+#include "LabelItems.h"
 
 namespace rotulano::labels::test {
 

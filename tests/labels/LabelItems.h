@@ -5,7 +5,7 @@
 #include "core/LabelRequest.h"
 #include "core/OrderLine.h"
 
-// The order items and settings of the ZPL golden cases, as the print job leaves them.
+// The order items and settings of the label golden cases, as the print job leaves them.
 namespace rotulano::labels::test {
 
 // The worked tag item: quantity 000003, product 1234567890, price 00012345, size "GG"...
