@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "BenchSupport.h"
 #include "core/LabelRequest.h"
 #include "labels/DplLayouts.h"
 
@@ -10,24 +11,10 @@
 namespace {
 
 using namespace rotulano;
-namespace item = core::item;
 
 core::LabelRequest commonItem(char code) {
     core::LabelRequest request;
-    request.line.set({1, 10}, std::string("1") + code + "  000003");
-    request.line.set(item::kProductCode, "1234567890");
-    request.line.set(item::kDescription, "DESCRICAO DO PRODUTO XYZ");
-    request.line.set(item::kPrice, "00012345");
-    request.line.set(item::kSupplierReference, "REF-FORNEC-0001");
-    request.line.set(item::kItemReference, "F95TEXTO");
-    request.line.set(item::kSizeCaption, "TAM");
-    request.line.set(item::kSize, "GG");
-    request.line.set(item::kComplementText, "TEXTO-D6");
-    request.line.set(item::kSectionCode, "12");
-    request.line.set(item::kOldPrice, code == '5' ? "00015990" : "00000000");
-    request.line.set(item::kSideText, "COL9-TEXTO");
-    request.line.set(item::kFooterText, "COL10-TEXTO");
-    request.line.set(item::kOrderNumber, "654321");
+    request.line = bench::workedTagItem(code, code == '5' ? "00015990" : "00000000");
     request.settings = core::PrinterSettings::defaults();
     return request;
 }

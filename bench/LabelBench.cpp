@@ -4,15 +4,14 @@
 
 #include <string>
 
+#include "BenchSupport.h"
 #include "core/LabelRequest.h"
 #include "labels/ZplLayouts.h"
 
 namespace {
 
 using rotulano::core::LabelRequest;
-using rotulano::core::OrderLine;
 using rotulano::core::PrinterSettings;
-namespace item = rotulano::core::item;
 
 PrinterSettings zebraSettings() {
     PrinterSettings settings = PrinterSettings::defaults();
@@ -25,24 +24,7 @@ PrinterSettings zebraSettings() {
 }
 
 LabelRequest commonRequest(char code, const std::string& oldPrice) {
-    OrderLine line;
-    line.set(item::kRecordType, "1");
-    line.set(item::kLabelTypeCode, std::string(1, code));
-    line.set(item::kQuantity, "000003");
-    line.set(item::kProductCode, "1234567890");
-    line.set(item::kDescription, "DESCRICAO DO PRODUTO XYZ");
-    line.set(item::kPrice, "00012345");
-    line.set(item::kSupplierReference, "REF-FORNEC-0001");
-    line.set(item::kItemReference, "F95TEXTO");
-    line.set(item::kSizeCaption, "TAM");
-    line.set(item::kSize, "GG");
-    line.set(item::kComplementText, "TEXTO-D6");
-    line.set(item::kSectionCode, "12");
-    line.set(item::kOldPrice, oldPrice);
-    line.set(item::kSideText, "COL9-TEXTO");
-    line.set(item::kFooterText, "COL10-TEXTO");
-    line.set(item::kOrderNumber, "654321");
-    return LabelRequest{line, zebraSettings()};
+    return LabelRequest{rotulano::bench::workedTagItem(code, oldPrice), zebraSettings()};
 }
 
 LabelRequest packRequest() {

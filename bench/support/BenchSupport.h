@@ -3,6 +3,7 @@
 #include <QString>
 #include <string>
 
+#include "core/OrderLine.h"
 #include "window/FileDialogService.h"
 #include "window/MessageBoxService.h"
 
@@ -13,6 +14,10 @@ namespace rotulano::bench {
 // The sample order's header followed by its item lines over and over up to 999 items:
 // every label type, on both languages' layouts. Lines end in CR LF.
 std::string fullOrder();
+
+// The worked tag item: label type `code`, 3 labels, product 1234567890, price 123,45,
+// size "GG", old price `oldPrice`, order 654321.
+core::OrderLine workedTagItem(char code, const std::string& oldPrice);
 
 // Answers every box with 1 and counts them: a box in a benchmark run is a failure.
 class SilentBox : public window::MessageBoxService {
