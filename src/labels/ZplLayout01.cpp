@@ -1,7 +1,7 @@
 #include "core/FixedRecord.h"
 #include "labels/PriceRules.h"
 #include "labels/SummaryRules.h"
-#include "labels/ZplLabelSpec.h"
+#include "labels/ZplLabelForm.h"
 #include "labels/ZplLayouts.h"
 #include "labels/ZplTagFields.h"
 #include "labels/ZplTagSlots.h"
@@ -36,16 +36,16 @@ std::vector<ZplField> fieldsFor(char code, const core::OrderLine& line) {
 LabelOutput rotinaEtqZpl01(const core::LabelRequest& request) {
     const core::OrderLine line = zplSafeLine(request.line);
     const char code = line.labelTypeCode();
-    ZplLabelSpec spec;
-    spec.logo = isOffer(code) ? LogoPoint::None : LogoPoint::AfterNaming;
-    spec.printWidth = "^PW912^FS ";
-    spec.homeDigits = 2;
-    spec.barCodeDefaults = "^BY3.20,003,56";
-    spec.columns = 2;
-    spec.pitch = pitchFor(code);
-    spec.fields = fieldsFor(code, line);
-    spec.summary = {0, 320, "^A0N,030,038^FD" + summaryText(line, kZplSummaryWords) + "^FS"};
-    return spec.build(request);
+    ZplLabelForm form;
+    form.logo = isOffer(code) ? LogoPoint::None : LogoPoint::AfterNaming;
+    form.printWidth = "^PW912^FS ";
+    form.homeDigits = 2;
+    form.barCodeDefaults = "^BY3.20,003,56";
+    form.columns = 2;
+    form.pitch = pitchFor(code);
+    form.fields = fieldsFor(code, line);
+    form.summary = {0, 320, "^A0N,030,038^FD" + summaryText(line, kZplSummaryWords) + "^FS"};
+    return form.build(request);
 }
 
 }  // namespace rotulano::labels

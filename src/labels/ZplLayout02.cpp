@@ -3,7 +3,7 @@
 #include "labels/SizeRules.h"
 #include "labels/SummaryRules.h"
 #include "labels/TextRules.h"
-#include "labels/ZplLabelSpec.h"
+#include "labels/ZplLabelForm.h"
 #include "labels/ZplLayouts.h"
 
 namespace rotulano::labels {
@@ -49,16 +49,16 @@ std::vector<ZplField> fieldsOf(const core::OrderLine& line) {
 
 LabelOutput rotinaEtqZpl02(const core::LabelRequest& request) {
     const core::OrderLine line = zplSafeLine(request.line);
-    ZplLabelSpec spec;
-    spec.logo = LogoPoint::None;
-    spec.printWidth = "^PW880  ";
-    spec.homeDigits = 3;
-    spec.barCodeDefaults = "^BY3.20,003,56";
-    spec.columns = 2;
-    spec.pitch = 380;
-    spec.fields = fieldsOf(line);
-    spec.summary = {40, 120, "^A0N,030,028^FD" + summaryText(line, kZplSummaryWords) + "^FS"};
-    return spec.build(request);
+    ZplLabelForm form;
+    form.logo = LogoPoint::None;
+    form.printWidth = "^PW880  ";
+    form.homeDigits = 3;
+    form.barCodeDefaults = "^BY3.20,003,56";
+    form.columns = 2;
+    form.pitch = 380;
+    form.fields = fieldsOf(line);
+    form.summary = {40, 120, "^A0N,030,028^FD" + summaryText(line, kZplSummaryWords) + "^FS"};
+    return form.build(request);
 }
 
 }  // namespace rotulano::labels

@@ -2,7 +2,7 @@
 #include "labels/PriceRules.h"
 #include "labels/SummaryRules.h"
 #include "labels/TextRules.h"
-#include "labels/ZplLabelSpec.h"
+#include "labels/ZplLabelForm.h"
 #include "labels/ZplLayouts.h"
 
 namespace rotulano::labels {
@@ -33,16 +33,16 @@ std::vector<ZplField> fieldsOf(const core::OrderLine& line) {
 
 LabelOutput rotinaEtqZpl08(const core::LabelRequest& request) {
     const core::OrderLine line = zplSafeLine(request.line);
-    ZplLabelSpec spec;
-    spec.logo = LogoPoint::BeforeNaming;
-    spec.printWidth = "^PW880  ";
-    spec.homeDigits = 2;
-    spec.barCodeDefaults = "^BY3.20,003,56";
-    spec.columns = 2;
-    spec.pitch = 400;
-    spec.fields = fieldsOf(line);
-    spec.summary = {0, 320, "^A0N,030,038^FD" + summaryText(line, kZplSummaryWords) + "^FS"};
-    return spec.build(request);
+    ZplLabelForm form;
+    form.logo = LogoPoint::BeforeNaming;
+    form.printWidth = "^PW880  ";
+    form.homeDigits = 2;
+    form.barCodeDefaults = "^BY3.20,003,56";
+    form.columns = 2;
+    form.pitch = 400;
+    form.fields = fieldsOf(line);
+    form.summary = {0, 320, "^A0N,030,038^FD" + summaryText(line, kZplSummaryWords) + "^FS"};
+    return form.build(request);
 }
 
 }  // namespace rotulano::labels

@@ -1,7 +1,7 @@
 #include "labels/CodeRules.h"
 #include "labels/SummaryRules.h"
 #include "labels/TextRules.h"
-#include "labels/ZplLabelSpec.h"
+#include "labels/ZplLabelForm.h"
 #include "labels/ZplLayouts.h"
 
 namespace rotulano::labels {
@@ -25,16 +25,16 @@ std::vector<ZplField> fieldsOf(const core::OrderLine& line) {
 
 LabelOutput rotinaEtqZpl09(const core::LabelRequest& request) {
     const core::OrderLine line = zplSafeLine(request.line);
-    ZplLabelSpec spec;
-    spec.logo = LogoPoint::AfterNaming;
-    spec.printWidth = "^PW880  ";
-    spec.homeDigits = 2;
-    spec.barCodeDefaults = "^BY3,2.3,56";
-    spec.columns = 2;
-    spec.pitch = 380;
-    spec.fields = fieldsOf(line);
-    spec.summary = {0, 16, "^A0N,030,038^FD" + summaryText(line, kZplSummaryWords) + "^FS"};
-    return spec.build(request);
+    ZplLabelForm form;
+    form.logo = LogoPoint::AfterNaming;
+    form.printWidth = "^PW880  ";
+    form.homeDigits = 2;
+    form.barCodeDefaults = "^BY3,2.3,56";
+    form.columns = 2;
+    form.pitch = 380;
+    form.fields = fieldsOf(line);
+    form.summary = {0, 16, "^A0N,030,038^FD" + summaryText(line, kZplSummaryWords) + "^FS"};
+    return form.build(request);
 }
 
 }  // namespace rotulano::labels

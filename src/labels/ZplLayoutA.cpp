@@ -1,7 +1,7 @@
 #include "labels/CodeRules.h"
 #include "labels/SummaryRules.h"
 #include "labels/TextRules.h"
-#include "labels/ZplLabelSpec.h"
+#include "labels/ZplLabelForm.h"
 #include "labels/ZplLayouts.h"
 
 namespace rotulano::labels {
@@ -31,16 +31,16 @@ std::vector<ZplField> fieldsOf(const core::OrderLine& line) {
 
 LabelOutput rotinaEtqZplA(const core::LabelRequest& request) {
     const core::OrderLine line = zplSafeLine(request.line);
-    ZplLabelSpec spec;
-    spec.logo = LogoPoint::None;
-    spec.printWidth = "^PW880  ";
-    spec.homeDigits = 3;
-    spec.barCodeDefaults = "^BY3.20,003,56";
-    spec.columns = 6;
-    spec.pitch = 128;
-    spec.fields = fieldsOf(line);
-    spec.summary = {40, 120, "^A0N,030,028^FD" + summaryText(line, kInternalSummaryWords) + "^FS"};
-    return spec.build(request);
+    ZplLabelForm form;
+    form.logo = LogoPoint::None;
+    form.printWidth = "^PW880  ";
+    form.homeDigits = 3;
+    form.barCodeDefaults = "^BY3.20,003,56";
+    form.columns = 6;
+    form.pitch = 128;
+    form.fields = fieldsOf(line);
+    form.summary = {40, 120, "^A0N,030,028^FD" + summaryText(line, kInternalSummaryWords) + "^FS"};
+    return form.build(request);
 }
 
 }  // namespace rotulano::labels

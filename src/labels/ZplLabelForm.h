@@ -14,7 +14,7 @@ namespace rotulano::labels {
 // Everything that sets one ZPL layout apart: its header values, how many labels stand
 // across the stock and how far apart, the field commands of the first column and the
 // text line of its order summary label.
-struct ZplLabelSpec {
+struct ZplLabelForm {
     LogoPoint logo = LogoPoint::None;
     std::string printWidth;
     std::size_t homeDigits = 2;

@@ -1,4 +1,4 @@
-#include "labels/ZplLabelSpec.h"
+#include "labels/ZplLabelForm.h"
 
 #include "labels/CopyRules.h"
 #include "labels/HeaderRules.h"
@@ -6,7 +6,7 @@
 
 namespace rotulano::labels {
 
-LabelOutput ZplLabelSpec::build(const core::LabelRequest& request) const {
+LabelOutput ZplLabelForm::build(const core::LabelRequest& request) const {
     const std::string home = zplLabelHomeCommand(request.settings, homeDigits);
     LabelOutput output;
     output.logo = logo;
