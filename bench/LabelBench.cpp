@@ -5,26 +5,17 @@
 #include <string>
 
 #include "BenchSupport.h"
+#include "LabelItems.h"
 #include "core/LabelRequest.h"
 #include "labels/ZplLayouts.h"
 
 namespace {
 
 using rotulano::core::LabelRequest;
-using rotulano::core::PrinterSettings;
-
-PrinterSettings zebraSettings() {
-    PrinterSettings settings = PrinterSettings::defaults();
-    settings.setModel(5);
-    settings.setDarkness(15);
-    settings.setLeftMargin(2);
-    settings.setTopMargin(3);
-    settings.setSpeed('C');
-    return settings;
-}
 
 LabelRequest commonRequest(char code, const std::string& oldPrice) {
-    return LabelRequest{rotulano::bench::workedTagItem(code, oldPrice), zebraSettings()};
+    return LabelRequest{rotulano::bench::workedTagItem(code, oldPrice),
+                        rotulano::labels::test::zebraSettings()};
 }
 
 LabelRequest packRequest() {

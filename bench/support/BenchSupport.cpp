@@ -1,5 +1,7 @@
 #include "BenchSupport.h"
 
+#include "LabelItems.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -36,24 +38,8 @@ std::string fullOrder() {
 }
 
 core::OrderLine workedTagItem(char code, const std::string& oldPrice) {
-    namespace item = core::item;
-    core::OrderLine line;
-    line.set(item::kRecordType, "1");
-    line.set(item::kLabelTypeCode, std::string(1, code));
-    line.set(item::kQuantity, "000003");
-    line.set(item::kProductCode, "1234567890");
-    line.set(item::kDescription, "DESCRICAO DO PRODUTO XYZ");
-    line.set(item::kPrice, "00012345");
-    line.set(item::kSupplierReference, "REF-FORNEC-0001");
-    line.set(item::kItemReference, "F95TEXTO");
-    line.set(item::kSizeCaption, "TAM");
-    line.set(item::kSize, "GG");
-    line.set(item::kComplementText, "TEXTO-D6");
-    line.set(item::kSectionCode, "12");
-    line.set(item::kOldPrice, oldPrice);
-    line.set(item::kSideText, "COL9-TEXTO");
-    line.set(item::kFooterText, "COL10-TEXTO");
-    line.set(item::kOrderNumber, "654321");
+    core::OrderLine line = labels::test::commonItem(code);
+    line.set(core::item::kOldPrice, oldPrice);
     return line;
 }
 
