@@ -47,14 +47,15 @@ core::FileStatus FakePlatform::openSerialPort(const std::string& device, const s
     return serialStatus;
 }
 
+void useOwnTempDir(FakePlatform& platform, const ScopedWorkingDir& dir) {
+    platform.tempDirValue = dir.file("tmp") + "/";
+    QDir().mkpath(QString::fromStdString(platform.tempDirValue));
+}
+
 TestWindow::TestWindow() {
     // Closing the window in a test must not ask the application to quit.
     QApplication::setQuitOnLastWindowClosed(false);
-    // Print files are named from the clock, which stands still here: every test window
-    // gets a temporary directory of its own so that tests run side by side never share
-    // a print file.
-    platform.tempDirValue = dir.file("tmp") + "/";
-    QDir().mkpath(QString::fromStdString(platform.tempDirValue));
+    useOwnTempDir(platform, dir);
     window = std::make_unique<window::MainWindow>(messageBox, fileDialog, platform);
 }
 

@@ -65,7 +65,7 @@ class FakePlatform : public core::Platform {
     core::FileStatus openSerialPort(const std::string& device, const std::string& bytes) override;
     void sleepFor(std::chrono::milliseconds duration) override { sleeps.push_back(duration); }
 
-    std::string tempDirValue = "/tmp/";  // TestWindow points it at its own directory
+    std::string tempDirValue = "/tmp/";  // test windows point it at a directory of their own
     std::string clock = "2024010209050703-0300";
     std::string portDirectory;  // when set, port "COM1" is the file portDirectory/COM1
     core::FileStatus sendStatus = core::kStatusOk;
@@ -76,6 +76,11 @@ class FakePlatform : public core::Platform {
     std::vector<std::string> serialOpened;
     std::vector<std::chrono::milliseconds> sleeps;
 };
+
+// Points the platform's temporary directory at "tmp" inside `dir`, made here. Print files
+// are named from the clock, which stands still in tests: every test window needs a
+// temporary directory of its own so that tests run side by side never share a print file.
+void useOwnTempDir(FakePlatform& platform, const ScopedWorkingDir& dir);
 
 // A main window in a fresh working directory of its own, with the fakes above. The window
 // is built but not opened: a test can prepare the directory (CD21PRM.DAT, an order file)

@@ -82,6 +82,7 @@ PrintJobWindow::PrintJobWindow() {
     QApplication::setQuitOnLastWindowClosed(false);
     QDir().mkpath(QString::fromStdString(dir.file("ports")));
     platform.portDirectory = dir.file("ports");
+    useOwnTempDir(platform, dir);
     window = std::make_unique<window::MainWindow>(messageBox, fileDialog, platform);
 }
 
