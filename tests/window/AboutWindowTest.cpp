@@ -15,10 +15,14 @@ namespace {
 using rotulano::test::TestWindow;
 using rotulano::window::AboutWindow;
 
-TEST(AboutWindow, ShowsTheProgramsNameVersionAndPicture) {
+// Sobre opens one modal about window, a second Sobre opens no other, and OK closes it
+// without closing the main window.
+TEST(AboutWindow, ShowsNameVersionAndPictureOnceAndOkClosesIt) {
     TestWindow test;
     test.open();
     test.controls().menuSobre->trigger();
+    test.controls().menuSobre->trigger();
+    ASSERT_EQ(test.window->findChildren<AboutWindow*>().size(), 1);
     auto* about = test.window->findChild<AboutWindow*>(QStringLiteral("CP21999"));
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->isVisible());
@@ -32,19 +36,10 @@ TEST(AboutWindow, ShowsTheProgramsNameVersionAndPicture) {
     }
     EXPECT_TRUE(versionShown);
     EXPECT_TRUE(pictureShown);
-}
 
-TEST(AboutWindow, OkClosesIt) {
-    TestWindow test;
-    test.open();
-    test.controls().menuSobre->trigger();
-    auto* about = test.window->findChild<AboutWindow*>(QStringLiteral("CP21999"));
-    ASSERT_NE(about, nullptr);
     QPushButton* ok = nullptr;
     for (QPushButton* button : about->findChildren<QPushButton*>()) {
-        if (button->text() == QStringLiteral("OK")) {
-            ok = button;
-        }
+        ok = button->text() == QStringLiteral("OK") ? button : ok;
     }
     ASSERT_NE(ok, nullptr);
     ok->click();
@@ -52,14 +47,6 @@ TEST(AboutWindow, OkClosesIt) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(test.window->findChild<AboutWindow*>(QStringLiteral("CP21999")), nullptr);
     EXPECT_FALSE(test.window->formClosed());
-}
-
-TEST(AboutWindow, ASecondSobreDoesNotOpenASecondWindow) {
-    TestWindow test;
-    test.open();
-    test.controls().menuSobre->trigger();
-    test.controls().menuSobre->trigger();
-    EXPECT_EQ(test.window->findChildren<AboutWindow*>().size(), 1);
 }
 
 }  // namespace
