@@ -31,6 +31,7 @@ const CaptionRow kCaptions[] = {
     {MenuItem, "Sobre", 0, "Sobre", "About"},
     {MenuItem, "Abrir", 0, "Abrir", "Open"},
     {MenuItem, "Imprimir", 0, "Imprimir", "Print"},
+    {MenuItem, "Visualizar", 0, "Visualizar", "Preview"},
     {MenuItem, "Configuracao", 0, "Configuração", "Configure"},
     {MenuItem, "Sair", 0, "Sair", "Exit"},
     {Page, "", 1, " &Seleção", " &Select"},
@@ -39,6 +40,7 @@ const CaptionRow kCaptions[] = {
     {Control, "BT-SAIDA", 0, "Sair", "Exit"},
     {Control, "BT-GRAVA", 0, "Gravar", "Save"},
     {Control, "BT-IMPRIME", 0, "Imprimir", "Print"},
+    {Control, "BT-VISUALIZA", 0, "Visualizar", "Preview"},
     {Control, "BT-SELECIONAR", 0, "Abrir", "Open"},
     {Control, "W-NOMARQ", 0, "Arquivo Selecionado", "Selected File"},
     {Control, "W-NOMFOR", 0, "Nome do Fornecedor", "Supplier Name"},
@@ -146,50 +148,25 @@ TEST(LanguageChange, LeavesTheWindowCaptionAndTheMessagesAlone) {
     EXPECT_EQ(test.window->windowTitle(), QStringLiteral("Rotulano - 02.05.00"));
 }
 
-struct SecondMargin {
-    int model;
-    int language;
-    const char* caption;
-};
-
-class SecondMarginCaption : public ::testing::TestWithParam<SecondMargin> {};
-
-TEST_P(SecondMarginCaption, FollowsTheModelAndTheLanguage) {
-    const SecondMargin& c = GetParam();
+// The second margin is the bottom one for the Datamax and Argox models and the top one
+// for the Zebra models, whether the model or the language is chosen last.
+TEST(SecondMarginCaption, FollowsTheModelAndTheLanguage) {
     TestWindow test;
     test.open();
-    // by a model choice
-    chooseLanguage(test, c.language);
-    test.controls().wPrmtipoimp->setCurrentIndex(c.model - 1);
-    emit test.controls().wPrmtipoimp->activated(c.model - 1);
-    EXPECT_EQ(test.controls().wMargem2->text(), utf8(c.caption)) << "model chosen";
-    // by a language choice
-    test.controls().wMargem2->setText(QStringLiteral("?"));
-    chooseLanguage(test, c.language);
-    EXPECT_EQ(test.controls().wMargem2->text(), utf8(c.caption)) << "language chosen";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    ModelsAndLanguages, SecondMarginCaption,
-    ::testing::Values(SecondMargin{1, 1, "Inferior"}, SecondMargin{2, 1, "Inferior"},
-                      SecondMargin{3, 1, "Inferior"}, SecondMargin{4, 1, "Inferior"},
-                      SecondMargin{5, 1, "Superior"}, SecondMargin{6, 1, "Superior"},
-                      SecondMargin{1, 2, "Bottom"}, SecondMargin{2, 2, "Bottom"},
-                      SecondMargin{3, 2, "Bottom"}, SecondMargin{4, 2, "Bottom"},
-                      SecondMargin{5, 2, "Top"}, SecondMargin{6, 2, "Top"}),
-    [](const ::testing::TestParamInfo<SecondMargin>& info) {
-        return "Model" + std::to_string(info.param.model) + "Language" +
-               std::to_string(info.param.language);
-    });
-
-TEST(SecondMarginCaptionChange, EnglishFromZebraGenericoToDatamaxProdigyGoesFromTopToBottom) {
-    TestWindow test;
-    test.open();
-    chooseLanguage(test, 2);
-    test.controls().wPrmtipoimp->setSelection(5);
-    EXPECT_EQ(test.controls().wMargem2->text(), QStringLiteral("Top"));
-    test.controls().wPrmtipoimp->setSelection(3);
-    EXPECT_EQ(test.controls().wMargem2->text(), QStringLiteral("Bottom"));
+    for (int language : {1, 2}) {
+        for (int model = 1; model <= 6; ++model) {
+            SCOPED_TRACE(std::to_string(model) + " in language " + std::to_string(language));
+            const char* const captions[2][2] = {{"Inferior", "Superior"}, {"Bottom", "Top"}};
+            const QString expected = utf8(captions[language - 1][model >= 5 ? 1 : 0]);
+            chooseLanguage(test, language);
+            test.controls().wPrmtipoimp->setCurrentIndex(model - 1);
+            emit test.controls().wPrmtipoimp->activated(model - 1);
+            EXPECT_EQ(test.controls().wMargem2->text(), expected) << "model chosen";
+            test.controls().wMargem2->setText(QStringLiteral("?"));
+            chooseLanguage(test, language);
+            EXPECT_EQ(test.controls().wMargem2->text(), expected) << "language chosen";
+        }
+    }
 }
 
 }  // namespace
