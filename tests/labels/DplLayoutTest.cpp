@@ -78,39 +78,20 @@ struct Setup {
 struct GoldenCase {
     const char* name;
     LabelRoutine routine;
-    core::OrderLine (*item)();
+    char code;
     LogoPoint logo;
     std::vector<Change> changes;
     Setup setup;
 };
 
-core::OrderLine tag() {
-    return exampleItem('1');
-}
-core::OrderLine largeAdhesive() {
-    return exampleItem('3');
-}
-core::OrderLine smallAdhesive() {
-    return exampleItem('2');
-}
-core::OrderLine towel() {
-    return exampleItem('8');
-}
-template <char code>
-core::OrderLine offer() {
-    return exampleItem(code);
-}
-
-std::string printFile(const LabelOutput& output) {
-    std::string bytes;
-    for (const std::string& line : output.lines) {
-        bytes += line + "\r\n";
-    }
-    return bytes;
+// The item of a label type code: the pack and internal items for "9" and "A", the worked
+// tag item for the others.
+core::OrderLine itemOf(char code) {
+    return code == '9' ? packItem() : code == 'A' ? internalItem() : exampleItem(code);
 }
 
 core::LabelRequest requestFor(const GoldenCase& test) {
-    core::LabelRequest request{test.item(), exampleSettings()};
+    core::LabelRequest request{itemOf(test.code), exampleSettings()};
     for (const Change& change : test.changes) {
         request.line.set(change.span, change.value);
     }
@@ -129,53 +110,53 @@ const Setup kStandard{};
 
 const std::vector<GoldenCase>& goldenCases() {
     static const std::vector<GoldenCase> cases = {
-        {"dpl01_tag_example", rotinaEtqDpl01, tag, kAfter, {}, kStandard},
-        {"dpl01_large_adhesive", rotinaEtqDpl01, largeAdhesive, kAfter, {}, kStandard},
-        {"dpl01_tag_blank_size", rotinaEtqDpl01, tag, kAfter, {{item::kSize, ""}}, kStandard},
-        {"dpl01_tag_small_price", rotinaEtqDpl01, tag, kAfter,
+        {"dpl01_tag_example", rotinaEtqDpl01, '1', kAfter, {}, kStandard},
+        {"dpl01_large_adhesive", rotinaEtqDpl01, '3', kAfter, {}, kStandard},
+        {"dpl01_tag_blank_size", rotinaEtqDpl01, '1', kAfter, {{item::kSize, ""}}, kStandard},
+        {"dpl01_tag_small_price", rotinaEtqDpl01, '1', kAfter,
          {{item::kPrice, "00000100"}, {item::kSize, "ABCD EFG"},
           {item::kItemReference, "AB CD  EF"}, {item::kProductCode, "1020304050"},
           {item::kQuantity, "000001"}}, kStandard},
-        {"dpl01_tag_full_size", rotinaEtqDpl01, tag, kAfter,
+        {"dpl01_tag_full_size", rotinaEtqDpl01, '1', kAfter,
          {{item::kSize, "ABCDEFGHIJKLMNOPQRST"}, {item::kQuantity, "000000"}}, kStandard},
-        {"dpl01_tag_size_leading_blanks", rotinaEtqDpl01, tag, kAfter,
+        {"dpl01_tag_size_leading_blanks", rotinaEtqDpl01, '1', kAfter,
          {{item::kSize, "  X"}}, kStandard},
-        {"dpl01_offer_code4", rotinaEtqDpl01, offer<'4'>, kNone, {}, kStandard},
-        {"dpl01_offer_code5", rotinaEtqDpl01, offer<'5'>, kNone, {}, kStandard},
-        {"dpl01_offer_code6", rotinaEtqDpl01, offer<'6'>, kNone, {}, kStandard},
-        {"dpl01_offer_code7", rotinaEtqDpl01, offer<'7'>, kNone, {}, kStandard},
-        {"dpl01_offer_old_price_not_numeric", rotinaEtqDpl01, offer<'4'>, kNone,
+        {"dpl01_offer_code4", rotinaEtqDpl01, '4', kNone, {}, kStandard},
+        {"dpl01_offer_code5", rotinaEtqDpl01, '5', kNone, {}, kStandard},
+        {"dpl01_offer_code6", rotinaEtqDpl01, '6', kNone, {}, kStandard},
+        {"dpl01_offer_code7", rotinaEtqDpl01, '7', kNone, {}, kStandard},
+        {"dpl01_offer_old_price_not_numeric", rotinaEtqDpl01, '4', kNone,
          {{item::kOldPrice, "  12,50 "}}, kStandard},
-        {"dpl01_offer_blank_size", rotinaEtqDpl01, offer<'4'>, kNone,
+        {"dpl01_offer_blank_size", rotinaEtqDpl01, '4', kNone,
          {{item::kSize, ""}}, kStandard},
-        {"dpl01_offer_old_price_code5", rotinaEtqDpl01, offer<'5'>, kNone,
+        {"dpl01_offer_old_price_code5", rotinaEtqDpl01, '5', kNone,
          {{item::kOldPrice, "00010000"}, {item::kPrice, "00000050"}}, kStandard},
-        {"dpl01_offer_old_price_code7", rotinaEtqDpl01, offer<'7'>, kNone,
+        {"dpl01_offer_old_price_code7", rotinaEtqDpl01, '7', kNone,
          {{item::kOldPrice, "00002990"}, {item::kPrice, "00001990"}}, kStandard},
-        {"dpl01_offer_old_price_blank_size", rotinaEtqDpl01, offer<'6'>, kNone,
+        {"dpl01_offer_old_price_blank_size", rotinaEtqDpl01, '6', kNone,
          {{item::kOldPrice, "00000500"}, {item::kSize, ""}}, kStandard},
-        {"dpl01_model2", rotinaEtqDpl01, tag, kAfter, {}, {2, 15, 2, 3}},
-        {"dpl01_model3", rotinaEtqDpl01, tag, kAfter, {}, {3, 15, 2, 3}},
-        {"dpl01_darkness00", rotinaEtqDpl01, tag, kAfter, {}, {1, 0, 2, 3}},
-        {"dpl02_size_len1", rotinaEtqDpl02, smallAdhesive, kNone, {{item::kSize, "M"}}, kStandard},
-        {"dpl02_size_len2", rotinaEtqDpl02, smallAdhesive, kNone, {{item::kSize, "GG"}}, kStandard},
-        {"dpl02_size_len2_leading_blank", rotinaEtqDpl02, smallAdhesive, kNone,
+        {"dpl01_model2", rotinaEtqDpl01, '1', kAfter, {}, {2, 15, 2, 3}},
+        {"dpl01_model3", rotinaEtqDpl01, '1', kAfter, {}, {3, 15, 2, 3}},
+        {"dpl01_darkness00", rotinaEtqDpl01, '1', kAfter, {}, {1, 0, 2, 3}},
+        {"dpl02_size_len1", rotinaEtqDpl02, '2', kNone, {{item::kSize, "M"}}, kStandard},
+        {"dpl02_size_len2", rotinaEtqDpl02, '2', kNone, {{item::kSize, "GG"}}, kStandard},
+        {"dpl02_size_len2_leading_blank", rotinaEtqDpl02, '2', kNone,
          {{item::kSize, " P"}}, kStandard},
-        {"dpl02_size_len3", rotinaEtqDpl02, smallAdhesive, kNone,
+        {"dpl02_size_len3", rotinaEtqDpl02, '2', kNone,
          {{item::kSize, "XGG"}}, kStandard},
-        {"dpl02_size_len4", rotinaEtqDpl02, smallAdhesive, kNone,
+        {"dpl02_size_len4", rotinaEtqDpl02, '2', kNone,
          {{item::kSize, "ABCD EFG"}}, kStandard},
-        {"dpl02_size_len5", rotinaEtqDpl02, smallAdhesive, kNone,
+        {"dpl02_size_len5", rotinaEtqDpl02, '2', kNone,
          {{item::kSize, "12345678"}}, kStandard},
-        {"dpl02_size_beyond_five", rotinaEtqDpl02, smallAdhesive, kNone,
+        {"dpl02_size_beyond_five", rotinaEtqDpl02, '2', kNone,
          {{item::kSize, "     XYZ"}}, kStandard},
-        {"dpl02_size_blank", rotinaEtqDpl02, smallAdhesive, kNone, {{item::kSize, ""}}, kStandard},
-        {"dpl02_model3_darkness00", rotinaEtqDpl02, smallAdhesive, kNone,
+        {"dpl02_size_blank", rotinaEtqDpl02, '2', kNone, {{item::kSize, ""}}, kStandard},
+        {"dpl02_model3_darkness00", rotinaEtqDpl02, '2', kNone,
          {{item::kPrice, "00010050"}}, {3, 0, 2, 3}},
-        {"dpl08_towel", rotinaEtqDpl08, towel, kBefore, {}, kStandard},
-        {"dpl08_model4", rotinaEtqDpl08, towel, kBefore, {}, {4, 15, 2, 3}},
-        {"dpl09_pack_darkness01_margins", rotinaEtqDpl09, packItem, kAfter, {}, {1, 1, 5, 7}},
-        {"dplA_internal_quantity7", rotinaEtqDplA, internalItem, kNone, {}, kStandard},
+        {"dpl08_towel", rotinaEtqDpl08, '8', kBefore, {}, kStandard},
+        {"dpl08_model4", rotinaEtqDpl08, '8', kBefore, {}, {4, 15, 2, 3}},
+        {"dpl09_pack_darkness01_margins", rotinaEtqDpl09, '9', kAfter, {}, {1, 1, 5, 7}},
+        {"dplA_internal_quantity7", rotinaEtqDplA, 'A', kNone, {}, kStandard},
     };
     return cases;
 }
@@ -193,7 +174,7 @@ TEST_P(DplGoldenTest, WritesTheGoldenFileByteForByte) {
         rotulano::test::dataPath(std::string("dpl/") + test.name + ".dpl"));
     ASSERT_FALSE(golden.empty()) << test.name;
     const LabelOutput output = test.routine(requestFor(test));
-    EXPECT_EQ(printFile(output), golden);
+    EXPECT_EQ(test::printFile(output), golden);
     EXPECT_EQ(output.logo, test.logo);
 }
 

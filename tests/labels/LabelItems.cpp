@@ -71,4 +71,12 @@ core::PrinterSettings withMargins(core::PrinterSettings settings, int millimetre
     return settings;
 }
 
+std::string printFile(const LabelOutput& output) {
+    std::string bytes;
+    for (const std::string& line : output.lines) {
+        bytes += line + "\r\n";
+    }
+    return bytes;
+}
+
 }  // namespace rotulano::labels::test

@@ -4,6 +4,7 @@
 
 #include "core/LabelRequest.h"
 #include "core/OrderLine.h"
+#include "labels/LabelOutput.h"
 
 // The order items and settings of the label golden cases, as the print job leaves them.
 namespace rotulano::labels::test {
@@ -23,5 +24,8 @@ core::PrinterSettings zebraSettings();
 
 // The settings with both margins set to `millimetres`.
 core::PrinterSettings withMargins(core::PrinterSettings settings, int millimetres);
+
+// The print file of `output`: every line followed by CR LF.
+std::string printFile(const LabelOutput& output);
 
 }  // namespace rotulano::labels::test

@@ -112,14 +112,6 @@ std::vector<GoldenCase> otherCases() {
     };
 }
 
-std::string joined(const LabelOutput& output) {
-    std::string bytes;
-    for (const std::string& line : output.lines) {
-        bytes += line + "\r\n";
-    }
-    return bytes;
-}
-
 class ZplGoldenTest : public ::testing::TestWithParam<GoldenCase> {};
 
 TEST_P(ZplGoldenTest, WritesTheGoldenBytes) {
@@ -128,7 +120,7 @@ TEST_P(ZplGoldenTest, WritesTheGoldenBytes) {
         rotulano::test::readBytes(rotulano::test::dataPath("zpl/" + golden.file + ".zpl"));
     ASSERT_FALSE(expected.empty()) << golden.file;
     const LabelOutput output = golden.routine(golden.request);
-    EXPECT_EQ(joined(output), expected);
+    EXPECT_EQ(test::printFile(output), expected);
     EXPECT_EQ(output.logo, golden.logo);
 }
 

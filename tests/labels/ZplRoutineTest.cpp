@@ -44,12 +44,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ChoiceCase{4, '9', rotinaEtqDpl09}, ChoiceCase{1, 'A', rotinaEtqDplA},
                       ChoiceCase{0, '7', rotinaEtqDpl01}, ChoiceCase{4, 'B', nullptr}));
 
-TEST(ZplOfferTest, CodesFourAndSixAndCodesFiveAndSevenPrintAlike) {
-    EXPECT_EQ(rotinaEtqZpl01(tagRequest('4')).lines, rotinaEtqZpl01(tagRequest('6')).lines);
-    EXPECT_EQ(rotinaEtqZpl01(tagRequest('5')).lines, rotinaEtqZpl01(tagRequest('7')).lines);
-    EXPECT_NE(rotinaEtqZpl01(tagRequest('4')).lines, rotinaEtqZpl01(tagRequest('5')).lines);
-}
-
 TEST(ZplStateTest, TheSameRequestGivesTheSameLinesWhateverWasPrintedBefore) {
     const std::vector<std::string> fresh = rotinaEtqZpl01(tagRequest('1')).lines;
     core::LabelRequest offer = tagRequest('7');
@@ -58,12 +52,6 @@ TEST(ZplStateTest, TheSameRequestGivesTheSameLinesWhateverWasPrintedBefore) {
     rotinaEtqZpl01(offer);
     rotinaEtqZpl02(tagRequest('2'));
     EXPECT_EQ(rotinaEtqZpl01(tagRequest('1')).lines, fresh);
-}
-
-TEST(ZplSizeTest, BlankSizeDropsThreeLinesPerColumn) {
-    core::LabelRequest blank = tagRequest('1');
-    blank.line.set(core::item::kSize, "");
-    EXPECT_EQ(rotinaEtqZpl01(tagRequest('1')).lines.size(), rotinaEtqZpl01(blank).lines.size() + 6);
 }
 
 TEST(ZplQuantityTest, UnreadableQuantityPrintsNoCopiesAndSaysSo) {
