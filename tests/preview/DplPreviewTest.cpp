@@ -302,15 +302,6 @@ TEST(DplCommandTest, BadLinesAreSkippedWithAWarning) {
                                           "\"1X11000000A0000B010010001001\"")}));
 }
 
-TEST(DplCommandTest, HeaderCommandsOfOurLayoutsAreAcceptedQuietly) {
-    const auto labels = parseJob(
-        printFile({kStx + "ySPM", kStx + "m", kStx + "O0559", kStx + "f659", kStx + "L", "H15",
-                   "D11", "C0020", "R0030", "PC", "z", "1X1100000000000L010010", "Q0002", "E"}));
-    ASSERT_EQ(labels.size(), 1U);
-    EXPECT_TRUE(labels[0].warnings.isEmpty()) << labels[0].warnings.join('\n').toStdString();
-    EXPECT_EQ(labels[0].copies, 2);
-}
-
 TEST(DplCommandTest, FormatLeftWithXPrintsNothing) {
     const auto labels = parseJob(printFile(
         {kStx + "L", "1X1100000000000L010010", "X", kStx + "L", "1X1100000000000L010010", "E"}));

@@ -202,14 +202,6 @@ TEST(ZplCommandTest, UnknownCommandsAreSkippedWithAWarning) {
                            QStringLiteral("Comando ZPL desconhecido ignorado: ~ZZ")}));
 }
 
-TEST(ZplCommandTest, SettingsOfOurHeadersAreAcceptedQuietly) {
-    const PreviewLabel label =
-        parsedLabel(format("^MD15^PW912^FS ^LH16,24^PRC^BY3.20,003,56^FO0,0^GB5,5,5^FS^PQ0002"));
-    EXPECT_TRUE(label.warnings.isEmpty()) << label.warnings.join('\n').toStdString();
-    EXPECT_EQ(label.size.width(), 912);
-    EXPECT_EQ(label.elements.at(0).box.topLeft(), QPoint(16, 24));
-}
-
 TEST(ZplCommandTest, LabelWithoutEndIsIncomplete) {
     const auto labels = parseJob("^XA^FO0,0^GB5,5,5^FS^XZ^XA^FO0,0^GB5,5,5^FS");
     ASSERT_EQ(labels.size(), 2U);
