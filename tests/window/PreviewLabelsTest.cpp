@@ -24,34 +24,15 @@ namespace {
 using rotulano::test::headerLine;
 using rotulano::test::itemLine;
 using rotulano::test::PrintJobWindow;
-using rotulano::test::readBytes;
-using rotulano::test::samplePath;
+using rotulano::test::sampleLines;
 using rotulano::test::settingsRecord;
+using rotulano::test::shownPreview;
+using rotulano::test::textOf;
 using rotulano::window::LabelPreviewContent;
 using rotulano::window::LabelPreviewWindow;
 namespace orders = rotulano::orders;
 namespace preview = rotulano::preview;
 namespace render = rotulano::render;
-
-std::vector<std::string> sampleLines() {
-    const std::string bytes = readBytes(samplePath("PEDIDO.txt"));
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        lines.push_back(bytes.substr(start, end - start));
-    }
-    return lines;
-}
-
-LabelPreviewWindow* shownPreview(QWidget* window) {
-    return window->findChild<LabelPreviewWindow*>(QStringLiteral("CP21PRV"));
-}
-
-// The text of a label of the preview, as UTF-8.
-std::string textOf(QWidget* window, const char* name) {
-    auto* label = window->findChild<QLabel*>(QString::fromUtf8(name));
-    return label == nullptr ? "<none>" : label->text().toStdString();
-}
 
 QImage pictureOf(QWidget* preview, int number) {
     auto* picture = preview->findChild<QLabel*>(QStringLiteral("CmEtiqueta%1").arg(number));
@@ -70,10 +51,6 @@ std::vector<std::string> warningsOf(QWidget* preview) {
 bool endsWith(const std::string& text, const std::string& end) {
     return text.size() >= end.size() &&
            text.compare(text.size() - end.size(), end.size(), end) == 0;
-}
-
-bool contains(const std::vector<std::string>& texts, const std::string& text) {
-    return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
 bool samePicture(const QImage& shown, const QImage& expected) {
@@ -202,24 +179,6 @@ TEST_F(PreviewedJob, AnEditedQuantityGivesTheItemLabelItsCopies) {
               "Etiqueta: 114,0 x 50,4 mm (912 x 403 pontos), 4 cópias, 2 por fileira");
     EXPECT_EQ(textOf(shown, "CmLegenda2").rfind("Resumo do pedido: 114,0 x ", 0), 0U);
     EXPECT_TRUE(endsWith(textOf(shown, "CmLegenda2"), ", 1 cópia")) << textOf(shown, "CmLegenda2");
-}
-
-TEST_F(PreviewedJob, ZeroCopiesAndAccentedTextAreListedUnderThePictures) {
-    test.editQuantity(1, QStringLiteral("0"));
-    LabelPreviewWindow* shown = previewOf({1});
-    ASSERT_NE(shown, nullptr);
-    const std::vector<std::string> warnings = warningsOf(shown);
-    EXPECT_TRUE(contains(warnings,
-                         "Etiqueta: Etiqueta com 0 cópias: a impressora não aceita "
-                         "esse número e pode imprimi-la mesmo assim"));
-    bool accented = false;
-    for (const std::string& warning : warnings) {
-        accented |= warning.rfind("Etiqueta: Texto \"", 0) == 0 &&
-                    warning.find("com letras acentuadas") != std::string::npos;
-    }
-    EXPECT_TRUE(accented);
-    EXPECT_TRUE(endsWith(textOf(shown, "CmResumo"), "Trabalho: 0 etiquetas no total."))
-        << textOf(shown, "CmResumo");
 }
 
 TEST_F(PreviewedJob, ListsTheRenderersWarningsOfBothLabelsInOrder) {

@@ -1,181 +1,31 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <sstream>
 
 #include "orders/ItemTable.h"
 #include "support/WindowFakes.h"
-#include "window/DisplayField.h"
 #include "window/EventTable.h"
 #include "window/LabelPreviewWindow.h"
-#include "window/PageControl.h"
-#include "window/Pictures.h"
 #include "window/PrintJobTestSupport.h"
 
-// The label preview's controls on the main window, their captions and wiring, and what
-// opening the preview leaves untouched: marks, the print channel, ports and files.
+// The label preview opened from the main window: its texts, what it shows as the next
+// job, and what opening it leaves untouched: marks, the print channel, ports and files.
 namespace {
 
 using rotulano::test::PrintJobWindow;
 using rotulano::test::readBytes;
-using rotulano::test::samplePath;
+using rotulano::test::sampleLines;
 using rotulano::test::settingsRecord;
+using rotulano::test::shownPreview;
 using rotulano::test::TestWindow;
+using rotulano::test::textOf;
 using rotulano::window::LabelPreviewWindow;
 namespace orders = rotulano::orders;
-
-QString utf8(const char* text) {
-    return QString::fromUtf8(text);
-}
-
-LabelPreviewWindow* shownPreview(QWidget* window) {
-    return window->findChild<LabelPreviewWindow*>(QStringLiteral("CP21PRV"));
-}
-
-// The text of a label of the preview, as UTF-8.
-std::string textOf(QWidget* window, const char* name) {
-    auto* label = window->findChild<QLabel*>(utf8(name));
-    return label == nullptr ? "<none>" : label->text().toStdString();
-}
-
-void chooseLanguage(TestWindow& test, int position) {
-    test.controls().wPrmlingua->setCurrentIndex(position - 1);
-    emit test.controls().wPrmlingua->activated(position - 1);
-}
-
-// The sample order's lines, header first.
-std::vector<std::string> sampleLines() {
-    const std::string bytes = readBytes(samplePath("PEDIDO.txt"));
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        lines.push_back(bytes.substr(start, end - start));
-    }
-    return lines;
-}
-
-TEST(PreviewControls, BtVisualizaStandsBesideBtImprimeOnTheImpressaoPage) {
-    TestWindow test;
-    QPushButton* button = test.controls().btVisualiza;
-    ASSERT_NE(button, nullptr);
-    EXPECT_EQ(button->objectName().toStdString(), "BT-VISUALIZA");
-    EXPECT_EQ(button->text().toStdString(), "&Visualiza");  // until start-up sets the captions
-    EXPECT_EQ(button->toolTip().toStdString(),
-              "Mostra as etiquetas do próximo item como sairão na impressora, sem imprimir");
-    test.window->show();
-    rotulano::window::PageControl* tabs = test.controls().tbOpera;
-    QWidget* page = tabs->widget(1);
-    EXPECT_TRUE(page->isAncestorOf(button));
-    EXPECT_EQ(button->mapTo(tabs, QPoint(0, 0)), QPoint(102, 332));
-    EXPECT_EQ(button->size(), QSize(90, 28));
-    EXPECT_EQ(button->mapTo(tabs, QPoint(0, 0)).y(),
-              test.controls().btImprime->mapTo(tabs, QPoint(0, 0)).y());
-    EXPECT_FALSE(button->icon().isNull());
-    EXPECT_TRUE(rotulano::window::hasPicture(QStringLiteral("IMG-VISUALIZA")));
-}
-
-TEST(PreviewControls, BtVisualizaOverlapsNoOtherControlOfItsPageNorBtSaida) {
-    TestWindow test;
-    test.window->show();
-    QWidget* window = test.window.get();
-    auto placeOf = [window](QWidget* control) {
-        return QRect(control->mapTo(window, QPoint(0, 0)), control->size());
-    };
-    QPushButton* button = test.controls().btVisualiza;
-    std::vector<QWidget*> others = {test.controls().btSaida};
-    for (QWidget* control : test.controls().tbOpera->widget(1)->findChildren<QWidget*>()) {
-        if (control != button && !control->objectName().isEmpty()) {
-            others.push_back(control);
-        }
-    }
-    ASSERT_GE(others.size(), 10U);
-    for (QWidget* other : others) {
-        EXPECT_FALSE(placeOf(button).intersects(placeOf(other)))
-            << other->objectName().toStdString();
-    }
-}
-
-TEST(PreviewControls, MenuVisualizarFollowsImprimirInArquivo) {
-    TestWindow test;
-    const QList<QAction*> items = test.controls().menuArquivo->actions();
-    ASSERT_GE(items.size(), 2);
-    EXPECT_EQ(items[0], test.controls().menuImprimir);
-    EXPECT_EQ(items[1], test.controls().menuVisualizar);
-    ASSERT_NE(test.controls().menuVisualizar, nullptr);
-    EXPECT_EQ(test.controls().menuVisualizar->objectName().toStdString(), "Visualizar");
-    EXPECT_EQ(test.controls().menuVisualizar->text().toStdString(), "Visualizar");
-}
-
-struct PreviewCaption {
-    const char* control;
-    const char* portuguese;
-    const char* english;
-};
-
-class PreviewCaptions : public ::testing::TestWithParam<PreviewCaption> {};
-
-TEST_P(PreviewCaptions, FollowTheChosenLanguage) {
-    const PreviewCaption& row = GetParam();
-    TestWindow test;
-    test.open();
-    auto caption = [&] {
-        QObject* control = test.window->findChild<QObject*>(utf8(row.control));
-        if (auto* item = qobject_cast<QAction*>(control)) {
-            return item->text().toStdString();
-        }
-        return qobject_cast<QPushButton*>(control)->text().toStdString();
-    };
-    EXPECT_EQ(caption(), row.portuguese) << "after start-up";
-    chooseLanguage(test, 2);
-    EXPECT_EQ(caption(), row.english) << "English";
-    chooseLanguage(test, 1);
-    EXPECT_EQ(caption(), row.portuguese) << "Portuguese again";
-}
-
-INSTANTIATE_TEST_SUITE_P(PreviewControls, PreviewCaptions,
-                         ::testing::Values(PreviewCaption{"BT-VISUALIZA", "Visualizar", "Preview"},
-                                           PreviewCaption{"Visualizar", "Visualizar", "Preview"}),
-                         [](const ::testing::TestParamInfo<PreviewCaption>& info) {
-                             return info.index == 0 ? std::string("Button") : std::string("Menu");
-                         });
-
-// How the operator opens the preview.
-enum class Opening { Button, Menu };
-
-class PreviewOpening : public ::testing::TestWithParam<Opening> {};
-
-TEST_P(PreviewOpening, GoesThroughTheEventTableToOnPreview) {
-    TestWindow test;
-    test.open();
-    std::vector<std::string> ran;
-    test.window->events().setObserver([&ran](const rotulano::window::EventBinding& binding) {
-        ran.push_back(binding.handlerName);
-    });
-    if (GetParam() == Opening::Button) {
-        test.controls().tbOpera->setCurrentIndex(1);
-        ran.clear();
-        QTest::mouseClick(test.controls().btVisualiza, Qt::LeftButton);
-    } else {
-        test.controls().menuVisualizar->trigger();
-    }
-    EXPECT_EQ(ran, std::vector<std::string>{"ON-PREVIEW"});
-    LabelPreviewWindow* preview = shownPreview(test.window.get());
-    ASSERT_NE(preview, nullptr);
-    EXPECT_TRUE(preview->isVisible());
-    EXPECT_TRUE(preview->isModal());
-}
-
-INSTANTIATE_TEST_SUITE_P(BothWays, PreviewOpening,
-                         ::testing::Values(Opening::Button, Opening::Menu),
-                         [](const ::testing::TestParamInfo<Opening>& info) {
-                             return info.param == Opening::Button ? std::string("Button")
-                                                                  : std::string("Menu");
-                         });
 
 struct PreviewLanguage {
     int language;
@@ -217,8 +67,6 @@ INSTANTIATE_TEST_SUITE_P(Languages, EmptyPreview,
 
 TEST(PreviewWindow, APrintedRowIsNotTheNextJob) {
     PrintJobWindow test;
-    // The fake clock never moves: print files of its own, apart from other tests' jobs.
-    test.platform.tempDirValue = test.dir.path() + "/";
     test.open(settingsRecord(5, 1));
     test.loadOrder(sampleLines());
     test.clickCell(2, orders::kColSel);
@@ -234,12 +82,9 @@ TEST(PreviewWindow, FechaClosesItAndASecondOpeningShowsOnlyTheNewOne) {
     TestWindow test;
     test.open();
     test.controls().menuVisualizar->trigger();
-    LabelPreviewWindow* first = shownPreview(test.window.get());
     test.controls().menuVisualizar->trigger();
     const auto shown = test.window->findChildren<LabelPreviewWindow*>();
     ASSERT_EQ(shown.size(), 1);
-    EXPECT_NE(shown.front(), nullptr);
-    (void)first;  // deleted by the second opening
     shown.front()->findChild<QPushButton*>(QStringLiteral("BT-FECHA"))->click();
     TestWindow::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -247,58 +92,34 @@ TEST(PreviewWindow, FechaClosesItAndASecondOpeningShowsOnlyTheNewOne) {
     EXPECT_FALSE(test.window->formClosed());
 }
 
-// Everything of the window and of the system that a print job could change.
-struct JobState {
-    std::vector<QString> marks;
-    rotulano::printing::ChannelState channel;
-    bool printEnabled;
-    QString toPrint;
-    std::map<std::string, std::string> sent;
-    int sends;
-    std::vector<std::string> serialOpened;
-    std::size_t sleeps;
-    std::size_t boxes;
-    QStringList workingDir;
-    QStringList tempDir;
-    std::string printFile;
-};
-
-JobState stateOf(PrintJobWindow& test) {
+// Everything of the window and of the system that a print job could change, as text.
+std::string stateOf(PrintJobWindow& test) {
     const rotulano::printing::ChannelState& channel = test.session().channel;
-    const QDir temp(QString::fromStdString(test.platform.tempDirValue));
-    return {test.marks(),
-            channel,
-            test.controls().btImprime->isEnabled(),
-            test.controls().wDetqtd->text(),
-            test.platform.sent,
-            test.platform.sends,
-            test.platform.serialOpened,
-            test.platform.sleeps.size(),
-            test.messageBox.shown.size(),
-            QDir(QString::fromStdString(test.dir.path()))
-                .entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-            temp.entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-            readBytes(channel.printFileName)};
-}
-
-void expectSameState(const JobState& before, const JobState& after) {
-    EXPECT_EQ(after.marks, before.marks);
-    EXPECT_EQ(after.channel.tempDir, before.channel.tempDir);
-    EXPECT_EQ(after.channel.printFileName, before.channel.printFileName);
-    EXPECT_EQ(after.channel.printFileIsOurs, before.channel.printFileIsOurs);
-    EXPECT_EQ(after.channel.serialPortConfigured, before.channel.serialPortConfigured);
-    EXPECT_EQ(after.channel.logoLoaded, before.channel.logoLoaded);
-    EXPECT_EQ(after.channel.serialPortName, before.channel.serialPortName);
-    EXPECT_EQ(after.printEnabled, before.printEnabled);
-    EXPECT_EQ(after.toPrint, before.toPrint);
-    EXPECT_EQ(after.sent, before.sent);
-    EXPECT_EQ(after.sends, before.sends);
-    EXPECT_EQ(after.serialOpened, before.serialOpened);
-    EXPECT_EQ(after.sleeps, before.sleeps);
-    EXPECT_EQ(after.boxes, before.boxes);
-    EXPECT_EQ(after.workingDir, before.workingDir);
-    EXPECT_EQ(after.tempDir, before.tempDir);
-    EXPECT_EQ(after.printFile, before.printFile);
+    const auto entries = [](const std::string& dir) {
+        return QDir(QString::fromStdString(dir))
+            .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
+            .join(u',')
+            .toStdString();
+    };
+    std::ostringstream state;
+    for (const QString& mark : test.marks()) {
+        state << mark.toStdString() << '|';
+    }
+    state << "\nchannel " << channel.tempDir << ' ' << channel.printFileName << ' '
+          << channel.printFileIsOurs << channel.serialPortConfigured << channel.logoLoaded << ' '
+          << channel.serialPortName << "\nprint " << test.controls().btImprime->isEnabled()
+          << test.controls().wDetqtd->text().toStdString() << "\nsends " << test.platform.sends
+          << " sleeps " << test.platform.sleeps.size() << " boxes " << test.messageBox.shown.size()
+          << "\nworking dir " << entries(test.dir.path()) << "\ntemp dir "
+          << entries(test.platform.tempDirValue) << "\nprint file "
+          << readBytes(channel.printFileName);
+    for (const std::string& device : test.platform.serialOpened) {
+        state << "\nserial " << device;
+    }
+    for (const auto& [device, bytes] : test.platform.sent) {
+        state << "\nsent to " << device << ": " << bytes;
+    }
+    return state.str();
 }
 
 struct ReadOnlyCase {
@@ -315,8 +136,6 @@ class PreviewLeavesAlone : public ::testing::TestWithParam<ReadOnlyCase> {};
 TEST_P(PreviewLeavesAlone, MarksChannelPortsAndFiles) {
     const ReadOnlyCase& c = GetParam();
     PrintJobWindow test;
-    test.platform.tempDirValue = test.dir.file("temp") + "/";
-    QDir().mkpath(QString::fromStdString(test.platform.tempDirValue));
     test.open(settingsRecord(c.model, c.port));
     test.loadOrder(sampleLines());
     if (c.printFirst) {
@@ -330,14 +149,14 @@ TEST_P(PreviewLeavesAlone, MarksChannelPortsAndFiles) {
         test.clickCell(row, orders::kColSel);
     }
     test.clickPage(2);
-    const JobState before = stateOf(test);
+    const std::string before = stateOf(test);
 
     const std::size_t deletedBefore = test.platform.deleted.size();
     QTest::mouseClick(test.controls().btVisualiza, Qt::LeftButton);
     LabelPreviewWindow* preview = shownPreview(test.window.get());
     ASSERT_NE(preview, nullptr);
     EXPECT_NE(preview->findChild<QLabel*>(QStringLiteral("CmEtiqueta1")), nullptr);
-    expectSameState(before, stateOf(test));
+    EXPECT_EQ(stateOf(test), before);
     // Only its own print files (logo download, labels), in a directory of its own, went.
     const std::string ownDir = test.platform.tempDirValue + "rotulano-visualiza-";
     ASSERT_GT(test.platform.deleted.size(), deletedBefore);
@@ -346,7 +165,7 @@ TEST_P(PreviewLeavesAlone, MarksChannelPortsAndFiles) {
     }
     preview->findChild<QPushButton*>(QStringLiteral("BT-FECHA"))->click();
     TestWindow::processEvents();
-    expectSameState(before, stateOf(test));
+    EXPECT_EQ(stateOf(test), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Jobs, PreviewLeavesAlone,

@@ -11,21 +11,11 @@
 namespace {
 
 using rotulano::test::PrintJobWindow;
-using rotulano::test::readBytes;
+using rotulano::test::sampleLines;
 using rotulano::test::samplePath;
 using rotulano::test::settingsRecord;
 namespace orders = rotulano::orders;
 namespace render = rotulano::render;
-
-std::vector<std::string> sampleLines() {
-    const std::string bytes = readBytes(samplePath("PEDIDO.txt"));
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
-        lines.push_back(bytes.substr(start, end - start));
-    }
-    return lines;
-}
 
 struct PortCase {
     int model;

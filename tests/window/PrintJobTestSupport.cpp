@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabBar>
@@ -18,6 +19,7 @@
 #include "printing/LabelFileBytes.h"
 #include "printing/LogoDownload.h"
 #include "window/DisplayField.h"
+#include "window/LabelPreviewWindow.h"
 #include "window/PageControl.h"
 
 namespace rotulano::test {
@@ -187,6 +189,25 @@ std::string zplLogoBytes() {
 
 std::string dplLogoBytes(int model) {
     return printing::LogoDownload::dplDownloadBytes(model, readBytes(samplePath("LOGOVRDL.BMP")));
+}
+
+std::vector<std::string> sampleLines() {
+    const std::string bytes = readBytes(samplePath("PEDIDO.txt"));
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(bytes.substr(start, end - start));
+    }
+    return lines;
+}
+
+window::LabelPreviewWindow* shownPreview(QWidget* window) {
+    return window->findChild<window::LabelPreviewWindow*>(QStringLiteral("CP21PRV"));
+}
+
+std::string textOf(QWidget* window, const char* name) {
+    auto* label = window->findChild<QLabel*>(QString::fromUtf8(name));
+    return label == nullptr ? "<none>" : label->text().toStdString();
 }
 
 std::string withQuantity(std::string line, const std::string& quantity,

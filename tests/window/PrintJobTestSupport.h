@@ -15,6 +15,10 @@
 
 // A main window whose printer ports are files, driven as the operator drives it: clicks on
 // the "Sel" cells, on the page tabs and on BT-IMPRIME.
+namespace rotulano::window {
+class LabelPreviewWindow;
+}
+
 namespace rotulano::test {
 
 // Every byte sent to a port is appended to the file <ports>/<port name>, as a printer on
@@ -85,6 +89,15 @@ std::string labelBytes(const std::string& line, const core::PrinterSettings& set
 // The logo download as the printer receives it, waits left out.
 std::string zplLogoBytes();
 std::string dplLogoBytes(int model);
+
+// The sample order's lines, header first, without their line ends.
+std::vector<std::string> sampleLines();
+
+// The label preview the main window shows, or nullptr.
+window::LabelPreviewWindow* shownPreview(QWidget* window);
+
+// The text of the label `name` of a window, as UTF-8; "<none>" when there is no such label.
+std::string textOf(QWidget* window, const char* name);
 
 // `line` with the quantity at positions 5-10 and the order number at 295-300.
 std::string withQuantity(std::string line, const std::string& quantity,
