@@ -39,47 +39,39 @@ TEST_P(GoodCommandLineTest, EveryOptionLandsInItsField) {
     EXPECT_EQ(rows, c.rowsOfFourteen);
 }
 
-const std::vector<int> kFourteen = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
-
 INSTANTIATE_TEST_SUITE_P(
     Lines, GoodCommandLineTest,
-    ::testing::Values(
-        GoodCommandLine{"order_only", {"PEDIDO.txt"}, "PEDIDO.txt", "", "", "", "", kFourteen},
-        GoodCommandLine{"separate_values",
-                        {"--settings", "P.DAT", "PEDIDO.txt", "--rows", "3,1", "--logo-dir",
-                         "logos", "-o", "saida.zpl", "--png", "img"},
-                        "PEDIDO.txt",
-                        "P.DAT",
-                        "logos",
-                        "saida.zpl",
-                        "img",
-                        {1, 3}},
-        GoodCommandLine{"values_after_equals",
-                        {"--settings=P.DAT", "--rows=all", "--logo-dir=l", "--output=s", "--png=i",
-                         "PEDIDO.txt"},
-                        "PEDIDO.txt",
-                        "P.DAT",
-                        "l",
-                        "s",
-                        "i",
-                        kFourteen},
-        GoodCommandLine{"order_after_double_dash",
-                        {"--rows", "2", "--", "-pedido.txt"},
-                        "-pedido.txt",
-                        "",
-                        "",
-                        "",
-                        "",
-                        {2}},
-        GoodCommandLine{"value_with_equals_sign",
-                        {"--settings=a=b.DAT", "x.txt"},
-                        "x.txt",
-                        "a=b.DAT",
-                        "",
-                        "",
-                        "",
-                        kFourteen}),
+    ::testing::Values(GoodCommandLine{"separate_values",
+                                      {"--settings", "P.DAT", "PEDIDO.txt", "--rows", "3,1",
+                                       "--logo-dir", "logos", "-o", "saida.zpl", "--png", "img"},
+                                      "PEDIDO.txt",
+                                      "P.DAT",
+                                      "logos",
+                                      "saida.zpl",
+                                      "img",
+                                      {1, 3}},
+                      GoodCommandLine{"values_after_equals",
+                                      {"--settings=a=b.DAT", "--rows=all", "--logo-dir=l",
+                                       "--output=s", "--png=i", "PEDIDO.txt"},
+                                      "PEDIDO.txt",
+                                      "a=b.DAT",
+                                      "l",
+                                      "s",
+                                      "i",
+                                      {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RenderOptionsTest, OrderAloneLeavesEveryOptionUnset) {
+    const ParsedOptions parsed = parseRenderOptions({"PEDIDO.txt"});
+    ASSERT_TRUE(parsed.ok()) << parsed.error;
+    EXPECT_EQ(parsed.options.orderPath, "PEDIDO.txt");
+    EXPECT_FALSE(parsed.options.settingsPath || parsed.options.outputPath || parsed.options.pngDir);
+    EXPECT_EQ(parsed.options.logoDir, "");
+    std::vector<int> rows;
+    std::string error;
+    ASSERT_TRUE(parsed.options.rows.resolve(2, rows, error)) << error;
+    EXPECT_EQ(rows, (std::vector<int>{1, 2}));
+}
 
 struct BadCommandLine {
     const char* name;
@@ -125,7 +117,7 @@ TEST(RenderHelpTest, AskedAnywhereBeforeDoubleDashWhateverElseIsWrong) {
     EXPECT_TRUE(parseRenderOptions({"--bogus", "--help"}).options.help);
     EXPECT_TRUE(parseRenderOptions({"-h"}).ok());
     EXPECT_TRUE(parseRenderOptions({"-h"}).options.help);
-    const ParsedOptions order = parseRenderOptions({"--", "--help"});
+    const ParsedOptions order = parseRenderOptions({"--rows", "2", "--", "--help"});
     EXPECT_FALSE(order.options.help);
     EXPECT_EQ(order.options.orderPath, "--help");
 }

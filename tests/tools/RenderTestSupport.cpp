@@ -5,8 +5,7 @@
 
 #include "core/FixedRecord.h"
 #include "core/LabelRequest.h"
-#include "labels/DplLayouts.h"
-#include "labels/ZplLayouts.h"
+#include "labels/RoutineChoice.h"
 #include "printing/LabelFileBytes.h"
 #include "printing/LogoDownload.h"
 #include "support/TestSupport.h"
@@ -14,40 +13,6 @@
 namespace rotulano::test {
 
 namespace {
-
-using labels::LabelRoutine;
-
-// The layout that prints each label type code, Zebra and DPL.
-struct CodeLayouts {
-    char code;
-    LabelRoutine zpl;
-    LabelRoutine dpl;
-};
-
-const std::vector<CodeLayouts>& codeLayouts() {
-    static const std::vector<CodeLayouts> table = {
-        {'1', labels::rotinaEtqZpl01, labels::rotinaEtqDpl01},
-        {'2', labels::rotinaEtqZpl02, labels::rotinaEtqDpl02},
-        {'3', labels::rotinaEtqZpl01, labels::rotinaEtqDpl01},
-        {'4', labels::rotinaEtqZpl01, labels::rotinaEtqDpl01},
-        {'5', labels::rotinaEtqZpl01, labels::rotinaEtqDpl01},
-        {'6', labels::rotinaEtqZpl01, labels::rotinaEtqDpl01},
-        {'7', labels::rotinaEtqZpl01, labels::rotinaEtqDpl01},
-        {'8', labels::rotinaEtqZpl08, labels::rotinaEtqDpl08},
-        {'9', labels::rotinaEtqZpl09, labels::rotinaEtqDpl09},
-        {'A', labels::rotinaEtqZplA, labels::rotinaEtqDplA},
-    };
-    return table;
-}
-
-LabelRoutine layoutFor(char code, bool zpl) {
-    for (const CodeLayouts& entry : codeLayouts()) {
-        if (entry.code == code) {
-            return zpl ? entry.zpl : entry.dpl;
-        }
-    }
-    return nullptr;
-}
 
 // The order line as the print job hands it over: the file's quantity stays, the order
 // number goes into positions 295-300.
@@ -118,7 +83,7 @@ std::string expectedJob(const std::vector<std::string>& items, const std::vector
     std::string bytes;
     for (int row : rows) {
         const std::string& item = items.at(static_cast<std::size_t>(row - 1));
-        const LabelRoutine routine = layoutFor(item.at(1), model >= 5);
+        const labels::LabelRoutine routine = labels::chooseLabelRoutine(model, item.at(1));
         if (routine == nullptr) {
             continue;
         }
