@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <filesystem>
+#include <functional>
 
 #include "support/WindowFakes.h"
 #include "window/Handlers.h"
@@ -67,25 +68,6 @@ TEST_F(SaveSettings, WritesTheControlsIntoPositionsOneToFourteenAndKeepsTheFille
     EXPECT_TRUE(test.messageBox.shown.empty());
 }
 
-TEST_F(SaveSettings, ARestartShowsTheSavedSettings) {
-    start("1050110S0000A1" + filler());
-    writeBytes(test.dir.file("CD21PRM.DAT"), "1060422N0713C2" + filler());
-    rotulano::window::MainWindow restarted(test.messageBox, test.fileDialog, test.platform);
-    restarted.show();
-    const auto& c = restarted.controls();
-    EXPECT_EQ(c.wPrmtipoimp->currentText(), QStringLiteral("Zebra - Z105/S"));
-    EXPECT_EQ(c.wPrmportaimp->currentText(), QStringLiteral("COM2"));
-    EXPECT_EQ(c.wPrmtemp->count(), 30);
-    EXPECT_EQ(c.wPrmtemp->currentText(), QStringLiteral("022"));
-    EXPECT_FALSE(c.wPrmpara->isChecked());
-    EXPECT_EQ(c.wPrmmargEsq->value(), 7);
-    EXPECT_EQ(c.wPrmmargSup->value(), 13);
-    EXPECT_EQ(c.wPrmvel->currentText(), QStringLiteral("C"));
-    EXPECT_EQ(c.wPrmlingua->currentText(), QStringLiteral("English"));
-    EXPECT_FALSE(c.btGrava->isEnabled());
-    restarted.close();
-}
-
 TEST(SaveSettingsModel, ANewModelKeepsItsDarknessListUntilTheSettingsAreReadAgain) {
     TestWindow test;
     test.open();
@@ -120,54 +102,56 @@ TEST_F(SaveSettings, AnotherPortClearsTheSerialSetUpFlagTheSamePortKeepsIt) {
     EXPECT_EQ(test.session().settings.port(), 4);
 }
 
-TEST_F(SaveSettings, IntoAReadOnlyFileIsReportedAndKeepsSaveEnabled) {
-    const std::string before = "1010110S0000A1" + filler();
-    start(before);
-    std::filesystem::permissions(test.dir.file("CD21PRM.DAT"),
-                                 std::filesystem::perms::owner_read |
-                                     std::filesystem::perms::group_read |
-                                     std::filesystem::perms::others_read);
+struct FailedSave {
+    const char* name;
+    std::function<void(const std::string& path)> damage;  // done after the start-up
+    const char* text;
+    const char* title;
+};
+
+class FailedSaves : public SaveSettings, public ::testing::WithParamInterface<FailedSave> {};
+
+// A save that cannot be made is reported with its status, leaves the file as it is and
+// Save enabled, and the program goes on.
+TEST_P(FailedSaves, AreReportedAndChangeNothing) {
+    const FailedSave& c = GetParam();
+    start("1010110S0000A1" + filler());
+    const std::string path = test.dir.file("CD21PRM.DAT");
+    c.damage(path);
+    const bool existed = std::filesystem::exists(path);
+    const std::string before = readBytes(path);
+    const std::string settingsBefore = test.session().settings.record();
     choose(test.controls().wPrmvel, 5);
     save();
     ASSERT_EQ(test.messageBox.shown.size(), 1u);
-    EXPECT_EQ(test.messageBox.shown[0].text, utf8("Status [37] Arquivo de parâmetros"));
-    EXPECT_EQ(test.messageBox.shown[0].title, utf8("Função especificada não é suportada"));
+    EXPECT_EQ(test.messageBox.shown[0].text, utf8(c.text));
+    EXPECT_EQ(test.messageBox.shown[0].title, utf8(c.title));
     EXPECT_EQ(test.messageBox.shown[0].style, 0x10);
     EXPECT_TRUE(test.controls().btGrava->isEnabled());
-    EXPECT_EQ(stored(), before);
-    EXPECT_EQ(test.session().settings.record(), before);
+    EXPECT_EQ(std::filesystem::exists(path), existed);
+    EXPECT_EQ(readBytes(path), before);
+    EXPECT_EQ(test.session().settings.record(), settingsBefore);
     TestWindow::processEvents();
     EXPECT_FALSE(test.window->formClosed());
 }
 
-TEST_F(SaveSettings, AParameterFileGoneSinceStartIsReportedAndNothingIsWritten) {
-    start("1010110S0000A1" + filler());
-    std::filesystem::remove(test.dir.file("CD21PRM.DAT"));
-    test.controls().btGrava->setEnabled(true);
-    save();
-    ASSERT_EQ(test.messageBox.shown.size(), 1u);
-    EXPECT_EQ(test.messageBox.shown[0].text,
-              QStringLiteral("Status [35] Erro Fatal do Arquivo de Parametros (02)"));
-    EXPECT_EQ(test.messageBox.shown[0].title,
-              utf8("Arquivo não existe em disco e não pode ser criado"));
-    EXPECT_FALSE(std::filesystem::exists(test.dir.file("CD21PRM.DAT")));
-    EXPECT_TRUE(test.controls().btGrava->isEnabled());
-    TestWindow::processEvents();
-    EXPECT_FALSE(test.window->formClosed());
-}
-
-TEST_F(SaveSettings, AParameterFileThatLostItsRecordIsReportedAndKeptAsItIs) {
-    start("1010110S0000A1" + filler());
-    writeBytes(test.dir.file("CD21PRM.DAT"), "2");
-    test.controls().btGrava->setEnabled(true);
-    save();
-    ASSERT_EQ(test.messageBox.shown.size(), 1u);
-    EXPECT_EQ(test.messageBox.shown[0].text,
-              QStringLiteral("Status [23] Impossivel Atualizar sistema erro Fatal !"));
-    EXPECT_EQ(test.messageBox.shown[0].title, utf8("Registro não existe no arquivo"));
-    EXPECT_EQ(stored(), "2");
-    EXPECT_TRUE(test.controls().btGrava->isEnabled());
-}
+INSTANTIATE_TEST_SUITE_P(
+    Damaged, FailedSaves,
+    ::testing::Values(
+        FailedSave{"ReadOnly",
+                   [](const std::string& path) {
+                       namespace fs = std::filesystem;
+                       fs::permissions(path, fs::perms::owner_read | fs::perms::group_read |
+                                                 fs::perms::others_read);
+                   },
+                   "Status [37] Arquivo de parâmetros", "Função especificada não é suportada"},
+        FailedSave{"GoneSinceStart", [](const std::string& path) { std::filesystem::remove(path); },
+                   "Status [35] Erro Fatal do Arquivo de Parametros (02)",
+                   "Arquivo não existe em disco e não pode ser criado"},
+        FailedSave{"LostItsRecord", [](const std::string& path) { writeBytes(path, "2"); },
+                   "Status [23] Impossivel Atualizar sistema erro Fatal !",
+                   "Registro não existe no arquivo"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SaveSettings, ReadingTheSettingsAgainUndoesUnsavedChoices) {
     start("1010110S0000A1" + filler());
@@ -179,65 +163,53 @@ TEST_F(SaveSettings, ReadingTheSettingsAgainUndoesUnsavedChoices) {
     EXPECT_FALSE(test.controls().btGrava->isEnabled());
 }
 
-// The Save button's rules for the margin fields and the model list.
-class SaveButton : public SaveSettings {
-  protected:
-    void SetUp() override {
-        start("1050110S0508A1" + filler());
-        ASSERT_FALSE(test.controls().btGrava->isEnabled());
-    }
+struct SaveButtonCase {
+    const char* name;
+    std::function<void(const rotulano::window::Controls&)> change;
+    bool enables;
 };
 
-TEST_F(SaveButton, AMarginEqualToTheStoredOneLeavesSaveDisabled) {
-    test.controls().wPrmmargEsq->setValue(6);
-    test.controls().wPrmmargEsq->setValue(5);
-    test.controls().btGrava->setEnabled(false);
-    test.controls().wPrmmargEsq->setValue(5);
-    test.controls().wPrmmargSup->setValue(8);
-    EXPECT_FALSE(test.controls().btGrava->isEnabled());
+class SaveButton : public SaveSettings, public ::testing::WithParamInterface<SaveButtonCase> {};
+
+// Stored margins 05 and 08; Save is disabled before each change.
+TEST_P(SaveButton, IsEnabledByAChangeOfTheSettings) {
+    start("1050110S0508A1" + filler());
+    const auto& c = test.controls();
+    ASSERT_FALSE(c.btGrava->isEnabled());
+    GetParam().change(c);
+    EXPECT_EQ(c.btGrava->isEnabled(), GetParam().enables);
 }
 
-TEST_F(SaveButton, ADifferentMarginEnablesSaveAndTypingBackTheStoredOneKeepsItEnabled) {
-    for (QSpinBox* field : {test.controls().wPrmmargEsq, test.controls().wPrmmargSup}) {
-        const int storedValue = field->value();
-        test.controls().btGrava->setEnabled(false);
-        field->setValue(storedValue + 1);
-        EXPECT_TRUE(test.controls().btGrava->isEnabled()) << field->objectName().toStdString();
-        field->setValue(storedValue);
-        EXPECT_TRUE(test.controls().btGrava->isEnabled()) << field->objectName().toStdString();
-    }
-}
+using C = const rotulano::window::Controls&;
 
-TEST_F(SaveButton, EachMarginIsComparedWithItsOwnStoredField) {
-    test.controls().wPrmmargSup->setValue(5);  // the stored left margin, not the second one
-    EXPECT_TRUE(test.controls().btGrava->isEnabled());
-}
-
-TEST_F(SaveButton, TheEndOfAMarginEditEnablesSaveWhatever) {
-    emit test.controls().wPrmmargEsq->editingFinished();
-    EXPECT_TRUE(test.controls().btGrava->isEnabled());
-}
-
-TEST_F(SaveButton, ChoosingTheSelectedModelStillEnablesSaveAndRewritesTheSecondMarginCaption) {
-    test.controls().wMargem2->setText(QStringLiteral("?"));
-    choose(test.controls().wPrmtipoimp, 5);
-    EXPECT_TRUE(test.controls().btGrava->isEnabled());
-    EXPECT_EQ(test.controls().wMargem2->text(), QStringLiteral("Superior"));
-}
-
-TEST_F(SaveButton, TickingPauseOrChoosingPortDarknessSpeedOrLanguageEnablesSave) {
-    const std::function<void()> changes[] = {
-        [&] { test.controls().wPrmpara->click(); },
-        [&] { choose(test.controls().wPrmportaimp, 2); },
-        [&] { choose(test.controls().wPrmtemp, 3); },
-        [&] { choose(test.controls().wPrmvel, 4); },
-        [&] { choose(test.controls().wPrmlingua, 1); },
-    };
-    for (const auto& change : changes) {
-        test.controls().btGrava->setEnabled(false);
-        change();
-        EXPECT_TRUE(test.controls().btGrava->isEnabled());
-    }
-}
+INSTANTIATE_TEST_SUITE_P(
+    Changes, SaveButton,
+    ::testing::Values(
+        SaveButtonCase{"MarginBackToTheStoredOne",
+                       [](C c) {
+                           c.wPrmmargEsq->setValue(6);
+                           c.btGrava->setEnabled(false);
+                           c.wPrmmargEsq->setValue(5);
+                       },
+                       false},
+        SaveButtonCase{"OtherLeftMargin", [](C c) { c.wPrmmargEsq->setValue(6); }, true},
+        SaveButtonCase{"OtherSecondMargin", [](C c) { c.wPrmmargSup->setValue(9); }, true},
+        // compared with its own stored field, not with the left margin
+        SaveButtonCase{"SecondMarginOfTheLeftValue", [](C c) { c.wPrmmargSup->setValue(5); }, true},
+        SaveButtonCase{"TypingBackTheStoredMargin",
+                       [](C c) {
+                           c.wPrmmargSup->setValue(9);
+                           c.wPrmmargSup->setValue(8);
+                       },
+                       true},
+        SaveButtonCase{"EndOfAMarginEdit", [](C c) { emit c.wPrmmargEsq->editingFinished(); },
+                       true},
+        SaveButtonCase{"TheSelectedModel", [](C c) { choose(c.wPrmtipoimp, 5); }, true},
+        SaveButtonCase{"Pause", [](C c) { c.wPrmpara->click(); }, true},
+        SaveButtonCase{"Port", [](C c) { choose(c.wPrmportaimp, 2); }, true},
+        SaveButtonCase{"Darkness", [](C c) { choose(c.wPrmtemp, 3); }, true},
+        SaveButtonCase{"Speed", [](C c) { choose(c.wPrmvel, 4); }, true},
+        SaveButtonCase{"TheSelectedLanguage", [](C c) { choose(c.wPrmlingua, 1); }, true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
