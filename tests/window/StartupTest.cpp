@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <filesystem>
 
+#include "config/PrinterLists.h"
 #include "support/WindowFakes.h"
 #include "window/Pictures.h"
 
@@ -45,7 +45,6 @@ TEST(FirstStart, CreatesTheParameterFileWithTheDefaultRecordAndNoMessage) {
     TestWindow test;
     test.open();
     EXPECT_EQ(readBytes(test.dir.file("CD21PRM.DAT")), kDefaultRecord);
-    EXPECT_EQ(kDefaultRecord.size(), 146u);
     EXPECT_TRUE(test.messageBox.shown.empty());
     EXPECT_FALSE(test.window->formClosed());
     EXPECT_TRUE(test.window->isVisible());
@@ -71,23 +70,27 @@ TEST(FirstStart, ShowsTheDefaultSettingsWithSaveAndPrintDisabled) {
     EXPECT_EQ(c.wMargem2->text(), QStringLiteral("Inferior"));
 }
 
-TEST(FirstStart, FillsTheFixedListsWithTheirItemsInOrder) {
+QStringList listOf(const std::vector<std::string>& items) {
+    QStringList list;
+    for (const std::string& item : items) {
+        list << QString::fromStdString(item);
+    }
+    return list;
+}
+
+// The lists show the printer lists' items, in their order: the settings store positions.
+TEST(FirstStart, FillsTheFixedListsWithThePrinterListsItems) {
+    using rotulano::config::PrinterLists;
     TestWindow test;
     test.open();
     const auto& c = test.controls();
-    EXPECT_EQ(itemsOf(c.wPrmtipoimp),
-              (QStringList{"Datamax - ALEGRO", "Datamax - I-CLASS", "Datamax - PRODIGY",
-                           "RABBIT/ARGOX", utf8("Zebra - Genérico"), "Zebra - Z105/S"}));
-    EXPECT_EQ(itemsOf(c.wPrmlingua), (QStringList{utf8("Português"), "English"}));
-    EXPECT_EQ(itemsOf(c.wPrmportaimp),
-              (QStringList{"LPT1", "LPT2", "COM1", "COM2", "COM3", "COM4"}));
-    EXPECT_EQ(itemsOf(c.wPrmvel), (QStringList{"A", "B", "C", "D", "E", "F", "G", "H", "I", "J",
-                                               "K", "L", "M", "N", "O", "P", "Q", "R", "S"}));
-    QStringList darkness;
-    for (int n = 1; n <= 15; ++n) {
-        darkness << QStringLiteral("%1").arg(n, 3, 10, QLatin1Char('0'));
-    }
-    EXPECT_EQ(itemsOf(c.wPrmtemp), darkness);
+    EXPECT_EQ(itemsOf(c.wPrmtipoimp), listOf(PrinterLists::modelItems()));
+    EXPECT_EQ(itemsOf(c.wPrmlingua), listOf(PrinterLists::languageItems()));
+    EXPECT_EQ(itemsOf(c.wPrmportaimp), listOf(PrinterLists::portItems()));
+    EXPECT_EQ(itemsOf(c.wPrmvel), listOf(PrinterLists::speedItems()));
+    EXPECT_EQ(itemsOf(c.wPrmtemp), listOf(PrinterLists::darknessItems(1)));
+    EXPECT_EQ(c.wPrmtipoimp->count(), 6);
+    EXPECT_EQ(c.wPrmportaimp->count(), 6);
 }
 
 TEST(FirstStart, ResetsTheWorkFieldsAndClearsThePrintPage) {
@@ -111,18 +114,15 @@ TEST(FirstStart, ResetsTheWorkFieldsAndClearsThePrintPage) {
     EXPECT_EQ(test.controls().wDetqtd->text(), QStringLiteral("       "));
 }
 
-TEST(FirstStart, KeepsATemporaryDirectoryOfAnyLengthWhole) {
-    TestWindow test;
-    test.platform.tempDirValue = "/tmp/" + std::string(300, 'd') + "/";
-    test.open();
-    EXPECT_EQ(test.session().channel.tempDir, test.platform.tempDirValue);
-}
-
-TEST(FirstStart, AnEmptyTemporaryDirectoryStaysEmpty) {
-    TestWindow test;
-    test.platform.tempDirValue.clear();
-    test.open();
-    EXPECT_TRUE(test.session().channel.tempDir.empty());
+// The system's temporary directory is kept whole, however long, and an empty one stays
+// empty.
+TEST(FirstStart, TakesTheTemporaryDirectoryAsTheSystemGivesIt) {
+    for (const std::string& temp : {"/tmp/" + std::string(300, 'd') + "/", std::string()}) {
+        TestWindow test;
+        test.platform.tempDirValue = temp;
+        test.open();
+        EXPECT_EQ(test.session().channel.tempDir, temp);
+    }
 }
 
 TEST(Start, ShowsTheStoredSettings) {
@@ -212,21 +212,6 @@ TEST(StartWithABadParameterFile, TheCloseWaitsForTheOpenedHandlerToFinish) {
     EXPECT_TRUE(test.window->formClosed());
 }
 
-TEST(StartWithABadParameterFile, AnUnreadableFileIsReportedWithStatus37) {
-    if (geteuid() == 0) {
-        GTEST_SKIP() << "the administrator reads any file";
-    }
-    TestWindow test;
-    const std::string path = test.dir.file("CD21PRM.DAT");
-    writeBytes(path, kDefaultRecord);
-    std::filesystem::permissions(path, std::filesystem::perms::none);
-    test.open();
-    ASSERT_FALSE(test.messageBox.shown.empty());
-    EXPECT_EQ(test.messageBox.shown[0].text, utf8("Status [37] Arquivo de parâmetros"));
-    EXPECT_EQ(test.messageBox.shown[0].title, utf8("Função especificada não é suportada"));
-    EXPECT_TRUE(test.window->formClosed());
-}
-
 TEST(Shutdown, DeletesTheLastPrintFileMadeByTheProgram) {
     TestWindow test;
     test.open();
@@ -239,21 +224,18 @@ TEST(Shutdown, DeletesTheLastPrintFileMadeByTheProgram) {
     EXPECT_FALSE(std::filesystem::exists(printFile));
 }
 
-TEST(Shutdown, NeverDeletesThePortDeviceLeftByTheSerialSetUp) {
-    TestWindow test;
-    test.open();
-    test.session().channel.printFileName = "COM1:";
-    test.session().channel.printFileIsOurs = false;
-    test.window->close();
-    EXPECT_TRUE(test.platform.deleted.empty());
-}
-
-TEST(Shutdown, ARunThatNeverPrintedDeletesNothing) {
-    TestWindow test;
-    test.open();
-    test.window->close();
-    EXPECT_TRUE(test.window->formClosed());
-    EXPECT_TRUE(test.platform.deleted.empty());
+// The port device that the serial set-up leaves as the print file is never deleted.
+TEST(Shutdown, DeletesNothingButItsOwnPrintFile) {
+    for (const char* printFile : {"COM1:", ""}) {
+        SCOPED_TRACE(printFile);
+        TestWindow test;
+        test.open();
+        test.session().channel.printFileName = printFile;
+        test.session().channel.printFileIsOurs = false;
+        test.window->close();
+        EXPECT_TRUE(test.window->formClosed());
+        EXPECT_TRUE(test.platform.deleted.empty());
+    }
 }
 
 }  // namespace
