@@ -170,13 +170,3 @@ TEST(LogoDownloadDir, WorkingDirectoryByDefault) {
     logo.rotinaEtqZplCarregaImagem("LPT1", result);
     EXPECT_EQ(platform.allSent(), kGraphic);
 }
-
-TEST(LogoDownloadBytes, WhatEachLanguageReceives) {
-    EXPECT_EQ(LogoDownload::zplDownloadBytes(kGraphic), kGraphic);
-    EXPECT_EQ(LogoDownload::dplDownloadBytes(1, "BM"), std::string("\x02qC\r\n\x01"
-                                                                   "D\r\n\x02ICBLOGOVRDL\r\nBM",
-                                                                   25));
-    EXPECT_EQ(LogoDownload::dplDownloadBytes(2, "BM"),
-              std::string("\x02qC\r\n\x02ICBLOGOVRDL\r\nBM", 21));
-    EXPECT_EQ(LogoDownload::kPrinterStoreWait, std::chrono::seconds(2));
-}

@@ -41,6 +41,9 @@ class PrintChannelTest : public ::testing::Test {
 
 }  // namespace
 
+const std::string kLongDir = "/" + std::string(299, 'd') + "/";
+const std::string kLongName = kLongDir + "09050703.TXT";
+
 struct NamingCase {
     const char* tempDir;
     const char* clock;
@@ -68,18 +71,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(NamingCase{"C:\\TEMP\\", "2026030909050703-0300", "C:\\TEMP\\09050703.TXT"},
                       NamingCase{"/tmp/", "2026123123595999+0000", "/tmp/23595999.TXT"},
                       NamingCase{"/tmp/", "2027010100000000+0130", "/tmp/00000000.TXT"},
-                      NamingCase{"", "2026030909050703-0300", "09050703.TXT"}));
-
-TEST(PrintFileNamingLong, TempDirLongerThan243CharactersIsUsedWhole) {
-    FakePlatform platform;
-    platform.temp = "/" + std::string(299, 'd') + "/";
-    ChannelState state;
-    PrintChannel channel(state, platform);
-    channel.rotinaAchaTemp();
-    channel.rotinaNomePrint();
-    EXPECT_EQ(state.printFileName, platform.temp + "09050703.TXT");
-    EXPECT_EQ(state.printFileName.size(), 313u);
-}
+                      NamingCase{"", "2026030909050703-0300", "09050703.TXT"},
+                      // A directory name past 243 characters is used whole.
+                      NamingCase{kLongDir.c_str(), "2026030909050703-0300", kLongName.c_str()}));
 
 TEST(PrintFileNamingState, AchaTempTakesTheSystemDirAndForgetsThePrintFile) {
     FakePlatform platform;

@@ -109,15 +109,6 @@ TEST(SystemPlatformSerial, LabelFileReachesASerialLineByteForByte) {
     EXPECT_EQ(line.received(kTrickyLabel.size()), kTrickyLabel);
 }
 
-TEST(SystemPlatformSerial, SerialPortTakesTheEmptyLine) {
-    rotulano::test::PtyPair line;
-    if (!line.ready()) {
-        GTEST_SKIP() << "socat is not installed";
-    }
-    EXPECT_EQ(SystemPlatform().openSerialPort(line.portSide(), "\r\n"), "00");
-    EXPECT_EQ(line.received(2), "\r\n");
-}
-
 TEST(SystemPlatformWait, SleepsAtLeastTheDuration) {
     const auto start = std::chrono::steady_clock::now();
     SystemPlatform().sleepFor(std::chrono::milliseconds(30));
