@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QString>
 #include <string>
 #include <vector>
@@ -22,63 +21,14 @@ using rotulano::test::stretched;
 namespace {
 
 const char* const kAtencao = "ATENÇÃO";
-const char* const kNotAnOrder = "VOCE NÃO SELECIONOU UM ARQUIVO DE PEDIDOS LOJASVERDELIS";
-const char* const kStructure = "Erro na Estrutura do Arquivo";
-const char* const kBadType = "Tipo de registro é inválido ou erro na estrutura do arquivo";
-const char* const kBadPrice = "Campo preço é inválido ou erro na estrutura do arquivo";
-const char* const kBadQuantity = "Campo quantidade é inválido ou erro na estrutura do arquivo";
 const char* const kTooManyItems =
     "Pedido com mais de 999 itens: divida o arquivo para poder imprimir";
-
-struct HostileOrder {
-    const char* file;
-    LoadOutcome outcome;
-    const char* text;   // the message shown, nullptr for none
-    const char* title;  // "" for the message box's default title
-    int type;
-    bool headerShown;
-    std::size_t items;
-};
-
-void PrintTo(const HostileOrder& c, std::ostream* os) {
-    *os << c.file;
-}
 
 void expectMessage(const OrderLoad& load, const char* text, const char* title, int type) {
     EXPECT_EQ(load.message.text, text == nullptr ? QString() : QString::fromUtf8(text));
     EXPECT_EQ(load.message.title, QString::fromUtf8(title));
     EXPECT_EQ(load.message.type, type);
 }
-
-class HostileOrderFiles : public ::testing::TestWithParam<HostileOrder> {};
-
-TEST_P(HostileOrderFiles, GetTheirMessageAndKeepTheItemsBefore) {
-    const HostileOrder& c = GetParam();
-    const OrderLoad load = OrderFileReader::read(hostilePath(c.file));
-    EXPECT_EQ(load.outcome, c.outcome);
-    expectMessage(load, c.text, c.title, c.type);
-    EXPECT_EQ(load.headerShown, c.headerShown);
-    ASSERT_EQ(load.items.size(), c.items);
-    for (const std::string& item : load.items) {
-        EXPECT_EQ(item.size(), 300U);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Corpus, HostileOrderFiles,
-    ::testing::Values(
-        HostileOrder{"empty.txt", LoadOutcome::Message, kNotAnOrder, kAtencao, 0x30, false, 0},
-        HostileOrder{"binary.txt", LoadOutcome::Message, kNotAnOrder, kAtencao, 0x30, false, 0},
-        HostileOrder{"utf8_bom.txt", LoadOutcome::Message, kNotAnOrder, kAtencao, 0x30, false, 0},
-        HostileOrder{"utf8_accents.txt", LoadOutcome::Message, kBadPrice, kAtencao, 0x30, true, 1},
-        HostileOrder{"latin1_accents.txt", LoadOutcome::Loaded, nullptr, "", 0, true, 1},
-        HostileOrder{"nul_in_text.txt", LoadOutcome::Loaded, nullptr, "", 0, true, 2},
-        HostileOrder{"nul_in_quantity.txt", LoadOutcome::Message, kBadQuantity, kAtencao, 0x30,
-                     true, 1},
-        HostileOrder{"header_only.txt", LoadOutcome::Message, kStructure, "", 0, true, 0},
-        HostileOrder{"cr_line_ends.txt", LoadOutcome::Message, kStructure, "", 0, true, 0},
-        HostileOrder{"no_final_line_end.txt", LoadOutcome::Loaded, nullptr, "", 0, true, 2},
-        HostileOrder{"blank_lines.txt", LoadOutcome::Message, kBadType, kAtencao, 0x30, true, 1}));
 
 // The file's lines without their line ends, as the chain wrote them.
 std::vector<std::string> fileLines(const std::string& bytes) {
@@ -156,20 +106,5 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CapacityCase{999, LoadOutcome::Loaded, nullptr, 999},
                       CapacityCase{1000, LoadOutcome::Message, kTooManyItems, 0},
                       CapacityCase{5000, LoadOutcome::Message, kTooManyItems, 0}));
-
-TEST(HostileOrderPaths, ADirectoryOrAMissingFileIsReportedWithItsStatus) {
-    rotulano::test::ScopedWorkingDir dir;
-    ASSERT_TRUE(QDir(QString::fromStdString(dir.path())).mkdir(QStringLiteral("pasta.txt")));
-    const OrderLoad folder = OrderFileReader::read(dir.file("pasta.txt"));
-    EXPECT_TRUE(folder.outcome == LoadOutcome::OpenFailed ||
-                folder.outcome == LoadOutcome::ReadFailed);
-    EXPECT_NE(folder.status, "00");
-    EXPECT_FALSE(folder.headerShown);
-    EXPECT_TRUE(folder.items.empty());
-
-    const OrderLoad missing = OrderFileReader::read(dir.file("nao-existe.txt"));
-    EXPECT_EQ(missing.outcome, LoadOutcome::OpenFailed);
-    EXPECT_EQ(missing.status, "35");
-}
 
 }  // namespace

@@ -6,22 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "orders/ItemTable.h"
-#include "orders/OrderTestLines.h"
 #include "robustness/HostileFiles.h"
 #include "support/WindowFakes.h"
-#include "window/ItemGrid.h"
 
 // Hostile files as the operator meets them: chosen in the real main window, offscreen,
 // with the message boxes answered by the test.
 namespace {
 
-using rotulano::test::headerLine;
 using rotulano::test::hostilePath;
-using rotulano::test::itemLine;
-using rotulano::test::orderFile;
 using rotulano::test::TestWindow;
-using rotulano::window::ItemGrid;
 
 const char* const kAtencao = "ATENÇÃO";
 const char* const kDefaultTitle = "Mensagem do Sistema";
@@ -93,37 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
         WindowCase{"blank_lines.txt", "Tipo de registro é inválido ou erro na estrutura do arquivo",
                    kAtencao, 0x30, true, 1},
         WindowCase{"nul_in_text.txt", nullptr, "", 0, true, 2},
-        WindowCase{"latin1_accents.txt", nullptr, "", 0, true, 1}));
-
-// An order of 5,000 items does not fit the grid's 999 rows: it is refused whole, and the
-// window shows no part of it.
-TEST_F(OrderWindow, AnOrderOf5000ItemsIsRefusedWhole) {
-    std::vector<std::string> lines = {headerLine()};
-    lines.insert(lines.end(), 5000, itemLine('1'));
-    rotulano::test::writeBytes(test.dir.file("GRANDE.txt"), orderFile(lines));
-    choose(test.dir.file("GRANDE.txt"));
-    ASSERT_EQ(test.messageBox.shown.size(), 1U);
-    EXPECT_EQ(test.messageBox.shown[0].text,
-              QString::fromUtf8("Pedido com mais de 999 itens: divida o arquivo para poder "
-                                "imprimir"));
-    EXPECT_EQ(test.messageBox.shown[0].title, QString::fromUtf8(kAtencao));
-    EXPECT_EQ(test.messageBox.shown[0].style, 0x30);
-    EXPECT_EQ(test.controls().tabPedido->rowCount(), 0);
-    EXPECT_EQ(test.controls().wHeaped->text(), QString());
-}
-
-TEST_F(OrderWindow, LinesOf10000CharactersShowTheirRecords) {
-    const std::vector<std::string> lines = {rotulano::test::stretched(headerLine(), 10000, '9'),
-                                            rotulano::test::stretched(itemLine('1'), 10000, 'X'),
-                                            rotulano::test::stretched(itemLine('A'), 10000, '\0')};
-    rotulano::test::writeBytes(test.dir.file("LONGO.txt"), orderFile(lines));
-    choose(test.dir.file("LONGO.txt"));
-    EXPECT_TRUE(test.messageBox.shown.empty());
-    ItemGrid grid(test.controls().tabPedido);
-    ASSERT_EQ(grid.rowCount(), 2);
-    EXPECT_EQ(grid.record(1), itemLine('1').str());
-    EXPECT_EQ(grid.record(2), itemLine('A').str());
-}
+        WindowCase{"latin1_accents.txt", nullptr, "", 0, true, 1},
+        WindowCase{"no_final_line_end.txt", nullptr, "", 0, true, 2}));
 
 struct ParameterCase {
     std::size_t size;
