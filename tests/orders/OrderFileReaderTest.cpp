@@ -129,17 +129,6 @@ TEST(OrderFileReader, AcceptsTheOldestAndNewestVersions) {
     }
 }
 
-TEST(OrderFileReader, ShowsTheHeaderFields) {
-    const OrderLoad load = OrderFileReader::readBytes(orderFile({headerLine(), itemLine('1')}));
-    ASSERT_TRUE(load.headerShown);
-    EXPECT_EQ(load.header.supplierCnpj, "12345678000199");
-    EXPECT_EQ(load.header.supplierName, "CONFECCOES ALVORADA LTDA      ");
-    EXPECT_EQ(load.header.orderNumber, "004711");
-    EXPECT_EQ(load.header.orderNumberDigits(), "004711");
-    EXPECT_EQ(load.header.orderDate, "09122025");
-    EXPECT_EQ(load.header.emailDate, "10122025");
-}
-
 TEST(OrderFileReader, OrderNumberWithLettersCountsThemAsZero) {
     const OrderLoad load = OrderFileReader::readBytes(
         orderFile({TestLine(headerLine()).at(47, "12A4 6"), itemLine('1')}));
