@@ -68,17 +68,13 @@ class Selection : public ::testing::Test {
     PrintJobWindow test;
 };
 
-TEST_F(Selection, AClickOnSelTicksTheRowAndHighlightsEveryCell) {
+TEST_F(Selection, AClickOnSelTicksTheRowAndASecondOneUnticksIt) {
     test.clickCell(3, orders::kColSel);
     EXPECT_EQ(test.marks(),
               (std::vector<QString>{kBlank, kBlank, kTicked, kBlank, kBlank, kBlank}));
     EXPECT_TRUE(rowHighlighted(3));
     EXPECT_TRUE(rowPlain(2));
     EXPECT_TRUE(rowPlain(4));
-}
-
-TEST_F(Selection, ASecondClickUnticksTheRowAndClearsItsHighlight) {
-    test.clickCell(3, orders::kColSel);
     test.clickCell(3, orders::kColSel);
     EXPECT_EQ(test.grid().text(3, orders::kColSel), kBlank);
     EXPECT_TRUE(rowPlain(3));
@@ -134,16 +130,6 @@ TEST_F(Selection, TheImpressaoPageShowsTheFirstTickedRowAndTheTotal) {
     EXPECT_EQ(test.window->focusWidget(), c().btImprime);
 }
 
-TEST_F(Selection, WithNothingTickedTheSummaryStaysClearedAndPrintingDisabled) {
-    c().btImprime->setEnabled(true);
-    test.clickPage(2);
-    EXPECT_EQ(c().wDetqtd->text(), QStringLiteral("       "));
-    EXPECT_EQ(c().wQtdimp->text(), QStringLiteral("       "));
-    EXPECT_EQ(c().wEtiqueta->text(), QString());
-    EXPECT_EQ(rotulano::window::pictureName(c().cmImage2), QString());
-    EXPECT_FALSE(c().btImprime->isEnabled());
-}
-
 TEST_F(Selection, TickedRowsOfQuantityZeroShowTheirTypeButDoNotEnablePrinting) {
     test.clickCell(6, orders::kColSel);
     test.clickPage(2);
@@ -160,14 +146,25 @@ TEST_F(Selection, AYellowItemShowsTheYellowPicture) {
     EXPECT_EQ(rotulano::window::pictureName(c().cmImage2), QStringLiteral("IMG-TAG-A"));
 }
 
-TEST_F(Selection, LeavingTheImpressaoPageClearsTheSummary) {
-    test.clickCell(1, orders::kColSel);
+// With nothing ticked, and on leaving the page, the summary is cleared.
+TEST_F(Selection, TheSummaryIsClearedWithNothingTickedAndOnLeavingThePage) {
+    c().btImprime->setEnabled(true);
     test.clickPage(2);
-    ASSERT_EQ(c().wDetqtd->text(), QStringLiteral("     10"));
-    test.clickPage(1);
-    EXPECT_EQ(c().wDetqtd->text(), QStringLiteral("       "));
-    EXPECT_EQ(c().wEtiqueta->text(), QString());
-    EXPECT_EQ(rotulano::window::pictureName(c().cmImage2), QString());
+    EXPECT_FALSE(c().btImprime->isEnabled());
+    for (bool ticked : {false, true}) {
+        SCOPED_TRACE(ticked ? "page left" : "nothing ticked");
+        if (ticked) {
+            test.clickPage(1);
+            test.clickCell(1, orders::kColSel);
+            test.clickPage(2);
+            ASSERT_EQ(c().wDetqtd->text(), QStringLiteral("     10"));
+            test.clickPage(1);
+        }
+        EXPECT_EQ(c().wDetqtd->text(), QStringLiteral("       "));
+        EXPECT_EQ(c().wQtdimp->text(), QStringLiteral("       "));
+        EXPECT_EQ(c().wEtiqueta->text(), QString());
+        EXPECT_EQ(rotulano::window::pictureName(c().cmImage2), QString());
+    }
 }
 
 TEST_F(Selection, TheConfiguracaoPageShowsTheSavedSettingsAgain) {
@@ -178,27 +175,6 @@ TEST_F(Selection, TheConfiguracaoPageShowsTheSavedSettingsAgain) {
     EXPECT_EQ(c().wPrmtipoimp->selection(), 5);
     EXPECT_EQ(c().wPrmportaimp->selection(), 1);
     EXPECT_FALSE(c().btGrava->isEnabled());
-}
-
-// The quantity cell read as the summary and the job read it: whole part, sign dropped.
-TEST_F(Selection, QuantitiesAreTheWholePartOfTheCellWithoutSign) {
-    struct Case {
-        long long units;
-        int decimals;
-        const char* shown;
-    };
-    for (const Case& value : {Case{79, 1, "      7"}, Case{-3, 0, "      3"},
-                              Case{129999, 4, "     12"}, Case{999999, 0, "999.999"}}) {
-        SCOPED_TRACE(value.shown);
-        test.clickPage(1);
-        if (test.grid().text(1, orders::kColSel) != kTicked) {
-            test.clickCell(1, orders::kColSel);
-        }
-        test.grid().setNumber(1, orders::kColQuantity, value.units, value.decimals);
-        test.clickPage(2);
-        EXPECT_EQ(c().wQtdimp->text(), QString::fromLatin1(value.shown));
-        EXPECT_EQ(c().wDetqtd->text(), QString::fromLatin1(value.shown));
-    }
 }
 
 TEST_F(Selection, ATotalAboveSixDigitsIsShownWhole) {
