@@ -41,18 +41,14 @@ const std::string kDefaultRecord =
     "1" +
     std::string(132, '0');
 
-TEST(FirstStart, CreatesTheParameterFileWithTheDefaultRecordAndNoMessage) {
+TEST(FirstStart, CreatesTheDefaultParameterFileAndShowsItWithoutAMessage) {
     TestWindow test;
     test.open();
     EXPECT_EQ(readBytes(test.dir.file("CD21PRM.DAT")), kDefaultRecord);
     EXPECT_TRUE(test.messageBox.shown.empty());
     EXPECT_FALSE(test.window->formClosed());
     EXPECT_TRUE(test.window->isVisible());
-}
-
-TEST(FirstStart, ShowsTheDefaultSettingsWithSaveAndPrintDisabled) {
-    TestWindow test;
-    test.open();
+    // the default settings, with Save and Imprime disabled
     const auto& c = test.controls();
     EXPECT_EQ(c.wPrmtipoimp->currentText(), QStringLiteral("Datamax - ALEGRO"));
     EXPECT_EQ(c.wPrmportaimp->currentText(), QStringLiteral("LPT1"));
