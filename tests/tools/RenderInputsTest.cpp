@@ -9,49 +9,27 @@
 #include "preview/LabelPreview.h"
 #include "support/TestSupport.h"
 
-using rotulano::test::expectedJob;
-using rotulano::test::qs;
-using rotulano::test::readBytes;
-using rotulano::test::RenderProcessTest;
-using rotulano::test::RenderRun;
-using rotulano::test::sampleItems;
-using rotulano::test::samplePath;
-using rotulano::test::settingsRecord;
-using rotulano::test::writeBytes;
-
+namespace rotulano::test {
 namespace {
-
-const std::string kTag = "rotulano-render: ";
-const QString kSample = QString::fromStdString(samplePath("PEDIDO.txt"));
-
-std::vector<int> rowsUpTo(int last) {
-    std::vector<int> rows;
-    for (int row = 1; row <= last; ++row) {
-        rows.push_back(row);
-    }
-    return rows;
-}
-
-const std::vector<int> kAllRows = rowsUpTo(14);
 
 TEST_F(RenderProcessTest, ParameterFileOfTheWorkingDirectoryByDefault) {
     writeBytes(work("CD21PRM.DAT"), settingsRecord(6));
     writeBytes(work("LOGOVRDL.GRF"), readBytes(samplePath("LOGOVRDL.GRF")));
-    const RenderRun result = run({kSample});
+    const RenderRun result = run({sampleOrder()});
 
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, expectedJob(sampleItems(), kAllRows, settingsRecord(6), samplePath("")));
+    EXPECT_EQ(result.out, expectedSampleJob(settingsRecord(6)));
     EXPECT_EQ(readBytes(work("CD21PRM.DAT")), settingsRecord(6));
 }
 
 TEST_F(RenderProcessTest, StartUpSettingsWithoutAParameterFileWhichIsNotCreated) {
     writeBytes(work("LOGOVRDL.BMP"), readBytes(samplePath("LOGOVRDL.BMP")));
-    const RenderRun result = run({kSample});
+    const RenderRun result = run({sampleOrder()});
 
     // The start-up record: Datamax - ALEGRO (model 1) on LPT1, darkness 10, speed "0".
     const std::string startUp = "1010110S00000" + std::string("1") + std::string(132, '0');
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, expectedJob(sampleItems(), kAllRows, startUp, samplePath("")));
+    EXPECT_EQ(result.out, expectedSampleJob(startUp));
     EXPECT_FALSE(QFile::exists(qs(work("CD21PRM.DAT"))));
 }
 
@@ -70,7 +48,7 @@ TEST_P(BadSettingsTest, RefusedWithStatusThree) {
     if (!c.record.empty()) {
         writeBytes(path, c.record);
     }
-    const RenderRun result = run({kSample, QStringLiteral("--settings"), qs(path)});
+    const RenderRun result = run({sampleOrder(), QStringLiteral("--settings"), qs(path)});
 
     EXPECT_EQ(result.exitCode, 3);
     EXPECT_EQ(result.out, "");
@@ -84,15 +62,13 @@ INSTANTIATE_TEST_SUITE_P(
         BadSettingsCase{"missing", "", "Status [35] Arquivo de parâmetros "},
         BadSettingsCase{"short", settingsRecord(5).substr(0, 145),
                         "Status [23] Arquivo de parâmetros "},
-        BadSettingsCase{"wrong_key", "2" + settingsRecord(5).substr(1),
-                        "Status [23] Arquivo de parâmetros "},
         BadSettingsCase{"port_zero", settingsRecord(5, "00"), "PORTA DE SÁIDA INVÁLIDA !"},
         BadSettingsCase{"port_seven", settingsRecord(1, "07"), "PORTA DE SÁIDA INVÁLIDA !"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RenderProcessTest, BadParameterFileOfTheWorkingDirectoryIsNotReplacedByDefaults) {
     writeBytes(work("CD21PRM.DAT"), "1");
-    const RenderRun result = run({kSample});
+    const RenderRun result = run({sampleOrder()});
 
     EXPECT_EQ(result.exitCode, 3);
     EXPECT_EQ(result.err,
@@ -108,13 +84,14 @@ class MissingLogoTest : public RenderProcessTest, public ::testing::WithParamInt
 TEST_P(MissingLogoTest, WarningAndTheLabelsWithoutTheDownload) {
     const int model = GetParam();
     const std::string noLogos = work("sem-logotipo");
-    const RenderRun missing = run({kSample, QStringLiteral("--settings"), qs(writeSettings(model)),
-                                   QStringLiteral("--logo-dir"), qs(noLogos)});
+    const RenderRun missing =
+        run({sampleOrder(), QStringLiteral("--settings"), qs(writeSettings(model)),
+             QStringLiteral("--logo-dir"), qs(noLogos)});
     const std::string file = model >= 5 ? "LOGOVRDL.GRF" : "LOGOVRDL.BMP";
     ASSERT_EQ(missing.exitCode, 0) << missing.err;
     EXPECT_EQ(missing.err, kTag + "aviso: Arquivo do logotipo " + file +
                                " não encontrado: as etiquetas sairão sem o logotipo\n");
-    EXPECT_EQ(missing.out, expectedJob(sampleItems(), kAllRows, settingsRecord(model), noLogos));
+    EXPECT_EQ(missing.out, expectedSampleJob(settingsRecord(model), noLogos));
     EXPECT_EQ(missing.out.find("ICBLOGOVRDL"), std::string::npos);
     EXPECT_EQ(missing.out.find("\x02qC"), std::string::npos);
     EXPECT_EQ(missing.out.find("~DG"), std::string::npos);
@@ -129,8 +106,7 @@ TEST_F(RenderProcessTest, OutputFileInsteadOfStandardOutput) {
 
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(readBytes(work("job.zpl")),
-              expectedJob(sampleItems(), kAllRows, settingsRecord(5), samplePath("")));
+    EXPECT_EQ(readBytes(work("job.zpl")), expectedSampleJob(settingsRecord(5)));
 }
 
 TEST_F(RenderProcessTest, OutputFileThatCannotBeWrittenIsAnError) {
@@ -148,9 +124,9 @@ TEST_F(RenderProcessTest, OutputFileThatCannotBeWrittenIsAnError) {
 TEST_F(RenderProcessTest, RowWithoutALayoutSendsNothingAndSaysSo) {
     std::vector<std::string> items = sampleItems();
     items[1][1] = 'B';
-    std::vector<std::string> lines = {rotulano::test::sampleLines()[0]};
+    std::vector<std::string> lines = {sampleLines()[0]};
     lines.insert(lines.end(), items.begin(), items.end());
-    writeBytes(work("PEDIDO.txt"), rotulano::test::orderFile(lines));
+    writeBytes(work("PEDIDO.txt"), orderFile(lines));
     const RenderRun result =
         run({QStringLiteral("PEDIDO.txt"), QStringLiteral("--settings"), qs(writeSettings(5)),
              QStringLiteral("--logo-dir"), qs(samplePath("")), QStringLiteral("--rows=1,2,3")});
@@ -184,11 +160,11 @@ TEST_F(RenderProcessTest, OnePictureForEveryLabelOfEveryRow) {
     const QStringList expectedNames = {"linha-001-etiqueta.png", "linha-001-resumo.png",
                                        "linha-003-etiqueta.png", "linha-003-resumo.png"};
     EXPECT_EQ(QDir(pictures).entryList(QDir::Files, QDir::Name), expectedNames);
-    const auto resources = rotulano::preview::PreviewResources::fromDirectory(qs(samplePath("")));
+    const auto resources = preview::PreviewResources::fromDirectory(qs(samplePath("")));
     for (int row : {1, 3}) {
         const std::string rowBytes =
             expectedJob(sampleItems(), {row}, settingsRecord(5), samplePath(""));
-        const auto labels = rotulano::preview::renderJob(rowBytes, resources);
+        const auto labels = preview::renderJob(rowBytes, resources);
         ASSERT_EQ(labels.size(), 2U);
         for (int index = 0; index < 2; ++index) {
             const QString name = expectedNames[(row == 1 ? 0 : 2) + index];
@@ -203,3 +179,4 @@ TEST_F(RenderProcessTest, OnePictureForEveryLabelOfEveryRow) {
 }
 
 }  // namespace
+}  // namespace rotulano::test

@@ -13,6 +13,20 @@ inline QString qs(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// What every message of the tool starts with.
+inline const std::string kTag = "rotulano-render: ";
+
+inline QString sampleOrder() {
+    return qs(samplePath("PEDIDO.txt"));
+}
+
+// The whole sample order as the port gets it with the settings `record`.
+inline std::string expectedSampleJob(const std::string& record,
+                                     const std::string& logoDir = samplePath("")) {
+    return expectedJob(sampleItems(), {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, record,
+                       logoDir);
+}
+
 // Each test runs the tool in a working directory of its own, with a temporary directory
 // of its own so that any print file left behind shows.
 class RenderProcessTest : public ::testing::Test {
@@ -32,9 +46,8 @@ class RenderProcessTest : public ::testing::Test {
     }
 
     RenderRun runSample(const std::string& settingsPath, const QStringList& more = {}) const {
-        QStringList arguments = {qs(samplePath("PEDIDO.txt")), QStringLiteral("--settings"),
-                                 qs(settingsPath), QStringLiteral("--logo-dir"),
-                                 qs(samplePath(""))};
+        QStringList arguments = {sampleOrder(), QStringLiteral("--settings"), qs(settingsPath),
+                                 QStringLiteral("--logo-dir"), qs(samplePath(""))};
         return run(arguments + more);
     }
 

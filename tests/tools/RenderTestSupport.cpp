@@ -52,10 +52,10 @@ std::string settingsRecord(int model, const std::string& port) {
     return record + std::string(146 - record.size(), '0');
 }
 
-std::string orderHeader(const std::string& version) {
+std::string orderHeader() {
     std::string header = core::padRight("0112345678000195CONFECCOES TESTE LTDA", 46) +
                          kSampleOrderNumber + "01" + "0512202506122025";
-    header = core::padRight(header, 250) + version;
+    header = core::padRight(header, 250) + "020500";
     return core::padRight(header, 300);
 }
 

@@ -21,8 +21,8 @@ std::vector<std::string> sampleItems();
 // speed "A", Portuguese, the filler of "0".
 std::string settingsRecord(int model, const std::string& port = "01");
 
-// A 300-byte order header with `version` in positions 251-256.
-std::string orderHeader(const std::string& version = "020500");
+// A 300-byte order header of format version 020500.
+std::string orderHeader();
 
 // Lines joined with CR LF, as the chain sends them.
 std::string orderFile(const std::vector<std::string>& lines);
