@@ -110,27 +110,34 @@ TEST(ZplSymbolTest, OtherSymbologiesAreNamed) {
 
 // A 16 x 2 graphic: row 1 F0 0F, row 2 80 01.
 const std::vector<std::string> kTestGraphic = {"####........####", "#..............#"};
+const std::string kRecallTest = "^FO5,5^XGR:TESTE.GRF,1,1^FS";
+const std::string kRecallLogo = "^FO5,5^XGR:LOGOVRDL.GRF,1,1^FS";
 
-void expectGraphicAt(const QImage& image, QPoint at, const std::vector<std::string>& rows,
-                     int magnify = 1) {
-    for (int y = 0; y < static_cast<int>(rows.size()) * magnify; ++y) {
-        for (int x = 0; x < static_cast<int>(rows[0].size()) * magnify; ++x) {
-            EXPECT_EQ(isInk(image, at.x() + x, at.y() + y), rows[y / magnify][x / magnify] == '#')
+void expectGraphicAt(const QImage& image, QPoint at, const std::vector<std::string>& rows) {
+    for (int y = 0; y < static_cast<int>(rows.size()); ++y) {
+        for (int x = 0; x < static_cast<int>(rows[0].size()); ++x) {
+            EXPECT_EQ(isInk(image, at.x() + x, at.y() + y), rows[y][x] == '#')
                 << "at " << x << "," << y;
         }
     }
 }
 
+// The graphic as the job downloads it, as the preview's resources hold it (the logo file
+// standing in for a download sent earlier), or inline in the field.
 struct GraphicCase {
     const char* name;
     std::string download;
+    std::string field;
+    std::string resource;
 };
 
 class ZplGraphicTest : public ::testing::TestWithParam<GraphicCase> {};
 
-TEST_P(ZplGraphicTest, StoredGraphicIsRecalledDotForDot) {
+TEST_P(ZplGraphicTest, GraphicIsDrawnDotForDot) {
+    PreviewResources resources;
+    resources.zplGraphicFile = GetParam().resource;
     const RenderedLabel label =
-        firstLabel(GetParam().download + format("^FO5,5^XGR:TESTE.GRF,1,1^FS"));
+        firstLabel(GetParam().download + format(GetParam().field), resources);
     ASSERT_TRUE(label.warnings.isEmpty()) << label.warnings.join('\n').toStdString();
     EXPECT_EQ(label.image.size(), QSize(21, 7));
     expectGraphicAt(label.image, {5, 5}, kTestGraphic);
@@ -139,12 +146,18 @@ TEST_P(ZplGraphicTest, StoredGraphicIsRecalledDotForDot) {
 
 INSTANTIATE_TEST_SUITE_P(
     Downloads, ZplGraphicTest,
-    ::testing::Values(GraphicCase{"plain", "~DGR:TESTE.GRF,4,2,F00F8001"},
-                      GraphicCase{"lines", "~DGR:TESTE.GRF,00004,002,\r\nF00F\r\n8001\r\n"},
+    ::testing::Values(GraphicCase{"plain", "~DGR:TESTE.GRF,4,2,F00F8001", kRecallTest, ""},
+                      GraphicCase{"lines", "~DGR:TESTE.GRF,00004,002,\r\nF00F\r\n8001\r\n",
+                                  kRecallTest, ""},
                       // H repeats twice: "FH0F" is F 0 0 F.
-                      GraphicCase{"compressed", "~DGR:TESTE.GRF,4,2,FH0F8H01"},
+                      GraphicCase{"compressed", "~DGR:TESTE.GRF,4,2,FH0F8H01", kRecallTest, ""},
                       // Device R: and extension .GRF are the printer's defaults.
-                      GraphicCase{"default name", "~DGTESTE,4,2,F00F8001"}),
+                      GraphicCase{"default name", "~DGTESTE,4,2,F00F8001", kRecallTest, ""},
+                      GraphicCase{"inline", "", "^FO5,5^GFA,4,4,2,F00F8001^FS", ""},
+                      GraphicCase{"resources", "", kRecallLogo, "~DGR:LOGOVRDL.GRF,4,2,F00F8001"},
+                      // A download in the job replaces what the resources hold.
+                      GraphicCase{"job over resources", "~DGR:LOGOVRDL.GRF,4,2,F00F8001",
+                                  kRecallLogo, "~DGR:LOGOVRDL.GRF,4,2,FFFFFFFF"}),
     [](const auto& info) {
         std::string name = info.param.name;
         std::replace(name.begin(), name.end(), ' ', '_');
@@ -166,38 +179,16 @@ TEST(ZplGraphicTest, MagnificationRepeatsEveryDot) {
     EXPECT_EQ(inkCount(label.image), 60);
 }
 
-TEST(ZplGraphicTest, InlineGraphicField) {
-    const RenderedLabel label = firstLabel(format("^FO5,5^GFA,4,4,2,F00F8001^FS"));
-    expectGraphicAt(label.image, {5, 5}, kTestGraphic);
-}
-
 TEST(ZplGraphicTest, MissingGraphicPrintsNothingAndSaysSo) {
-    const RenderedLabel label = firstLabel(format("^FO5,5^XGR:LOGOVRDL.GRF,1,1^FS"));
+    const RenderedLabel label = firstLabel(format(kRecallLogo));
     EXPECT_EQ(inkCount(label.image), 0);
     EXPECT_EQ(label.warnings,
               QStringList(QStringLiteral(
                   "Gráfico R:LOGOVRDL.GRF não está na memória da impressora: não é impresso")));
 }
 
-TEST(ZplGraphicTest, GraphicOfTheResourcesStandsInForAnEarlierDownload) {
-    PreviewResources resources;
-    resources.zplGraphicFile = "~DGR:LOGOVRDL.GRF,4,2,F00F8001";
-    const RenderedLabel label = firstLabel(format("^FO5,5^XGR:LOGOVRDL.GRF,1,1^FS"), resources);
-    EXPECT_TRUE(label.warnings.isEmpty());
-    expectGraphicAt(label.image, {5, 5}, kTestGraphic);
-}
-
-TEST(ZplGraphicTest, DownloadInTheJobReplacesTheResources) {
-    PreviewResources resources;
-    resources.zplGraphicFile = "~DGR:LOGOVRDL.GRF,4,2,FFFFFFFF";
-    const RenderedLabel label = firstLabel(
-        "~DGR:LOGOVRDL.GRF,4,2,F00F8001" + format("^FO5,5^XGR:LOGOVRDL.GRF,1,1^FS"), resources);
-    expectGraphicAt(label.image, {5, 5}, kTestGraphic);
-}
-
 TEST(ZplGraphicTest, BadSizesStoreNothing) {
-    const RenderedLabel label =
-        firstLabel("~DGR:TESTE.GRF,4,0,F00F8001" + format("^FO5,5^XGR:TESTE.GRF,1,1^FS"));
+    const RenderedLabel label = firstLabel("~DGR:TESTE.GRF,4,0,F00F8001" + format(kRecallTest));
     EXPECT_EQ(inkCount(label.image), 0);
     EXPECT_EQ(label.warnings.size(), 2);
 }
