@@ -3,7 +3,6 @@
 #include <QTemporaryDir>
 
 #include "FakePlatform.h"
-#include "PtyPair.h"
 #include "printing/LabelJob.h"
 #include "support/TestSupport.h"
 
@@ -120,21 +119,4 @@ TEST_F(LabelJobTest, PortOutsideTheListGoesToNull) {
     job_.send(zplTag(LogoPoint::None), settingsFor(5, 7));
     ASSERT_EQ(platform_.sent.size(), 1u);
     EXPECT_EQ(platform_.sent[0].device, "NULL");
-}
-
-TEST_F(LabelJobTest, WholeLabelFileReachesASerialPrinterByteForByte) {
-    rotulano::test::PtyPair line;
-    if (!line.ready()) {
-        GTEST_SKIP() << "socat is not installed";
-    }
-    platform_.deliver = true;
-    platform_.devices["COM3"] = line.portSide();
-    const LabelOutput label{LogoPoint::None,
-                            {std::string("\x02L", 2), "D11", "1911A1801000020Pre\xe7o \xd8",
-                             std::string("\x02m\x01", 3), "E"}};
-    const std::string expected = std::string("\x02L\r\nD11\r\n", 9) +
-                                 "1911A1801000020Pre\xe7o \xd8\r\n" +
-                                 std::string("\x02m\x01\r\nE\r\n", 8);
-    EXPECT_TRUE(job_.send(label, settingsFor(1, 5)).ok());
-    EXPECT_EQ(line.received(expected.size()), expected);
 }

@@ -99,14 +99,6 @@ TEST_F(PrintChannelTest, NextNamingDeletesThePreviousPrintFile) {
     EXPECT_EQ(state_.printFileName, temp() + "09051200.TXT");
 }
 
-TEST_F(PrintChannelTest, DeviceNameLeftByTheSerialSetUpIsNeverDeleted) {
-    state_.printFileName = "COM1:";
-    state_.printFileIsOurs = false;
-    channel_.rotinaNomePrint();
-    channel_.deletePrintFile();
-    EXPECT_EQ(platform_.deleted, std::vector<std::string>{temp() + "09050703.TXT"});
-}
-
 TEST_F(PrintChannelTest, CloseDeletesTheLastPrintFileAndLeavesNothing) {
     channel_.rotinaNomePrint();
     ChannelResult result;
