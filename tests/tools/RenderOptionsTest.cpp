@@ -9,68 +9,39 @@ using rotulano::render::RowSelection;
 
 namespace {
 
-struct GoodCommandLine {
-    const char* name;
-    std::vector<std::string> arguments;
-    std::string order;
-    std::string settings;  // "" none
-    std::string logoDir;
-    std::string output;  // "" none
-    std::string png;     // "" none
-    std::vector<int> rowsOfFourteen;
-};
-
-class GoodCommandLineTest : public ::testing::TestWithParam<GoodCommandLine> {};
-
-TEST_P(GoodCommandLineTest, EveryOptionLandsInItsField) {
-    const GoodCommandLine& c = GetParam();
-    const ParsedOptions parsed = parseRenderOptions(c.arguments);
-
-    ASSERT_TRUE(parsed.ok()) << parsed.error;
-    EXPECT_FALSE(parsed.options.help);
-    EXPECT_EQ(parsed.options.orderPath, c.order);
-    EXPECT_EQ(parsed.options.settingsPath.value_or(""), c.settings);
-    EXPECT_EQ(parsed.options.logoDir, c.logoDir);
-    EXPECT_EQ(parsed.options.outputPath.value_or(""), c.output);
-    EXPECT_EQ(parsed.options.pngDir.value_or(""), c.png);
+// The parsed command line in one line: order | settings | logo directory | output |
+// pictures ("-" where not given) | the rows it picks out of an order of 14.
+std::string fields(const ParsedOptions& parsed) {
+    if (!parsed.ok() || parsed.options.help) {
+        return "refused or help: " + parsed.error;
+    }
+    const auto& o = parsed.options;
+    const auto given = [](const std::string& value) { return value.empty() ? "-" : value; };
+    std::string text = o.orderPath + "|" + given(o.settingsPath.value_or("")) + "|" +
+                       given(o.logoDir) + "|" + given(o.outputPath.value_or("")) + "|" +
+                       given(o.pngDir.value_or("")) + "|";
     std::vector<int> rows;
     std::string error;
-    ASSERT_TRUE(parsed.options.rows.resolve(14, rows, error)) << error;
-    EXPECT_EQ(rows, c.rowsOfFourteen);
+    o.rows.resolve(14, rows, error);
+    for (int row : rows) {
+        text += std::to_string(row) + (row == rows.back() ? "" : ",");
+    }
+    return text + error;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, GoodCommandLineTest,
-    ::testing::Values(GoodCommandLine{"separate_values",
-                                      {"--settings", "P.DAT", "PEDIDO.txt", "--rows", "3,1",
-                                       "--logo-dir", "logos", "-o", "saida.zpl", "--png", "img"},
-                                      "PEDIDO.txt",
-                                      "P.DAT",
-                                      "logos",
-                                      "saida.zpl",
-                                      "img",
-                                      {1, 3}},
-                      GoodCommandLine{"values_after_equals",
-                                      {"--settings=a=b.DAT", "--rows=all", "--logo-dir=l",
-                                       "--output=s", "--png=i", "PEDIDO.txt"},
-                                      "PEDIDO.txt",
-                                      "a=b.DAT",
-                                      "l",
-                                      "s",
-                                      "i",
-                                      {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(RenderOptionsTest, OrderAloneLeavesEveryOptionUnset) {
-    const ParsedOptions parsed = parseRenderOptions({"PEDIDO.txt"});
-    ASSERT_TRUE(parsed.ok()) << parsed.error;
-    EXPECT_EQ(parsed.options.orderPath, "PEDIDO.txt");
-    EXPECT_FALSE(parsed.options.settingsPath || parsed.options.outputPath || parsed.options.pngDir);
-    EXPECT_EQ(parsed.options.logoDir, "");
-    std::vector<int> rows;
-    std::string error;
-    ASSERT_TRUE(parsed.options.rows.resolve(2, rows, error)) << error;
-    EXPECT_EQ(rows, (std::vector<int>{1, 2}));
+TEST(GoodCommandLineTest, EveryOptionLandsInItsField) {
+    const std::string all = "1,2,3,4,5,6,7,8,9,10,11,12,13,14";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"PEDIDO.txt"}, "PEDIDO.txt|-|-|-|-|" + all},
+        {{"--settings", "P.DAT", "PEDIDO.txt", "--rows", "3,1", "--logo-dir", "logos", "-o",
+          "saida.zpl", "--png", "img"},
+         "PEDIDO.txt|P.DAT|logos|saida.zpl|img|1,3"},
+        {{"--settings=a=b.DAT", "--rows=all", "--logo-dir=l", "--output=s", "--png=i",
+          "PEDIDO.txt"},
+         "PEDIDO.txt|a=b.DAT|l|s|i|" + all}};
+    for (const auto& [arguments, expected] : cases) {
+        EXPECT_EQ(fields(parseRenderOptions(arguments)), expected);
+    }
 }
 
 struct BadCommandLine {
