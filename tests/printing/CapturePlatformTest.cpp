@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "FakePlatform.h"
+#include "RecordingPlatform.h"
 #include "printing/CapturePlatform.h"
 #include "printing/LabelJob.h"
 #include "support/TestSupport.h"
@@ -21,7 +21,7 @@ TEST(CapturePlatformTest, LabelJobBytesWithoutADeviceOrWaits) {
     QTemporaryDir temp;
     QTemporaryDir logos;
     rotulano::test::writeBytes(logos.filePath("LOGOVRDL.BMP").toStdString(), "BM..");
-    rotulano::test::FakePlatform system;
+    rotulano::test::RecordingPlatform system;
     system.temp = temp.path().toStdString() + "/";
     CapturePlatform capture(system);
     ChannelState state;

@@ -2,7 +2,7 @@
 
 #include <QTemporaryDir>
 
-#include "FakePlatform.h"
+#include "RecordingPlatform.h"
 #include "printing/LabelJob.h"
 #include "support/TestSupport.h"
 
@@ -14,7 +14,7 @@ using rotulano::printing::ChannelStep;
 using rotulano::printing::LabelJob;
 using rotulano::printing::LogoDownload;
 using rotulano::printing::PrintChannel;
-using rotulano::test::FakePlatform;
+using rotulano::test::RecordingPlatform;
 using rotulano::test::writeBytes;
 
 namespace {
@@ -45,7 +45,7 @@ class LabelJobTest : public ::testing::Test {
 
     QTemporaryDir temp_;
     QTemporaryDir logos_;
-    FakePlatform platform_;
+    RecordingPlatform platform_;
     ChannelState state_;
     PrintChannel channel_{state_, platform_};
     LogoDownload logo_{channel_, logos_.path().toStdString()};

@@ -2,7 +2,7 @@
 
 #include <QTemporaryDir>
 
-#include "FakePlatform.h"
+#include "RecordingPlatform.h"
 #include "printing/LogoDownload.h"
 #include "printing/PrintChannel.h"
 #include "support/TestSupport.h"
@@ -11,7 +11,7 @@ using rotulano::printing::ChannelResult;
 using rotulano::printing::ChannelState;
 using rotulano::printing::LogoDownload;
 using rotulano::printing::PrintChannel;
-using rotulano::test::FakePlatform;
+using rotulano::test::RecordingPlatform;
 using rotulano::test::writeBytes;
 using Events = std::vector<std::string>;
 
@@ -47,7 +47,7 @@ class LogoDownloadTest : public ::testing::Test {
 
     QTemporaryDir temp_;
     QTemporaryDir logos_;
-    FakePlatform platform_;
+    RecordingPlatform platform_;
     ChannelState state_;
     PrintChannel channel_{state_, platform_};
     LogoDownload logo_{channel_, logos_.path().toStdString()};
@@ -153,7 +153,7 @@ TEST_F(LogoDownloadTest, RefusedPortIsReportedAndTheFlagStillSet) {
 
 TEST(LogoDownloadDir, WorkingDirectoryByDefault) {
     rotulano::test::ScopedWorkingDir working;
-    FakePlatform platform;
+    RecordingPlatform platform;
     ChannelState state;
     PrintChannel channel(state, platform);
     LogoDownload logo(channel);

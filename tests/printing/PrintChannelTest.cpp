@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "FakePlatform.h"
+#include "RecordingPlatform.h"
 #include "printing/LabelFileBytes.h"
 #include "printing/PrintChannel.h"
 #include "support/TestSupport.h"
@@ -14,8 +14,8 @@ using rotulano::printing::ChannelState;
 using rotulano::printing::ChannelStep;
 using rotulano::printing::labelFileBytes;
 using rotulano::printing::PrintChannel;
-using rotulano::test::FakePlatform;
 using rotulano::test::readBytes;
+using rotulano::test::RecordingPlatform;
 
 namespace {
 
@@ -34,7 +34,7 @@ class PrintChannelTest : public ::testing::Test {
     std::string temp() const { return platform_.temp; }
 
     QTemporaryDir dir_;
-    FakePlatform platform_;
+    RecordingPlatform platform_;
     ChannelState state_;
     PrintChannel channel_{state_, platform_};
 };
@@ -54,7 +54,7 @@ class PrintFileNaming : public ::testing::TestWithParam<NamingCase> {};
 
 TEST_P(PrintFileNaming, TempDirThenTimeOfDayThenTxt) {
     const NamingCase& c = GetParam();
-    FakePlatform platform;
+    RecordingPlatform platform;
     platform.temp = c.tempDir;
     platform.clock = c.clock;
     ChannelState state;
@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NamingCase{kLongDir.c_str(), "2026030909050703-0300", kLongName.c_str()}));
 
 TEST(PrintFileNamingState, AchaTempTakesTheSystemDirAndForgetsThePrintFile) {
-    FakePlatform platform;
+    RecordingPlatform platform;
     ChannelState state;
     state.printFileName = "C:\\OLD\\01020304.TXT";
     state.printFileIsOurs = true;

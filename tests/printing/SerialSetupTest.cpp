@@ -3,8 +3,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "FakePlatform.h"
 #include "PtyPair.h"
+#include "RecordingPlatform.h"
 #include "printing/PrintChannel.h"
 #include "printing/SerialSetup.h"
 #include "support/TestSupport.h"
@@ -13,14 +13,14 @@ using rotulano::printing::ChannelResult;
 using rotulano::printing::ChannelState;
 using rotulano::printing::PrintChannel;
 using rotulano::printing::rotinaSerial;
-using rotulano::test::FakePlatform;
+using rotulano::test::RecordingPlatform;
 
 TEST(SerialSetUp, OpenablePortGets00AndOneEmptyLine) {
     rotulano::test::PtyPair line;
     if (!line.ready()) {
         GTEST_SKIP() << "socat is not installed";
     }
-    FakePlatform platform;
+    RecordingPlatform platform;
     platform.devices["COM2"] = line.portSide();
     ChannelState state;
     state.serialPortName = "COM2";
@@ -36,7 +36,7 @@ TEST(SerialSetUp, OpenablePortGets00AndOneEmptyLine) {
 }
 
 TEST(SerialSetUp, MissingPortGivesItsStatus) {
-    FakePlatform platform;
+    RecordingPlatform platform;
     platform.devices["COM4"] = "/dev/rotulano-no-such-port";
     ChannelState state;
     state.serialPortName = "COM4";
@@ -50,7 +50,7 @@ TEST(SerialSetUp, MissingPortGivesItsStatus) {
 
 TEST(SerialSetUp, LastPrintFileIsRemovedAndTheDeviceNameNeverDeleted) {
     QTemporaryDir dir;
-    FakePlatform platform;
+    RecordingPlatform platform;
     platform.temp = dir.path().toStdString() + "/";
     platform.devices["COM1"] = "/dev/rotulano-no-such-port";
     ChannelState state;

@@ -16,7 +16,7 @@ namespace rotulano::test {
 // sent and waited for. Port names map to the devices given in `devices` (else to
 // themselves); with `deliver` set the bytes really go to those devices (files or a
 // pseudo-terminal), through the system's own device writer.
-class FakePlatform : public core::Platform {
+class RecordingPlatform : public core::Platform {
   public:
     struct Sent {
         std::string device;
