@@ -87,23 +87,37 @@ FileStatus writeAt(int fd, const std::string& bytes, off_t offset) {
     return kStatusOk;
 }
 
-// The file a name stands for: a link is followed to its file, which is what is saved.
-std::string resolved(const std::string& path) {
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (real == nullptr) {
-        return path;
-    }
-    std::string target(real);
-    std::free(real);
-    return target;
-}
-
 std::string folderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) {
         return ".";
     }
     return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Where a link whose file does not exist yet points to, taken from the link's folder.
+std::string linkTarget(const std::string& path) {
+    std::string target(4096, '\0');
+    const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
+    if (length <= 0 || static_cast<std::size_t>(length) >= target.size()) {
+        return path;
+    }
+    target.resize(static_cast<std::size_t>(length));
+    return target[0] == '/' || path.find('/') == std::string::npos ? target
+                                                                   : folderOf(path) + "/" + target;
+}
+
+// The file a name stands for: a link is followed to its file, which is what is saved;
+// the link itself is never replaced by a file.
+std::string resolved(const std::string& path) {
+    char* real = ::realpath(path.c_str(), nullptr);
+    if (real == nullptr) {
+        struct stat link {};
+        return ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) ? linkTarget(path) : path;
+    }
+    std::string target(real);
+    std::free(real);
+    return target;
 }
 
 // A name for the new file beside `target` that nobody else uses; the new file is made
