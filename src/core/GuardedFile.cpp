@@ -1,5 +1,6 @@
 #include "core/GuardedFile.h"
 
+#include <algorithm>
 #include <cerrno>
 
 #ifdef _WIN32
@@ -137,23 +138,11 @@ GuardedFile::GuardedFile() = default;
 GuardedFile::~GuardedFile() = default;
 
 FileStatus GuardedFile::readWhole(const std::string& path, std::size_t limit, std::string& bytes) {
-    bytes.clear();
-    GuardedFile file;
-    FileStatus status = file.open(path);
-    std::string chunk(kChunk, '\0');
-    std::size_t count = 0;
-    while (status == kStatusOk && (status = file.read(chunk.data(), kChunk, count)) == kStatusOk &&
-           count > 0) {
-        // The size is counted as the bytes come: a file that grows while it is read is
-        // held to the limit too.
-        if (count > limit - bytes.size()) {
-            bytes.clear();
-            return kStatusBoundary;
-        }
-        bytes.append(chunk, 0, count);
-    }
-    if (status != kStatusOk) {
+    // One byte more than the limit tells a file past it, even one that grows meanwhile.
+    const FileStatus status = readStart(path, limit + 1, bytes);
+    if (status == kStatusOk && bytes.size() > limit) {
         bytes.clear();
+        return kStatusBoundary;
     }
     return status;
 }
@@ -162,11 +151,14 @@ FileStatus GuardedFile::readStart(const std::string& path, std::size_t count, st
     bytes.clear();
     GuardedFile file;
     FileStatus status = file.open(path);
-    std::string chunk(count, '\0');
+    std::string chunk(std::min(count, kChunk), '\0');
     std::size_t got = 1;
     while (status == kStatusOk && bytes.size() < count && got > 0) {
-        status = file.read(chunk.data(), count - bytes.size(), got);
+        status = file.read(chunk.data(), std::min(count - bytes.size(), chunk.size()), got);
         bytes.append(chunk, 0, got);
+    }
+    if (status != kStatusOk) {
+        bytes.clear();
     }
     return status;
 }

@@ -20,7 +20,7 @@ std::string logoFileProblem(const FileStatus& status) {
     if (status == kStatusNotFound) {
         return " não encontrado";
     }
-    if (status == kStatusNotRegularFile || status == kStatusAttributesConflict) {
+    if (status == kStatusNotRegularFile) {
         return " não é um arquivo comum";
     }
     if (status == kStatusBoundary) {

@@ -15,7 +15,6 @@ namespace {
 namespace test = rotulano::test;
 using test::ChildRun;
 using test::kFull;
-using test::kNotRegular;
 using test::kTag;
 using test::RenderFiles;
 
@@ -71,30 +70,26 @@ TEST_P(InputKinds, AreRefusedWithTheirStatusAndNothingWaits) {
     }
 }
 
+const char* const kOrderNotOpened =
+    "Status [96] Arquivo de Pedidos PATH: o arquivo não pôde ser aberto (Não é um arquivo comum "
+    "(dispositivo, pipe, socket))";
+const char* const kSettingsNotRead =
+    "Status [96] Arquivo de parâmetros PATH: o arquivo não pôde ser lido (Não é um arquivo "
+    "comum (dispositivo, pipe, socket))";
+
 bool zeroDevice(const std::string& path) {
     return test::makeCharDevice(path, 1, 5);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, InputKinds,
-    ::testing::Values(
-        InputCase{"OrderPipe", "order", test::makePipe, 2,
-                  "Status [96] Arquivo de Pedidos PATH: o arquivo não pôde ser aberto (Não é um "
-                  "arquivo comum (dispositivo, pipe, socket))"},
-        InputCase{"OrderZeroDevice", "order", zeroDevice, 2,
-                  "Status [96] Arquivo de Pedidos PATH: o arquivo não pôde ser aberto (Não é um "
-                  "arquivo comum (dispositivo, pipe, socket))"},
-        InputCase{"OrderSocket", "order", test::makeSocket, 2,
-                  "Status [96] Arquivo de Pedidos PATH: o arquivo não pôde ser aberto (Não é um "
-                  "arquivo comum (dispositivo, pipe, socket))"},
-        InputCase{"SettingsPipe", "settings", test::makePipe, 3,
-                  "Status [96] Arquivo de parâmetros PATH: o arquivo não pôde ser lido (Não é um "
-                  "arquivo comum (dispositivo, pipe, socket))"},
-        InputCase{"SettingsZeroDevice", "settings", zeroDevice, 3,
-                  "Status [96] Arquivo de parâmetros PATH: o arquivo não pôde ser lido (Não é um "
-                  "arquivo comum (dispositivo, pipe, socket))"},
-        InputCase{"LogoPipe", "logo", test::makePipe, 0, ""},
-        InputCase{"LogoZeroDevice", "logo", zeroDevice, 0, ""}),
+    ::testing::Values(InputCase{"OrderPipe", "order", test::makePipe, 2, kOrderNotOpened},
+                      InputCase{"OrderZeroDevice", "order", zeroDevice, 2, kOrderNotOpened},
+                      InputCase{"OrderSocket", "order", test::makeSocket, 2, kOrderNotOpened},
+                      InputCase{"SettingsPipe", "settings", test::makePipe, 3, kSettingsNotRead},
+                      InputCase{"SettingsZeroDevice", "settings", zeroDevice, 3, kSettingsNotRead},
+                      InputCase{"LogoPipe", "logo", test::makePipe, 0, ""},
+                      InputCase{"LogoZeroDevice", "logo", zeroDevice, 0, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // No file in the folder but the ones named: a save cut short leaves nothing behind.

@@ -16,7 +16,6 @@ namespace rotulano::test {
 
 inline const std::string kTag = "rotulano-render: ";
 inline const std::string kFull = "status 34: Falta espaço em area de memória";
-inline const std::string kNotRegular = "Não é um arquivo comum (dispositivo, pipe, socket)";
 
 class RenderFiles : public ::testing::Test {
   protected:
