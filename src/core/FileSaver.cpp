@@ -231,6 +231,11 @@ FileStatus FileSaver::save(const std::string& path, const std::string& bytes) {
     if (exists && !S_ISREG(old.st_mode)) {
         return kStatusNotRegularFile;
     }
+    // A file this user may not write to is not replaced either, even where its folder
+    // would let a new file take its place.
+    if (exists && ::access(target.c_str(), W_OK) != 0) {
+        return kStatusNotPermitted;
+    }
     // A new file would cut the other names of the file off from the saved bytes.
     if (exists && old.st_nlink > 1) {
         return rewriteInPlace(target, bytes);

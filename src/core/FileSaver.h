@@ -20,7 +20,8 @@ namespace rotulano::core {
 // are written at the start in one go and the file is cut to their length and flushed to disk; a
 // write cut short puts the old bytes back.
 //
-// Statuses: "00" saved; "35" the folder does not exist; "37" not allowed; "39" the name
+// Statuses: "00" saved; "35" the folder does not exist; "37" not allowed (a file this
+// user may not write to is never replaced, whatever its folder allows); "39" the name
 // is a directory; "96" a device, pipe or socket (never replaced); "34" the disk is full
 // or the file too large; "30" any other failure. On failure the old file is unchanged.
 class FileSaver {

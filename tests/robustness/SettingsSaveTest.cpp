@@ -117,6 +117,22 @@ TEST_F(SaveFolder, AnotherUsersWritableFileIsRewrittenInPlaceAndKeepsItsOwner) {
     EXPECT_EQ(entries(), std::vector<std::string>{"CD21PRM.DAT"});
 }
 
+// The operator's own file marked read-only, in a folder the operator may write to: the
+// folder would let a new file take its place, but the file is kept as it was marked.
+TEST_F(SaveFolder, AFileTheOperatorMayNotWriteToIsNeverReplaced) {
+    skipUnlessRootAndNobody();
+    ASSERT_EQ(::chmod(base.path().toLocal8Bit().constData(), 0777), 0);
+    ASSERT_EQ(::chown(path.c_str(), nobody()->pw_uid, nobody()->pw_gid), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    const auto inode = test::inodeOf(path);
+    const int result = test::runInChild(ChildSetup{-1, true, {}}, [&] {
+        return core::FileSaver::save(path, newSettings().record()) == "37" ? 0 : 1;
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(test::readBytes(path), oldRecord());
+    EXPECT_EQ(test::inodeOf(path), inode);
+}
+
 // Hard links keep sharing the saved record: a new file would cut them off.
 TEST_F(SaveFolder, HardLinksSeeTheSavedRecord) {
     const std::string other = base.path().toStdString() + "/OUTRO.DAT";
