@@ -4,6 +4,7 @@
 #include <cerrno>
 
 #ifdef _WIN32
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #else
