@@ -107,6 +107,18 @@ TEST_F(BulkTicking, SpaceTicksAndUnticksTheCurrentRowFromAnyOfItsCells) {
     expectPrintedRowsKept();
 }
 
+TEST_F(BulkTicking, SpaceAfterAClickOnAnyCellTicksThatRow) {
+    test.clickCell(4, orders::kColDescription);
+    QTest::keyClick(grid(), Qt::Key_Space);
+    EXPECT_EQ(test.marks(), (Marks{kBlank, kPrinted, kBlank, kTicked, kPrinted, kBlank}));
+    QTest::keyClick(grid(), Qt::Key_Down);
+    QTest::keyClick(grid(), Qt::Key_Space);
+    EXPECT_EQ(test.marks()[4], kPrinted);
+    QTest::keyClick(grid(), Qt::Key_Down);
+    QTest::keyClick(grid(), Qt::Key_Space);
+    EXPECT_EQ(test.marks(), (Marks{kBlank, kPrinted, kBlank, kTicked, kPrinted, kTicked}));
+}
+
 TEST_F(BulkTicking, SpaceWhileAQuantityIsTypedIsPartOfTheTyping) {
     QWidget* editor = test.openCellEditor(4, orders::kColQuantity);
     ASSERT_NE(editor, nullptr);
