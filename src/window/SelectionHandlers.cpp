@@ -36,22 +36,23 @@ long long tickedTotal(const ItemGrid& grid) {
 
 }  // namespace
 
-// A click on the "Sel" cell ticks the row, or unticks a ticked one; a printed row and
-// every other cell ignore clicks. The summary waits for the "Impressão" page.
+// A click on the "Sel" cell ticks the row, or unticks a ticked one; with Shift held it
+// ticks every row from the last "Sel" clicked to this one. A printed row and every other
+// cell ignore clicks. The summary waits for the "Impressão" page.
 void onGridClicked(WindowContext& context) {
-    const Session& session = context.session;
+    Session& session = context.session;
     ItemGrid grid(context.controls.tabPedido);
     const int row = session.clickedRow;
     if (session.clickedColumn != orders::kColSel || row < 1 || row > grid.rowCount()) {
         return;
     }
-    if (isTicked(grid, row)) {
-        grid.setText(row, orders::kColSel, QString());
-        grid.setRowHighlight(row, false);
-    } else if (!isPrinted(grid, row)) {
-        grid.setText(row, orders::kColSel, tickedMark());
-        grid.setRowHighlight(row, true);
+    const int last = session.lastSelRow;
+    if (session.clickExtends && last >= 1 && last <= grid.rowCount()) {
+        tickRange(grid, last, row);
+    } else {
+        toggleTick(grid, row);
     }
+    session.lastSelRow = row;
 }
 
 // SUB-TESTA-SELECAO: on the "Impressão" page, what the next print job does: the first
@@ -62,7 +63,7 @@ void subTestaSelecao(WindowContext& context) {
     clearNextPrint(controls);
     const int page = controls.tbOpera->page();
     if (page == kConfigurationPage) {
-        subLeArqprm(context);
+        subLeArqprm(context, SettingsRead::WhileRunning);
     }
     if (page != kPrintPage) {
         return;

@@ -42,6 +42,26 @@ bool isPrinted(const ItemGrid& grid, int row) {
     return withoutTrailingBlanks(grid.text(row, orders::kColSel)) == printedMark();
 }
 
+void setTicked(ItemGrid& grid, int row, bool ticked) {
+    if (isPrinted(grid, row)) {
+        return;
+    }
+    grid.setText(row, orders::kColSel, ticked ? tickedMark() : QString());
+    grid.setRowHighlight(row, ticked);
+}
+
+void toggleTick(ItemGrid& grid, int row) {
+    setTicked(grid, row, !isTicked(grid, row));
+}
+
+void tickRange(ItemGrid& grid, int from, int to) {
+    const int first = from < to ? from : to;
+    const int last = from < to ? to : from;
+    for (int row = first; row <= last; ++row) {
+        setTicked(grid, row, true);
+    }
+}
+
 long long rowQuantity(const ItemGrid& grid, int row) {
     return grid.integerValue(row, orders::kColQuantity) % kQuantityModulus;
 }

@@ -20,6 +20,16 @@ bool isTicked(const ItemGrid& grid, int row);
 // True when the row's "Sel" cell holds the printed mark (trailing blanks ignored).
 bool isPrinted(const ItemGrid& grid, int row);
 
+// Ticks a row ("X" and every cell highlighted) or unticks it (blank, no highlight). A
+// printed row never changes.
+void setTicked(ItemGrid& grid, int row, bool ticked);
+
+// A click on "Sel" (or Space on the row): ticks the row, or unticks a ticked one.
+void toggleTick(ItemGrid& grid, int row);
+
+// Ticks every row from `from` to `to`, in either order; printed rows are left alone.
+void tickRange(ItemGrid& grid, int from, int to);
+
 // The number of labels of a row: the integer part of its "Quant." cell, without its sign,
 // kept to its 6 low-order digits.
 long long rowQuantity(const ItemGrid& grid, int row);

@@ -24,7 +24,10 @@ void resetWorkFields(Session& session) {
     session.orderNumber = "000000";
     session.clickedRow = 0;
     session.clickedColumn = 0;
+    session.clickExtends = false;
+    session.lastSelRow = 0;
     session.gridColumnCount = 0;
+    session.settingsLossReported = false;
     session.closeRequested = false;
     session.channel = printing::ChannelState();
 }

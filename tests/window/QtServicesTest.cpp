@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -45,5 +46,33 @@ INSTANTIATE_TEST_SUITE_P(WindowsStyles, QtMessageBoxStyles,
                          ::testing::Values(BoxCase{0x10, QMessageBox::Critical},
                                            BoxCase{0x30, QMessageBox::Warning},
                                            BoxCase{0x40, QMessageBox::Information}));
+
+// A file-status box: its text is a file name and must show as typed, and its title, the
+// status meaning, must fit in the title bar with room for the bar's own buttons.
+TEST(QtMessageBoxShape, ShowsTheTextAsTextAndIsWideEnoughForTheTitle) {
+    const QString title = QString::fromUtf8("Função especificada não é suportada");
+    const QString text = QStringLiteral("Status [37] <b>pedidos");
+    Qt::TextFormat format = Qt::AutoText;
+    int width = 0;
+    int titleWidth = 0;
+    QString shownText;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        format = box->textFormat();
+        width = box->width();
+        QFont bold = box->font();
+        bold.setBold(true);
+        titleWidth = QFontMetrics(bold).horizontalAdvance(title);
+        shownText = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    QtMessageBox messageBox;
+    messageBox.show(text, title, 0x10);
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_EQ(shownText, text);
+    // the title, the window's icon and three title-bar buttons of about 30 pixels
+    EXPECT_GE(width, titleWidth + 120);
+}
 
 }  // namespace
