@@ -12,6 +12,9 @@
 #ifndef _WIN32
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 #endif
@@ -26,7 +29,7 @@ namespace {
 
 // Windows takes port names ("LPT1", "COM1") as file names of their devices.
 core::FileStatus writeDevice(const std::string& device, const std::string& bytes, bool,
-                             std::chrono::milliseconds) {
+                             std::chrono::milliseconds, const std::atomic<bool>&) {
     std::FILE* file = std::fopen(device.c_str(), "wb");
     if (file == nullptr) {
         return core::fileStatusFromErrno(errno);
@@ -45,11 +48,14 @@ core::FileStatus writeDevice(const std::string& device, const std::string& bytes
 
 using Clock = std::chrono::steady_clock;
 
-// Longest single wait for the port before the stall time is looked at again.
-constexpr std::chrono::milliseconds kPollSlice{100};
+// Longest single wait for the port before the stall time and a cancel are looked at again.
+constexpr std::chrono::milliseconds kPollSlice{50};
 // A device that cannot tell when it takes bytes again (a parallel port) reports itself
 // ready at once: it is asked again after this pause rather than in a tight loop.
 constexpr std::chrono::milliseconds kRetryPause{2};
+// Pseudo-terminal slaves: the numbers the system gives their device nodes.
+constexpr unsigned kFirstPtyMajor = 136;
+constexpr unsigned kLastPtyMajor = 143;
 
 // Bytes go through a serial line unchanged: no CR/LF translation, no echo, no special
 // characters. Line speed, character size, parity, stop bits and flow control stay as
@@ -71,28 +77,56 @@ core::FileStatus makeRaw(int fd) {
     return core::kStatusOk;
 }
 
-// Waits until the port takes bytes again, or says "30" once `deadline` has passed.
-core::FileStatus waitWritable(int fd, Clock::time_point deadline) {
+// What kind of port a descriptor is: the way its bytes are known to have left differs.
+enum class PortKind { File, SerialLine, PseudoTerminal, Device };
+
+PortKind portKind(int fd) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode)) {
+        return PortKind::File;
+    }
+    if (::isatty(fd) == 0) {
+        return PortKind::Device;
+    }
+    const unsigned number = major(info.st_rdev);
+    return number >= kFirstPtyMajor && number <= kLastPtyMajor ? PortKind::PseudoTerminal
+                                                               : PortKind::SerialLine;
+}
+
+// One wait of at most a slice for `events` on the port; "30" once `deadline` has passed
+// or the job was cancelled. `ready` says whether the port answered.
+core::FileStatus waitPort(int fd, short events, Clock::time_point deadline,
+                          const std::atomic<bool>& stop, bool& ready) {
+    ready = false;
     const auto left =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-    if (left.count() <= 0) {
+    if (left.count() <= 0 || stop.load()) {
         return core::kStatusIoError;
     }
-    pollfd watch{fd, POLLOUT, 0};
-    const auto asked = Clock::now();
-    const int ready = ::poll(&watch, 1, static_cast<int>(std::min(left, kPollSlice).count()));
-    if (ready < 0 && errno != EINTR) {
+    pollfd watch{fd, events, 0};
+    const int answer = ::poll(&watch, 1, static_cast<int>(std::min(left, kPollSlice).count()));
+    if (answer < 0 && errno != EINTR) {
         return core::fileStatusFromErrno(errno);
     }
-    if (ready > 0 && Clock::now() - asked < kRetryPause) {
+    ready = answer > 0;
+    return core::kStatusOk;
+}
+
+// Waits until the port takes bytes again, or says "30" once `deadline` has passed.
+core::FileStatus waitWritable(int fd, Clock::time_point deadline, const std::atomic<bool>& stop) {
+    const auto asked = Clock::now();
+    bool ready = false;
+    const core::FileStatus status = waitPort(fd, POLLOUT, deadline, stop, ready);
+    if (status == core::kStatusOk && ready && Clock::now() - asked < kRetryPause) {
         std::this_thread::sleep_for(kRetryPause);
     }
-    return core::kStatusOk;
+    return status;
 }
 
 // Writes every byte, waiting while the port is busy; the stall time starts again with
 // every byte the port takes, so a slow printer is never cut off, only a dead one.
-core::FileStatus writeAll(int fd, const std::string& bytes, std::chrono::milliseconds stall) {
+core::FileStatus writeAll(int fd, const std::string& bytes, std::chrono::milliseconds stall,
+                          const std::atomic<bool>& stop) {
     std::size_t done = 0;
     Clock::time_point deadline = Clock::now() + stall;
     while (done < bytes.size()) {
@@ -106,13 +140,71 @@ core::FileStatus writeAll(int fd, const std::string& bytes, std::chrono::millise
             continue;
         }
         if (written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            const core::FileStatus status = waitWritable(fd, deadline);
+            const core::FileStatus status = waitWritable(fd, deadline, stop);
             if (status != core::kStatusOk) {
                 return status;
             }
             continue;
         }
         return core::fileStatusFromErrno(written < 0 ? errno : EIO);
+    }
+    return core::kStatusOk;
+}
+
+// A serial line has taken the bytes once its output queue is empty. The queue is asked
+// for its length rather than drained with tcdrain, which cannot be given a time limit;
+// the stall time starts again whenever the queue gets shorter.
+core::FileStatus drainSerialLine(int fd, std::chrono::milliseconds stall,
+                                 const std::atomic<bool>& stop) {
+    Clock::time_point deadline = Clock::now() + stall;
+    int last = -1;
+    for (;;) {
+        int queued = 0;
+        if (::ioctl(fd, TIOCOUTQ, &queued) != 0) {
+            return core::fileStatusFromErrno(errno);
+        }
+        if (queued == 0) {
+            return core::kStatusOk;
+        }
+        if (last < 0 || queued < last) {
+            deadline = Clock::now() + stall;
+        }
+        last = queued;
+        if (stop.load() || Clock::now() >= deadline) {
+            return core::kStatusIoError;
+        }
+        std::this_thread::sleep_for(std::min(kPollSlice, stall));
+    }
+}
+
+// A USB printer reports a non-blocking write done before its transfer completes and
+// drops a transfer still in flight at the close: the port is writable again only once
+// the last transfer is over.
+core::FileStatus waitLastTransfer(int fd, std::chrono::milliseconds stall,
+                                  const std::atomic<bool>& stop) {
+    const Clock::time_point deadline = Clock::now() + stall;
+    for (;;) {
+        bool ready = false;
+        const core::FileStatus status = waitPort(fd, POLLOUT, deadline, stop, ready);
+        if (status != core::kStatusOk || ready) {
+            return status;
+        }
+    }
+}
+
+// The bytes have left the program: a serial line's queue is empty, a device's last
+// transfer is over. A pseudo-terminal keeps nothing queued on the program's side, and a
+// file or a pipe holds what was written.
+core::FileStatus deliver(int fd, PortKind kind, std::chrono::milliseconds stall,
+                         const std::atomic<bool>& stop) {
+    switch (kind) {
+        case PortKind::SerialLine:
+            return drainSerialLine(fd, stall, stop);
+        case PortKind::Device:
+            return waitLastTransfer(fd, stall, stop);
+        case PortKind::File:
+        case PortKind::PseudoTerminal:
+            break;
     }
     return core::kStatusOk;
 }
@@ -127,7 +219,7 @@ core::FileStatus prepare(int fd) {
 // Nothing is ever created under /dev: a printer that is not there is reported missing
 // rather than replaced by a plain file of its name.
 core::FileStatus writeDevice(const std::string& device, const std::string& bytes, bool mayCreate,
-                             std::chrono::milliseconds stall) {
+                             std::chrono::milliseconds stall, const std::atomic<bool>& stop) {
     int flags = O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
     if (mayCreate && device.rfind("/dev/", 0) != 0) {
         flags |= O_CREAT | O_TRUNC;
@@ -136,14 +228,19 @@ core::FileStatus writeDevice(const std::string& device, const std::string& bytes
     if (fd < 0) {
         return core::fileStatusFromErrno(errno);
     }
+    const PortKind kind = portKind(fd);
     core::FileStatus status = prepare(fd);
     if (status == core::kStatusOk) {
-        status = writeAll(fd, bytes, stall);
-        // Bytes a stalled serial line still holds are dropped: they would print half a
-        // label when the line comes back, and the close would wait for them.
-        if (status != core::kStatusOk && ::isatty(fd) != 0) {
-            ::tcflush(fd, TCOFLUSH);
-        }
+        status = writeAll(fd, bytes, stall, stop);
+    }
+    if (status == core::kStatusOk) {
+        status = deliver(fd, kind, stall, stop);
+    }
+    // What a stalled serial line still holds of this piece is dropped, or the close would
+    // wait for it; earlier pieces have left already. A pseudo-terminal is never flushed:
+    // there a flush throws away what the reader has not read yet.
+    if (status != core::kStatusOk && kind == PortKind::SerialLine) {
+        ::tcflush(fd, TCOFLUSH);
     }
     if (::close(fd) != 0 && status == core::kStatusOk && errno != EINTR) {
         status = core::fileStatusFromErrno(errno);
@@ -211,12 +308,20 @@ std::string SystemPlatform::portDevice(const std::string& portName) {
 }
 
 core::FileStatus SystemPlatform::sendToDevice(const std::string& device, const std::string& bytes) {
-    return writeDevice(device, bytes, true, stalledPortTimeout_);
+    const std::atomic<bool> never{false};
+    return writeDevice(device, bytes, true, stalledPortTimeout_, never);
+}
+
+core::FileStatus SystemPlatform::deliverToDevice(const std::string& device,
+                                                 const std::string& bytes,
+                                                 const std::atomic<bool>& stop) {
+    return writeDevice(device, bytes, true, stalledPortTimeout_, stop);
 }
 
 core::FileStatus SystemPlatform::openSerialPort(const std::string& device,
                                                 const std::string& bytes) {
-    return writeDevice(device, bytes, false, stalledPortTimeout_);
+    const std::atomic<bool> never{false};
+    return writeDevice(device, bytes, false, stalledPortTimeout_, never);
 }
 
 void SystemPlatform::sleepFor(std::chrono::milliseconds duration) {

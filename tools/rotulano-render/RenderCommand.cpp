@@ -86,14 +86,13 @@ RenderExit writePictures(const RenderOptions& options, const RenderResult& resul
 
 }  // namespace
 
-RenderExit runRender(const RenderOptions& options, core::Platform& system, std::ostream& out,
-                     std::ostream& err) {
+RenderExit runRender(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     RenderRequest request;
     const RenderExit prepared = prepare(options, request, err);
     if (prepared != RenderExit::Ok) {
         return prepared;
     }
-    const RenderResult result = RenderJob(system).run(request);
+    const RenderResult result = RenderJob().run(request);
     warn(err, result.warnings);
     if (!result.ok()) {
         return fail(err, RenderExit::Output, result.error);

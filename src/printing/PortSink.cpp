@@ -1,0 +1,51 @@
+#include "printing/PortSink.h"
+
+#include "config/PrinterLists.h"
+#include "printing/SerialSetup.h"
+
+namespace rotulano::printing {
+
+PortCheck PortSink::prepare(const core::PrinterSettings& settings) {
+    const int port = settings.port();
+    if (port < 1 || port > static_cast<int>(config::PrinterLists::portItems().size())) {
+        return {PortCheck::Kind::InvalidPort, core::kStatusOk, {}};
+    }
+    ChannelState& state = channel_.state();
+    if (state.tempDir.empty()) {
+        return {PortCheck::Kind::NoPrintFolder, core::kStatusIoError, state.sharedTempDir};
+    }
+    portName_ = config::PrinterLists::portName(port);
+    if (!config::PrinterLists::isSerialPort(port) || state.serialPortConfigured) {
+        return {};
+    }
+    state.serialPortName = config::PrinterLists::serialPortName(port);
+    const core::FileStatus status = rotinaSerial(channel_);
+    if (status != core::kStatusOk) {
+        return {PortCheck::Kind::SerialFailure, status, portName_};
+    }
+    return {PortCheck::Kind::SerialSetUp, status, portName_};
+}
+
+void PortSink::confirmSetUp() {
+    channel_.state().serialPortConfigured = true;
+}
+
+bool PortSink::write(const std::string& bytes, ChannelResult& result) {
+    if (stop_) {
+        result.fail(ChannelStep::PortCopy, core::kStatusIoError,
+                    channel_.platform().portDevice(portName_), portName_);
+        return false;
+    }
+    channel_.rotinaNomePrint();
+    if (!channel_.writePrintBytes(bytes, result)) {
+        result.portName = portName_;
+        return false;
+    }
+    return channel_.copyPrintFile(portName_, result, stop_);
+}
+
+void PortSink::pause(std::chrono::milliseconds duration) {
+    channel_.platform().sleepFor(duration);
+}
+
+}  // namespace rotulano::printing
