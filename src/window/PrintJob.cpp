@@ -113,7 +113,8 @@ void PrintJob::rowStarting(PrintProgressDialog& dialog, int index, int count,
     const orders::LabelTypeView view = rowLabelType(controls, row.line);
     showNextPrint(controls, view, row.quantity);
     controls.wQtdimp->setNumber(core::digitsValue(request.line.get(core::item::kQuantity)));
-    dialog.showRow(index, count, row.row, view.gridText.trimmed());
+    dialog.showRow(index, count, grid_.text(row.row, orders::kColItem).trimmed(),
+                   view.gridText.trimmed());
 }
 
 void PrintJob::rowEnded(PrintProgressDialog& dialog, const printing::RowReport& report,

@@ -40,7 +40,8 @@ QString PrintProgressDialog::caption(const char* portuguese, const char* english
     return QString::fromUtf8(portuguese_ ? portuguese : english);
 }
 
-void PrintProgressDialog::showRow(int index, int count, int item, const QString& labelType) {
+void PrintProgressDialog::showRow(int index, int count, const QString& item,
+                                  const QString& labelType) {
     if (!cancelling_) {
         rowText_->setText(caption("Linha %1 de %2", "Row %1 of %2").arg(index).arg(count));
     }

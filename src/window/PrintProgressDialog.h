@@ -19,8 +19,8 @@ class PrintProgressDialog : public QDialog {
   public:
     PrintProgressDialog(QWidget* parent, bool portuguese, int rowCount);
 
-    // Row `index` of the job's `count` rows, grid row `item`, goes out.
-    void showRow(int index, int count, int item, const QString& labelType);
+    // Row `index` of the job's `count` rows goes out: its "Item" and label type.
+    void showRow(int index, int count, const QString& item, const QString& labelType);
     void showLabelsSent(long long labels);
     // The job is over: the dialog closes.
     void jobEnded();
