@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <QTemporaryDir>
+#include "BenchSupport.h"
 #include "labels/LabelOutput.h"
 
 #include "printing/LabelFileBytes.h"
@@ -35,22 +36,9 @@ void labelFileBytesPerJob(benchmark::State& state) {
 }
 BENCHMARK(labelFileBytesPerJob);
 
-// The system's own file code, with the port on a file of the bench's own folder.
-class FilePortPlatform : public printing::SystemPlatform {
-  public:
-    explicit FilePortPlatform(std::string folder) : folder_(std::move(folder)) {}
-    std::string tempDir() override { return folder_ + "/"; }
-    std::string portDevice(const std::string& portName) override {
-        return folder_ + "/" + portName;
-    }
-
-  private:
-    std::string folder_;
-};
-
 void labelJobThroughTheTempDir(benchmark::State& state) {
     QTemporaryDir folder;
-    FilePortPlatform system(folder.path().toStdString());
+    bench::FilePortPlatform system(folder.path().toStdString());
     printing::ChannelState channelState;
     printing::PrintChannel channel(channelState, system);
     channel.rotinaAchaTemp();

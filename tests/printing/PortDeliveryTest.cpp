@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <atomic>
 #include <chrono>
-#include <future>
 #include <functional>
+#include <future>
 #include <string>
 #include <thread>
 #include <vector>
@@ -173,6 +173,21 @@ std::vector<std::string> bytesOfRows(const printing::JobRequest& request,
     return rows.rows;
 }
 
+// A print job to the terminal: its own channel, port sink and engine.
+struct LineJob {
+    LineJob(const QTemporaryDir& folder, const HeldTerminal& line, std::chrono::milliseconds stall,
+            const std::string& logoDir = {})
+        : platform(folder.path().toStdString(), line.path(), stall), engine(sink, logoDir) {
+        channel.rotinaAchaTemp();
+    }
+
+    TerminalPlatform platform;
+    printing::ChannelState state;
+    printing::PrintChannel channel{state, platform};
+    printing::PortSink sink{channel};
+    printing::PrintEngine engine;
+};
+
 class PortDelivery : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -229,12 +244,9 @@ TEST_F(PortDelivery, AReaderThatStopsMidJobGetsEveryRowMarkedPrinted) {
     const printing::JobRequest request = adhesiveJob(400);
     const std::vector<std::string> rows = bytesOfRows(request, {});
     ASSERT_GT(joined(rows, rows.size()).size(), 128U * 1024U);
-    TerminalPlatform platform(folder_.path().toStdString(), line_.path(), 300ms);
-    printing::ChannelState state;
-    printing::PrintChannel channel(state, platform);
-    channel.rotinaAchaTemp();
-    printing::PortSink sink(channel);
-    printing::PrintEngine engine(sink);
+    LineJob job(folder_, line_, 300ms);
+    TerminalPlatform& platform = job.platform;
+    printing::PrintEngine& engine = job.engine;
     std::string received;
     const printing::JobReport report =
         runJob(engine, request, [&] { received = line_.read(8 * 1024); });
@@ -259,12 +271,9 @@ TEST_F(PortDelivery, AReaderThatStopsMidJobGetsEveryRowMarkedPrinted) {
 // there without trying anything else.
 TEST_F(PortDelivery, APortThatTakesNothingFailsWithinOneStallLimitPerJob) {
     line_.fill();
-    TerminalPlatform platform(folder_.path().toStdString(), line_.path(), 300ms);
-    printing::ChannelState state;
-    printing::PrintChannel channel(state, platform);
-    channel.rotinaAchaTemp();
-    printing::PortSink sink(channel);
-    printing::PrintEngine engine(sink);
+    LineJob job(folder_, line_, 300ms);
+    TerminalPlatform& platform = job.platform;
+    printing::PrintEngine& engine = job.engine;
     const printing::JobReport report = runJob(engine, adhesiveJob(20, '1'));
     EXPECT_EQ(report.end, JobEnd::RowFailed);
     ASSERT_EQ(report.rows.size(), 1U);
@@ -279,12 +288,8 @@ TEST_F(PortDelivery, AStalledLogoDownloadSendsNoLabelBytes) {
     QTemporaryDir logos;
     const std::string logo = "~DGR:LOGOVRDL.GRF,200000,100," + std::string(200000, 'A');
     rotulano::test::writeBytes(logos.filePath("LOGOVRDL.GRF").toStdString(), logo);
-    TerminalPlatform platform(folder_.path().toStdString(), line_.path(), 300ms);
-    printing::ChannelState state;
-    printing::PrintChannel channel(state, platform);
-    channel.rotinaAchaTemp();
-    printing::PortSink sink(channel);
-    printing::PrintEngine engine(sink, logos.path().toStdString());
+    LineJob job(folder_, line_, 300ms, logos.path().toStdString());
+    printing::PrintEngine& engine = job.engine;
     const printing::JobReport report = runJob(engine, adhesiveJob(3, '1'));
     const std::string received = line_.read();
     EXPECT_EQ(report.end, JobEnd::RowFailed);
@@ -300,12 +305,8 @@ TEST_F(PortDelivery, AStalledLogoDownloadSendsNoLabelBytes) {
 TEST_F(PortDelivery, ACancelEndsAStalledWaitAndKeepsTheRowsDone) {
     const printing::JobRequest request = adhesiveJob(400);
     const std::vector<std::string> rows = bytesOfRows(request, {});
-    TerminalPlatform platform(folder_.path().toStdString(), line_.path(), 10min);
-    printing::ChannelState state;
-    printing::PrintChannel channel(state, platform);
-    channel.rotinaAchaTemp();
-    printing::PortSink sink(channel);
-    printing::PrintEngine engine(sink);
+    LineJob job(folder_, line_, 10min);
+    printing::PrintEngine& engine = job.engine;
     const printing::JobReport report = runJob(engine, request, [&] {
         std::this_thread::sleep_for(1s);  // the line is full long before
         engine.cancel();
