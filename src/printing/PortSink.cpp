@@ -7,7 +7,7 @@ namespace rotulano::printing {
 
 PortCheck PortSink::prepare(const core::PrinterSettings& settings) {
     const int port = settings.port();
-    if (port < 1 || port > static_cast<int>(config::PrinterLists::portItems().size())) {
+    if (!config::PrinterLists::isListedPort(port)) {
         return {PortCheck::Kind::InvalidPort, core::kStatusOk, {}};
     }
     ChannelState& state = channel_.state();
