@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "printing/JobSink.h"
 
@@ -19,6 +20,10 @@ class MemorySink : public JobSink {
     void pause(std::chrono::milliseconds) override {}
 
     const std::string& bytes() const { return bytes_; }
+    // Hands the bytes over, leaving the sink empty.
+    std::string takeBytes() { return std::move(bytes_); }
+    // Room for `size` bytes at once: a long job's bytes are then never moved as they grow.
+    void reserve(std::size_t size) { bytes_.reserve(size); }
 
   private:
     std::string bytes_;

@@ -11,6 +11,10 @@ namespace rotulano::render {
 
 namespace {
 
+// About what a row sends (a ZPL tag and its summary label take some 1.2 KB): the job's
+// bytes are given their room at once.
+constexpr std::size_t kRowBytesHint = 1536;
+
 // The quantity of the order file: what the grid's "Quant." cell shows after loading.
 // The loader has checked its digits; a line that skipped the loader prints none.
 long long fileQuantity(const std::string& line) {
@@ -73,10 +77,11 @@ RenderResult RenderJob::run(const RenderRequest& request) {
     }
     // One job for all the rows, as the window prints them: one logo download.
     printing::MemorySink sink;
+    sink.reserve(job.rows.size() * kRowBytesHint);
     printing::PrintEngine engine(sink, request.logoDir);
     RenderObserver observer(sink, result);
     engine.run(job, observer);
-    result.bytes = sink.bytes();
+    result.bytes = sink.takeBytes();
     return result;
 }
 
