@@ -31,8 +31,9 @@ class Platform {
     // device is put in raw mode first, keeping its line speed and framing.
     virtual FileStatus sendToDevice(const std::string& device, const std::string& bytes) = 0;
 
-    // sendToDevice for a print job that can be cancelled: every wait for a port that has
-    // stopped taking bytes also ends (with status "30") as soon as `stop` turns true.
+    // sendToDevice for a print job that can be cancelled: once `stop` turns true, a wait
+    // for a port that has stopped taking bytes ends (with status "30") after a short
+    // grace instead of the whole stall limit; a port that still takes bytes gets them all.
     // The status is "00" only once the bytes have left the program: a serial line's
     // output queue is empty, a USB printer's last transfer has completed.
     virtual FileStatus deliverToDevice(const std::string& device, const std::string& bytes,

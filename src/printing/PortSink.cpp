@@ -30,12 +30,9 @@ void PortSink::confirmSetUp() {
     channel_.state().serialPortConfigured = true;
 }
 
+// A cancel lets the row in flight end: its pieces still go, and only a wait on a port
+// that has stopped taking bytes ends early.
 bool PortSink::write(const std::string& bytes, ChannelResult& result) {
-    if (stop_) {
-        result.fail(ChannelStep::PortCopy, core::kStatusIoError,
-                    channel_.platform().portDevice(portName_), portName_);
-        return false;
-    }
     channel_.rotinaNomePrint();
     if (!channel_.writePrintBytes(bytes, result)) {
         result.portName = portName_;

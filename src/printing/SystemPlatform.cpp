@@ -50,6 +50,8 @@ using Clock = std::chrono::steady_clock;
 
 // Longest single wait for the port before the stall time and a cancel are looked at again.
 constexpr std::chrono::milliseconds kPollSlice{50};
+// After a cancel, how long a port may take nothing before the wait for it ends.
+constexpr std::chrono::milliseconds kCancelGrace{1000};
 // A device that cannot tell when it takes bytes again (a parallel port) reports itself
 // ready at once: it is asked again after this pause rather than in a tight loop.
 constexpr std::chrono::milliseconds kRetryPause{2};
@@ -93,14 +95,35 @@ PortKind portKind(int fd) {
                                                                : PortKind::SerialLine;
 }
 
-// One wait of at most a slice for `events` on the port; "30" once `deadline` has passed
-// or the job was cancelled. `ready` says whether the port answered.
-core::FileStatus waitPort(int fd, short events, Clock::time_point deadline,
-                          const std::atomic<bool>& stop, bool& ready) {
+// When a wait for the port is given up: once the port has taken nothing for the stall
+// limit, or, after a cancel, for a short grace. A slow port that still takes bytes thus
+// finishes the row in flight after a cancel; a port that has stopped is left at once.
+class StallClock {
+  public:
+    StallClock(std::chrono::milliseconds stall, const std::atomic<bool>& stop)
+        : stall_(stall), stop_(stop), progress_(Clock::now()) {}
+
+    void progressed() { progress_ = Clock::now(); }
+    // How long the wait may still go on; zero or less once it is over.
+    std::chrono::milliseconds left() const {
+        const auto limit =
+            stop_.load() ? std::min<std::chrono::milliseconds>(stall_, kCancelGrace) : stall_;
+        return std::chrono::duration_cast<std::chrono::milliseconds>(progress_ + limit -
+                                                                     Clock::now());
+    }
+
+  private:
+    std::chrono::milliseconds stall_;
+    const std::atomic<bool>& stop_;
+    Clock::time_point progress_;
+};
+
+// One wait of at most a slice for `events` on the port; "30" once the wait is over.
+// `ready` says whether the port answered.
+core::FileStatus waitPort(int fd, short events, const StallClock& clock, bool& ready) {
     ready = false;
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-    if (left.count() <= 0 || stop.load()) {
+    const std::chrono::milliseconds left = clock.left();
+    if (left.count() <= 0) {
         return core::kStatusIoError;
     }
     pollfd watch{fd, events, 0};
@@ -112,11 +135,11 @@ core::FileStatus waitPort(int fd, short events, Clock::time_point deadline,
     return core::kStatusOk;
 }
 
-// Waits until the port takes bytes again, or says "30" once `deadline` has passed.
-core::FileStatus waitWritable(int fd, Clock::time_point deadline, const std::atomic<bool>& stop) {
+// Waits until the port takes bytes again, or says "30" once the wait is over.
+core::FileStatus waitWritable(int fd, const StallClock& clock) {
     const auto asked = Clock::now();
     bool ready = false;
-    const core::FileStatus status = waitPort(fd, POLLOUT, deadline, stop, ready);
+    const core::FileStatus status = waitPort(fd, POLLOUT, clock, ready);
     if (status == core::kStatusOk && ready && Clock::now() - asked < kRetryPause) {
         std::this_thread::sleep_for(kRetryPause);
     }
@@ -125,22 +148,20 @@ core::FileStatus waitWritable(int fd, Clock::time_point deadline, const std::ato
 
 // Writes every byte, waiting while the port is busy; the stall time starts again with
 // every byte the port takes, so a slow printer is never cut off, only a dead one.
-core::FileStatus writeAll(int fd, const std::string& bytes, std::chrono::milliseconds stall,
-                          const std::atomic<bool>& stop) {
+core::FileStatus writeAll(int fd, const std::string& bytes, StallClock& clock) {
     std::size_t done = 0;
-    Clock::time_point deadline = Clock::now() + stall;
     while (done < bytes.size()) {
         const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (written > 0) {
             done += static_cast<std::size_t>(written);
-            deadline = Clock::now() + stall;
+            clock.progressed();
             continue;
         }
         if (written < 0 && errno == EINTR) {
             continue;
         }
         if (written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            const core::FileStatus status = waitWritable(fd, deadline, stop);
+            const core::FileStatus status = waitWritable(fd, clock);
             if (status != core::kStatusOk) {
                 return status;
             }
@@ -154,9 +175,7 @@ core::FileStatus writeAll(int fd, const std::string& bytes, std::chrono::millise
 // A serial line has taken the bytes once its output queue is empty. The queue is asked
 // for its length rather than drained with tcdrain, which cannot be given a time limit;
 // the stall time starts again whenever the queue gets shorter.
-core::FileStatus drainSerialLine(int fd, std::chrono::milliseconds stall,
-                                 const std::atomic<bool>& stop) {
-    Clock::time_point deadline = Clock::now() + stall;
+core::FileStatus drainSerialLine(int fd, StallClock& clock) {
     int last = -1;
     for (;;) {
         int queued = 0;
@@ -166,26 +185,25 @@ core::FileStatus drainSerialLine(int fd, std::chrono::milliseconds stall,
         if (queued == 0) {
             return core::kStatusOk;
         }
-        if (last < 0 || queued < last) {
-            deadline = Clock::now() + stall;
+        if (last >= 0 && queued < last) {
+            clock.progressed();
         }
         last = queued;
-        if (stop.load() || Clock::now() >= deadline) {
+        const std::chrono::milliseconds left = clock.left();
+        if (left.count() <= 0) {
             return core::kStatusIoError;
         }
-        std::this_thread::sleep_for(std::min(kPollSlice, stall));
+        std::this_thread::sleep_for(std::min(kPollSlice, left));
     }
 }
 
 // A USB printer reports a non-blocking write done before its transfer completes and
 // drops a transfer still in flight at the close: the port is writable again only once
 // the last transfer is over.
-core::FileStatus waitLastTransfer(int fd, std::chrono::milliseconds stall,
-                                  const std::atomic<bool>& stop) {
-    const Clock::time_point deadline = Clock::now() + stall;
+core::FileStatus waitLastTransfer(int fd, const StallClock& clock) {
     for (;;) {
         bool ready = false;
-        const core::FileStatus status = waitPort(fd, POLLOUT, deadline, stop, ready);
+        const core::FileStatus status = waitPort(fd, POLLOUT, clock, ready);
         if (status != core::kStatusOk || ready) {
             return status;
         }
@@ -195,13 +213,12 @@ core::FileStatus waitLastTransfer(int fd, std::chrono::milliseconds stall,
 // The bytes have left the program: a serial line's queue is empty, a device's last
 // transfer is over. A pseudo-terminal keeps nothing queued on the program's side, and a
 // file or a pipe holds what was written.
-core::FileStatus deliver(int fd, PortKind kind, std::chrono::milliseconds stall,
-                         const std::atomic<bool>& stop) {
+core::FileStatus deliver(int fd, PortKind kind, StallClock& clock) {
     switch (kind) {
         case PortKind::SerialLine:
-            return drainSerialLine(fd, stall, stop);
+            return drainSerialLine(fd, clock);
         case PortKind::Device:
-            return waitLastTransfer(fd, stall, stop);
+            return waitLastTransfer(fd, clock);
         case PortKind::File:
         case PortKind::PseudoTerminal:
             break;
@@ -229,12 +246,13 @@ core::FileStatus writeDevice(const std::string& device, const std::string& bytes
         return core::fileStatusFromErrno(errno);
     }
     const PortKind kind = portKind(fd);
+    StallClock clock(stall, stop);
     core::FileStatus status = prepare(fd);
     if (status == core::kStatusOk) {
-        status = writeAll(fd, bytes, stall, stop);
+        status = writeAll(fd, bytes, clock);
     }
     if (status == core::kStatusOk) {
-        status = deliver(fd, kind, stall, stop);
+        status = deliver(fd, kind, clock);
     }
     // What a stalled serial line still holds of this piece is dropped, or the close would
     // wait for it; earlier pieces have left already. A pseudo-terminal is never flushed:

@@ -321,3 +321,33 @@ TEST_F(PortDelivery, ACancelEndsAStalledWaitAndKeepsTheRowsDone) {
     ASSERT_GE(received.size(), marked.size());
     EXPECT_TRUE(received.compare(0, marked.size(), marked) == 0);
 }
+
+// After a cancel, a line that still takes bytes, however slowly, gets the piece in hand
+// whole (the row in flight ends); only a line that takes nothing is left.
+TEST_F(PortDelivery, ACancelLetsASlowLineFinishThePieceInHand) {
+    const std::string piece(256 * 1024, 'S');
+    const std::atomic<bool> cancelled{true};
+    printing::SystemPlatform platform(std::chrono::minutes(10));
+    std::atomic<bool> done{false};
+    std::string received;
+    std::thread printer([&] {
+        for (;;) {
+            const std::string chunk = line_.read(16 * 1024);
+            received += chunk;
+            if (done && chunk.empty()) {
+                break;
+            }
+            std::this_thread::sleep_for(50ms);
+        }
+    });
+    auto sending = std::async(std::launch::async, [&] {
+        return platform.deliverToDevice(line_.path(), piece, cancelled);
+    });
+    const bool ended = sending.wait_for(60s) == std::future_status::ready;
+    done = true;
+    printer.join();
+    ASSERT_TRUE(ended) << "the piece never went out";
+    EXPECT_EQ(sending.get(), "00");
+    received += line_.read();
+    EXPECT_EQ(received, piece);
+}
