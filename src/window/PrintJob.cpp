@@ -1,6 +1,8 @@
 #include "window/PrintJob.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <atomic>
 #include <thread>
 
 #include "core/FixedRecord.h"
@@ -21,6 +23,8 @@ namespace {
 
 constexpr int kPrintPage = 2;
 constexpr int kConfigurationPage = 3;
+// How long the window's thread waits for events while a job ends after the loop.
+constexpr int kFinishSlice = 50;
 
 // Runs `work` on the window's thread; with `wait` the engine's thread waits until it is
 // done (a box the operator must close first, a row shown before its bytes go out).
@@ -96,12 +100,22 @@ printing::JobReport PrintJob::runInBackground(printing::PrintEngine& engine,
     };
     WindowObserver observer(*this, dialog);
     printing::JobReport report;
+    std::atomic<bool> finished{false};
     std::thread worker([&] {
         report = engine.run(request, observer);
+        finished = true;
         onWindowThread(
             &dialog, [&dialog] { dialog.jobEnded(); }, false);
     });
     dialog.exec();
+    // The dialog's loop can also end with the application's: the job is then cancelled,
+    // and the window keeps answering it until it is over.
+    if (!finished) {
+        engine.cancel();
+        while (!finished) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, kFinishSlice);
+        }
+    }
     worker.join();
     return report;
 }
