@@ -15,7 +15,7 @@ QMessageBox::Icon iconOf(int style) {
     switch (style & 0xF0) {
         case core::kStyleError:
             return QMessageBox::Critical;
-        case 0x20:
+        case core::kStyleQuestion:
             return QMessageBox::Question;
         case core::kStyleWarning:
             return QMessageBox::Warning;
@@ -56,12 +56,17 @@ void keepTitleWhole(QMessageBox& box, const QString& title) {
 }  // namespace
 
 int QtMessageBox::show(const QString& text, const QString& title, int style) {
+    // Style 4 (Windows' MB_YESNO) asks Yes or No and answers 6 or 7, as Windows does.
+    const bool yesNo = (style & 0x0F) == core::kStyleYesNo;
     QMessageBox box(iconOf(style), withoutTrailingBlanks(title), withoutTrailingBlanks(text),
-                    QMessageBox::Ok, parent_);
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent_);
     // Texts are file names, statuses and order data: never markup.
     box.setTextFormat(Qt::PlainText);
     keepTitleWhole(box, withoutTrailingBlanks(title));
-    box.exec();
+    const int pressed = box.exec();
+    if (yesNo) {
+        return pressed == QMessageBox::Yes ? core::kAnswerYes : core::kAnswerNo;
+    }
     return core::kAnswerOk;
 }
 

@@ -13,27 +13,6 @@ namespace {
 constexpr int kPrintPage = 2;
 constexpr int kConfigurationPage = 3;
 
-// The first row, from the top, whose "Sel" cell is ticked; 0 when there is none.
-int firstTickedRow(const ItemGrid& grid) {
-    for (int row = 1; row <= grid.rowCount(); ++row) {
-        if (isTicked(grid, row)) {
-            return row;
-        }
-    }
-    return 0;
-}
-
-// The labels of every ticked row, together.
-long long tickedTotal(const ItemGrid& grid) {
-    long long total = 0;
-    for (int row = 1; row <= grid.rowCount(); ++row) {
-        if (isTicked(grid, row)) {
-            total += rowQuantity(grid, row);
-        }
-    }
-    return total;
-}
-
 }  // namespace
 
 // A click on the "Sel" cell ticks the row, or unticks a ticked one; with Shift held it
@@ -68,12 +47,11 @@ void subTestaSelecao(WindowContext& context) {
     if (page != kPrintPage) {
         return;
     }
-    const ItemGrid grid(controls.tabPedido);
-    if (const int first = firstTickedRow(grid); first > 0) {
-        showNextPrint(controls, rowLabelType(controls, grid.record(first)),
-                      rowQuantity(grid, first));
+    const std::vector<printing::JobRow> rows = tickedRows(ItemGrid(controls.tabPedido));
+    if (!rows.empty()) {
+        showNextPrint(controls, rowLabelType(controls, rows.front().line), rows.front().quantity);
     }
-    const long long total = tickedTotal(grid);
+    const long long total = labelsOf(rows);
     showTotalToPrint(controls, total);
     controls.btImprime->setEnabled(total > 0);
     if (total > 0) {

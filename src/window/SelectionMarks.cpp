@@ -96,4 +96,23 @@ void showTotalToPrint(const Controls& controls, long long total) {
     controls.wDetqtd->setText(QString::fromLatin1(core::formatNumber(kLongTotalPicture, total)));
 }
 
+std::vector<printing::JobRow> tickedRows(const ItemGrid& grid) {
+    std::vector<printing::JobRow> rows;
+    const int rowCount = grid.rowCount();
+    for (int row = 1; row <= rowCount; ++row) {
+        if (isTicked(grid, row)) {
+            rows.push_back({row, grid.record(row), rowQuantity(grid, row)});
+        }
+    }
+    return rows;
+}
+
+long long labelsOf(const std::vector<printing::JobRow>& rows) {
+    long long total = 0;
+    for (const printing::JobRow& row : rows) {
+        total += row.quantity;
+    }
+    return total;
+}
+
 }  // namespace rotulano::window

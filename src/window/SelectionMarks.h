@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <string>
+#include <vector>
 
 #include "orders/LabelTypeView.h"
+#include "printing/PrintEngine.h"
 #include "window/Controls.h"
 #include "window/ItemGrid.h"
 
@@ -33,6 +35,14 @@ void tickRange(ItemGrid& grid, int from, int to);
 // The number of labels of a row: the integer part of its "Quant." cell, without its sign,
 // kept to its 6 low-order digits.
 long long rowQuantity(const ItemGrid& grid, int row);
+
+// The ticked rows from the top, as the print job takes them: row number, order line and
+// "Quant.". Where the next job starts, what the selection summary adds up and what the
+// label preview shows.
+std::vector<printing::JobRow> tickedRows(const ItemGrid& grid);
+
+// The labels of `rows`, together.
+long long labelsOf(const std::vector<printing::JobRow>& rows);
 
 // The interface language chosen in W-PRMLINGUA (1 Português), which names label types.
 int interfaceLanguage(const Controls& controls);

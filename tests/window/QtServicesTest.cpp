@@ -75,4 +75,34 @@ TEST(QtMessageBoxShape, ShowsTheTextAsTextAndIsWideEnoughForTheTitle) {
     EXPECT_GE(width, titleWidth + 120);
 }
 
+struct QuestionCase {
+    QMessageBox::StandardButton pressed;
+    int answer;
+};
+
+class QtMessageBoxQuestion : public ::testing::TestWithParam<QuestionCase> {};
+
+// Style 0x24 asks Yes or No with the question icon and answers as Windows does.
+TEST_P(QtMessageBoxQuestion, AnswersSixForYesAndSevenForNo) {
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        buttons = box->standardButtons();
+        icon = box->icon();
+        box->button(GetParam().pressed)->click();
+    });
+    QtMessageBox messageBox;
+    EXPECT_EQ(messageBox.show(QStringLiteral("Cancelar a impressão?"),
+                              QStringLiteral("Confirmação"), 0x24),
+              GetParam().answer);
+    EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(icon, QMessageBox::Question);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, QtMessageBoxQuestion,
+                         ::testing::Values(QuestionCase{QMessageBox::Yes, 6},
+                                           QuestionCase{QMessageBox::No, 7}));
+
 }  // namespace
