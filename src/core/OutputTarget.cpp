@@ -55,22 +55,6 @@ FileStatus OutputTarget::makeFolders(const std::string& path) {
 
 namespace {
 
-// Writes every byte, waiting as long as the reader or the device needs.
-FileStatus writeAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return fileStatusFromErrno(written < 0 ? errno : EIO);
-        }
-        done += static_cast<std::size_t>(written);
-    }
-    return kStatusOk;
-}
-
 // Opens a device or a pipe for writing, never creating nor emptying anything. A pipe's
 // open waits for its reader; a device's open does not wait for a line (a serial port
 // without carrier), and its writes then wait as long as it needs.
@@ -99,7 +83,7 @@ FileStatus writeStream(const std::string& path, const std::string& bytes) {
     } else if (!S_ISCHR(opened.st_mode) && !S_ISFIFO(opened.st_mode)) {
         status = kStatusNotRegularFile;  // swapped for another kind meanwhile: left alone
     } else {
-        status = writeAll(fd, bytes);
+        status = fileStatusFromErrno(writeWhole(fd, bytes));
     }
     if (::close(fd) != 0 && status == kStatusOk && errno != EINTR) {
         status = fileStatusFromErrno(errno);
@@ -108,6 +92,21 @@ FileStatus writeStream(const std::string& path, const std::string& bytes) {
 }
 
 }  // namespace
+
+int writeWhole(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return written < 0 ? errno : EIO;
+        }
+        done += static_cast<std::size_t>(written);
+    }
+    return 0;
+}
 
 OutputTarget::OutputTarget(std::string path) : path_(std::move(path)) {
     struct stat named {};

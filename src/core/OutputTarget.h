@@ -42,4 +42,11 @@ class OutputTarget {
     std::string refusal_;
 };
 
+#ifndef _WIN32
+// Writes every byte of `bytes` to the open descriptor `fd`, going on after interrupted
+// calls and waiting as long as the reader or the device needs: 0 when all were written,
+// else the error number of the failure (EIO for a write that took nothing).
+int writeWhole(int fd, const std::string& bytes);
+#endif
+
 }  // namespace rotulano::core

@@ -6,6 +6,8 @@
 #ifndef _WIN32
 #include <fcntl.h>
 #include <unistd.h>
+
+#include "core/OutputTarget.h"
 #endif
 
 namespace rotulano::printing {
@@ -80,21 +82,6 @@ int createExclusive(const std::string& path) {
     return ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
 }
 
-int writeWhole(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return written < 0 ? errno : EIO;
-        }
-        done += static_cast<std::size_t>(written);
-    }
-    return 0;
-}
-
 }  // namespace
 
 core::FileStatus createFileBytes(const std::string& path, const std::string& bytes) {
@@ -106,7 +93,7 @@ core::FileStatus createFileBytes(const std::string& path, const std::string& byt
     if (fd < 0) {
         return core::fileStatusFromErrno(errno);
     }
-    int error = writeWhole(fd, bytes);
+    int error = core::writeWhole(fd, bytes);
     if (::close(fd) != 0 && error == 0 && errno != EINTR) {
         error = errno;
     }
