@@ -71,8 +71,8 @@ void checkParameterFile(WindowContext& context) {
 }  // namespace
 
 void rotinaAchaTemp(WindowContext& context) {
-    // The whole path is kept: a temporary directory longer than the 255 characters of the
-    // old buffer must not be cut into the name of another directory.
+    // The whole path is kept, however long: a temporary directory cut short could name
+    // another directory, and the print files would be written there.
     context.session.channel.tempDir = context.platform.tempDir();
 }
 
