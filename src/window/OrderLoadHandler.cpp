@@ -10,6 +10,7 @@
 #include "window/Handlers.h"
 #include "window/ItemGrid.h"
 #include "window/Messages.h"
+#include "window/TrailingBlanks.h"
 
 namespace rotulano::window {
 
@@ -30,11 +31,7 @@ int languageIndex(const Controls& controls) {
 // The path written in W-NOME-COMPLETO without the blanks that pad the field; a path
 // longer than the field's 150 characters is used whole.
 QString chosenPath(const Controls& controls) {
-    QString path = controls.wNomeCompleto->text();
-    while (path.endsWith(u' ')) {
-        path.chop(1);
-    }
-    return path;
+    return withoutTrailingBlanks(controls.wNomeCompleto->text());
 }
 
 void clearOrder(WindowContext& context) {
