@@ -236,7 +236,7 @@ void listMenu(QWidget* w, Controls& c) {
 Controls buildForm(QMainWindow* window) {
     initWindowResources();
     window->setObjectName(QStringLiteral("CP21000"));
-    window->setWindowTitle(QStringLiteral("Rotulano - 02.05.00"));
+    window->setWindowTitle(QStringLiteral("Rotulano - " ROTULANO_VERSION));
     QFont font(QStringLiteral("Tahoma"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
