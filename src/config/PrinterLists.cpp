@@ -33,7 +33,7 @@ std::vector<std::string> PrinterLists::speedItems() {
 }
 
 std::vector<std::string> PrinterLists::darknessItems(int model) {
-    const int steps = isZplModel(model) ? kZplDarknessSteps : kDplDarknessSteps;
+    const int steps = core::PrinterModel(model).darknessSteps();
     std::vector<std::string> items;
     for (int darkness = 1; darkness <= steps; ++darkness) {
         items.push_back(core::zeroPadded(darkness, 3));

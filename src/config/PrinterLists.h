@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "core/PrinterModel.h"
+
 namespace rotulano::config {
 
 // The fixed lists of the "Configuração" page and what each 1-based position means. The
@@ -10,9 +12,6 @@ namespace rotulano::config {
 // Item texts are UTF-8, as the window shows them.
 class PrinterLists {
   public:
-    static constexpr int kFirstZplModel = 5;
-    static constexpr int kDplDarknessSteps = 15;
-    static constexpr int kZplDarknessSteps = 30;
     static constexpr int kSpeedCount = 19;
 
     // W-PRMTIPOIMP: the Datamax and Argox models (DPL), then the Zebra models (ZPL).
@@ -25,13 +24,6 @@ class PrinterLists {
     static std::vector<std::string> speedItems();
     // W-PRMTEMP: "001" up to "015" for the DPL models, up to "030" for the ZPL ones.
     static std::vector<std::string> darknessItems(int model);
-
-    // Position 5 or more prints ZPL, anything below prints DPL.
-    static bool isZplModel(int model) { return model >= kFirstZplModel; }
-    // Model 2 (Datamax I-CLASS) takes the logo download without its SOH "D" record.
-    static bool sendsDplLogoPrefix(int model) { return model != 2; }
-    // Model 3 (Datamax PRODIGY) takes no start-of-print and stop-position commands.
-    static bool sendsDplStartAndStop(int model) { return model != 3; }
 
     // PortDeviceName: the port a label job sends to, "NULL" outside positions 1 to 6.
     static std::string portName(int port);

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "core/PrinterModel.h"
+
 namespace rotulano::core {
 
 // The one 146-character record of the parameter file CD21PRM.DAT. Numbers are
@@ -54,7 +56,8 @@ class PrinterSettings {
     void setSpeed(char letter);
     void setLanguage(int position);
 
-    bool isZpl() const { return model() >= 5; }
+    // What the stored model position means for the bytes sent to the printer.
+    PrinterModel printerModel() const { return PrinterModel(model()); }
 
   private:
     int number(std::size_t position, std::size_t length) const;

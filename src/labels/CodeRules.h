@@ -12,27 +12,31 @@ namespace rotulano::labels {
 std::string groupedDigits(const std::string& digits, std::initializer_list<std::size_t> groups,
                           char separator);
 
-// R4, common layout: section code, "-", the item reference up to its first pair of blanks,
-// one blank, then the product code grouped 6-3-1 with "-"; 30 characters, before R2.
+// The code line of the common layouts: section code, "-", the item reference up to its first pair
+// of blanks, one blank, then the product code grouped 6-3-1 with "-"; 30 characters, before its
+// zeros become letters O.
 std::string codeLine(const std::string& sectionCode, const std::string& itemReference,
                      const std::string& productCode);
 
-// R4, pack layout: "Artigo " + the pack code grouped 6-2-2-2-1 with `separator` ("." ZPL,
+// The article line of the pack layout: "Artigo " + the pack code grouped 6-2-2-2-1 with `separator`
+// ("." ZPL,
 // "-" DPL), 30 characters.
 std::string packArticleLine(const std::string& packCode, char separator);
 
-// R4, pack layout: "Pedido " + order number + `separator` + pack suffix, 30 characters.
+// The order line of the pack layout: "Pedido " + order number + `separator` + pack suffix, 30
+// characters.
 std::string packOrderLine(const std::string& orderNumber, char separator,
                           const std::string& packSuffix);
 
-// R4, internal layout: the product code grouped 6.3.1 with ".", 12 characters, before R2.
+// The code of the internal layout: the product code grouped 6.3.1 with ".", 12 characters,
+// before its zeros become letters O.
 std::string internalCodeText(const std::string& productCode);
 
-// R5: EAN-13 data, "00" + the 10 characters of the product code; the printer adds the
+// The EAN-13 bar code data, "00" + the 10 characters of the product code; the printer adds the
 // check digit.
 std::string ean13Data(const std::string& productCode);
 
-// R5: Interleaved 2 of 5 data, the 13 characters of the pack code as they stand.
+// The Interleaved 2 of 5 bar code data, the 13 characters of the pack code as they stand.
 std::string interleavedData(const std::string& packCode);
 
 }  // namespace rotulano::labels

@@ -17,7 +17,7 @@ void appendDplSystemLines(std::vector<std::string>& lines, const core::PrinterSe
         lines.push_back(systemCommand("ySPM"));
     }
     lines.push_back(systemCommand("m"));
-    if (settings.model() != kDplModelWithoutPrintPositions) {
+    if (settings.printerModel().sendsDplPrintPositions()) {
         lines.push_back(systemCommand("O0559"));
         lines.push_back(systemCommand("f659"));
     }

@@ -11,13 +11,9 @@ namespace rotulano::labels {
 // STX, which starts every DPL system command.
 inline constexpr char kDplStx = '\x02';
 
-// The printer model that takes no start-of-print and stop-position commands
-// ("Datamax - PRODIGY").
-inline constexpr int kDplModelWithoutPrintPositions = 3;
-
 // The system commands sent before the label format: the symbol set (left out by the
 // small adhesive), metric units, and the start-of-print and stop positions (left out for
-// the PRODIGY model).
+// the model that takes neither).
 void appendDplSystemLines(std::vector<std::string>& lines, const core::PrinterSettings& settings,
                           bool withSymbolSet);
 

@@ -5,7 +5,7 @@
 
 #include "core/PrinterSettings.h"
 
-// The printer settings as the label header commands carry them (R12).
+// The printer settings as the label header commands carry them.
 namespace rotulano::labels {
 
 // Dots per millimetre of the ZPL layouts.

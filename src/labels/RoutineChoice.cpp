@@ -1,5 +1,6 @@
 #include "labels/RoutineChoice.h"
 
+#include "core/PrinterModel.h"
 #include "labels/DplLayouts.h"
 #include "labels/ZplLayouts.h"
 
@@ -24,7 +25,7 @@ constexpr RoutineSet kDpl{rotinaEtqDpl01, rotinaEtqDpl02, rotinaEtqDpl08, rotina
 }  // namespace
 
 LabelRoutine chooseLabelRoutine(int model, char labelTypeCode) {
-    const RoutineSet& routines = model >= 5 ? kZpl : kDpl;
+    const RoutineSet& routines = core::PrinterModel(model).printsZpl() ? kZpl : kDpl;
     switch (labelTypeCode) {
         case '1':
         case '3':

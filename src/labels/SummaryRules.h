@@ -4,7 +4,7 @@
 
 #include "core/OrderLine.h"
 
-// The one-line order summary label written after every item label (R11).
+// The one-line order summary label written after every item label.
 namespace rotulano::labels {
 
 // The fixed words of the summary line, which differ by language and layout.
@@ -22,7 +22,8 @@ inline constexpr SummaryWords kZplSummaryWords{"Pedido: ", " S/Ref: ", " Qtd.: "
 // (positions 21-35, 15 characters). Control bytes such as NUL print as blanks.
 std::string summaryReference(const core::OrderLine& line);
 
-// R11: words.order + order number (6) + words.reference + summaryReference + words.quantity
+// The summary line: words.order + order number (6) + words.reference + summaryReference +
+// words.quantity
 // + the quantity in 4 digits (every digit from 10,000 labels up).
 std::string summaryText(const core::OrderLine& line, const SummaryWords& words);
 

@@ -7,7 +7,7 @@
 // before it goes into a printer command.
 namespace rotulano::labels {
 
-// R1: `value` left-aligned in a slot of `width` characters, cut or blank-padded; control
+// A byte slot: `value` left-aligned in a slot of `width` characters, cut or blank-padded; control
 // bytes (NUL, STX, CR, LF...) become blanks so a field can never end or start a command.
 // Other bytes stay as they are: bar code data and the settings in the header commands.
 std::string byteSlot(const std::string& value, std::size_t width);
@@ -16,7 +16,7 @@ std::string byteSlot(const std::string& value, std::size_t width);
 // reads them (printerLetters).
 std::string textSlot(const std::string& value, std::size_t width);
 
-// R2: the slot with every "0" replaced by the letter "O" (the chain's code and price fonts).
+// The slot with every "0" replaced by the letter "O" (the chain's code and price fonts).
 std::string letterOForZero(std::string slot);
 
 // A ZPL field's text with the command prefixes "^" and "~" turned into blanks, so that

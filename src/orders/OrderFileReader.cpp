@@ -26,8 +26,10 @@ const char* const kTooManyItems =
     "Pedido com mais de 999 itens: divida o arquivo para poder imprimir";
 const char* const kWarningTitle = "ATENÇÃO";
 
-constexpr long long kOldestVersion = 20400;  // 02.04.00
-constexpr long long kNewestVersion = 20500;  // 02.05.00, this program's own version
+// The order-file format versions this reader takes, as the header's version field writes
+// them: 02.04.00 up to 02.05.00. They describe the file's layout, not this program.
+constexpr long long kOldestOrderFormat = 20400;
+constexpr long long kNewestOrderFormat = 20500;
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -43,10 +45,10 @@ const char* headerProblem(const core::OrderLine& line) {
     }
     const std::string versionField = line.get(core::header::kFileVersion);
     const long long version = core::isAllDigits(versionField) ? core::digitsValue(versionField) : 0;
-    if (version > kNewestVersion) {
+    if (version > kNewestOrderFormat) {
         return kVersionTooNew;
     }
-    if (version < kOldestVersion) {
+    if (version < kOldestOrderFormat) {
         return kVersionTooOld;
     }
     return nullptr;

@@ -1,6 +1,6 @@
 #include "printing/LabelJob.h"
 
-#include "config/PrinterLists.h"
+#include "core/PrinterSettings.h"
 #include "labels/PrinterLetters.h"
 #include "printing/LabelFileBytes.h"
 
@@ -23,7 +23,7 @@ ChannelResult LabelJob::send(const labels::LabelOutput& output,
 }
 
 bool LabelJob::downloadLogo(const core::PrinterSettings& settings, ChannelResult& result) {
-    if (config::PrinterLists::isZplModel(settings.model())) {
+    if (settings.printerModel().printsZpl()) {
         return logo_.rotinaEtqZplCarregaImagem(result);
     }
     return logo_.rotinaEtqDplCarregaImagem(settings.model(), result);

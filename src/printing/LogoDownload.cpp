@@ -1,7 +1,7 @@
 #include "printing/LogoDownload.h"
 
-#include "config/PrinterLists.h"
 #include "core/LogoFile.h"
+#include "core/PrinterModel.h"
 #include "printing/LabelFileBytes.h"
 
 namespace rotulano::printing {
@@ -18,7 +18,7 @@ const std::string kDplImageHeader = std::string(1, kStx) + "ICBLOGOVRDL";
 
 std::vector<std::string> dplHeaderRecords(int model) {
     std::vector<std::string> records;
-    if (config::PrinterLists::sendsDplLogoPrefix(model)) {
+    if (core::PrinterModel(model).sendsDplLogoPrefix()) {
         records.push_back(kDplPrefix);
     }
     records.push_back(kDplImageHeader);

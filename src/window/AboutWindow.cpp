@@ -22,7 +22,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     picture->setFixedSize(415, 70);
     showPicture(picture, QStringLiteral("IMG-Lojasverdelis"));
 
-    auto* version = new QLabel(QStringLiteral("Rotulano - Versão 02.05.00"), this);
+    auto* version = new QLabel(QString::fromUtf8("Rotulano - Versão " ROTULANO_VERSION), this);
     version->setObjectName(QStringLiteral("CmStatic1"));
     version->setTextFormat(Qt::PlainText);
     version->setAlignment(Qt::AlignCenter);

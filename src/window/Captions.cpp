@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "core/PrinterModel.h"
 #include "window/Handlers.h"
 
 namespace rotulano::window {
@@ -125,7 +126,7 @@ bool portugueseSelected(const Controls& controls) {
 }
 
 void applySecondMarginCaption(WindowContext& context) {
-    const bool dpl = context.controls.wPrmtipoimp->selection() < 5;
+    const bool dpl = !core::PrinterModel(context.controls.wPrmtipoimp->selection()).printsZpl();
     const bool portuguese = portugueseSelected(context.controls);
     const char* caption =
         dpl ? (portuguese ? "Inferior" : "Bottom") : (portuguese ? "Superior" : "Top");

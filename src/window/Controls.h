@@ -26,10 +26,10 @@ struct Controls {
 
     // Order-file and order-header group
     DisplayField* wNomeCompleto = nullptr;
-    DisplayField* wHearaz = nullptr;
-    DisplayField* wHeacgc = nullptr;
-    DisplayField* wHeaped = nullptr;
-    DisplayField* wHeadatPed = nullptr;
+    DisplayField* supplierNameField = nullptr;  // W-HEARAZ
+    DisplayField* supplierCnpjField = nullptr;  // W-HEACGC
+    DisplayField* orderNumberField = nullptr;   // W-HEAPED
+    DisplayField* orderDateField = nullptr;     // W-HEADAT-PED
     DisplayField* wHeadatEmail = nullptr;
     DisplayField* wNomarq = nullptr;
     DisplayField* wNomfor = nullptr;
@@ -51,11 +51,11 @@ struct Controls {
     DisplayField* wQtdimp = nullptr;
     QLabel* cmImage2 = nullptr;
     QPushButton* btImprime = nullptr;
-    QPushButton* btVisualiza = nullptr;  // opens the label preview CP21PRV
-    DisplayField* cmStatic6 = nullptr;
-    DisplayField* cmStatic7 = nullptr;
-    DisplayField* cmStatic8 = nullptr;
-    DisplayField* cmStatic9 = nullptr;
+    QPushButton* btVisualiza = nullptr;        // opens the label preview CP21PRV
+    DisplayField* remainingCaption = nullptr;  // CmStatic6, "Falta imprimir"
+    DisplayField* nextJobCaption = nullptr;    // CmStatic7, "Próxima impressão"
+    DisplayField* labelTypeCaption = nullptr;  // CmStatic8, "Tipo da etiqueta"
+    DisplayField* quantityCaption = nullptr;   // CmStatic9, "Quantidade"
 
     // Page 3, Configuração
     DropDownList* wPrmtipoimp = nullptr;

@@ -169,10 +169,10 @@ T* named(QWidget* root, const char* name) {
 
 void listHeaderControls(QWidget* w, Controls& c) {
     c.wNomeCompleto = named<DisplayField>(w, "W-NOME-COMPLETO");
-    c.wHearaz = named<DisplayField>(w, "W-HEARAZ");
-    c.wHeacgc = named<DisplayField>(w, "W-HEACGC");
-    c.wHeaped = named<DisplayField>(w, "W-HEAPED");
-    c.wHeadatPed = named<DisplayField>(w, "W-HEADAT-PED");
+    c.supplierNameField = named<DisplayField>(w, "W-HEARAZ");
+    c.supplierCnpjField = named<DisplayField>(w, "W-HEACGC");
+    c.orderNumberField = named<DisplayField>(w, "W-HEAPED");
+    c.orderDateField = named<DisplayField>(w, "W-HEADAT-PED");
     c.wHeadatEmail = named<DisplayField>(w, "W-HEADAT-EMAIL");
     c.wNomarq = named<DisplayField>(w, "W-NOMARQ");
     c.wNomfor = named<DisplayField>(w, "W-NOMFOR");
@@ -193,10 +193,10 @@ void listPrintControls(QWidget* w, Controls& c) {
     c.cmImage2 = named<QLabel>(w, "CmImage2");
     c.btImprime = named<QPushButton>(w, "BT-IMPRIME");
     c.btVisualiza = named<QPushButton>(w, "BT-VISUALIZA");
-    c.cmStatic6 = named<DisplayField>(w, "CmStatic6");
-    c.cmStatic7 = named<DisplayField>(w, "CmStatic7");
-    c.cmStatic8 = named<DisplayField>(w, "CmStatic8");
-    c.cmStatic9 = named<DisplayField>(w, "CmStatic9");
+    c.remainingCaption = named<DisplayField>(w, "CmStatic6");
+    c.nextJobCaption = named<DisplayField>(w, "CmStatic7");
+    c.labelTypeCaption = named<DisplayField>(w, "CmStatic8");
+    c.quantityCaption = named<DisplayField>(w, "CmStatic9");
 }
 
 void listConfigurationControls(QWidget* w, Controls& c) {
@@ -236,7 +236,7 @@ void listMenu(QWidget* w, Controls& c) {
 Controls buildForm(QMainWindow* window) {
     initWindowResources();
     window->setObjectName(QStringLiteral("CP21000"));
-    window->setWindowTitle(QStringLiteral("Rotulano - 02.05.00"));
+    window->setWindowTitle(QStringLiteral("Rotulano - " ROTULANO_VERSION));
     QFont font(QStringLiteral("Tahoma"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);

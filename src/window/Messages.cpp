@@ -1,6 +1,7 @@
 #include "window/Messages.h"
 
 #include "core/FileStatusTitles.h"
+#include "window/TrailingBlanks.h"
 
 namespace rotulano::window {
 
@@ -8,17 +9,8 @@ namespace {
 
 const char* const kDefaultMessageTitle = "Mensagem do Sistema";
 
-// Trailing blanks of a title or a text are not shown.
-QString shown(const QString& text) {
-    qsizetype end = text.size();
-    while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) {
-        --end;
-    }
-    return text.left(end);
-}
-
 bool isBlank(const QString& text) {
-    return shown(text).isEmpty();
+    return withoutTrailingBlanks(text).isEmpty();
 }
 
 QString statusTitle(const core::FileStatus& status) {
@@ -42,8 +34,8 @@ void rotinaMsg(WindowContext& context) {
     if (isBlank(request.title)) {
         request.title = QString::fromUtf8(kDefaultMessageTitle);
     }
-    request.answer =
-        context.messageBox.show(shown(request.text), shown(request.title), request.type);
+    request.answer = context.messageBox.show(withoutTrailingBlanks(request.text),
+                                             withoutTrailingBlanks(request.title), request.type);
     request.type = 0;
     request.title.clear();
     request.text.clear();
@@ -58,7 +50,8 @@ void rotinaStatus(WindowContext& context) {
         request.title = statusTitle(context.session.fileStatus);
     }
     const QString frame = statusFrame(context.session.fileStatus, context.session.statusFileLabel);
-    context.messageBox.show(shown(frame), shown(request.title), request.type);
+    context.messageBox.show(withoutTrailingBlanks(frame), withoutTrailingBlanks(request.title),
+                            request.type);
     request.type = 0;
     request.title.clear();
 }

@@ -10,6 +10,7 @@
 #include "window/Handlers.h"
 #include "window/ItemGrid.h"
 #include "window/Messages.h"
+#include "window/TrailingBlanks.h"
 
 namespace rotulano::window {
 
@@ -30,20 +31,16 @@ int languageIndex(const Controls& controls) {
 // The path written in W-NOME-COMPLETO without the blanks that pad the field; a path
 // longer than the field's 150 characters is used whole.
 QString chosenPath(const Controls& controls) {
-    QString path = controls.wNomeCompleto->text();
-    while (path.endsWith(u' ')) {
-        path.chop(1);
-    }
-    return path;
+    return withoutTrailingBlanks(controls.wNomeCompleto->text());
 }
 
 void clearOrder(WindowContext& context) {
     Controls& controls = context.controls;
     controls.btSelecionar->setFocus();
-    controls.wHearaz->setText(QString());
-    controls.wHeaped->setText(QString());
-    controls.wHeacgc->setNumber(0);
-    controls.wHeadatPed->setNumber(0);
+    controls.supplierNameField->setText(QString());
+    controls.orderNumberField->setText(QString());
+    controls.supplierCnpjField->setNumber(0);
+    controls.orderDateField->setNumber(0);
     controls.wHeadatEmail->setNumber(0);
     ItemGrid(controls.tabPedido).setRowCount(0);
     controls.wDetqtd->setNumber(0);
@@ -54,11 +51,11 @@ void clearOrder(WindowContext& context) {
 
 void showHeader(WindowContext& context, const orders::OrderHeaderView& header) {
     Controls& controls = context.controls;
-    controls.wHearaz->setText(latin1(header.supplierName));
-    controls.wHeacgc->setDigits(orders::fieldDigits(header.supplierCnpj));
-    controls.wHeaped->setText(latin1(header.orderNumber));
+    controls.supplierNameField->setText(latin1(header.supplierName));
+    controls.supplierCnpjField->setDigits(orders::fieldDigits(header.supplierCnpj));
+    controls.orderNumberField->setText(latin1(header.orderNumber));
     context.session.orderNumber = header.orderNumberDigits();
-    controls.wHeadatPed->setDigits(orders::fieldDigits(header.orderDate));
+    controls.orderDateField->setDigits(orders::fieldDigits(header.orderDate));
     controls.wHeadatEmail->setDigits(orders::fieldDigits(header.emailDate));
 }
 

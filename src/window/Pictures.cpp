@@ -6,6 +6,8 @@
 #include <QPixmapCache>
 #include <QSvgRenderer>
 
+#include "window/TrailingBlanks.h"
+
 // Resources compiled into a static library are registered by hand; the macro must be
 // used outside any namespace.
 static void registerRotulanoResources() {
@@ -19,10 +21,7 @@ namespace {
 constexpr const char* kPictureProperty = "pictureName";
 
 QString resourcePath(const QString& name) {
-    QString trimmed = name;
-    while (trimmed.endsWith(QLatin1Char(' '))) {
-        trimmed.chop(1);
-    }
+    const QString trimmed = withoutTrailingBlanks(name);
     return trimmed.isEmpty() ? QString() : QStringLiteral(":/pictures/") + trimmed;
 }
 

@@ -6,6 +6,7 @@
 #include <QSpacerItem>
 
 #include "core/MessageRequest.h"
+#include "window/TrailingBlanks.h"
 
 namespace rotulano::window {
 
@@ -24,13 +25,6 @@ QMessageBox::Icon iconOf(int style) {
         default:
             return QMessageBox::NoIcon;
     }
-}
-
-QString withoutTrailingBlanks(QString text) {
-    while (text.endsWith(QLatin1Char(' '))) {
-        text.chop(1);
-    }
-    return text;
 }
 
 // The status meaning is the box's title: the box is made at least as wide as the title

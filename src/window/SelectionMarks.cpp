@@ -7,6 +7,7 @@
 #include "window/DisplayField.h"
 #include "window/DropDownList.h"
 #include "window/Pictures.h"
+#include "window/TrailingBlanks.h"
 
 namespace rotulano::window {
 
@@ -16,13 +17,6 @@ constexpr char kPrintedByte = '\xD8';
 constexpr long long kQuantityModulus = 1000000;  // the 6 digits of a quantity
 constexpr long long kLargestShortTotal = 999999;
 const char* const kLongTotalPicture = "Z.ZZZ.ZZZ.ZZZ";
-
-QString withoutTrailingBlanks(QString text) {
-    while (text.endsWith(u' ')) {
-        text.chop(1);
-    }
-    return text;
-}
 
 }  // namespace
 

@@ -74,9 +74,9 @@ void checkParameterFile(WindowContext& context) {
 
 // The print files go into a folder of the window's own (mode 0700) inside the system's
 // temporary directory: another running copy of the program, or anyone else, never meets
-// them there. The whole path is kept: a temporary directory longer than the 255
-// characters of the old buffer must not be cut into the name of another directory. When
-// no folder can be made, the next print job says so.
+// them there. The whole path is kept, however long: a temporary directory cut short could
+// name another directory, and the print files would be written there. When no folder can
+// be made, the next print job says so.
 void rotinaAchaTemp(WindowContext& context) {
     printing::ChannelState& channel = context.session.channel;
     channel.sharedTempDir = context.platform.tempDir();

@@ -18,34 +18,26 @@ TEST(PrinterListsItems, LanguagesPortsAndSpeeds) {
                                                  "K", "L", "M", "N", "O", "P", "Q", "R", "S"}));
 }
 
-struct ModelCase {
+struct DarknessCase {
     int model;
-    bool zpl;
-    std::size_t darknessSteps;
-    bool dplLogoPrefix;
-    bool dplStartAndStop;
+    std::size_t steps;
 };
 
-class PrinterModels : public ::testing::TestWithParam<ModelCase> {};
+class DarknessLists : public ::testing::TestWithParam<DarknessCase> {};
 
-TEST_P(PrinterModels, LanguageDarknessAndDplVariants) {
-    const ModelCase& c = GetParam();
-    EXPECT_EQ(PrinterLists::isZplModel(c.model), c.zpl);
+TEST_P(DarknessLists, ZeroPaddedUpToTheModelsLastStep) {
+    const DarknessCase& c = GetParam();
     const Items darkness = PrinterLists::darknessItems(c.model);
-    ASSERT_EQ(darkness.size(), c.darknessSteps);
+    ASSERT_EQ(darkness.size(), c.steps);
     EXPECT_EQ(darkness.front(), "001");
     EXPECT_EQ(darkness[9], "010");
-    EXPECT_EQ(darkness.back(), c.darknessSteps == 15 ? "015" : "030");
-    EXPECT_EQ(PrinterLists::sendsDplLogoPrefix(c.model), c.dplLogoPrefix);
-    EXPECT_EQ(PrinterLists::sendsDplStartAndStop(c.model), c.dplStartAndStop);
+    EXPECT_EQ(darkness.back(), c.steps == 15 ? "015" : "030");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Positions, PrinterModels,
-    ::testing::Values(ModelCase{0, false, 15, true, true}, ModelCase{1, false, 15, true, true},
-                      ModelCase{2, false, 15, false, true}, ModelCase{3, false, 15, true, false},
-                      ModelCase{4, false, 15, true, true}, ModelCase{5, true, 30, true, true},
-                      ModelCase{6, true, 30, true, true}, ModelCase{9, true, 30, true, true}));
+INSTANTIATE_TEST_SUITE_P(Positions, DarknessLists,
+                         ::testing::Values(DarknessCase{0, 15}, DarknessCase{1, 15},
+                                           DarknessCase{4, 15}, DarknessCase{5, 30},
+                                           DarknessCase{6, 30}, DarknessCase{9, 30}));
 
 struct PortCase {
     int port;

@@ -58,7 +58,7 @@ TEST_P(HostileOrdersInTheWindow, ShowTheirMessageAndKeepTheWindowUsable) {
         EXPECT_EQ(test.messageBox.shown[0].title, QString::fromUtf8(c.title));
         EXPECT_EQ(test.messageBox.shown[0].style, c.style);
     }
-    EXPECT_EQ(test.controls().wHeaped->text(),
+    EXPECT_EQ(test.controls().orderNumberField->text(),
               c.headerShown ? QStringLiteral("004711") : QString());
     EXPECT_EQ(test.controls().tabPedido->rowCount(), c.rows);
     EXPECT_FALSE(test.controls().btImprime->isEnabled());

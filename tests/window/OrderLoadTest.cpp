@@ -58,18 +58,18 @@ class OrderLoad : public ::testing::Test {
 
     void expectHeaderCleared() {
         const auto& c = test.controls();
-        EXPECT_EQ(c.wHearaz->text(), QString());
-        EXPECT_EQ(c.wHeaped->text(), QString());
-        EXPECT_EQ(c.wHeacgc->text(), QStringLiteral("00 000 000 0000 00"));
-        EXPECT_EQ(c.wHeadatPed->text(), QStringLiteral("00/00/0000"));
+        EXPECT_EQ(c.supplierNameField->text(), QString());
+        EXPECT_EQ(c.orderNumberField->text(), QString());
+        EXPECT_EQ(c.supplierCnpjField->text(), QStringLiteral("00 000 000 0000 00"));
+        EXPECT_EQ(c.orderDateField->text(), QStringLiteral("00/00/0000"));
         EXPECT_EQ(c.wHeadatEmail->text(), QStringLiteral("00/00/0000"));
     }
     void expectHeaderShown() {
         const auto& c = test.controls();
-        EXPECT_EQ(c.wHearaz->text(), QStringLiteral("CONFECCOES ALVORADA LTDA      "));
-        EXPECT_EQ(c.wHeacgc->text(), QStringLiteral("12 345 678 0001 99"));
-        EXPECT_EQ(c.wHeaped->text(), QStringLiteral("004711"));
-        EXPECT_EQ(c.wHeadatPed->text(), QStringLiteral("09/12/2025"));
+        EXPECT_EQ(c.supplierNameField->text(), QStringLiteral("CONFECCOES ALVORADA LTDA      "));
+        EXPECT_EQ(c.supplierCnpjField->text(), QStringLiteral("12 345 678 0001 99"));
+        EXPECT_EQ(c.orderNumberField->text(), QStringLiteral("004711"));
+        EXPECT_EQ(c.orderDateField->text(), QStringLiteral("09/12/2025"));
         EXPECT_EQ(c.wHeadatEmail->text(), QStringLiteral("10/12/2025"));
     }
     void expectOneBox(const QString& text, const QString& title, int style) {
@@ -156,8 +156,8 @@ TEST_F(OrderLoad, CancellingTheDialogOnAnEmptyWindowChangesNothing) {
     EXPECT_TRUE(test.controls().wNomeCompleto->text().isEmpty());
     EXPECT_EQ(grid().rowCount(), 0);
     // The header stays blank, not the zeros of an emptied order.
-    EXPECT_EQ(test.controls().wHeacgc->text(), QString());
-    EXPECT_EQ(test.controls().wHeadatPed->text(), QString());
+    EXPECT_EQ(test.controls().supplierCnpjField->text(), QString());
+    EXPECT_EQ(test.controls().orderDateField->text(), QString());
     EXPECT_EQ(test.controls().wHeadatEmail->text(), QString());
 }
 
@@ -278,7 +278,7 @@ TEST_F(OrderLoad, AWarningIsShownOverTheRowsLoadedBeforeTheBadLine) {
     QString orderWhileShown;
     test.messageBox.onShow = [&](const rotulano::test::ShownMessage&) {
         rowsWhileShown = grid().rowCount();
-        orderWhileShown = test.controls().wHeaped->text();
+        orderWhileShown = test.controls().orderNumberField->text();
     };
     load(orderFile({headerLine(), itemLine('1'), itemLine('2'), itemLine('3', "00 010")}));
     expectOneBox(QStringLiteral("Campo quantidade é inválido ou erro na estrutura do arquivo"),
@@ -331,7 +331,8 @@ TEST_F(OrderLoad, TheSampleOrderLoadsWhole) {
     loadPath(QString::fromStdString(rotulano::test::samplePath("PEDIDO.txt")));
     EXPECT_TRUE(test.messageBox.shown.empty());
     EXPECT_EQ(grid().rowCount(), 14);
-    EXPECT_EQ(test.controls().wHearaz->text(), QStringLiteral("CONFECÇÕES ALVORADA LTDA      "));
+    EXPECT_EQ(test.controls().supplierNameField->text(),
+              QStringLiteral("CONFECÇÕES ALVORADA LTDA      "));
     EXPECT_EQ(cellText(10, orders::kColQuantity), QStringLiteral("  1.500"));
     EXPECT_EQ(cellText(11, orders::kColPrice), QStringLiteral("1234,56"));
 }

@@ -63,8 +63,8 @@ class PlainText : public ::testing::Test {
 
 TEST_F(PlainText, TheHeaderAndTheFileNameShowTheirMarkupCharacters) {
     const auto& c = test.controls();
-    EXPECT_EQ(c.wHearaz->text(), kSupplier.leftJustified(30));
-    expectShownWhole(c.wHearaz, kSupplier);
+    EXPECT_EQ(c.supplierNameField->text(), kSupplier.leftJustified(30));
+    expectShownWhole(c.supplierNameField, kSupplier);
     EXPECT_EQ(c.wNomeCompleto->text(), path);
     expectShownWhole(c.wNomeCompleto, path);
     EXPECT_EQ(test.grid().text(1, orders::kColDescription), kDescription.leftJustified(30));
