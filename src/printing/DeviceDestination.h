@@ -1,0 +1,29 @@
+#pragma once
+
+#include <chrono>
+
+#include "core/Delivery.h"
+#include "core/PortDestination.h"
+
+namespace rotulano::printing {
+
+// A character device named in the ports file (/dev/ttyUSB0, /dev/usb/lp1, a link under
+// /dev/serial/by-id/): anything else is refused before a byte is sent. For each row the
+// device is opened, locked for this program alone (two programs never interleave bytes
+// on one port; a port another program holds is reported busy), a serial line is set to
+// raw mode with the entry's speed and framing, the bytes are written and the device
+// drained within the stall limit, then closed.
+class DeviceDestination {
+  public:
+    DeviceDestination(const core::PortDestination& destination, std::chrono::milliseconds stall);
+
+    core::Delivery send(const std::string& bytes) const;
+
+  private:
+    core::Delivery deliver(int fd, const std::string& bytes) const;
+
+    const core::PortDestination& destination_;
+    std::chrono::milliseconds stall_;
+};
+
+}  // namespace rotulano::printing
