@@ -2,10 +2,6 @@
 
 #include <cerrno>
 
-#ifndef _WIN32
-#include <termios.h>
-#endif
-
 namespace rotulano::printing {
 
 #ifndef _WIN32
@@ -95,21 +91,26 @@ void applyFlowControl(termios& settings, core::FlowControl flow) {
 
 }  // namespace
 
+bool serialSettings(termios& settings, const core::SerialLine& line) {
+    makeRaw(settings);
+    if (line.speed && (::cfsetospeed(&settings, speedCode(*line.speed)) != 0 ||
+                       ::cfsetispeed(&settings, speedCode(*line.speed)) != 0)) {
+        return false;
+    }
+    applyFraming(settings, line);
+    if (line.flowControl) {
+        applyFlowControl(settings, *line.flowControl);
+    }
+    return true;
+}
+
 int applySerialLine(int fd, const core::SerialLine& line) {
     termios settings{};
     if (::tcgetattr(fd, &settings) != 0) {
         return errno;
     }
-    makeRaw(settings);
-    if (line.speed) {
-        if (::cfsetospeed(&settings, speedCode(*line.speed)) != 0 ||
-            ::cfsetispeed(&settings, speedCode(*line.speed)) != 0) {
-            return errno;
-        }
-    }
-    applyFraming(settings, line);
-    if (line.flowControl) {
-        applyFlowControl(settings, *line.flowControl);
+    if (!serialSettings(settings, line)) {
+        return EINVAL;
     }
     if (::tcsetattr(fd, TCSANOW, &settings) != 0) {
         return errno;
