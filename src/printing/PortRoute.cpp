@@ -1,0 +1,53 @@
+#include "printing/PortRoute.h"
+
+namespace rotulano::printing {
+
+namespace {
+
+// The usual device's status in the operator's words.
+std::string deviceReason(const core::FileStatus& status) {
+    if (status == core::kStatusNotFound) {
+        return "dispositivo não encontrado";
+    }
+    if (status == core::kStatusNotPermitted) {
+        return "sem permissão de escrita no dispositivo (o usuário precisa do grupo lp para "
+               "impressoras e dialout para portas seriais)";
+    }
+    if (status == core::kStatusLocked) {
+        return "porta ocupada por outro programa";
+    }
+    return "a porta não recebeu as etiquetas";
+}
+
+}  // namespace
+
+PortRoute::PortRoute(std::string portName, const config::PortsTable& table)
+    : portName_(std::move(portName)) {
+    if (const core::PortDestination* entry = table.find(portName_)) {
+        destination_ = *entry;
+    }
+}
+
+PortRoute::PortRoute(std::string portName, core::PortDestination destination)
+    : portName_(std::move(portName)), destination_(std::move(destination)) {}
+
+std::string PortRoute::describe(core::Platform& platform) const {
+    return destination_ ? destination_->text : platform.portDevice(portName_);
+}
+
+bool PortRoute::runsSerialSetup() const {
+    const bool com = portName_.rfind("COM", 0) == 0 && config::PortsTable::isPortName(portName_);
+    return com && (!destination_ || destination_->kind == core::DestinationKind::Device);
+}
+
+core::Delivery PortRoute::send(const std::string& bytes, core::Platform& platform,
+                               DestinationSender& destinations) const {
+    if (destination_) {
+        return destinations.send(*destination_, bytes);
+    }
+    const core::FileStatus status = platform.sendToDevice(platform.portDevice(portName_), bytes);
+    return status == core::kStatusOk ? core::Delivery{}
+                                     : core::Delivery::failed(status, deviceReason(status));
+}
+
+}  // namespace rotulano::printing
