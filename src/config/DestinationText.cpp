@@ -1,7 +1,6 @@
 #include "config/DestinationText.h"
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 
 namespace rotulano::config::destinationText {
@@ -12,8 +11,8 @@ constexpr const char* kTcpPrefix = "tcp://";
 constexpr const char* kQueuePrefix = "cups://";
 constexpr int kLargestTcpPort = 65535;
 // The line speeds a serial printer and the system's serial drivers both know.
-constexpr std::array<int, 11> kSpeeds = {300,   600,   1200,  2400,   4800,  9600,
-                                         19200, 38400, 57600, 115200, 230400};
+const std::vector<int> kSpeeds = {300,   600,   1200,  2400,   4800,  9600,
+                                  19200, 38400, 57600, 115200, 230400};
 
 bool startsWith(const std::string& text, const char* prefix) {
     return text.rfind(prefix, 0) == 0;
@@ -178,6 +177,10 @@ bool parseFlowControl(const std::string& text, core::FlowControl& flow) {
         return false;
     }
     return true;
+}
+
+const std::vector<int>& serialSpeeds() {
+    return kSpeeds;
 }
 
 std::string parityText(core::Parity parity) {

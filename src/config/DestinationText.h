@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/PortDestination.h"
 
@@ -25,6 +26,9 @@ bool parseDataBits(const std::string& text, int& bits);
 bool parseParity(const std::string& text, core::Parity& parity);
 bool parseStopBits(const std::string& text, int& bits);
 bool parseFlowControl(const std::string& text, core::FlowControl& flow);
+
+// The speeds a serial line may be given, slowest first.
+const std::vector<int>& serialSpeeds();
 
 std::string parityText(core::Parity parity);
 std::string flowControlText(core::FlowControl flow);

@@ -1,5 +1,8 @@
 #include "printing/PortRoute.h"
 
+#include "labels/TestLabel.h"
+#include "printing/LabelFileBytes.h"
+
 namespace rotulano::printing {
 
 namespace {
@@ -48,6 +51,13 @@ core::Delivery PortRoute::send(const std::string& bytes, core::Platform& platfor
     const core::FileStatus status = platform.sendToDevice(platform.portDevice(portName_), bytes);
     return status == core::kStatusOk ? core::Delivery{}
                                      : core::Delivery::failed(status, deviceReason(status));
+}
+
+core::Delivery sendTestLabel(const PortRoute& route, const core::PrinterSettings& settings,
+                             core::Platform& platform, DestinationSender& destinations) {
+    const std::string bytes =
+        labelFileBytes(labels::testLabelLines(settings, route.portName(), platform.clockText()));
+    return route.send(bytes, platform, destinations);
 }
 
 }  // namespace rotulano::printing

@@ -7,6 +7,7 @@
 #include "core/Delivery.h"
 #include "core/Platform.h"
 #include "core/PortDestination.h"
+#include "core/PrinterSettings.h"
 #include "printing/SystemDestinations.h"
 
 namespace rotulano::printing {
@@ -37,5 +38,10 @@ class PortRoute {
     std::string portName_;
     std::optional<core::PortDestination> destination_;
 };
+
+// Sends the Portas window's test label ("Rotulano", the port name and the time, in the
+// language of the saved model) through `route`.
+core::Delivery sendTestLabel(const PortRoute& route, const core::PrinterSettings& settings,
+                             core::Platform& platform, DestinationSender& destinations);
 
 }  // namespace rotulano::printing
