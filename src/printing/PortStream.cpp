@@ -6,6 +6,7 @@
 #ifndef _WIN32
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -18,6 +19,7 @@ using std::chrono::milliseconds;
 
 // Longest single wait before the port's state is looked at again.
 constexpr milliseconds kPollSlice{20};
+constexpr milliseconds kRetryPause{2};
 
 int msLeft(Clock::time_point deadline) {
     const auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now());
@@ -25,13 +27,14 @@ int msLeft(Clock::time_point deadline) {
 }
 
 #ifndef _WIN32
+bool isSocket(int fd) {
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 && S_ISSOCK(info.st_mode);
+}
+
 // One write; a socket is written without the signal a closed peer would raise.
-ssize_t writeSome(int fd, const char* data, std::size_t size) {
-    const ssize_t sent = ::send(fd, data, size, MSG_NOSIGNAL);
-    if (sent < 0 && errno == ENOTSOCK) {
-        return ::write(fd, data, size);
-    }
-    return sent;
+ssize_t writeSome(int fd, bool socket, const char* data, std::size_t size) {
+    return socket ? ::send(fd, data, size, MSG_NOSIGNAL) : ::write(fd, data, size);
 }
 
 // Waits for `events` up to the deadline: 1 ready, 0 deadline passed, -1 failed.
@@ -42,8 +45,15 @@ int waitFor(int fd, short events, Clock::time_point deadline) {
             return 0;
         }
         pollfd watch{fd, events, 0};
+        const auto asked = Clock::now();
         const int ready = ::poll(&watch, 1, std::min(left, static_cast<int>(kPollSlice.count())));
         if (ready > 0) {
+            // A device that cannot tell when it takes bytes again (a parallel port)
+            // reports itself ready at once: it is asked again after a pause rather than
+            // in a tight loop.
+            if (Clock::now() - asked < kRetryPause) {
+                ::usleep(static_cast<useconds_t>(kRetryPause.count() * 1000));
+            }
             return 1;
         }
         if (ready < 0 && errno != EINTR) {
@@ -57,10 +67,11 @@ int waitFor(int fd, short events, Clock::time_point deadline) {
 
 Result writeAll(int fd, const std::string& bytes, milliseconds stall) {
 #ifndef _WIN32
+    const bool socket = isSocket(fd);
     std::size_t done = 0;
     Clock::time_point deadline = Clock::now() + stall;
     while (done < bytes.size()) {
-        const ssize_t written = writeSome(fd, bytes.data() + done, bytes.size() - done);
+        const ssize_t written = writeSome(fd, socket, bytes.data() + done, bytes.size() - done);
         if (written > 0) {
             done += static_cast<std::size_t>(written);
             deadline = Clock::now() + stall;

@@ -11,12 +11,12 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
-#include <poll.h>
-#include <termios.h>
 #include <unistd.h>
 #endif
 
 #include "core/FixedRecord.h"
+#include "printing/PortStream.h"
+#include "printing/SerialLineSetup.h"
 
 namespace rotulano::printing {
 
@@ -43,84 +43,21 @@ core::FileStatus writeDevice(const std::string& device, const std::string& bytes
 
 #else
 
-using Clock = std::chrono::steady_clock;
-
-// Longest single wait for the port before the stall time is looked at again.
-constexpr std::chrono::milliseconds kPollSlice{100};
-// A device that cannot tell when it takes bytes again (a parallel port) reports itself
-// ready at once: it is asked again after this pause rather than in a tight loop.
-constexpr std::chrono::milliseconds kRetryPause{2};
-
-// Bytes go through a serial line unchanged: no CR/LF translation, no echo, no special
-// characters. Line speed, character size, parity, stop bits and flow control stay as
-// the system holds them for the port.
-core::FileStatus makeRaw(int fd) {
-    termios settings{};
-    if (::tcgetattr(fd, &settings) != 0) {
-        return core::fileStatusFromErrno(errno);
-    }
-    settings.c_iflag &=
-        ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL);
-    settings.c_oflag &= ~static_cast<tcflag_t>(OPOST);
-    settings.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
-    settings.c_cc[VMIN] = 1;
-    settings.c_cc[VTIME] = 0;
-    if (::tcsetattr(fd, TCSANOW, &settings) != 0) {
-        return core::fileStatusFromErrno(errno);
-    }
-    return core::kStatusOk;
-}
-
-// Waits until the port takes bytes again, or says "30" once `deadline` has passed.
-core::FileStatus waitWritable(int fd, Clock::time_point deadline) {
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-    if (left.count() <= 0) {
-        return core::kStatusIoError;
-    }
-    pollfd watch{fd, POLLOUT, 0};
-    const auto asked = Clock::now();
-    const int ready = ::poll(&watch, 1, static_cast<int>(std::min(left, kPollSlice).count()));
-    if (ready < 0 && errno != EINTR) {
-        return core::fileStatusFromErrno(errno);
-    }
-    if (ready > 0 && Clock::now() - asked < kRetryPause) {
-        std::this_thread::sleep_for(kRetryPause);
-    }
-    return core::kStatusOk;
-}
-
 // Writes every byte, waiting while the port is busy; the stall time starts again with
 // every byte the port takes, so a slow printer is never cut off, only a dead one.
 core::FileStatus writeAll(int fd, const std::string& bytes, std::chrono::milliseconds stall) {
-    std::size_t done = 0;
-    Clock::time_point deadline = Clock::now() + stall;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (written > 0) {
-            done += static_cast<std::size_t>(written);
-            deadline = Clock::now() + stall;
-            continue;
-        }
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            const core::FileStatus status = waitWritable(fd, deadline);
-            if (status != core::kStatusOk) {
-                return status;
-            }
-            continue;
-        }
-        return core::fileStatusFromErrno(written < 0 ? errno : EIO);
+    const portStream::Result result = portStream::writeAll(fd, bytes, stall);
+    if (result.outcome == portStream::Outcome::Stalled) {
+        return core::kStatusIoError;
     }
-    return core::kStatusOk;
+    return result.done() ? core::kStatusOk : core::fileStatusFromErrno(result.error);
 }
 
 // Every port stays non-blocking, so that a dead line, a printer off line or a pipe
-// nobody reads cannot hang the program; a serial line is put in raw mode as well.
+// nobody reads cannot hang the program. A serial line is put in raw mode, so that bytes
+// go through unchanged; its speed and framing stay as the system holds them.
 core::FileStatus prepare(int fd) {
-    return ::isatty(fd) != 0 ? makeRaw(fd) : core::kStatusOk;
+    return ::isatty(fd) != 0 ? core::fileStatusFromErrno(applySerialLine(fd, {})) : core::kStatusOk;
 }
 
 // Opening with O_NONBLOCK keeps a serial port without carrier from blocking the open.

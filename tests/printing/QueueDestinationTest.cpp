@@ -82,20 +82,18 @@ TEST_F(QueueDestinationTest, RawJobReachesThePrinterWithExactlyTheRowsBytes) {
     EXPECT_EQ(got[0], kLabel);
 }
 
-TEST_F(QueueDestinationTest, StoppedQueueIsReportedAndGetsNothing) {
-    ASSERT_TRUE(service_.run("cupsdisable", "ZEBRA")) << service_.why();
-    const Delivery delivery = send("ZEBRA", kLabel);
-    EXPECT_EQ(delivery.status, "30");
-    EXPECT_EQ(delivery.reason, "fila parada");
-    expectNothingSent();
-}
-
-TEST_F(QueueDestinationTest, RejectingQueueIsReportedAndGetsNothing) {
-    ASSERT_TRUE(service_.run("cupsreject", "ZEBRA")) << service_.why();
-    const Delivery delivery = send("ZEBRA", kLabel);
-    EXPECT_EQ(delivery.status, "30");
-    EXPECT_EQ(delivery.reason, "a fila não aceita trabalhos");
-    expectNothingSent();
+TEST_F(QueueDestinationTest, StoppedOrRejectingQueueIsReportedAndGetsNothing) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"cupsdisable", "fila parada"}, {"cupsreject", "a fila não aceita trabalhos"}};
+    for (const auto& [command, reason] : cases) {
+        ASSERT_TRUE(service_.run(command, "ZEBRA")) << service_.why();
+        const Delivery delivery = send("ZEBRA", kLabel);
+        EXPECT_EQ(delivery.status, "30") << command;
+        EXPECT_EQ(delivery.reason, reason) << command;
+        expectNothingSent();
+        ASSERT_TRUE(service_.run(command == "cupsdisable" ? "cupsenable" : "cupsaccept", "ZEBRA"))
+            << service_.why();
+    }
 }
 
 TEST_F(QueueDestinationTest, UnknownQueueIsReportedAndGetsNothing) {
