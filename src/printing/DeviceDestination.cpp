@@ -71,7 +71,9 @@ DeviceDestination::DeviceDestination(const core::PortDestination& destination,
 
 #ifndef _WIN32
 
-core::Delivery DeviceDestination::send(const std::string& bytes) const {
+core::Delivery DeviceDestination::send(
+    const std::vector<RowPiece>& pieces,
+    const std::function<void(std::chrono::milliseconds)>& pause) const {
     struct stat info {};
     if (::stat(destination_.target.c_str(), &info) != 0) {
         return deviceFailure(errno);
@@ -90,7 +92,7 @@ core::Delivery DeviceDestination::send(const std::string& bytes) const {
     } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         delivery = deviceFailure(errno == EWOULDBLOCK ? EBUSY : errno);
     } else {
-        delivery = deliver(fd, bytes);
+        delivery = deliver(fd, pieces, pause);
         if (!delivery.ok() && ::isatty(fd) != 0 && !isPseudoTerminal(info)) {
             // What a stalled serial line still holds belongs to the failing row only; the
             // close would otherwise wait for it.
@@ -101,12 +103,28 @@ core::Delivery DeviceDestination::send(const std::string& bytes) const {
     return delivery;
 }
 
-core::Delivery DeviceDestination::deliver(int fd, const std::string& bytes) const {
+core::Delivery DeviceDestination::deliver(
+    int fd, const std::vector<RowPiece>& pieces,
+    const std::function<void(std::chrono::milliseconds)>& pause) const {
     const bool serial = ::isatty(fd) != 0;
     if (serial && applySerialLine(fd, destination_.serial) != 0) {
         return core::Delivery::failed(core::kStatusIoError,
                                       "a porta não aceitou a configuração serial");
     }
+    for (const RowPiece& piece : pieces) {
+        const core::Delivery delivery = deliverPiece(fd, serial, piece.bytes);
+        if (!delivery.ok()) {
+            return delivery;
+        }
+        if (piece.pauseAfter.count() > 0) {
+            pause(piece.pauseAfter);
+        }
+    }
+    return {};
+}
+
+core::Delivery DeviceDestination::deliverPiece(int fd, bool serial,
+                                               const std::string& bytes) const {
     core::Delivery delivery = fromStream(portStream::writeAll(fd, bytes, stall_), stall_);
     if (delivery.ok()) {
         // A serial line is done when its output queue is empty; a printer driver that
@@ -120,12 +138,9 @@ core::Delivery DeviceDestination::deliver(int fd, const std::string& bytes) cons
 
 #else
 
-core::Delivery DeviceDestination::send(const std::string&) const {
+core::Delivery DeviceDestination::send(
+    const std::vector<RowPiece>&, const std::function<void(std::chrono::milliseconds)>&) const {
     return core::Delivery::failed(core::kStatusIoError, "dispositivo não disponível");
-}
-
-core::Delivery DeviceDestination::deliver(int, const std::string&) const {
-    return {};
 }
 
 #endif

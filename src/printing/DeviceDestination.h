@@ -1,9 +1,12 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
+#include <vector>
 
 #include "core/Delivery.h"
 #include "core/PortDestination.h"
+#include "printing/SystemDestinations.h"
 
 namespace rotulano::printing {
 
@@ -17,10 +20,15 @@ class DeviceDestination {
   public:
     DeviceDestination(const core::PortDestination& destination, std::chrono::milliseconds stall);
 
-    core::Delivery send(const std::string& bytes) const;
+    // The row's pieces in one open of the device, each written and drained, with the
+    // printer's pause after it.
+    core::Delivery send(const std::vector<RowPiece>& pieces,
+                        const std::function<void(std::chrono::milliseconds)>& pause) const;
 
   private:
-    core::Delivery deliver(int fd, const std::string& bytes) const;
+    core::Delivery deliver(int fd, const std::vector<RowPiece>& pieces,
+                           const std::function<void(std::chrono::milliseconds)>& pause) const;
+    core::Delivery deliverPiece(int fd, bool serial, const std::string& bytes) const;
 
     const core::PortDestination& destination_;
     std::chrono::milliseconds stall_;

@@ -189,3 +189,24 @@ TEST(DeviceDestination, LineNobodyReadsFailsWithinTheStallLimit) {
     EXPECT_EQ(stalled.reason, "sem resposta em 0,5 s");
     EXPECT_EQ(line.received(before.size()).substr(0, before.size()), before);
 }
+
+TEST(DeviceDestination, RowPiecesGoOutInOneOpenWithThePrintersPauses) {
+    PtyPair line;
+    if (!line.ready()) {
+        GTEST_SKIP() << "socat is not installed";
+    }
+    SystemDestinations destinations(kStall);
+    std::vector<std::chrono::milliseconds> pauses;
+    destinations.setPause([&pauses](std::chrono::milliseconds d) { pauses.push_back(d); });
+    const std::vector<rotulano::printing::RowPiece> row = {
+        {"\x01"
+         "D\x02IDPLOGO\r\n",
+         std::chrono::milliseconds(0)},
+        {std::string("BM\0\xff", 4), std::chrono::milliseconds(2000)},
+        {kLabel, std::chrono::milliseconds(0)}};
+    const Delivery delivery = destinations.sendRow(device(line.portSide()), row);
+    EXPECT_TRUE(delivery.ok()) << delivery.reason;
+    const std::string expected = row[0].bytes + row[1].bytes + row[2].bytes;
+    EXPECT_EQ(line.received(expected.size()), expected);
+    EXPECT_EQ(pauses, (std::vector<std::chrono::milliseconds>{std::chrono::milliseconds(2000)}));
+}

@@ -19,7 +19,12 @@ class RecordingDestinations : public DestinationSender {
     Delivery answer;
     std::vector<std::pair<std::string, std::string>> sent;  // destination text, bytes
 
-    Delivery send(const PortDestination& destination, const std::string& bytes) override {
+    Delivery sendRow(const PortDestination& destination,
+                     const std::vector<rotulano::printing::RowPiece>& pieces) override {
+        std::string bytes;
+        for (const auto& piece : pieces) {
+            bytes += piece.bytes;
+        }
         sent.emplace_back(destination.text, bytes);
         return answer;
     }

@@ -151,3 +151,22 @@ TEST(TcpDestination, PrinterThatClosesMidRowFailsThatRowOnly) {
     EXPECT_EQ(got[0], before);
     EXPECT_LT(got[1].size(), std::size_t{16} << 20);
 }
+
+TEST(TcpDestination, RowPiecesShareOneConnectionWithoutPauses) {
+    TcpListener printer;
+    ASSERT_TRUE(printer.ready());
+    SystemDestinations destinations(kStall);
+    int pauses = 0;
+    destinations.setPause([&pauses](std::chrono::milliseconds) { ++pauses; });
+    const std::vector<rotulano::printing::RowPiece> row = {
+        {"\x01"
+         "D\x02IDPLOGO\r\n",
+         std::chrono::milliseconds(0)},
+        {std::string("BM\0\xff", 4), std::chrono::milliseconds(2000)},
+        {rowBytes(4000, 'c'), std::chrono::milliseconds(0)}};
+    EXPECT_TRUE(destinations.sendRow(tcp("127.0.0.1", printer.port()), row).ok());
+    const std::vector<std::string> got = printer.received(1);
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0], row[0].bytes + row[1].bytes + row[2].bytes);
+    EXPECT_EQ(pauses, 0);
+}
