@@ -80,10 +80,21 @@ seed_print_jobs() {
     fi
 }
 
+# clang and its libFuzzer runtime serve the fuzz targets alone, so they are installed
+# here; the rest of the build needs what "tools/rotulano-dev run" installs.
+install_clang() {
+    dpkg -s clang libclang-rt-14-dev >/dev/null 2>&1 && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: clang libclang-rt-14-dev"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq clang libclang-rt-14-dev
+}
+
 build_targets() {
     CC=clang CXX=clang++ cmake -S "$here" -B "$build" -G Ninja -DROTULANO_FUZZ=ON \
         -DROTULANO_BUILD_TESTS=OFF -DROTULANO_BUILD_BENCH=OFF \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo -Wno-dev >/dev/null
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     ninja -C "$build" -j"$jobs" "${targets[@]/#/fuzz_}"
 }
 
@@ -129,6 +140,7 @@ report_target() {
     fi
 }
 
+install_clang
 build_targets
 for target in "${targets[@]}"; do
     run_target "$target"

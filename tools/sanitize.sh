@@ -33,7 +33,7 @@ SUPP
 
 start=$(date +%s)
 cmake -S "$here" -B "$build" -G Ninja -DROTULANO_SANITIZE=ON -DROTULANO_BUILD_BENCH=OFF \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -Wno-dev >/dev/null
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 ninja -C "$build" -j"$jobs"
 built=$(date +%s)
 

@@ -13,8 +13,10 @@ namespace rotulano::config {
 // is not "1" holds no record ("23"); bytes beyond the 146th are ignored on reading.
 //
 // Statuses: "00" success, "35" the file does not exist, "37" it may not be read (or,
-// for rewrite, it is marked read-only), "39" the name is a directory, "23" no record,
-// "30" a save that could not be completed, the status of the system's error otherwise.
+// for rewrite, it is marked read-only), "39" the name is a directory, "96" a device, a
+// named pipe or a socket (never opened), "23" no record, "34" a save cut short by a full
+// disk, the status of the system's error otherwise. A save keeps the file's owner, group,
+// permissions and other names (core::FileSaver).
 class ParameterFile {
   public:
     static constexpr const char* kFileName = "CD21PRM.DAT";
@@ -31,7 +33,8 @@ class ParameterFile {
     core::FileStatus create(const core::PrinterSettings& settings) const;
 
     // Replaces the stored record by `settings`: the new record is written whole first,
-    // then takes the old one's place, so the file is never left half-written. The file
+    // then takes the old one's place (or, where a new file cannot stand in for the old
+    // one, is written over it in one go), so the file is never left half-written. The file
     // must exist, hold a record and not be marked read-only. Positions 15-146 are
     // written as `settings` holds them: callers rewrite the record they read.
     core::FileStatus rewrite(const core::PrinterSettings& settings) const;
@@ -41,7 +44,6 @@ class ParameterFile {
   private:
     core::FileStatus readBytes(std::string& bytes) const;
     core::FileStatus save(const core::PrinterSettings& settings) const;
-    bool isReadOnly() const;
 
     std::string path_;
 };

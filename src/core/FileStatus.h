@@ -17,6 +17,10 @@ inline const FileStatus kStatusBoundary = "34";
 inline const FileStatus kStatusNotFound = "35";
 inline const FileStatus kStatusNotPermitted = "37";
 inline const FileStatus kStatusAttributesConflict = "39";
+// The name given from the file dialog is not the file's own: Qt could not decode it.
+inline const FileStatus kStatusNameMismatch = "91";
+// The name is that of a device, a named pipe or a socket, never read nor replaced.
+inline const FileStatus kStatusNotRegularFile = "96";
 inline const FileStatus kStatusLocked = "93";
 
 // Maps an operating-system error number (errno) to a file status.

@@ -39,6 +39,7 @@ const std::map<FileStatus, const char*>& statusTitles() {
         {"91", "Nome externo do arquivo não corresponde ao nome in"},
         {"92", "Arquivo está aberto de modo exclusivo por outro pr"},
         {"93", "Arquivo está aberto de modo exclusivo por outro pr"},
+        {"96", "Não é um arquivo comum (dispositivo, pipe, socket)"},
         {"99", "Registro está bloqueado por outro programa"},
     };
     return titles;

@@ -49,11 +49,11 @@ std::string internalCodeText(const std::string& productCode) {
 }
 
 std::string ean13Data(const std::string& productCode) {
-    return textSlot("00" + core::padRight(productCode, 10), 12);
+    return byteSlot("00" + core::padRight(productCode, 10), 12);
 }
 
 std::string interleavedData(const std::string& packCode) {
-    return textSlot(packCode, 13);
+    return byteSlot(packCode, 13);
 }
 
 }  // namespace rotulano::labels

@@ -29,7 +29,7 @@ void appendDplFormatLines(std::vector<std::string>& lines, const core::PrinterSe
     lines.push_back("D11");
     lines.push_back("C" + dplMarginTenths(settings.leftMarginDigits()));
     lines.push_back("R" + dplMarginTenths(settings.topMarginDigits()));
-    lines.push_back("P" + textSlot(std::string(1, settings.speed()), 1));
+    lines.push_back("P" + byteSlot(std::string(1, settings.speed()), 1));
     lines.push_back("z");
 }
 

@@ -13,7 +13,7 @@ int marginMillimetres(const std::string& marginDigits) {
 // The settings are copied as stored, but a "^" or "~" left in a damaged or hand-edited
 // parameter file must not start a command of its own.
 std::string zplDarknessCommand(const core::PrinterSettings& settings) {
-    return "^MD" + zplFieldText(textSlot(settings.darknessDigits(), 2));
+    return "^MD" + zplFieldText(byteSlot(settings.darknessDigits(), 2));
 }
 
 std::string zplLabelHomeCommand(const core::PrinterSettings& settings, std::size_t minDigits) {
@@ -23,11 +23,11 @@ std::string zplLabelHomeCommand(const core::PrinterSettings& settings, std::size
 }
 
 std::string zplSpeedCommand(const core::PrinterSettings& settings) {
-    return "^PR" + zplFieldText(textSlot(std::string(1, settings.speed()), 1));
+    return "^PR" + zplFieldText(byteSlot(std::string(1, settings.speed()), 1));
 }
 
 std::string dplHeatDigits(const core::PrinterSettings& settings) {
-    const std::string digits = textSlot(settings.darknessDigits(), 2);
+    const std::string digits = byteSlot(settings.darknessDigits(), 2);
     return digits == "00" ? "07" : digits;
 }
 

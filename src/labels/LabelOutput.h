@@ -13,10 +13,12 @@ enum class LogoPoint { None, BeforeNaming, AfterNaming };
 
 // What a label routine produces: the command lines of the item label and of the order
 // summary label, in write order and without line ends (the print file adds CR LF after
-// each), and whether the job must send the logo first.
+// each), whether the job must send the logo first, and whether a letter of the order
+// printed as "?" because the printer has no byte for it.
 struct LabelOutput {
     LogoPoint logo = LogoPoint::None;
     std::vector<std::string> lines;
+    bool unprintableLetters = false;
 };
 
 // A label layout: a pure function of the request.

@@ -3,10 +3,11 @@
 #include <algorithm>
 
 #include "core/FixedRecord.h"
+#include "labels/PrinterLetters.h"
 
 namespace rotulano::labels {
 
-std::string textSlot(const std::string& value, std::size_t width) {
+std::string byteSlot(const std::string& value, std::size_t width) {
     std::string slot = core::padRight(value, width);
     std::replace_if(
         slot.begin(), slot.end(),
@@ -16,6 +17,10 @@ std::string textSlot(const std::string& value, std::size_t width) {
         },
         ' ');
     return slot;
+}
+
+std::string textSlot(const std::string& value, std::size_t width) {
+    return printerLetters(byteSlot(value, width));
 }
 
 std::string letterOForZero(std::string slot) {

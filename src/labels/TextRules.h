@@ -9,6 +9,11 @@ namespace rotulano::labels {
 
 // R1: `value` left-aligned in a slot of `width` characters, cut or blank-padded; control
 // bytes (NUL, STX, CR, LF...) become blanks so a field can never end or start a command.
+// Other bytes stay as they are: bar code data and the settings in the header commands.
+std::string byteSlot(const std::string& value, std::size_t width);
+
+// A text slot of the label: byteSlot with the order's letters written as the printer
+// reads them (printerLetters).
 std::string textSlot(const std::string& value, std::size_t width);
 
 // R2: the slot with every "0" replaced by the letter "O" (the chain's code and price fonts).

@@ -1,7 +1,6 @@
 #include "orders/LineReader.h"
 
 #include <algorithm>
-#include <cerrno>
 
 namespace rotulano::orders {
 
@@ -9,7 +8,7 @@ namespace {
 constexpr std::size_t kChunkSize = 64 * 1024;
 }
 
-LineReader::LineReader(std::FILE* file) : file_(file) {}
+LineReader::LineReader(core::GuardedFile& file) : file_(&file) {}
 
 LineReader::LineReader(std::string_view bytes) : pending_(bytes) {}
 
@@ -18,12 +17,8 @@ bool LineReader::refill() {
         return false;
     }
     chunk_.resize(kChunkSize);
-    errno = 0;
-    const std::size_t got = std::fread(chunk_.data(), 1, chunk_.size(), file_);
-    if (got == 0 && std::ferror(file_)) {
-        const int error = errno;
-        status_ = core::fileStatusFromErrno(error == 0 ? EIO : error);
-    }
+    std::size_t got = 0;
+    status_ = file_->read(chunk_.data(), chunk_.size(), got);
     chunk_.resize(got);
     pending_ = chunk_;
     return got > 0;

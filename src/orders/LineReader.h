@@ -1,11 +1,11 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdio>
 #include <string>
 #include <string_view>
 
 #include "core/FileStatus.h"
+#include "core/GuardedFile.h"
 
 namespace rotulano::orders {
 
@@ -23,7 +23,7 @@ class LineReader {
     static constexpr std::size_t kMaxKept = 300;
 
     // Reads from `file`, which stays open and owned by the caller.
-    explicit LineReader(std::FILE* file);
+    explicit LineReader(core::GuardedFile& file);
     // Reads from `bytes`, which must outlive the reader.
     explicit LineReader(std::string_view bytes);
 
@@ -38,7 +38,7 @@ class LineReader {
     bool refill();
     void keep(std::string& line, std::string_view bytes);
 
-    std::FILE* file_ = nullptr;
+    core::GuardedFile* file_ = nullptr;
     std::string chunk_;
     std::string_view pending_;
     std::size_t lineLength_ = 0;

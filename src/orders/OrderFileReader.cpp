@@ -1,8 +1,5 @@
 #include "orders/OrderFileReader.h"
 
-#include <cerrno>
-#include <memory>
-
 #include "core/FixedRecord.h"
 #include "core/OrderLine.h"
 #include "orders/ItemTable.h"
@@ -75,23 +72,18 @@ bool isItemLine(const core::OrderLine& line) {
     return line.bytes()[0] == '1';
 }
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 }  // namespace
 
 OrderLoad OrderFileReader::read(const std::string& path) {
-    errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        const int error = errno;
+    core::GuardedFile file;
+    const core::FileStatus opened = file.open(path);
+    if (opened != core::kStatusOk) {
         OrderLoad load;
         load.outcome = LoadOutcome::OpenFailed;
-        load.status = core::fileStatusFromErrno(error == 0 ? ENOENT : error);
+        load.status = opened;
         return load;
     }
-    LineReader lines(file.get());
+    LineReader lines(file);
     return OrderFileReader(lines).run();
 }
 

@@ -17,7 +17,8 @@ namespace rotulano::orders {
 // that no item is ever left out unnoticed.
 class OrderFileReader {
   public:
-    // Reads the file at `path` (the local file name's bytes). The file is closed again
+    // Reads the file at `path` (the local file name's bytes, any encoding); only a regular
+    // file is opened, anything else fails to open ("96", "39"). The file is closed again
     // before the call returns.
     static OrderLoad read(const std::string& path);
 

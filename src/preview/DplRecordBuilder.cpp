@@ -108,7 +108,7 @@ std::optional<LabelElement> DplRecordBuilder::record(const std::string& line,
     const char id = line[1];
     std::optional<LabelElement> element;
     if (id >= '0' && id <= '9') {
-        element = text(id, line, context, warnings);
+        element = text(id, line, context);
     } else if (id == 'X') {
         element = graphic(line, context, warnings);
     } else if (id == 'Y') {
@@ -126,17 +126,12 @@ std::optional<LabelElement> DplRecordBuilder::record(const std::string& line,
 }
 
 std::optional<LabelElement> DplRecordBuilder::text(char font, const std::string& line,
-                                                   const DplRecordContext& context,
-                                                   QStringList& warnings) {
+                                                   const DplRecordContext& context) {
     LabelElement element;
     element.kind = LabelElement::Kind::Text;
     element.text = decodePrinterText(dataOf(line), context.codePage);
     if (element.text.isEmpty()) {
         return std::nullopt;
-    }
-    if (const QString warning = codePageWarning(dataOf(line), context.codePage);
-        !warning.isEmpty()) {
-        warnings << warning;
     }
     const int wide = atLeastOne(multiplier(line[2]));
     const int tall = atLeastOne(multiplier(line[3]));

@@ -39,7 +39,7 @@ class DplRecordBuilder {
 
   private:
     static std::optional<LabelElement> text(char font, const std::string& line,
-                                            const DplRecordContext& context, QStringList& warnings);
+                                            const DplRecordContext& context);
     static std::optional<LabelElement> graphic(const std::string& line,
                                                const DplRecordContext& context,
                                                QStringList& warnings);

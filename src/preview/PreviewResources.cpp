@@ -1,30 +1,30 @@
 #include "preview/PreviewResources.h"
 
-#include <QDir>
 #include <QFile>
+
+#include "core/LogoFile.h"
 
 namespace rotulano::preview {
 
 namespace {
 
-// Logo files are a few kilobytes; anything far larger is not a logo.
-constexpr qint64 kLargestLogoFile = 16 * 1024 * 1024;
-
-std::string readSmallFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kLargestLogoFile) {
-        return {};
-    }
-    return file.readAll().toStdString();
+// A logo file that is not a regular file of logo size stays empty.
+std::string readLogo(const std::string& directory, const char* name) {
+    std::string bytes;
+    core::readLogoFile(core::logoFilePath(directory, name), bytes);
+    return bytes;
 }
 
 }  // namespace
 
 PreviewResources PreviewResources::fromDirectory(const QString& directory) {
-    const QDir dir(directory);
+    return fromDirectoryBytes(QFile::encodeName(directory).toStdString());
+}
+
+PreviewResources PreviewResources::fromDirectoryBytes(const std::string& directory) {
     PreviewResources resources;
-    resources.zplGraphicFile = readSmallFile(dir.filePath(QStringLiteral("LOGOVRDL.GRF")));
-    resources.dplBitmapFile = readSmallFile(dir.filePath(QStringLiteral("LOGOVRDL.BMP")));
+    resources.zplGraphicFile = readLogo(directory, "LOGOVRDL.GRF");
+    resources.dplBitmapFile = readLogo(directory, "LOGOVRDL.BMP");
     return resources;
 }
 

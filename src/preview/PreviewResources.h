@@ -14,6 +14,8 @@ struct PreviewResources {
 
     // The two logo files of `directory`; a file that cannot be read stays empty.
     static PreviewResources fromDirectory(const QString& directory);
+    // The same for a directory named by its bytes (empty: the current directory).
+    static PreviewResources fromDirectoryBytes(const std::string& directory);
 };
 
 }  // namespace rotulano::preview

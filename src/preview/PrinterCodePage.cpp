@@ -1,7 +1,5 @@
 #include "preview/PrinterCodePage.h"
 
-#include <algorithm>
-
 namespace rotulano::preview {
 
 namespace {
@@ -41,19 +39,6 @@ QString decodePrinterText(const std::string& bytes, PrinterCodePage page) {
             break;
     }
     return decodePc850(bytes);
-}
-
-QString codePageWarning(const std::string& bytes, PrinterCodePage page) {
-    const bool accented = std::any_of(bytes.begin(), bytes.end(),
-                                      [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
-    if (page != PrinterCodePage::Pc850 || !accented) {
-        return {};
-    }
-    return QStringLiteral(
-               "Texto \"%1\" com letras acentuadas: a impressora (página de código "
-               "850) imprime \"%2\"")
-        .arg(decodePrinterText(bytes, PrinterCodePage::Latin1).trimmed(),
-             decodePrinterText(bytes, page).trimmed());
 }
 
 }  // namespace rotulano::preview

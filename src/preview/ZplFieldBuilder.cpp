@@ -83,20 +83,16 @@ std::optional<LabelElement> ZplFieldBuilder::field(const ZplField& field,
     if (!field.hasData) {
         return std::nullopt;
     }
-    return field.barcode.empty() ? text(field, state, warnings) : bars(field, state, warnings);
+    return field.barcode.empty() ? text(field, state) : bars(field, state, warnings);
 }
 
 std::optional<LabelElement> ZplFieldBuilder::text(const ZplField& field,
-                                                  const ZplPrinterState& state,
-                                                  QStringList& warnings) {
+                                                  const ZplPrinterState& state) {
     LabelElement element;
     element.kind = LabelElement::Kind::Text;
     element.text = decodePrinterText(field.data, state.codePage);
     if (element.text.isEmpty()) {
         return std::nullopt;
-    }
-    if (const QString warning = codePageWarning(field.data, state.codePage); !warning.isEmpty()) {
-        warnings << warning;
     }
     const bool ownFont = field.font != 0;
     element.font = font(ownFont ? field.font : state.defaultFont,

@@ -32,8 +32,7 @@ class ZplFieldBuilder {
     static Rotation rotation(char orientation, Rotation fallback);
 
   private:
-    static std::optional<LabelElement> text(const ZplField& field, const ZplPrinterState& state,
-                                            QStringList& warnings);
+    static std::optional<LabelElement> text(const ZplField& field, const ZplPrinterState& state);
     static std::optional<LabelElement> bars(const ZplField& field, const ZplPrinterState& state,
                                             QStringList& warnings);
 };

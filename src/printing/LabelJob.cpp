@@ -1,6 +1,7 @@
 #include "printing/LabelJob.h"
 
 #include "config/PrinterLists.h"
+#include "labels/PrinterLetters.h"
 
 namespace rotulano::printing {
 
@@ -9,6 +10,10 @@ LabelJob::LabelJob(PrintChannel& channel, LogoDownload& logo) : channel_(channel
 ChannelResult LabelJob::send(const labels::LabelOutput& output,
                              const core::PrinterSettings& settings) {
     ChannelResult result;
+    if (output.unprintableLetters) {
+        result.warnings.push_back(
+            {labels::kUnprintableLettersTitle, labels::kUnprintableLettersText});
+    }
     const std::string portName = config::PrinterLists::portName(settings.port());
     if (output.logo == labels::LogoPoint::BeforeNaming) {
         downloadLogo(settings, portName, result);

@@ -1,7 +1,7 @@
 #include "printing/LogoDownload.h"
 
 #include "config/PrinterLists.h"
-#include "printing/FileBytes.h"
+#include "core/LogoFile.h"
 #include "printing/LabelFileBytes.h"
 
 namespace rotulano::printing {
@@ -30,12 +30,6 @@ ChannelWarning unusableLogo(const std::string& fileName, const std::string& reas
             "Arquivo do logotipo " + fileName + reason + ": as etiquetas sairão sem o logotipo"};
 }
 
-ChannelWarning unreadableLogo(const std::string& fileName, const core::FileStatus& status) {
-    return unusableLogo(fileName, status == core::kStatusNotFound
-                                      ? " não encontrado"
-                                      : " não pôde ser lido (status " + status + ")");
-}
-
 }  // namespace
 
 LogoDownload::LogoDownload(PrintChannel& channel, std::string logoDir)
@@ -54,9 +48,9 @@ std::string LogoDownload::logoPath(const std::string& fileName) const {
 // the label data that follow for the image. The operator is told once, and the labels
 // print without it.
 bool LogoDownload::readLogo(const char* fileName, std::string& bytes, ChannelResult& result) const {
-    const core::FileStatus status = readFileBytes(logoPath(fileName), bytes);
+    const core::FileStatus status = core::readLogoFile(logoPath(fileName), bytes);
     if (status != core::kStatusOk) {
-        result.warnings.push_back(unreadableLogo(fileName, status));
+        result.warnings.push_back(unusableLogo(fileName, core::logoFileProblem(status)));
         return false;
     }
     if (bytes.empty()) {

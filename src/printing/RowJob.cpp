@@ -1,6 +1,7 @@
 #include "printing/RowJob.h"
 
 #include "core/FixedRecord.h"
+#include "labels/LetterCheck.h"
 #include "labels/RoutineChoice.h"
 
 namespace rotulano::printing {
@@ -22,7 +23,7 @@ RowJobResult printRow(LabelJob& job, const core::LabelRequest& request) {
         return result;
     }
     result.hasRoutine = true;
-    result.channel = job.send(routine(request), request.settings);
+    result.channel = job.send(labels::withLetterCheck(routine, request), request.settings);
     return result;
 }
 

@@ -90,6 +90,16 @@ void fillGrid(WindowContext& context, const std::vector<std::string>& items) {
     table->setUpdatesEnabled(true);
 }
 
+// The file dialog gives names as Qt decodes them (UTF-8): a name whose bytes are not
+// UTF-8 comes with U+FFFD in their place and no longer names the file chosen, which
+// might even be another file. It is refused, never opened.
+orders::OrderLoad undecodableName() {
+    orders::OrderLoad load;
+    load.outcome = orders::LoadOutcome::OpenFailed;
+    load.status = core::kStatusNameMismatch;
+    return load;
+}
+
 void report(WindowContext& context, const orders::OrderLoad& load) {
     Session& session = context.session;
     if (load.outcome == orders::LoadOutcome::OpenFailed ||
@@ -125,7 +135,9 @@ void onOrderPathChanged(WindowContext& context) {
         return;
     }
     const orders::OrderLoad load =
-        orders::OrderFileReader::read(QFile::encodeName(path).toStdString());
+        path.contains(QChar::ReplacementCharacter)
+            ? undecodableName()
+            : orders::OrderFileReader::read(QFile::encodeName(path).toStdString());
     if (load.headerShown) {
         showHeader(context, load.header);
     }

@@ -30,7 +30,13 @@ INSTANTIATE_TEST_SUITE_P(Slots, TextSlotTest,
                                            SlotCase{"A\x02"
                                                     "B\r\n",
                                                     5, "A B  "},
-                                           SlotCase{"\xC7\xC3O", 3, "\xC7\xC3O"}));
+                                           SlotCase{"\xC7\xC3O", 3, "\x80\xC7O"}));
+
+// Bar code data and settings keep their bytes above 127; control bytes still go.
+TEST(ByteSlotTest, KeepsLettersAndBlanksControlBytes) {
+    EXPECT_EQ(byteSlot("\xC7\xC3O\x80", 5), "\xC7\xC3O\x80 ");
+    EXPECT_EQ(byteSlot(std::string("1\0\x7F", 3), 2), "1 ");
+}
 
 TEST(CodeLineTest, ReferencesOfEveryLengthGiveThirtyCharacters) {
     EXPECT_EQ(codeLine("07", "ABCDEFGHIJKL", "0000000001"), "07-ABCDEFGHIJKL 000000-000-1  ");

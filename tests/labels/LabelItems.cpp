@@ -28,6 +28,21 @@ core::OrderLine commonItem(char code) {
     return line;
 }
 
+core::OrderLine accentedItem(char code) {
+    namespace item = core::item;
+    core::OrderLine line = commonItem(code);
+    line.set(item::kDescription, "CAMISETA MANGA CURTA B\xC1SICA");
+    line.set(item::kSizeCaption, "N\xDAM");
+    line.set(item::kSize, "\xDANICO");
+    line.set(item::kComplementText, "100% ALGOD\xC3O \x96 \x93SOFT\x94");
+    line.set(item::kSideText, "VER\xC3O 2026 \x80");
+    line.set(item::kFooterText, std::string("COR: A\xC7") + "A\xCD \x95 \xC2MBAR");
+    line.set(item::kItemReference, "CAMIS\xC3O");
+    line.set(item::kSupplierReference, "REF-A\xC7\xC3O-0001");
+    line.set(item::kColour, std::string("A\xC7") + "A\xCD");
+    return line;
+}
+
 core::OrderLine packItem() {
     core::OrderLine line;
     line.set(core::item::kRecordType, "1");

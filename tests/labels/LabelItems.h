@@ -13,6 +13,13 @@ namespace rotulano::labels::test {
 // with `code` at position 2.
 core::OrderLine commonItem(char code);
 
+// The worked tag item with accents in every text field, in the order's Latin-1 and
+// Windows-1252: description "CAMISETA MANGA CURTA BÁSICA", size caption "NÚM", size
+// "ÚNICO", complement "100% ALGODÃO – “SOFT”", side text "VERÃO 2026 €", footer
+// "COR: AÇAÍ • ÂMBAR", item reference "CAMISÃO", supplier reference "REF-AÇÃO-0001",
+// colour "AÇAÍ".
+core::OrderLine accentedItem(char code);
+
 // A pack item (code "9"): suffix "07", quantity 000005, pack 7891234567895.
 core::OrderLine packItem();
 

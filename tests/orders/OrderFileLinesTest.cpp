@@ -74,8 +74,8 @@ TEST(LineReader, CrossesChunkBoundariesOfAFile) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("chunks.txt").toStdString();
     rotulano::test::writeBytes(path, bytes);
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    ASSERT_NE(file, nullptr);
+    rotulano::core::GuardedFile file;
+    ASSERT_EQ(file.open(path), "00");
     LineReader reader(file);
     std::string line;
     int count = 0;
@@ -83,7 +83,6 @@ TEST(LineReader, CrossesChunkBoundariesOfAFile) {
         ASSERT_EQ(line, std::string(300, static_cast<char>('A' + count % 26))) << count;
         ++count;
     }
-    std::fclose(file);
     EXPECT_EQ(count, 700);
 }
 
@@ -152,10 +151,10 @@ TEST(OrderFileReader, UnreadableFileIsAnOpenFailureWithStatus37) {
     EXPECT_EQ(load.status, "37");
 }
 
-TEST(OrderFileReader, ADirectoryFailsOnItsFirstReadWithStatus39) {
+TEST(OrderFileReader, ADirectoryIsNeverOpenedAndGetsStatus39) {
     QTemporaryDir dir;
     const OrderLoad load = OrderFileReader::read(dir.path().toStdString());
-    EXPECT_EQ(load.outcome, LoadOutcome::ReadFailed);
+    EXPECT_EQ(load.outcome, LoadOutcome::OpenFailed);
     EXPECT_EQ(load.status, "39");
     EXPECT_FALSE(load.headerShown);
     EXPECT_TRUE(load.items.empty());

@@ -116,7 +116,8 @@ TEST_F(RenderProcessTest, OutputFileThatCannotBeWrittenIsAnError) {
     EXPECT_EQ(result.exitCode, 4);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, kTag + "O arquivo de saída " + path +
-                              " não pôde ser gravado; um arquivo anterior com esse nome fica "
+                              " não pôde ser gravado (status 35: Arquivo não existe em disco e "
+                              "não pode ser criado); um arquivo anterior com esse nome fica "
                               "como estava\n");
     EXPECT_FALSE(QFile::exists(qs(path)));
 }

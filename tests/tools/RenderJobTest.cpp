@@ -100,6 +100,25 @@ TEST(RenderJobTest, RowOutsideTheOrderIsAnErrorNotACrash) {
     EXPECT_EQ(result.bytes, "");
 }
 
+// Rows 2 and 3 with a euro sign in the description (an order typed on Windows): the
+// printer has no byte for it, it prints as "?" and the job says so once.
+TEST(RenderJobTest, ALetterWithoutPrinterByteIsWarnedOnceForTheWholeJob) {
+    QTemporaryDir temp;
+    TempDirPlatform system(temp.path().toStdString() + "/");
+    RenderRequest request = sampleRequest(1, {2, 3});
+    for (std::size_t item : {1U, 2U}) {
+        request.items[item].replace(20, 3, "\x80 \x80");
+    }
+    const RenderResult result = RenderJob(system).run(request);
+
+    ASSERT_TRUE(result.ok()) << result.error;
+    EXPECT_EQ(result.warnings,
+              std::vector<std::string>{
+                  "O pedido tem caracteres que a impressora não imprime (página de código 850): "
+                  "eles saem como \"?\" nas etiquetas"});
+    EXPECT_NE(result.bytes.find("? ?ISETA MANGA CURTA B\xB5SICA"), std::string::npos);
+}
+
 TEST(PrivateTempPlatformTest, EachRunHasItsOwnDirectoryRemovedAtTheEnd) {
     QString first;
     {

@@ -1,11 +1,9 @@
 #include "rotulano-render/RenderCommand.h"
 
-#include <QFile>
-#include <QSaveFile>
-
 #include "rotulano-render/LabelPictures.h"
 #include "rotulano-render/RenderJob.h"
 #include "rotulano-render/RenderOrder.h"
+#include "rotulano-render/RenderOutputs.h"
 #include "rotulano-render/RenderSettings.h"
 
 namespace rotulano::render {
@@ -44,50 +42,57 @@ RenderExit prepare(const RenderOptions& options, RenderRequest& request, std::os
     return RenderExit::Ok;
 }
 
-// The output file is replaced only once all the bytes are in it: a failed write leaves an
-// earlier file of that name as it was. Devices and pipes are written directly.
-bool saveOutputFile(const std::string& path, const std::string& bytes) {
-    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
-    file.setDirectWriteFallback(true);
-    return file.open(QIODevice::WriteOnly) &&
-           file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-               static_cast<qint64>(bytes.size()) &&
-           file.commit();
-}
-
-RenderExit writeOutput(const RenderOptions& options, const std::string& bytes, std::ostream& out,
-                       std::ostream& err) {
-    if (options.outputPath) {
-        if (!saveOutputFile(*options.outputPath, bytes)) {
-            return fail(err, RenderExit::Output,
-                        "O arquivo de saída " + *options.outputPath +
-                            " não pôde ser gravado; um arquivo anterior com esse nome fica como "
-                            "estava");
+// Pictures that would land on a file the run reads are refused before the job's bytes
+// are written; each picture is checked once more as it is written.
+RenderExit checkPictures(const RenderOptions& options, const RenderResult& result,
+                         const RenderOutputs& outputs, std::ostream& err) {
+    std::string error;
+    for (const RenderedRow& row : result.rows) {
+        for (const char* suffix : {"etiqueta", "resumo"}) {
+            if (!outputs.checkPicture(picturePath(*options.pngDir, row.row, suffix), error)) {
+                return fail(err, RenderExit::CommandLine, error);
+            }
         }
-        return RenderExit::Ok;
-    }
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.flush();
-    if (!out) {
-        return fail(err, RenderExit::Output, "A saída padrão não aceitou todos os bytes");
     }
     return RenderExit::Ok;
 }
 
+// What was written before a picture failed: the job's bytes and the pictures so far.
+std::string alreadyWritten(const RenderOutputs& outputs, int pictures) {
+    std::string written = outputs.writtenSoFar();
+    if (written.empty()) {
+        written = "os bytes do trabalho na saída padrão";
+    }
+    if (pictures > 0) {
+        written += " e " + std::to_string(pictures) + (pictures == 1 ? " imagem" : " imagens");
+    }
+    return written;
+}
+
 RenderExit writePictures(const RenderOptions& options, const RenderResult& result,
-                         std::ostream& err) {
+                         const RenderOutputs& outputs, std::ostream& err) {
     std::vector<std::string> warnings;
     std::string error;
-    const bool written =
-        writeLabelPictures(result, options.logoDir, *options.pngDir, warnings, error);
+    int pictures = 0;
+    const bool written = writeLabelPictures(result, options.logoDir, *options.pngDir, outputs,
+                                            warnings, error, pictures);
     warn(err, warnings);
-    return written ? RenderExit::Ok : fail(err, RenderExit::Output, error);
+    if (!written) {
+        return fail(err, RenderExit::Output,
+                    error + "; já gravados: " + alreadyWritten(outputs, pictures));
+    }
+    return RenderExit::Ok;
 }
 
 }  // namespace
 
 RenderExit runRender(const RenderOptions& options, core::Platform& system, std::ostream& out,
                      std::ostream& err) {
+    RenderOutputs outputs(options);
+    std::string refusal;
+    if (!outputs.checkOutputFile(refusal)) {
+        return fail(err, RenderExit::CommandLine, refusal);
+    }
     RenderRequest request;
     const RenderExit prepared = prepare(options, request, err);
     if (prepared != RenderExit::Ok) {
@@ -98,11 +103,17 @@ RenderExit runRender(const RenderOptions& options, core::Platform& system, std::
     if (!result.ok()) {
         return fail(err, RenderExit::Output, result.error);
     }
-    const RenderExit written = writeOutput(options, result.bytes, out, err);
-    if (written != RenderExit::Ok || !options.pngDir) {
-        return written;
+    if (options.pngDir) {
+        const RenderExit checked = checkPictures(options, result, outputs, err);
+        if (checked != RenderExit::Ok) {
+            return checked;
+        }
     }
-    return writePictures(options, result, err);
+    std::string error;
+    if (!outputs.writeJob(result.bytes, out, error)) {
+        return fail(err, RenderExit::Output, error);
+    }
+    return options.pngDir ? writePictures(options, result, outputs, err) : RenderExit::Ok;
 }
 
 }  // namespace rotulano::render

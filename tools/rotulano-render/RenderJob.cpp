@@ -1,6 +1,7 @@
 #include "rotulano-render/RenderJob.h"
 
 #include <QString>
+#include <algorithm>
 
 #include "core/FixedRecord.h"
 #include "core/OrderLine.h"
@@ -47,8 +48,12 @@ bool printRequestRow(printing::CapturedJob& job, const RenderRequest& request, i
     const std::size_t offset = job.bytes().size();
     const printing::RowJobResult printed = job.printRow(
         printing::rowRequest(line, fileQuantity(line), request.orderNumber, request.settings));
+    // Each warning once per job, as the window shows them.
     for (const printing::ChannelWarning& warning : printed.channel.warnings) {
-        result.warnings.push_back(warning.text);
+        if (std::find(result.warnings.begin(), result.warnings.end(), warning.text) ==
+            result.warnings.end()) {
+            result.warnings.push_back(warning.text);
+        }
     }
     if (!printed.channel.ok()) {
         result.error = channelError(row, printed.channel);

@@ -164,16 +164,25 @@ Nada é enviado a nenhuma impressora e não há esperas.
                       se existir; senão, os parâmetros iniciais do programa (Datamax
                       - ALEGRO, LPT1). O arquivo nunca é criado nem alterado.
   --rows LISTA        linhas da grade a imprimir, numeradas a partir de 1 e separadas
-                      por vírgula (1,3,12), ou all (o padrão). A saída segue sempre a
-                      ordem da grade, e cada linha sai uma vez.
+                      por vírgula (1,3,12; zeros à esquerda valem), ou all (o
+                      padrão). A saída segue sempre a ordem da grade, e cada
+                      linha sai uma vez.
   --logo-dir PASTA    pasta dos arquivos do logotipo LOGOVRDL.GRF (ZPL) e
                       LOGOVRDL.BMP (DPL); padrão: a pasta atual. Sem o arquivo, as
                       etiquetas saem sem o download do logotipo, com um aviso.
   -o, --output ARQUIVO
-                      grava os bytes neste arquivo em vez da saída padrão.
+                      grava os bytes neste arquivo em vez da saída padrão. Um
+                      arquivo comum só é substituído depois que todos os bytes foram
+                      gravados, com o dono, o grupo e as permissões que tinha. Um
+                      dispositivo de caracteres, um terminal ou um pipe recebe os
+                      bytes sem ser substituído; um pipe espera até alguém o ler.
+                      - , /dev/stdout e /dev/fd/1 são a saída padrão. Uma pasta, um
+                      dispositivo de blocos ou um socket são recusados, e também o
+                      próprio arquivo de pedidos, de parâmetros ou do logotipo.
   --png PASTA         grava também uma imagem PNG de cada etiqueta (a do item e a de
                       resumo de cada linha): linha-NNN-etiqueta.png e
-                      linha-NNN-resumo.png. A pasta é criada se preciso.
+                      linha-NNN-resumo.png, cada uma como o arquivo de -o. A pasta é
+                      criada se preciso.
   -h, --help          mostra este texto.
 
 O valor de uma opção pode vir no argumento seguinte ou depois de "=" (--rows=1,2).
@@ -184,7 +193,7 @@ parte da saída.
 Situação de saída:
   0  bytes gerados
   1  linha de comando inválida (opção desconhecida, lista de linhas inválida, linha
-     que não existe no pedido)
+     que não existe no pedido, saída recusada)
   2  arquivo de pedidos que não pôde ser aberto ou que o programa recusa
   3  arquivo de parâmetros que não pôde ser lido, ou porta de saída inválida nele
   4  arquivo de impressão temporário, arquivo de saída ou imagem que não pôde ser

@@ -1,5 +1,6 @@
 #include "rotulano-render/RenderOrder.h"
 
+#include "core/FileStatusTitles.h"
 #include "orders/OrderFileReader.h"
 
 namespace rotulano::render {
@@ -20,7 +21,12 @@ bool loadRenderOrder(const std::string& path, RenderOrder& order, std::string& e
             order.orderNumber = load.header.orderNumberDigits();
             return true;
         case orders::LoadOutcome::OpenFailed:
+            // A missing file says so in the words above; any other status (a device, a
+            // pipe, a directory, no permission) is named by its meaning.
             error = statusText(load, path, "o arquivo não pôde ser aberto");
+            if (load.status != core::kStatusNotFound) {
+                error += std::string(" (") + core::fileStatusTitle(load.status) + ")";
+            }
             return false;
         case orders::LoadOutcome::ReadFailed:
             error = statusText(load, path, "erro na leitura do arquivo");

@@ -6,9 +6,9 @@ namespace rotulano::render {
 
 namespace {
 
-// No order holds more than 999 rows; longer numbers are refused before they can
-// overflow.
-constexpr std::size_t kMaxRowDigits = 6;
+// No order holds more than 999 rows: a number of more digits (leading zeros aside) is
+// past the end of any order and is not converted, so that it cannot overflow.
+constexpr std::size_t kMaxRowDigits = 9;
 
 bool isDigits(const std::string& text) {
     return !text.empty() &&
@@ -18,6 +18,11 @@ bool isDigits(const std::string& text) {
 std::string listError(const std::string& text) {
     return "Lista de linhas inválida em --rows: \"" + text +
            "\" (use all ou números de linha a partir de 1 separados por vírgula, como 1,3,12)";
+}
+
+std::string missingRow(const std::string& row, int rowCount) {
+    return "A linha " + row + " não existe: o pedido tem " + std::to_string(rowCount) +
+           (rowCount == 1 ? " linha" : " linhas");
 }
 
 std::vector<std::string> splitAtCommas(const std::string& text) {
@@ -42,11 +47,19 @@ bool RowSelection::parse(const std::string& text, RowSelection& selection, std::
     RowSelection named;
     named.all_ = false;
     for (const std::string& part : splitAtCommas(text)) {
-        if (!isDigits(part) || part.size() > kMaxRowDigits) {
+        if (!isDigits(part)) {
             error = listError(text);
             return false;
         }
-        const int row = std::stoi(part);
+        const std::size_t first = std::min(part.find_first_not_of('0'), part.size());
+        const std::string digits = part.substr(first);
+        if (digits.size() > kMaxRowDigits) {
+            if (named.beyondEveryOrder_.empty()) {
+                named.beyondEveryOrder_ = digits;
+            }
+            continue;
+        }
+        const int row = digits.empty() ? 0 : std::stoi(digits);
         if (row < 1) {
             error = "A linha 0 não existe em --rows: as linhas são numeradas a partir de 1";
             return false;
@@ -67,10 +80,13 @@ bool RowSelection::resolve(int rowCount, std::vector<int>& rows, std::string& er
     }
     for (int row : named_) {
         if (row > rowCount) {
-            error = "A linha " + std::to_string(row) + " não existe: o pedido tem " +
-                    std::to_string(rowCount) + (rowCount == 1 ? " linha" : " linhas");
+            error = missingRow(std::to_string(row), rowCount);
             return false;
         }
+    }
+    if (!beyondEveryOrder_.empty()) {
+        error = missingRow(beyondEveryOrder_, rowCount);
+        return false;
     }
     rows = named_;
     std::sort(rows.begin(), rows.end());

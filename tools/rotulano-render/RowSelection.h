@@ -13,8 +13,8 @@ class RowSelection {
     // Every row of the order.
     RowSelection() = default;
 
-    // Reads "all" or a comma-separated list of row numbers ("1,3,12"). False, with the
-    // reason in `error` (UTF-8), for anything else.
+    // Reads "all" or a comma-separated list of row numbers ("1,3,12", leading zeros
+    // allowed). False, with the reason in `error` (UTF-8), for anything else.
     static bool parse(const std::string& text, RowSelection& selection, std::string& error);
 
     // The rows to print for an order of `rowCount` rows: in grid order and each once,
@@ -28,6 +28,7 @@ class RowSelection {
   private:
     bool all_ = true;
     std::vector<int> named_;
+    std::string beyondEveryOrder_;  // the first named row too long to be any order's
 };
 
 }  // namespace rotulano::render

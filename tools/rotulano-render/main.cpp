@@ -1,7 +1,9 @@
 // rotulano-render: the bytes that the Rotulano print job sends to the printer for the
 // rows of an order, written to standard output or a file instead of a port.
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 #include <iostream>
 #include <memory>
 
@@ -12,8 +14,17 @@
 namespace {
 
 // The label pictures need Qt's fonts, hence a GUI application; it never shows a window.
-std::unique_ptr<QGuiApplication> pictureApplication(int& argc, char** argv) {
+// Qt wants a private runtime folder and complains on the error output when the session
+// has none (a batch job, a service): the run then gets one of its own, removed at the end.
+std::unique_ptr<QGuiApplication> pictureApplication(int& argc, char** argv,
+                                                    std::unique_ptr<QTemporaryDir>& runtimeDir) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        runtimeDir = std::make_unique<QTemporaryDir>();
+        if (runtimeDir->isValid()) {
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir->path()));
+        }
+    }
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
@@ -32,9 +43,10 @@ int main(int argc, char** argv) {
         std::cout << renderHelpText();
         return static_cast<int>(RenderExit::Ok);
     }
+    std::unique_ptr<QTemporaryDir> runtimeDir;
     std::unique_ptr<QGuiApplication> application;
     if (parsed.options.pngDir) {
-        application = pictureApplication(argc, argv);
+        application = pictureApplication(argc, argv, runtimeDir);
     }
     PrivateTempPlatform system;
     return static_cast<int>(runRender(parsed.options, system, std::cout, std::cerr));

@@ -50,10 +50,10 @@ def label(head, records, count, pitch, copies, summary):
             [STX + "L", "D11", summary, "Q0001", "E"])
 
 
-def write(name, lines):
+def write(name, lines, encoding="latin-1"):
     with open(os.path.join(HERE, name + ".dpl"), "wb") as out:
         for line in lines:
-            out.write(line.encode("latin-1") + b"\r\n")
+            out.write(line.encode(encoding) + b"\r\n")
 
 
 # --- ROTINA-ETQ-DPL-01 ------------------------------------------------------------
@@ -333,9 +333,54 @@ def write_dpla():
                 "131100200300020Ped: 654321 S/Rf: TOALHA ROSTO AZ  Qtd: 0007"))
 
 
+# --- Accented letters ---------------------------------------------------------------
+# The tag item with accents in every text field, given in the order's Latin-1 /
+# Windows-1252: description "CAMISETA MANGA CURTA BÁSICA", sizeCaption "NÚM", size
+# "ÚNICO", complementText "100% ALGODÃO – “SOFT”" (en dash, curly quotes), sideText
+# "VERÃO 2026 €" (no printer byte for the euro), footerText "COR: AÇAÍ • ÂMBAR"
+# (bullet), itemReference "CAMISÃO", supplierReference "REF-AÇÃO-0001". The DPL
+# printers read code page 850 (PC-850, selected by "ySPM" in DPL-01; DPL-02's printer
+# must be set to it): the letters below are written as they should print and encoded in
+# code page 850; the dash prints as "-", the quotes as '"', the bullet as the middle dot
+# "·" and the euro as "?".
+
+ACCENTED = {
+    FOOTER: pad("COR: AÇAÍ · ÂMBAR", 34) + " ",
+    CODE_LINE: pad("12-CAMISÃO 123456-789-O", 30),
+    COMPLEMENT: pad('100% ALGODÃO - "SOFT"', 35),
+    CAPTION: "NÚM:",
+    SIZE_GG: " " * 8 + "ÚNICO" + " " * 7,
+    DESCRIPTION27: pad("CAMISETA MANGA CURTA BÁSICA", 27),
+    SIDE: pad("VERÃO 2026 ?", 17),
+}
+
+
+def accented(records):
+    """The records with the worked item's text slots replaced by the accented item's."""
+    return [(prefix, ACCENTED.get(data, data)) for prefix, data in records]
+
+
+def write_accented():
+    write("dpl01_tag_accented",
+          label(header(), accented(tag_records()), 2, 530, "0002",
+                "131100200300020Pedido: 654321 S/Ref: REF-AÇÃO-0001    Qtd: 0003"),
+          encoding="cp850")
+    # DPL-02: description in 30 characters, the size "ÚNICO" (L = 5) at column 0009.
+    records = adhesive_records("0009", "ÚNICO", side=pad("VERÃO 2026 ?", 17))
+    records = [(prefix, {CODE_LINE: pad("12-CAMISÃO 123456-789-O", 30),
+                         pad("DESCRICAO DO PRODUTO XYZ", 30):
+                             pad("CAMISETA MANGA CURTA BÁSICA", 30),
+                         "TAM :": "NÚM :"}.get(data, data)) for prefix, data in records]
+    write("dpl02_adhesive_accented",
+          label(header(symbol_set=False), records, 2, 477, "0002",
+                "121100300500050Pedido: 654321 S/Ref: REF-AÇÃO-0001    Qtd.: 0003"),
+          encoding="cp850")
+
+
 if __name__ == "__main__":
     write_dpl01()
     write_dpl02()
     write_dpl08()
     write_dpl09()
     write_dpla()
+    write_accented()

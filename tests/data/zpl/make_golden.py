@@ -44,10 +44,10 @@ def header(print_width, home, bar_defaults, darkness="15", speed="C"):
     return ["^XA", "^MD" + darkness, print_width, home, "^PR" + speed, bar_defaults]
 
 
-def write(name, lines):
+def write(name, lines, encoding="latin-1"):
     with open(os.path.join(HERE, name + ".zpl"), "wb") as out:
         for line in lines:
-            out.write(line.encode("latin-1") + b"\r\n")
+            out.write(line.encode(encoding) + b"\r\n")
 
 
 # --- ROTINA-ETQ-ZPL-01 ------------------------------------------------------------
@@ -306,3 +306,44 @@ write("zplA_internal_quantity7", label(HEADA, INTERNAL, 6, 128, "0002", HOME3, S
 write("zplA_internal_margins_13",
       label(header("^PW880  ", "^LH104,104", "^BY3.20,003,56"), INTERNAL, 6, 128, "0002",
             "^LH104,104", SUMMARYA))
+
+# --- Accented letters ---------------------------------------------------------------
+# The tag item (code "1") with accents in every text field, given in the order's
+# Latin-1 / Windows-1252: description "CAMISETA MANGA CURTA BÁSICA", sizeCaption "NÚM",
+# size "ÚNICO", complementText "100% ALGODÃO – “SOFT”" (en dash, curly quotes),
+# sideText "VERÃO 2026 €" (no printer byte for the euro), footerText
+# "COR: AÇAÍ • ÂMBAR" (bullet), itemReference "CAMISÃO", supplierReference
+# "REF-AÇÃO-0001". The printer reads code page 850: the letters below are written as
+# they should print and encoded in code page 850; the dash prints as "-", the quotes as
+# '"', the bullet as the middle dot "·" and the euro as "?".
+
+ACCENTED_FIELDS = dict(
+    caption="NÚM",
+    size=" " * 8 + "ÚNICO" + " " * 7,
+    complement=pad('100% ALGODÃO - "SOFT"', 35),
+    side=pad("VERÃO 2026 ?", 17),
+    footer=pad("COR: AÇAÍ · ÂMBAR", 34),
+    code_line=pad("12-CAMISÃO 123456-789-O", 30),
+    description=pad("CAMISETA MANGA CURTA BÁSICA", 27),
+)
+ACCENTED_SUMMARY01 = ("^FO000,320^A0N,030,038^FDPedido: 654321 S/Ref: REF-AÇÃO-0001    "
+                      "Qtd.: 0003^FS")
+
+
+def accented(command):
+    """A tag command with the worked item's text slots replaced by the accented item's."""
+    for old, new in ((FOOTER, ACCENTED_FIELDS["footer"]),
+                     (CODE_LINE, ACCENTED_FIELDS["code_line"]),
+                     (COMPLEMENT, ACCENTED_FIELDS["complement"]),
+                     (DESCRIPTION27, ACCENTED_FIELDS["description"]),
+                     (SIDE, ACCENTED_FIELDS["side"]),
+                     ("^FDTAM:", "^FD" + ACCENTED_FIELDS["caption"] + ":"),
+                     (SIZE_GG, ACCENTED_FIELDS["size"])):
+        command = command.replace(old, new)
+    return command
+
+
+write("zpl01_tag_accented",
+      label(HEAD01, [accented(c) for c in tag_commands()], 2, 432, "0002", HOME2,
+            ACCENTED_SUMMARY01),
+      encoding="cp850")
