@@ -1,63 +1,24 @@
 #include "config/PortsFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-
+#include "core/FileSaver.h"
 #include "core/FileStatus.h"
+#include "core/GuardedFile.h"
 
 namespace rotulano::config {
 
 namespace {
 
-QString nativeName(const std::string& path) {
-    return QFile::decodeName(path.c_str());
-}
-
-// The one place the ports file is read: only a regular file, never a device or a pipe
-// that could hang the program, and never more than a ports file can hold.
+// The one place the ports file is read: through the guarded reader, so that only a
+// regular file is read, never a device or a pipe that could hang the program, and never
+// more than a ports file can hold.
 core::FileStatus readPortsText(const std::string& path, std::string& bytes) {
-    const QFileInfo info(nativeName(path));
-    if (!info.exists()) {
-        return core::kStatusNotFound;
-    }
-    if (!info.isFile()) {
-        return core::kStatusAttributesConflict;
-    }
-    if (info.size() > PortsFile::kLargestFile) {
-        return core::kStatusBoundary;
-    }
-    QFile file(info.filePath());
-    if (!file.open(QIODevice::ReadOnly)) {
-        return core::kStatusNotPermitted;
-    }
-    const QByteArray read = file.read(PortsFile::kLargestFile + 1);
-    if (file.error() != QFileDevice::NoError) {
-        return core::kStatusIoError;
-    }
-    if (read.size() > PortsFile::kLargestFile) {
-        return core::kStatusBoundary;
-    }
-    bytes.assign(read.constData(), static_cast<std::size_t>(read.size()));
-    return core::kStatusOk;
+    return core::GuardedFile::readWhole(path, PortsFile::kLargestFile, bytes);
 }
 
-// The one place the ports file is written: the whole text goes to a new file beside the
-// old one, which takes the old one's place only once every byte is on disk.
+// The one place the ports file is written: through the save routine, which never leaves
+// it half-written and keeps its owner, group and mode.
 core::FileStatus savePortsText(const std::string& path, const std::string& bytes) {
-    QSaveFile file(nativeName(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        return QFileInfo(nativeName(path)).isDir() ? core::kStatusAttributesConflict
-                                                   : core::kStatusNotPermitted;
-    }
-    const auto length = static_cast<qint64>(bytes.size());
-    const bool whole = file.write(bytes.data(), length) == length && file.flush() &&
-                       file.error() == QFileDevice::NoError && file.size() == length;
-    if (!whole) {
-        file.cancelWriting();
-        return core::kStatusIoError;
-    }
-    return file.commit() ? core::kStatusOk : core::kStatusIoError;
+    return core::FileSaver::save(path, bytes);
 }
 
 std::string readFailure(const std::string& path, const core::FileStatus& status) {
@@ -65,7 +26,7 @@ std::string readFailure(const std::string& path, const core::FileStatus& status)
     if (status == core::kStatusNotFound) {
         return file + " não encontrado.";
     }
-    if (status == core::kStatusAttributesConflict) {
+    if (status == core::kStatusAttributesConflict || status == core::kStatusNotRegularFile) {
         return file + " não é um arquivo comum.";
     }
     if (status == core::kStatusBoundary) {

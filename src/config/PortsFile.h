@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "config/PortsTable.h"
@@ -12,7 +13,7 @@ class PortsFile {
   public:
     static constexpr const char* kFileName = "rotulano-portas.ini";
     // Larger than any real ports file; anything bigger is not one.
-    static constexpr long long kLargestFile = 64 * 1024;
+    static constexpr std::size_t kLargestFile = 64 * 1024;
 
     explicit PortsFile(std::string path);
 

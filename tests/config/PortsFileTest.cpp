@@ -221,11 +221,14 @@ TEST(PortsFileLoad, FileThatCannotBeUsedIsNamedInTheMessage) {
     const std::string absent = dir.filePath("outro.ini").toStdString();
     const std::string folder = dir.filePath("pasta.ini").toStdString();
     ASSERT_TRUE(QDir(dir.path()).mkdir("pasta.ini"));
+    const std::string pipe = dir.filePath("pipe.ini").toStdString();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     const std::string big = dir.filePath("grande.ini").toStdString();
     writeBytes(big, std::string(PortsFile::kLargestFile + 1, ';'));
     const std::vector<std::pair<std::string, std::string>> cases = {
         {absent, "Arquivo de portas " + absent + " não encontrado."},
         {folder, "Arquivo de portas " + folder + " não é um arquivo comum."},
+        {pipe, "Arquivo de portas " + pipe + " não é um arquivo comum."},
         {big, "Arquivo de portas " + big + " é grande demais para um arquivo de portas."}};
     for (const auto& [path, expected] : cases) {
         PortsTable table;
@@ -266,12 +269,27 @@ TEST(PortsFileSave, WritesTheTextWholeAndReadsItBack) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"rotulano-portas.ini"});
 }
 
+TEST(PortsFileSave, KeepsTheFilesModeAndItsOtherName) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("rotulano-portas.ini").toStdString();
+    const std::string other = dir.filePath("portas-da-loja.ini").toStdString();
+    writeBytes(path, "; antes\n");
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_EQ(::link(path.c_str(), other.c_str()), 0);
+    std::string message;
+    ASSERT_TRUE(PortsFile(path).save(parsed(kFullFile), message)) << message;
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+    EXPECT_EQ(readBytes(other), parsed(kFullFile).text());
+}
+
 TEST(PortsFileSave, FolderThatIsMissingIsReportedAndNothingIsWritten) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("nao-existe/rotulano-portas.ini").toStdString();
     std::string message;
     EXPECT_FALSE(PortsFile(path).save(parsed(kFullFile), message));
-    EXPECT_EQ(message, "Não foi possível gravar o arquivo de portas " + path + " [37].");
+    EXPECT_EQ(message, "Não foi possível gravar o arquivo de portas " + path + " [35].");
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 

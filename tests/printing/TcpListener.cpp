@@ -68,6 +68,11 @@ void TcpListener::neverRead(int connection) {
     neverRead_.push_back(connection);
 }
 
+void TcpListener::goAwayAfter(int connections) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    goAwayAfter_ = connections;
+}
+
 void TcpListener::run() {
     int connection = 0;
     while (waitReadable(listener_, stop_)) {
@@ -77,6 +82,13 @@ void TcpListener::run() {
         }
         ++accepted_;
         serve(fd, connection++);
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (connection == goAwayAfter_) {
+            // Nothing listens on the port any more: connections to it are refused.
+            ::close(listener_);
+            listener_ = -1;
+            return;
+        }
     }
 }
 

@@ -31,6 +31,8 @@ class TcpListener {
     void closeAfter(int connection, std::size_t bytes);
     // The connection numbered `connection` is accepted and never read.
     void neverRead(int connection);
+    // After `connections` connections the printer goes away: the next is refused.
+    void goAwayAfter(int connections);
 
     // What each finished connection brought, waiting until `connections` have ended
     // (or `timeout` passed).
@@ -51,6 +53,7 @@ class TcpListener {
     std::mutex mutex_;
     std::map<int, std::size_t> closeAfter_;
     std::vector<int> neverRead_;
+    int goAwayAfter_ = -1;
     std::vector<int> heldOpen_;
     std::vector<std::string> finished_;
     std::thread thread_;
