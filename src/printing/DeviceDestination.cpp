@@ -23,18 +23,11 @@ namespace {
 const std::string kNotACharacterDevice = "não é um dispositivo de caracteres";
 
 core::Delivery deviceFailure(int error) {
-    const core::FileStatus status = core::fileStatusFromErrno(error);
-    if (status == core::kStatusNotFound) {
-        return core::Delivery::failed(status, "dispositivo não encontrado");
-    }
-    if (status == core::kStatusNotPermitted) {
-        return core::Delivery::failed(
-            status,
-            "sem permissão de escrita no dispositivo (o usuário precisa do grupo lp "
-            "para impressoras e dialout para portas seriais)");
-    }
-    if (error == EBUSY || error == EWOULDBLOCK) {
-        return core::Delivery::failed(core::kStatusLocked, "porta ocupada por outro programa");
+    const bool busy = error == EBUSY || error == EWOULDBLOCK;
+    const core::FileStatus status = busy ? core::kStatusLocked : core::fileStatusFromErrno(error);
+    const std::string reason = deviceReason(status);
+    if (!reason.empty()) {
+        return core::Delivery::failed(status, reason);
     }
     return core::Delivery::failed(core::kStatusIoError,
                                   "falha de escrita (" + std::string(std::strerror(error)) + ")");
@@ -64,6 +57,20 @@ core::Delivery fromStream(const portStream::Result& result, std::chrono::millise
 #endif
 
 }  // namespace
+
+std::string deviceReason(const core::FileStatus& status) {
+    if (status == core::kStatusNotFound) {
+        return "dispositivo não encontrado";
+    }
+    if (status == core::kStatusNotPermitted) {
+        return "sem permissão de escrita no dispositivo (o usuário precisa do grupo lp para "
+               "impressoras e dialout para portas seriais)";
+    }
+    if (status == core::kStatusLocked) {
+        return "porta ocupada por outro programa";
+    }
+    return {};
+}
 
 DeviceDestination::DeviceDestination(const core::PortDestination& destination,
                                      std::chrono::milliseconds stall)

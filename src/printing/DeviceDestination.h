@@ -16,6 +16,10 @@ namespace rotulano::printing {
 // on one port; a port another program holds is reported busy), a serial line is set to
 // raw mode with the entry's speed and framing, the bytes are written and the device
 // drained within the stall limit, then closed.
+// The reason a device failure gets in the messages, by its status; empty where the
+// status says nothing more than that the write failed.
+std::string deviceReason(const core::FileStatus& status);
+
 class DeviceDestination {
   public:
     DeviceDestination(const core::PortDestination& destination, std::chrono::milliseconds stall);

@@ -1,25 +1,16 @@
 #include "printing/PortRoute.h"
 
 #include "labels/TestLabel.h"
+#include "printing/DeviceDestination.h"
 #include "printing/LabelFileBytes.h"
 
 namespace rotulano::printing {
 
 namespace {
 
-// The usual device's status in the operator's words.
-std::string deviceReason(const core::FileStatus& status) {
-    if (status == core::kStatusNotFound) {
-        return "dispositivo não encontrado";
-    }
-    if (status == core::kStatusNotPermitted) {
-        return "sem permissão de escrita no dispositivo (o usuário precisa do grupo lp para "
-               "impressoras e dialout para portas seriais)";
-    }
-    if (status == core::kStatusLocked) {
-        return "porta ocupada por outro programa";
-    }
-    return "a porta não recebeu as etiquetas";
+std::string usualDeviceReason(const core::FileStatus& status) {
+    const std::string reason = deviceReason(status);
+    return reason.empty() ? "a porta não recebeu as etiquetas" : reason;
 }
 
 }  // namespace
@@ -50,7 +41,7 @@ core::Delivery PortRoute::send(const std::string& bytes, core::Platform& platfor
     }
     const core::FileStatus status = platform.sendToDevice(platform.portDevice(portName_), bytes);
     return status == core::kStatusOk ? core::Delivery{}
-                                     : core::Delivery::failed(status, deviceReason(status));
+                                     : core::Delivery::failed(status, usualDeviceReason(status));
 }
 
 core::Delivery sendTestLabel(const PortRoute& route, const core::PrinterSettings& settings,
