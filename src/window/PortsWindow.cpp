@@ -1,12 +1,14 @@
 #include "window/PortsWindow.h"
 
 #include <QComboBox>
+#include <QEventLoop>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <thread>
 
 #include "config/DestinationText.h"
 #include "config/PortsFile.h"
@@ -274,8 +276,7 @@ void PortsWindow::test(const Row& row) {
                                           ? printing::PortRoute(row.portName, *entry)
                                           : printing::PortRoute(row.portName, config::PortsTable());
     const std::string where = route.describe(services_.platform);
-    const core::Delivery delivery =
-        printing::sendTestLabel(route, saved_, services_.platform, *services_.destinations);
+    const core::Delivery delivery = sendAside(route);
     if (!delivery.ok()) {
         warn(printing::deliveryFailureMessage(row.portName, where, delivery));
         return;
@@ -283,6 +284,23 @@ void PortsWindow::test(const Row& row) {
     services_.messageBox.show(
         utf8("Etiqueta de teste enviada para a porta " + row.portName + " (" + where + ")."),
         utf8(kTitle.portuguese), core::kStyleInformation);
+}
+
+// The label goes out on a thread of its own, so that a printer that takes nothing (up to
+// the stall limit) leaves the window painting; the window takes no input meanwhile.
+core::Delivery PortsWindow::sendAside(const printing::PortRoute& route) {
+    core::Delivery delivery;
+    QEventLoop waiting;
+    setEnabled(false);
+    std::thread sender([&] {
+        delivery =
+            printing::sendTestLabel(route, saved_, services_.platform, *services_.destinations);
+        QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    waiting.exec();
+    sender.join();
+    setEnabled(true);
+    return delivery;
 }
 
 void PortsWindow::warn(const std::string& text) {

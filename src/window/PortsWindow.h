@@ -8,6 +8,7 @@
 #include "config/PortsTable.h"
 #include "core/Platform.h"
 #include "core/PrinterSettings.h"
+#include "printing/PortRoute.h"
 #include "printing/SystemDestinations.h"
 #include "window/MessageBoxService.h"
 
@@ -65,6 +66,7 @@ class PortsWindow : public QDialog {
                  std::string& message) const;
     void save();
     void test(const Row& row);
+    core::Delivery sendAside(const printing::PortRoute& route);
     void warn(const std::string& text);
 
     std::string portsPath_;
