@@ -1,14 +1,17 @@
 // How long the print channel takes per label job: building the print file's bytes, and
-// the whole frame (name, write, read back, copy) with the copy kept in memory.
+// the whole frame to the port (name, create, read back, copy) with the port a plain file.
 #include <benchmark/benchmark.h>
 
 #include <string>
 #include <vector>
 
+#include <QTemporaryDir>
+#include "BenchSupport.h"
 #include "labels/LabelOutput.h"
-#include "printing/CapturePlatform.h"
+
 #include "printing/LabelFileBytes.h"
 #include "printing/LabelJob.h"
+#include "printing/PortSink.h"
 #include "printing/SystemPlatform.h"
 
 namespace {
@@ -34,18 +37,19 @@ void labelFileBytesPerJob(benchmark::State& state) {
 BENCHMARK(labelFileBytesPerJob);
 
 void labelJobThroughTheTempDir(benchmark::State& state) {
-    printing::SystemPlatform system;
-    printing::CapturePlatform capture(system);
+    QTemporaryDir folder;
+    bench::FilePortPlatform system(folder.path().toStdString());
     printing::ChannelState channelState;
-    printing::PrintChannel channel(channelState, capture);
+    printing::PrintChannel channel(channelState, system);
     channel.rotinaAchaTemp();
-    printing::LogoDownload logo(channel);
-    printing::LabelJob job(channel, logo);
+    printing::PortSink sink(channel);
+    sink.setPort("LPT1");
+    printing::LogoDownload logo(sink);
+    printing::LabelJob job(sink, logo);
     const labels::LabelOutput output = typicalLabel();
     const core::PrinterSettings settings = core::PrinterSettings::defaults();
     for (auto _ : state) {
         benchmark::DoNotOptimize(job.send(output, settings));
-        capture.clear();
     }
     channel.deletePrintFile();
 }

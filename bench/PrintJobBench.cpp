@@ -29,23 +29,6 @@ using bench::SilentBox;
 
 constexpr int kRows = 999;
 
-// The system's own file and device code, with the port on a file in the bench's folder
-// and no waiting for the printer.
-class FilePortPlatform : public printing::SystemPlatform {
-  public:
-    explicit FilePortPlatform(std::string folder) : folder_(std::move(folder)) {}
-    std::string tempDir() override { return folder_ + "/"; }
-    std::string portDevice(const std::string& portName) override {
-        return folder_ + "/" + portName;
-    }
-    void sleepFor(std::chrono::milliseconds) override { ++waitsSkipped; }
-
-    int waitsSkipped = 0;
-
-  private:
-    std::string folder_;
-};
-
 // The process's processor time so far, in the program itself and in the system's calls.
 struct CpuTimes {
     double userMs;
@@ -108,7 +91,7 @@ void BM_Print999TickedRowsThroughTheWindow(benchmark::State& state) {
     Workspace workspace(model);
     SilentBox box;
     NoDialog dialog;
-    FilePortPlatform platform(workspace.path());
+    bench::FilePortPlatform platform(workspace.path());
     window::MainWindow mainWindow(box, dialog, platform);
     mainWindow.show();
     const QString orderPath = workspace.dir.filePath(QStringLiteral("PEDIDO999.txt"));

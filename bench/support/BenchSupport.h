@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/OrderLine.h"
+#include "printing/SystemPlatform.h"
 #include "window/FileDialogService.h"
 #include "window/MessageBoxService.h"
 
@@ -33,6 +34,24 @@ class SilentBox : public window::MessageBoxService {
 class NoDialog : public window::FileDialogService {
   public:
     bool chooseFile(QString&, const QString&, const QString&) override { return false; }
+};
+
+// The system's own file and device code, with the print files and the ports (a port
+// "LPT1" is the file <folder>/LPT1) in a folder of the bench's own, and no waiting for
+// the printer.
+class FilePortPlatform : public printing::SystemPlatform {
+  public:
+    explicit FilePortPlatform(std::string folder) : folder_(std::move(folder)) {}
+    std::string tempDir() override { return folder_ + "/"; }
+    std::string portDevice(const std::string& portName) override {
+        return folder_ + "/" + portName;
+    }
+    void sleepFor(std::chrono::milliseconds) override { ++waitsSkipped; }
+
+    int waitsSkipped = 0;
+
+  private:
+    std::string folder_;
 };
 
 // Runs the benchmarks inside a QApplication, offscreen unless a platform is set.

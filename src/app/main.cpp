@@ -5,11 +5,13 @@
 #include "window/Pictures.h"
 #include "window/QtFileDialog.h"
 #include "window/QtMessageBox.h"
+#include "window/WindowGeometry.h"
 
 // Rotulano: opens the chain's order files and prints their price tags and labels. The
 // working directory holds the parameter file CD21PRM.DAT and the logo files.
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Rotulano"));
     rotulano::window::initWindowResources();
 
     rotulano::window::QtMessageBox messageBox;
@@ -18,6 +20,7 @@ int main(int argc, char** argv) {
     rotulano::window::MainWindow window(messageBox, fileDialog, platform);
     messageBox.setParent(&window);
     fileDialog.setParent(&window);
+    window.rememberGeometryIn(rotulano::window::WindowGeometry::defaultFile());
 
     window.show();
     return app.exec();

@@ -36,6 +36,8 @@ class PrinterLists {
     // PortDeviceName: the port a label job sends to, "NULL" outside positions 1 to 6.
     static std::string portName(int port);
     static bool isSerialPort(int port) { return port >= 3 && port <= 6; }
+    // LPT1, LPT2, COM1 to COM4: the ports a print job prints to.
+    static bool isListedPort(int port) { return port >= 1 && port <= 6; }
     // "COM1" to "COM4" for positions 3 to 6; empty for the others.
     static std::string serialPortName(int port);
 

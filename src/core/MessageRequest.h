@@ -10,6 +10,11 @@ constexpr std::int32_t kStyleError = 0x10;
 constexpr std::int32_t kStyleWarning = 0x30;
 constexpr std::int32_t kStyleInformation = 0x40;
 constexpr std::int32_t kAnswerOk = 1;
+// Style 4 (added to an icon style) asks Yes or No; the answer is 6 (Yes) or 7 (No).
+constexpr std::int32_t kStyleYesNo = 0x04;
+constexpr std::int32_t kStyleQuestion = 0x20;
+constexpr std::int32_t kAnswerYes = 6;
+constexpr std::int32_t kAnswerNo = 7;
 
 // The one shared request that the message routines read and clear after every box.
 // A blank title or text (nothing but spaces) means "none"; trailing blanks are not shown.

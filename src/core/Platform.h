@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <string>
 
@@ -29,6 +30,17 @@ class Platform {
     // Writes `bytes` to the device (or file) `device`, whole and unchanged. A serial
     // device is put in raw mode first, keeping its line speed and framing.
     virtual FileStatus sendToDevice(const std::string& device, const std::string& bytes) = 0;
+
+    // sendToDevice for a print job that can be cancelled: once `stop` turns true, a wait
+    // for a port that has stopped taking bytes ends (with status "30") after a short
+    // grace instead of the whole stall limit; a port that still takes bytes gets them all.
+    // The status is "00" only once the bytes have left the program: a serial line's
+    // output queue is empty, a USB printer's last transfer has completed.
+    virtual FileStatus deliverToDevice(const std::string& device, const std::string& bytes,
+                                       const std::atomic<bool>& stop) {
+        (void)stop;
+        return sendToDevice(device, bytes);
+    }
 
     // Opens the serial device for output and closes it again, writing `bytes` between.
     virtual FileStatus openSerialPort(const std::string& device, const std::string& bytes) = 0;

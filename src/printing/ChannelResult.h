@@ -22,21 +22,25 @@ struct ChannelWarning {
 };
 
 // What a label job (with its logo download) reports to the print job: the first step
-// that failed, with its file status and the file or device concerned, and warnings.
+// that failed, with its file status, the port it was for ("LPT1") and the file or device
+// concerned ("/dev/usb/lp0"), and warnings.
 struct ChannelResult {
     ChannelStep failedStep = ChannelStep::None;
     core::FileStatus status = core::kStatusOk;
+    std::string portName;
     std::string failedName;
     std::vector<ChannelWarning> warnings;
 
     bool ok() const { return failedStep == ChannelStep::None; }
 
     // Keeps the first failure: later ones usually follow from it.
-    void fail(ChannelStep step, const core::FileStatus& fileStatus, const std::string& name) {
+    void fail(ChannelStep step, const core::FileStatus& fileStatus, const std::string& name,
+              const std::string& port = {}) {
         if (ok()) {
             failedStep = step;
             status = fileStatus;
             failedName = name;
+            portName = port;
         }
     }
 };

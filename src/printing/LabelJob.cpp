@@ -2,10 +2,11 @@
 
 #include "config/PrinterLists.h"
 #include "labels/PrinterLetters.h"
+#include "printing/LabelFileBytes.h"
 
 namespace rotulano::printing {
 
-LabelJob::LabelJob(PrintChannel& channel, LogoDownload& logo) : channel_(channel), logo_(logo) {}
+LabelJob::LabelJob(JobSink& sink, LogoDownload& logo) : sink_(sink), logo_(logo) {}
 
 ChannelResult LabelJob::send(const labels::LabelOutput& output,
                              const core::PrinterSettings& settings) {
@@ -14,27 +15,18 @@ ChannelResult LabelJob::send(const labels::LabelOutput& output,
         result.warnings.push_back(
             {labels::kUnprintableLettersTitle, labels::kUnprintableLettersText});
     }
-    const std::string portName = config::PrinterLists::portName(settings.port());
-    if (output.logo == labels::LogoPoint::BeforeNaming) {
-        downloadLogo(settings, portName, result);
+    if (output.logo != labels::LogoPoint::None && !downloadLogo(settings, result)) {
+        return result;
     }
-    channel_.rotinaNomePrint();
-    if (output.logo == labels::LogoPoint::AfterNaming) {
-        downloadLogo(settings, portName, result);
-    }
-    if (channel_.writePrintFile(output.lines, result)) {
-        channel_.copyPrintFile(portName, result);
-    }
+    sink_.write(labelFileBytes(output.lines), result);
     return result;
 }
 
-void LabelJob::downloadLogo(const core::PrinterSettings& settings, const std::string& portName,
-                            ChannelResult& result) {
+bool LabelJob::downloadLogo(const core::PrinterSettings& settings, ChannelResult& result) {
     if (config::PrinterLists::isZplModel(settings.model())) {
-        logo_.rotinaEtqZplCarregaImagem(portName, result);
-    } else {
-        logo_.rotinaEtqDplCarregaImagem(settings.model(), portName, result);
+        return logo_.rotinaEtqZplCarregaImagem(result);
     }
+    return logo_.rotinaEtqDplCarregaImagem(settings.model(), result);
 }
 
 }  // namespace rotulano::printing

@@ -32,8 +32,8 @@ ChannelWarning unusableLogo(const std::string& fileName, const std::string& reas
 
 }  // namespace
 
-LogoDownload::LogoDownload(PrintChannel& channel, std::string logoDir)
-    : channel_(channel), logoDir_(std::move(logoDir)) {}
+LogoDownload::LogoDownload(JobSink& sink, std::string logoDir)
+    : sink_(sink), logoDir_(std::move(logoDir)) {}
 
 std::string LogoDownload::logoPath(const std::string& fileName) const {
     if (logoDir_.empty()) {
@@ -60,47 +60,43 @@ bool LogoDownload::readLogo(const char* fileName, std::string& bytes, ChannelRes
     return true;
 }
 
-void LogoDownload::rotinaEtqZplCarregaImagem(const std::string& portName, ChannelResult& result) {
-    ChannelState& state = channel_.state();
-    if (state.logoLoaded) {
-        return;
+bool LogoDownload::rotinaEtqZplCarregaImagem(ChannelResult& result) {
+    if (loaded_) {
+        return true;
     }
+    loaded_ = true;
     std::string graphic;
-    if (readLogo(kZplLogoFile, graphic, result)) {
-        channel_.rotinaNomePrint();
-        channel_.sendToPort(graphic, portName, result);
-        channel_.platform().sleepFor(kPrinterStoreWait);
+    if (!readLogo(kZplLogoFile, graphic, result)) {
+        return true;
     }
-    state.logoLoaded = true;
-}
-
-void LogoDownload::rotinaEtqDplCarregaImagem(int model, const std::string& portName,
-                                             ChannelResult& result) {
-    ChannelState& state = channel_.state();
-    if (state.logoLoaded) {
-        return;
+    if (!sink_.write(graphic, result)) {
+        return false;
     }
-    std::string bitmap;
-    if (readLogo(kDplLogoFile, bitmap, result)) {
-        channel_.rotinaNomePrint();
-        if (channel_.writePrintFile({kDplClearModuleC}, result)) {
-            channel_.copyPrintFile(portName, result);
-        }
-        channel_.platform().sleepFor(kPrinterStoreWait);
-        if (sendDplImageHeader(model, portName, result)) {
-            channel_.sendToPort(bitmap, portName, result);
-        }
-        channel_.platform().sleepFor(kPrinterStoreWait);
-    }
-    state.logoLoaded = true;
+    sink_.pause(kPrinterStoreWait);
+    return true;
 }
 
 // The bitmap goes out only right behind its header: on its own the printer would read
 // it as commands.
-bool LogoDownload::sendDplImageHeader(int model, const std::string& portName,
-                                      ChannelResult& result) {
-    return channel_.writePrintFile(dplHeaderRecords(model), result) &&
-           channel_.copyPrintFile(portName, result);
+bool LogoDownload::rotinaEtqDplCarregaImagem(int model, ChannelResult& result) {
+    if (loaded_) {
+        return true;
+    }
+    loaded_ = true;
+    std::string bitmap;
+    if (!readLogo(kDplLogoFile, bitmap, result)) {
+        return true;
+    }
+    if (!sink_.write(labelFileBytes({kDplClearModuleC}), result)) {
+        return false;
+    }
+    sink_.pause(kPrinterStoreWait);
+    if (!sink_.write(labelFileBytes(dplHeaderRecords(model)), result) ||
+        !sink_.write(bitmap, result)) {
+        return false;
+    }
+    sink_.pause(kPrinterStoreWait);
+    return true;
 }
 
 std::string LogoDownload::zplDownloadBytes(const std::string& graphicFile) {

@@ -4,15 +4,17 @@
 #include <string>
 
 #include "printing/ChannelResult.h"
-#include "printing/PrintChannel.h"
+#include "printing/JobSink.h"
 
 namespace rotulano::printing {
 
 // Sends the chain's logo to the printer once per print job, before the first label
 // that shows it: the ZPL graphic LOGOVRDL.GRF as it is, or the bitmap LOGOVRDL.BMP after
-// the DPL image-download commands. ChannelState::logoLoaded guards it; the print job
-// clears the flag at its normal end. The logo files lie in the logo directory (the
-// working directory unless set otherwise).
+// the DPL image-download commands. Its logo-loaded flag guards it; every print job
+// starts with the flag cleared. The logo files lie in the logo directory (the working
+// directory unless set otherwise). A download that the destination refuses or stalls on
+// stops the row before any label; a logo file that is missing or unusable is a warning,
+// and the labels print without it.
 class LogoDownload {
   public:
     static constexpr const char* kZplLogoFile = "LOGOVRDL.GRF";
@@ -20,12 +22,16 @@ class LogoDownload {
     // How long the printer is given to store the image before more data follow.
     static constexpr std::chrono::milliseconds kPrinterStoreWait{2000};
 
-    explicit LogoDownload(PrintChannel& channel, std::string logoDir = {});
+    explicit LogoDownload(JobSink& sink, std::string logoDir = {});
 
-    // ROTINA-ETQ-ZPL-CARREGA-IMAGEM
-    void rotinaEtqZplCarregaImagem(const std::string& portName, ChannelResult& result);
+    // ROTINA-ETQ-ZPL-CARREGA-IMAGEM; false when the destination did not take it.
+    bool rotinaEtqZplCarregaImagem(ChannelResult& result);
     // ROTINA-ETQ-DPL-CARREGA-IMAGEM; model 2 takes no SOH "D" record.
-    void rotinaEtqDplCarregaImagem(int model, const std::string& portName, ChannelResult& result);
+    bool rotinaEtqDplCarregaImagem(int model, ChannelResult& result);
+
+    bool loaded() const { return loaded_; }
+    // A new print job: the logo goes out again before its first label that shows it.
+    void reset() { loaded_ = false; }
 
     // The logo file `fileName` in the logo directory.
     std::string logoPath(const std::string& fileName) const;
@@ -38,10 +44,10 @@ class LogoDownload {
 
   private:
     bool readLogo(const char* fileName, std::string& bytes, ChannelResult& result) const;
-    bool sendDplImageHeader(int model, const std::string& portName, ChannelResult& result);
 
-    PrintChannel& channel_;
+    JobSink& sink_;
     std::string logoDir_;
+    bool loaded_ = false;
 };
 
 }  // namespace rotulano::printing

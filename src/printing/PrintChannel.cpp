@@ -17,7 +17,8 @@ PrintChannel::PrintChannel(ChannelState& state, core::Platform& platform)
     : state_(state), platform_(platform) {}
 
 void PrintChannel::rotinaAchaTemp() {
-    state_.tempDir = platform_.tempDir();
+    state_.sharedTempDir = platform_.tempDir();
+    state_.tempDir = state_.sharedTempDir;
     state_.printFileName.clear();
     state_.printFileIsOurs = false;
 }
@@ -37,7 +38,11 @@ void PrintChannel::deletePrintFile() {
 }
 
 bool PrintChannel::writePrintFile(const std::vector<std::string>& lines, ChannelResult& result) {
-    const core::FileStatus status = writeFileBytes(state_.printFileName, labelFileBytes(lines));
+    return writePrintBytes(labelFileBytes(lines), result);
+}
+
+bool PrintChannel::writePrintBytes(const std::string& bytes, ChannelResult& result) {
+    const core::FileStatus status = createFileBytes(state_.printFileName, bytes);
     if (status != core::kStatusOk) {
         result.fail(ChannelStep::PrintFile, status, state_.printFileName);
         return false;
@@ -47,22 +52,18 @@ bool PrintChannel::writePrintFile(const std::vector<std::string>& lines, Channel
 
 // The file is read back rather than the lines sent again: what reaches the printer is
 // what the print file holds.
-bool PrintChannel::copyPrintFile(const std::string& portName, ChannelResult& result) {
+bool PrintChannel::copyPrintFile(const std::string& portName, ChannelResult& result,
+                                 const std::atomic<bool>& stop) {
     std::string bytes;
-    const core::FileStatus status = readFileBytes(state_.printFileName, bytes);
+    core::FileStatus status = readFileBytes(state_.printFileName, bytes);
     if (status != core::kStatusOk) {
-        result.fail(ChannelStep::PrintFile, status, state_.printFileName);
+        result.fail(ChannelStep::PrintFile, status, state_.printFileName, portName);
         return false;
     }
-    return sendToPort(bytes, portName, result);
-}
-
-bool PrintChannel::sendToPort(const std::string& bytes, const std::string& portName,
-                              ChannelResult& result) {
     const std::string device = platform_.portDevice(portName);
-    const core::FileStatus status = platform_.sendToDevice(device, bytes);
+    status = platform_.deliverToDevice(device, bytes, stop);
     if (status != core::kStatusOk) {
-        result.fail(ChannelStep::PortCopy, status, device);
+        result.fail(ChannelStep::PortCopy, status, device, portName);
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <vector>
 
@@ -27,15 +28,17 @@ class PrintChannel {
     // Deletes the last print file, if this program made one (the window's close).
     void deletePrintFile();
 
-    // Writes `lines` into the current print file, each followed by CR LF, replacing what
-    // it held. False, with the failure in `result`, when not every byte reached it.
+    // Writes `lines` into the current print file, each followed by CR LF. False, with the
+    // failure in `result`, when not every byte reached it.
     bool writePrintFile(const std::vector<std::string>& lines, ChannelResult& result);
+    // Creates the current print file anew holding `bytes` (never through a symbolic link
+    // or into a file that was there before).
+    bool writePrintBytes(const std::string& bytes, ChannelResult& result);
 
-    // Copies the current print file, whole and unchanged, to the device of `portName`.
-    bool copyPrintFile(const std::string& portName, ChannelResult& result);
-
-    // Sends `bytes` to the device of `portName`.
-    bool sendToPort(const std::string& bytes, const std::string& portName, ChannelResult& result);
+    // Copies the current print file, whole and unchanged, to the device of `portName`;
+    // a wait for a port that stopped taking bytes ends when `stop` turns true.
+    bool copyPrintFile(const std::string& portName, ChannelResult& result,
+                       const std::atomic<bool>& stop);
 
     ChannelState& state() { return state_; }
     core::Platform& platform() { return platform_; }

@@ -11,12 +11,15 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <termios.h>
 #include <unistd.h>
 #endif
 
 #include "core/FixedRecord.h"
-#include "printing/PortStream.h"
-#include "printing/SerialLineSetup.h"
 
 namespace rotulano::printing {
 
@@ -26,7 +29,7 @@ namespace {
 
 // Windows takes port names ("LPT1", "COM1") as file names of their devices.
 core::FileStatus writeDevice(const std::string& device, const std::string& bytes, bool,
-                             std::chrono::milliseconds) {
+                             std::chrono::milliseconds, const std::atomic<bool>&) {
     std::FILE* file = std::fopen(device.c_str(), "wb");
     if (file == nullptr) {
         return core::fileStatusFromErrno(errno);
@@ -43,28 +46,197 @@ core::FileStatus writeDevice(const std::string& device, const std::string& bytes
 
 #else
 
-// Writes every byte, waiting while the port is busy; the stall time starts again with
-// every byte the port takes, so a slow printer is never cut off, only a dead one.
-core::FileStatus writeAll(int fd, const std::string& bytes, std::chrono::milliseconds stall) {
-    const portStream::Result result = portStream::writeAll(fd, bytes, stall);
-    if (result.outcome == portStream::Outcome::Stalled) {
+using Clock = std::chrono::steady_clock;
+
+// Longest single wait for the port before the stall time and a cancel are looked at again.
+constexpr std::chrono::milliseconds kPollSlice{50};
+// After a cancel, how long a port may take nothing before the wait for it ends.
+constexpr std::chrono::milliseconds kCancelGrace{1000};
+// A device that cannot tell when it takes bytes again (a parallel port) reports itself
+// ready at once: it is asked again after this pause rather than in a tight loop.
+constexpr std::chrono::milliseconds kRetryPause{2};
+// Pseudo-terminal slaves: the numbers the system gives their device nodes.
+constexpr unsigned kFirstPtyMajor = 136;
+constexpr unsigned kLastPtyMajor = 143;
+
+// Bytes go through a serial line unchanged: no CR/LF translation, no echo, no special
+// characters. Line speed, character size, parity, stop bits and flow control stay as
+// the system holds them for the port.
+core::FileStatus makeRaw(int fd) {
+    termios settings{};
+    if (::tcgetattr(fd, &settings) != 0) {
+        return core::fileStatusFromErrno(errno);
+    }
+    settings.c_iflag &=
+        ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL);
+    settings.c_oflag &= ~static_cast<tcflag_t>(OPOST);
+    settings.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
+    settings.c_cc[VMIN] = 1;
+    settings.c_cc[VTIME] = 0;
+    if (::tcsetattr(fd, TCSANOW, &settings) != 0) {
+        return core::fileStatusFromErrno(errno);
+    }
+    return core::kStatusOk;
+}
+
+// What kind of port a descriptor is: the way its bytes are known to have left differs.
+enum class PortKind { File, SerialLine, PseudoTerminal, Device };
+
+PortKind portKind(int fd) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode)) {
+        return PortKind::File;
+    }
+    if (::isatty(fd) == 0) {
+        return PortKind::Device;
+    }
+    const unsigned number = major(info.st_rdev);
+    return number >= kFirstPtyMajor && number <= kLastPtyMajor ? PortKind::PseudoTerminal
+                                                               : PortKind::SerialLine;
+}
+
+// When a wait for the port is given up: once the port has taken nothing for the stall
+// limit, or, after a cancel, for a short grace. A slow port that still takes bytes thus
+// finishes the row in flight after a cancel; a port that has stopped is left at once.
+class StallClock {
+  public:
+    StallClock(std::chrono::milliseconds stall, const std::atomic<bool>& stop)
+        : stall_(stall), stop_(stop), progress_(Clock::now()) {}
+
+    void progressed() { progress_ = Clock::now(); }
+    // How long the wait may still go on; zero or less once it is over.
+    std::chrono::milliseconds left() const {
+        const auto limit =
+            stop_.load() ? std::min<std::chrono::milliseconds>(stall_, kCancelGrace) : stall_;
+        return std::chrono::duration_cast<std::chrono::milliseconds>(progress_ + limit -
+                                                                     Clock::now());
+    }
+
+  private:
+    std::chrono::milliseconds stall_;
+    const std::atomic<bool>& stop_;
+    Clock::time_point progress_;
+};
+
+// One wait of at most a slice for `events` on the port; "30" once the wait is over.
+// `ready` says whether the port answered.
+core::FileStatus waitPort(int fd, short events, const StallClock& clock, bool& ready) {
+    ready = false;
+    const std::chrono::milliseconds left = clock.left();
+    if (left.count() <= 0) {
         return core::kStatusIoError;
     }
-    return result.done() ? core::kStatusOk : core::fileStatusFromErrno(result.error);
+    pollfd watch{fd, events, 0};
+    const int answer = ::poll(&watch, 1, static_cast<int>(std::min(left, kPollSlice).count()));
+    if (answer < 0 && errno != EINTR) {
+        return core::fileStatusFromErrno(errno);
+    }
+    ready = answer > 0;
+    return core::kStatusOk;
+}
+
+// Waits until the port takes bytes again, or says "30" once the wait is over.
+core::FileStatus waitWritable(int fd, const StallClock& clock) {
+    const auto asked = Clock::now();
+    bool ready = false;
+    const core::FileStatus status = waitPort(fd, POLLOUT, clock, ready);
+    if (status == core::kStatusOk && ready && Clock::now() - asked < kRetryPause) {
+        std::this_thread::sleep_for(kRetryPause);
+    }
+    return status;
+}
+
+// Writes every byte, waiting while the port is busy; the stall time starts again with
+// every byte the port takes, so a slow printer is never cut off, only a dead one.
+core::FileStatus writeAll(int fd, const std::string& bytes, StallClock& clock) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (written > 0) {
+            done += static_cast<std::size_t>(written);
+            clock.progressed();
+            continue;
+        }
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            const core::FileStatus status = waitWritable(fd, clock);
+            if (status != core::kStatusOk) {
+                return status;
+            }
+            continue;
+        }
+        return core::fileStatusFromErrno(written < 0 ? errno : EIO);
+    }
+    return core::kStatusOk;
+}
+
+// A serial line has taken the bytes once its output queue is empty. The queue is asked
+// for its length rather than drained with tcdrain, which cannot be given a time limit;
+// the stall time starts again whenever the queue gets shorter.
+core::FileStatus drainSerialLine(int fd, StallClock& clock) {
+    int last = -1;
+    for (;;) {
+        int queued = 0;
+        if (::ioctl(fd, TIOCOUTQ, &queued) != 0) {
+            return core::fileStatusFromErrno(errno);
+        }
+        if (queued == 0) {
+            return core::kStatusOk;
+        }
+        if (last >= 0 && queued < last) {
+            clock.progressed();
+        }
+        last = queued;
+        const std::chrono::milliseconds left = clock.left();
+        if (left.count() <= 0) {
+            return core::kStatusIoError;
+        }
+        std::this_thread::sleep_for(std::min(kPollSlice, left));
+    }
+}
+
+// A USB printer reports a non-blocking write done before its transfer completes and
+// drops a transfer still in flight at the close: the port is writable again only once
+// the last transfer is over.
+core::FileStatus waitLastTransfer(int fd, const StallClock& clock) {
+    for (;;) {
+        bool ready = false;
+        const core::FileStatus status = waitPort(fd, POLLOUT, clock, ready);
+        if (status != core::kStatusOk || ready) {
+            return status;
+        }
+    }
+}
+
+// The bytes have left the program: a serial line's queue is empty, a device's last
+// transfer is over. A pseudo-terminal keeps nothing queued on the program's side, and a
+// file or a pipe holds what was written.
+core::FileStatus deliver(int fd, PortKind kind, StallClock& clock) {
+    switch (kind) {
+        case PortKind::SerialLine:
+            return drainSerialLine(fd, clock);
+        case PortKind::Device:
+            return waitLastTransfer(fd, clock);
+        case PortKind::File:
+        case PortKind::PseudoTerminal:
+            break;
+    }
+    return core::kStatusOk;
 }
 
 // Every port stays non-blocking, so that a dead line, a printer off line or a pipe
-// nobody reads cannot hang the program. A serial line is put in raw mode, so that bytes
-// go through unchanged; its speed and framing stay as the system holds them.
+// nobody reads cannot hang the program; a serial line is put in raw mode as well.
 core::FileStatus prepare(int fd) {
-    return ::isatty(fd) != 0 ? core::fileStatusFromErrno(applySerialLine(fd, {})) : core::kStatusOk;
+    return ::isatty(fd) != 0 ? makeRaw(fd) : core::kStatusOk;
 }
 
 // Opening with O_NONBLOCK keeps a serial port without carrier from blocking the open.
 // Nothing is ever created under /dev: a printer that is not there is reported missing
 // rather than replaced by a plain file of its name.
 core::FileStatus writeDevice(const std::string& device, const std::string& bytes, bool mayCreate,
-                             std::chrono::milliseconds stall) {
+                             std::chrono::milliseconds stall, const std::atomic<bool>& stop) {
     int flags = O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
     if (mayCreate && device.rfind("/dev/", 0) != 0) {
         flags |= O_CREAT | O_TRUNC;
@@ -73,14 +245,20 @@ core::FileStatus writeDevice(const std::string& device, const std::string& bytes
     if (fd < 0) {
         return core::fileStatusFromErrno(errno);
     }
+    const PortKind kind = portKind(fd);
+    StallClock clock(stall, stop);
     core::FileStatus status = prepare(fd);
     if (status == core::kStatusOk) {
-        status = writeAll(fd, bytes, stall);
-        // Bytes a stalled serial line still holds are dropped: they would print half a
-        // label when the line comes back, and the close would wait for them.
-        if (status != core::kStatusOk && ::isatty(fd) != 0) {
-            ::tcflush(fd, TCOFLUSH);
-        }
+        status = writeAll(fd, bytes, clock);
+    }
+    if (status == core::kStatusOk) {
+        status = deliver(fd, kind, clock);
+    }
+    // What a stalled serial line still holds of this piece is dropped, or the close would
+    // wait for it; earlier pieces have left already. A pseudo-terminal is never flushed:
+    // there a flush throws away what the reader has not read yet.
+    if (status != core::kStatusOk && kind == PortKind::SerialLine) {
+        ::tcflush(fd, TCOFLUSH);
     }
     if (::close(fd) != 0 && status == core::kStatusOk && errno != EINTR) {
         status = core::fileStatusFromErrno(errno);
@@ -148,12 +326,20 @@ std::string SystemPlatform::portDevice(const std::string& portName) {
 }
 
 core::FileStatus SystemPlatform::sendToDevice(const std::string& device, const std::string& bytes) {
-    return writeDevice(device, bytes, true, stalledPortTimeout_);
+    const std::atomic<bool> never{false};
+    return writeDevice(device, bytes, true, stalledPortTimeout_, never);
+}
+
+core::FileStatus SystemPlatform::deliverToDevice(const std::string& device,
+                                                 const std::string& bytes,
+                                                 const std::atomic<bool>& stop) {
+    return writeDevice(device, bytes, true, stalledPortTimeout_, stop);
 }
 
 core::FileStatus SystemPlatform::openSerialPort(const std::string& device,
                                                 const std::string& bytes) {
-    return writeDevice(device, bytes, false, stalledPortTimeout_);
+    const std::atomic<bool> never{false};
+    return writeDevice(device, bytes, false, stalledPortTimeout_, never);
 }
 
 void SystemPlatform::sleepFor(std::chrono::milliseconds duration) {

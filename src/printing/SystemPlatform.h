@@ -16,8 +16,9 @@ namespace rotulano::printing {
 class SystemPlatform : public core::Platform {
   public:
     // How long a port may take no byte at all (printer off line, paper out, flow control
-    // held, a pipe nobody reads) before a write to it is given up with status "30",
-    // instead of freezing the window for good.
+    // held, a pipe nobody reads), and a serial line's queue or a USB printer's transfer
+    // may stand still, before a write to it is given up with status "30", instead of
+    // freezing the job for good.
     static constexpr std::chrono::milliseconds kStalledPortTimeout{30000};
 
     // A port whose reader goes away (a pipe standing for a printer) makes a write fail
@@ -30,6 +31,8 @@ class SystemPlatform : public core::Platform {
     bool deleteFile(const std::string& path) override;
     std::string portDevice(const std::string& portName) override;
     core::FileStatus sendToDevice(const std::string& device, const std::string& bytes) override;
+    core::FileStatus deliverToDevice(const std::string& device, const std::string& bytes,
+                                     const std::atomic<bool>& stop) override;
     core::FileStatus openSerialPort(const std::string& device, const std::string& bytes) override;
     void sleepFor(std::chrono::milliseconds duration) override;
 

@@ -24,6 +24,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
 
     auto* version = new QLabel(QStringLiteral("Rotulano - Versão 02.05.00"), this);
     version->setObjectName(QStringLiteral("CmStatic1"));
+    version->setTextFormat(Qt::PlainText);
     version->setAlignment(Qt::AlignCenter);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

@@ -28,6 +28,8 @@ const Caption kCaptionTable[] = {
     {Target::Menu, "Menu1", 0, "Arquivo", "File"},
     {Target::MenuItem, "Sobre", 0, "Sobre", "About"},
     {Target::MenuItem, "Abrir", 0, "Abrir", "Open"},
+    {Target::MenuItem, "SelecionarTodos", 0, "Selecionar todos", "Select all"},
+    {Target::MenuItem, "LimparSelecao", 0, "Limpar seleção", "Clear selection"},
     {Target::MenuItem, "Imprimir", 0, "Imprimir", "Print"},
     {Target::MenuItem, "Visualizar", 0, "Visualizar", "Preview"},
     {Target::MenuItem, "Configuracao", 0, "Configuração", "Configure"},

@@ -2,6 +2,7 @@
 
 #include "window/DisplayField.h"
 #include "window/DropDownList.h"
+#include "window/NumericField.h"
 #include "window/PageControl.h"
 
 class QAction;
@@ -10,7 +11,6 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
-class QSpinBox;
 class QTableWidget;
 class QWidget;
 
@@ -64,8 +64,8 @@ struct Controls {
     DropDownList* wPrmvel = nullptr;
     DropDownList* wPrmlingua = nullptr;
     QCheckBox* wPrmpara = nullptr;
-    QSpinBox* wPrmmargEsq = nullptr;
-    QSpinBox* wPrmmargSup = nullptr;
+    NumericField* wPrmmargEsq = nullptr;
+    NumericField* wPrmmargSup = nullptr;
     QPushButton* btGrava = nullptr;
     QPushButton* btPortas = nullptr;  // opens the Portas window CP21PRT
     DisplayField* wPadrao = nullptr;
@@ -82,6 +82,8 @@ struct Controls {
     QAction* menuImprimir = nullptr;
     QAction* menuVisualizar = nullptr;  // opens the label preview CP21PRV
     QAction* menuAbrir = nullptr;
+    QAction* menuSelecionarTodos = nullptr;  // ticks every row not printed (Ctrl+A)
+    QAction* menuLimparSelecao = nullptr;    // unticks every row (Ctrl+Shift+A)
     QAction* menuConfiguracao = nullptr;
     QAction* menuSair = nullptr;
     QAction* menuSobre = nullptr;

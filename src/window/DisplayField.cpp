@@ -5,7 +5,11 @@
 namespace rotulano::window {
 
 DisplayField::DisplayField(const QString& picture, QWidget* parent)
-    : QLabel(parent), picture_(picture) {}
+    : QLabel(parent), picture_(picture) {
+    // Order data, file names and statuses are shown as they are: a supplier called
+    // "C&A <A>" or a folder called "<b>pedidos" is text, never markup.
+    setTextFormat(Qt::PlainText);
+}
 
 void DisplayField::setText(const QString& text) {
     QLabel::setText(text);

@@ -7,9 +7,9 @@
 namespace rotulano::window {
 
 // A read-only display field of the form: a caption or a value shown through its edit
-// picture ("ZZZ.ZZZ", "99/99/9999", "X(30)", ...). Setting its text always raises
-// textChanged, even when the text is the one already shown: writing the same order path
-// into W-NOME-COMPLETO again must load the order again.
+// picture ("ZZZ.ZZZ", "99/99/9999", "X(30)", ...), always as plain text. Setting its text always
+// raises textChanged, even when the text is the one already shown: writing the same order path into
+// W-NOME-COMPLETO again must load the order again.
 class DisplayField : public QLabel {
     Q_OBJECT
 

@@ -7,6 +7,7 @@
 #include <QTableWidget>
 
 #include "window/Handlers.h"
+#include "window/ItemTableWidget.h"
 
 namespace rotulano::window {
 
@@ -34,6 +35,7 @@ const std::vector<EventBinding>& EventTable::bindings() {
         {"TB-OPERA", E::Click, "SUB-TESTA-SELECAO", subTestaSelecao},
         {"TB-OPERA", E::PageChanged, "SUB-TESTA-SELECAO", subTestaSelecao},
         {"TAB-PEDIDO", E::Click, "ON-GRID-CLICKED", onGridClicked},
+        {"TAB-PEDIDO", E::SpaceKey, "ON-TICK-KEY", onTickKey},
         {"BT-IMPRIME", E::Click, "ON-PRINT", onPrint},
         {"BT-VISUALIZA", E::Click, "ON-PREVIEW", onPreview},
         {"BT-SELECIONAR", E::Click, "SUB-PROCURA-ARQUIVO", subProcuraArquivo},
@@ -52,6 +54,8 @@ const std::vector<EventBinding>& EventTable::bindings() {
         {"Imprimir", E::Click, "ON-MENU-PRINT", onMenuPrint},
         {"Visualizar", E::Click, "ON-PREVIEW", onPreview},
         {"Abrir", E::Click, "SUB-PROCURA-ARQUIVO", subProcuraArquivo},
+        {"SelecionarTodos", E::Click, "ON-SELECT-ALL", onSelectAll},
+        {"LimparSelecao", E::Click, "ON-CLEAR-SELECTION", onClearSelection},
         {"Configuracao", E::Click, "ON-MENU-CONFIGURE", onMenuConfigure},
         {"Sair", E::Click, "ON-EXIT", onExit},
         {"Sobre", E::Click, "ON-MENU-ABOUT", onMenuAbout},
@@ -78,6 +82,8 @@ QString EventTable::eventName(FormEvent event) {
             return QStringLiteral("value changed");
         case E::EditingFinished:
             return QStringLiteral("editing finished");
+        case E::SpaceKey:
+            return QStringLiteral("space key");
     }
     return QString();
 }
@@ -115,21 +121,26 @@ void EventTable::connectControl(QObject* control, const EventBinding& binding) {
         } else {
             QObject::connect(pages, &QTabWidget::currentChanged, window, run, direct);
         }
-    } else if (auto* grid = qobject_cast<QTableWidget*>(control)) {
+    } else if (auto* grid = qobject_cast<ItemTableWidget*>(control)) {
+        if (event == E::SpaceKey) {
+            QObject::connect(grid, &ItemTableWidget::spacePressed, window, run, direct);
+            return;
+        }
         QObject::connect(
             grid, &QTableWidget::cellClicked, window,
-            [this, run](int row, int column) {
+            [this, run, grid](int row, int column) {
                 // The handlers count rows and columns from 1, row 0 being the heading row.
                 context_.session.clickedRow = row + 1;
                 context_.session.clickedColumn = column + 1;
+                context_.session.clickExtends = grid->lastClickExtends();
                 run();
             },
             direct);
-    } else if (auto* numeric = qobject_cast<QSpinBox*>(control)) {
+    } else if (auto* numeric = qobject_cast<NumericField*>(control)) {
         if (event == E::ValueChanged) {
             QObject::connect(numeric, &QSpinBox::valueChanged, window, run, direct);
         } else {
-            QObject::connect(numeric, &QAbstractSpinBox::editingFinished, window, run, direct);
+            QObject::connect(numeric, &NumericField::valueEdited, window, run, direct);
         }
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         QObject::connect(button, &QAbstractButton::clicked, window, run, direct);

@@ -17,7 +17,8 @@ enum class FormEvent {
     PageChanged,       // TB-OPERA's current page was set
     SelectionChanged,  // a list's selection was set
     ValueChanged,      // a numeric field's value changed
-    EditingFinished,   // a numeric field's second change notification: editing ended
+    EditingFinished,   // a numeric field's second change notification: an edit changed it
+    SpaceKey,          // Space pressed in the grid
 };
 
 // One row of the event table: the control (by design name), the event, the handler's name

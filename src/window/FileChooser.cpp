@@ -10,10 +10,13 @@ const char* const kDialogFilter = "Arquivos Texto (*.txt)";
 void subProcuraArquivo(WindowContext& context) {
     context.controls.tbOpera->setPage(1);
     QString path;
-    context.fileDialog.chooseFile(path, QString::fromUtf8(kDialogTitle),
-                                  QString::fromUtf8(kDialogFilter));
-    // Written whatever the answer: a cancelled dialog leaves the path blank, and the
-    // loader then empties the window. A path of any length is used whole.
+    const bool chosen = context.fileDialog.chooseFile(path, QString::fromUtf8(kDialogTitle),
+                                                      QString::fromUtf8(kDialogFilter));
+    // Cancel leaves the window as it was: the order shown, its ticks and its printed marks
+    // ("Ø", the only record of what was printed) stay. A path of any length is used whole.
+    if (!chosen || path.isEmpty()) {
+        return;
+    }
     context.controls.wNomeCompleto->setText(path);
 }
 

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QIcon>
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
@@ -12,7 +13,12 @@
 #include <algorithm>
 
 #include "orders/ItemTable.h"
+#include "window/FormAnchors.h"
 #include "window/FormDesign.h"
+#include "window/FormLayout.h"
+#include "window/ItemGrid.h"
+#include "window/ItemTableWidget.h"
+#include "window/NumericField.h"
 #include "window/PagePlacement.h"
 #include "window/Pictures.h"
 #include "window/SelectionQuantityDelegate.h"
@@ -37,7 +43,7 @@ QWidget* makeButton(const ControlDesign& design) {
 }
 
 QWidget* makeGrid(const ControlDesign& design) {
-    auto* grid = new QTableWidget(0, orders::kColumnCount);
+    auto* grid = new ItemTableWidget(0, orders::kColumnCount);
     QStringList headings;
     for (const orders::ColumnDesign& column : orders::kColumnDesign) {
         headings << utf8(column.heading);
@@ -48,14 +54,6 @@ QWidget* makeGrid(const ControlDesign& design) {
     grid->setItemDelegateForColumn(orders::kColQuantity - 1, new SelectionQuantityDelegate(grid));
     grid->setToolTip(utf8(design.hint));
     return grid;
-}
-
-QWidget* makeNumericField() {
-    auto* field = new QSpinBox;
-    field->setRange(0, 99);
-    field->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    field->setAlignment(Qt::AlignRight);
-    return field;
 }
 
 QWidget* makeFrame() {
@@ -81,7 +79,7 @@ QWidget* makeControl(const ControlDesign& design) {
         case ControlKind::CheckBox:
             return new QCheckBox(utf8(design.caption));
         case ControlKind::Numeric:
-            return makeNumericField();
+            return new NumericField;
         case ControlKind::Picture: {
             auto* picture = new QLabel;
             picture->setAlignment(Qt::AlignCenter);
@@ -94,10 +92,10 @@ QWidget* makeControl(const ControlDesign& design) {
     return makeFrame();
 }
 
-PageControl* makeTabStrip(QWidget* client, const ControlDesign& design) {
+PageControl* makeTabStrip(FormLayout* layout, QWidget* client, const ControlDesign& design) {
     auto* tabStrip = new PageControl(client);
     tabStrip->setObjectName(utf8(design.name));
-    tabStrip->setGeometry(design.rect);
+    layout->addControl(tabStrip, design.rect, anchorOf(design.name));
     for (int page = 1; page <= 3; ++page) {
         auto* content = new QWidget;
         content->setObjectName(utf8(design.name) + QStringLiteral("-%1").arg(page));
@@ -106,25 +104,37 @@ PageControl* makeTabStrip(QWidget* client, const ControlDesign& design) {
     return tabStrip;
 }
 
+struct MenuItem {
+    const char* name;
+    const char* caption;
+    QKeySequence shortcut;
+};
+
 void buildMenu(QMainWindow* window) {
     QMenuBar* bar = window->menuBar();
     bar->setObjectName(QStringLiteral("CfMenu1"));
     QMenu* menu1 = bar->addMenu(QStringLiteral("A&rquivo"));
     menu1->setObjectName(QStringLiteral("Menu1"));
     menu1->menuAction()->setObjectName(QStringLiteral("Arquivo"));
-    const char* const items[][2] = {{"Imprimir", "Imprimir"},
-                                    {"Visualizar", "Visualizar"},
-                                    {"Abrir", "Abrir Arquivo "},
-                                    {"Configuracao", "Configuração"},
-                                    {"Sair", "Sair"}};
-    for (const auto& item : items) {
-        menu1->addAction(utf8(item[1]))->setObjectName(utf8(item[0]));
+    const MenuItem items[] = {
+        {"Imprimir", "Imprimir", {}},
+        {"Visualizar", "Visualizar", {}},
+        {"Abrir", "Abrir Arquivo ", {}},
+        {"SelecionarTodos", "Selecionar todos", QKeySequence::SelectAll},
+        {"LimparSelecao", "Limpar seleção", {Qt::CTRL | Qt::SHIFT | Qt::Key_A}},
+        {"Configuracao", "Configuração", {}},
+        {"Sair", "Sair", {}}};
+    for (const MenuItem& item : items) {
+        QAction* action = menu1->addAction(utf8(item.caption));
+        action->setObjectName(utf8(item.name));
+        action->setShortcut(item.shortcut);
     }
     bar->addAction(QStringLiteral("Sobre"))->setObjectName(QStringLiteral("Sobre"));
 }
 
-void buildControls(QWidget* client, PageControl* tabStrip) {
-    auto* placement = new PagePlacement(tabStrip);
+void buildControls(FormLayout* layout, QWidget* client, PageControl* tabStrip,
+                   const QRect& tabDesign) {
+    auto* placement = new PagePlacement(tabStrip, tabDesign.size());
     std::vector<QWidget*> headerGroup;
     for (const ControlDesign& design : formDesign()) {
         if (design.kind == ControlKind::TabStrip) {
@@ -134,11 +144,10 @@ void buildControls(QWidget* client, PageControl* tabStrip) {
         control->setObjectName(utf8(design.name));
         if (design.page >= 1) {
             control->setParent(tabStrip->widget(design.page - 1));
-            control->resize(design.rect.size());
-            placement->place(control, design.rect.topLeft());
+            placement->place(control, design.rect, anchorOf(design.name));
         } else {
             control->setParent(client);
-            control->setGeometry(design.rect);
+            layout->addControl(control, design.rect, anchorOf(design.name));
         }
         if (design.kind == ControlKind::Picture) {
             showPicture(static_cast<QLabel*>(control), utf8(design.picture));
@@ -197,8 +206,8 @@ void listConfigurationControls(QWidget* w, Controls& c) {
     c.wPrmvel = named<DropDownList>(w, "W-PRMVEL");
     c.wPrmlingua = named<DropDownList>(w, "W-PRMLINGUA");
     c.wPrmpara = named<QCheckBox>(w, "W-PRMPARA");
-    c.wPrmmargEsq = named<QSpinBox>(w, "W-PRMMARG-ESQ");
-    c.wPrmmargSup = named<QSpinBox>(w, "W-PRMMARG-SUP");
+    c.wPrmmargEsq = named<NumericField>(w, "W-PRMMARG-ESQ");
+    c.wPrmmargSup = named<NumericField>(w, "W-PRMMARG-SUP");
     c.btGrava = named<QPushButton>(w, "BT-GRAVA");
     c.btPortas = named<QPushButton>(w, "BT-PORTAS");
     c.wPadrao = named<DisplayField>(w, "W-PADRAO");
@@ -216,6 +225,8 @@ void listMenu(QWidget* w, Controls& c) {
     c.menuImprimir = named<QAction>(w, "Imprimir");
     c.menuVisualizar = named<QAction>(w, "Visualizar");
     c.menuAbrir = named<QAction>(w, "Abrir");
+    c.menuSelecionarTodos = named<QAction>(w, "SelecionarTodos");
+    c.menuLimparSelecao = named<QAction>(w, "LimparSelecao");
     c.menuConfiguracao = named<QAction>(w, "Configuracao");
     c.menuSair = named<QAction>(w, "Sair");
     c.menuSobre = named<QAction>(w, "Sobre");
@@ -234,14 +245,17 @@ Controls buildForm(QMainWindow* window) {
 
     auto* client = new QWidget(window);
     client->setObjectName(QStringLiteral("CP21000-client"));
-    client->setFixedSize(kClientWidth, kClientHeight);
+    // The form's design size is the client area's least size; a larger window gives the
+    // extra room to the grid and the header fields.
+    auto* layout = new FormLayout(QSize(kClientWidth, kClientHeight), client);
+    client->resize(kClientWidth, kClientHeight);
     window->setCentralWidget(client);
     buildMenu(window);
 
     const auto tabDesign =
         std::find_if(formDesign().begin(), formDesign().end(),
                      [](const ControlDesign& d) { return d.kind == ControlKind::TabStrip; });
-    buildControls(client, makeTabStrip(client, *tabDesign));
+    buildControls(layout, client, makeTabStrip(layout, client, *tabDesign), tabDesign->rect);
 
     Controls controls;
     controls.window = window;
@@ -249,6 +263,8 @@ Controls buildForm(QMainWindow* window) {
     listPrintControls(window, controls);
     listConfigurationControls(window, controls);
     listMenu(window, controls);
+    ItemGrid(controls.tabPedido).fitToContent();
+    window->resize(window->sizeHint());
     return controls;
 }
 

@@ -17,6 +17,11 @@ void subProcuraArquivo(WindowContext& context);
 
 // Item selection: ticking (reads session.clickedRow/clickedColumn) and the summary
 void onGridClicked(WindowContext& context);
+// Space in the grid: ticks or unticks its current row. Menu "Selecionar todos" and
+// "Limpar seleção": ticks or unticks every row. Printed rows never change.
+void onTickKey(WindowContext& context);
+void onSelectAll(WindowContext& context);
+void onClearSelection(WindowContext& context);
 void subTestaSelecao(WindowContext& context);
 
 // Print job
@@ -26,8 +31,11 @@ void onPrint(WindowContext& context);
 // printer will print them, in the window CP21PRV; nothing is printed or changed.
 void onPreview(WindowContext& context);
 
-// Settings
-void subLeArqprm(WindowContext& context);
+// Settings. At start-up a settings file that cannot be read ends the program; while the
+// program runs (entering "Configuração") it is reported once, the window stays open with
+// the settings last read, and Save stays enabled to write them afresh.
+enum class SettingsRead { AtStartUp, WhileRunning };
+void subLeArqprm(WindowContext& context, SettingsRead when = SettingsRead::AtStartUp);
 void subGravaArqprm(WindowContext& context);
 void onSaveSettings(WindowContext& context);
 void onSettingChanged(WindowContext& context);

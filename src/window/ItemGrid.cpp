@@ -1,5 +1,7 @@
 #include "window/ItemGrid.h"
 
+#include <QFontMetrics>
+#include <QHeaderView>
 #include <QTableWidget>
 
 #include "core/Picture.h"
@@ -8,6 +10,10 @@
 namespace rotulano::window {
 
 namespace {
+
+// Room above and below the line of a row, and the characters "Descrição" always shows.
+constexpr int kRowPadding = 6;
+constexpr int kDescriptionCharacters = 30;
 
 // Data kept in each cell beside the text shown.
 constexpr int kUnitsRole = Qt::UserRole;
@@ -62,6 +68,23 @@ void ItemGrid::setRowCount(int rows) {
 
 int ItemGrid::columnCount() const {
     return table_->columnCount();
+}
+
+void ItemGrid::fitToContent() {
+    const QFontMetrics metrics(table_->font());
+    QHeaderView* rows = table_->verticalHeader();
+    rows->setMinimumSectionSize(metrics.height());
+    rows->setDefaultSectionSize(metrics.height() + kRowPadding);
+    for (int column = 1; column <= columnCount(); ++column) {
+        if (!table_->isColumnHidden(column - 1)) {
+            table_->resizeColumnToContents(column - 1);
+        }
+    }
+    const int description = orders::kColDescription - 1;
+    const int thirty = metrics.horizontalAdvance(QString(kDescriptionCharacters, u'N'));
+    if (table_->columnWidth(description) < thirty) {
+        table_->setColumnWidth(description, thirty);
+    }
 }
 
 QTableWidgetItem* ItemGrid::cell(int row, int column) {

@@ -29,6 +29,11 @@ class ItemGrid {
     void setRowCount(int rows);
     int columnCount() const;
 
+    // Rows one line of text high and every shown column as wide as its heading and its
+    // cells ("Sel" narrow, "Descrição" at least its 30 characters wide). The operator can
+    // still widen any column.
+    void fitToContent();
+
     // Column 1: the order line's 300 bytes, kept one character per byte so that they
     // read back unchanged (Latin-1 letters and the 0xD8 mark included).
     void setRecord(int row, const std::string& line);

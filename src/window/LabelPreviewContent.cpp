@@ -3,9 +3,8 @@
 #include <QDir>
 
 #include "preview/LabelPreview.h"
-#include "printing/CapturedJob.h"
-#include "printing/PrivateTempDir.h"
-#include "printing/RowJob.h"
+#include "printing/MemorySink.h"
+#include "printing/PrintEngine.h"
 #include "window/ItemGrid.h"
 #include "window/SelectionMarks.h"
 
@@ -15,73 +14,48 @@ namespace {
 
 using Failure = LabelPreviewContent::Failure;
 
-// The preview names its print file from the clock as the print job does; in a directory
-// of its own it can never meet the job's print file of the same hundredth of a second.
-constexpr const char* kPreviewTempPrefix = "rotulano-visualiza";
-
-void findTickedRows(const ItemGrid& grid, LabelPreviewContent& content) {
-    const int rowCount = grid.rowCount();
-    for (int row = 1; row <= rowCount; ++row) {
-        if (!isTicked(grid, row)) {
-            continue;
-        }
-        const long long quantity = rowQuantity(grid, row);
-        if (content.row == 0) {
-            content.row = row;
-            content.rowLabels = quantity;
-        }
-        content.jobLabels += quantity;
+// Keeps what the print job would tell the operator.
+class PreviewObserver : public printing::JobObserver {
+  public:
+    explicit PreviewObserver(QStringList& warnings) : warnings_(warnings) {}
+    void warning(const printing::ChannelWarning& warning) override {
+        warnings_ << QString::fromStdString(warning.text);
     }
-}
 
-void keepJobWarnings(const printing::ChannelResult& channel, LabelPreviewContent& content) {
-    for (const printing::ChannelWarning& warning : channel.warnings) {
-        content.jobWarnings << QString::fromStdString(warning.text);
-    }
-}
+  private:
+    QStringList& warnings_;
+};
 
-// The row's bytes, as printRow sends them, into `content.bytes`.
-void captureRow(WindowContext& context, const core::LabelRequest& request,
-                LabelPreviewContent& content) {
-    const std::string sharedTempDir = context.session.channel.tempDir;
-    printing::PrivateTempDir tempDir(kPreviewTempPrefix);
-    const std::string ownTempDir = tempDir.path(sharedTempDir);
-    if (ownTempDir.empty()) {
-        content.failure = Failure::NoTempDir;
-        content.failedName = QString::fromLocal8Bit(sharedTempDir.c_str());
+// The row's bytes, as the print job sends them, into `content.bytes`.
+void captureRow(const Session& session, const printing::JobRow& row, LabelPreviewContent& content) {
+    printing::MemorySink sink;
+    printing::PrintEngine engine(sink);
+    PreviewObserver observer(content.jobWarnings);
+    const printing::JobReport report =
+        engine.run({{row}, session.orderNumber, session.settings}, observer);
+    if (!report.rows.empty() && !report.rows.front().hasLayout) {
+        content.failure = Failure::NoLayout;
+        content.labelCode = core::OrderLine(row.line).labelTypeCode();
         return;
     }
-    printing::CapturedJob job(context.platform, {}, ownTempDir);
-    const printing::RowJobResult printed = job.printRow(request);
-    keepJobWarnings(printed.channel, content);
-    if (!printed.hasRoutine) {
-        content.failure = Failure::NoLayout;
-        content.labelCode = request.line.labelTypeCode();
-    } else if (!printed.channel.ok()) {
-        content.failure = Failure::NotCaptured;
-        content.failedStatus = QString::fromLatin1(printed.channel.status.c_str());
-        content.failedName = QString::fromLocal8Bit(printed.channel.failedName.c_str());
-    } else {
-        content.bytes = job.bytes();
-    }
+    content.bytes = sink.bytes();
 }
 
 }  // namespace
 
 LabelPreviewContent LabelPreviewContent::ofNextJob(WindowContext& context) {
     LabelPreviewContent content;
-    const ItemGrid grid(context.controls.tabPedido);
-    findTickedRows(grid, content);
-    if (content.row == 0) {
+    const std::vector<printing::JobRow> rows = tickedRows(ItemGrid(context.controls.tabPedido));
+    if (rows.empty()) {
         content.failure = Failure::NoTickedRow;
         return content;
     }
-    const std::string line = grid.record(content.row);
-    content.labelType = rowLabelType(context.controls, line).gridText.trimmed();
-    const Session& session = context.session;
-    captureRow(context,
-               printing::rowRequest(line, content.rowLabels, session.orderNumber, session.settings),
-               content);
+    const printing::JobRow& first = rows.front();
+    content.row = first.row;
+    content.rowLabels = first.quantity;
+    content.jobLabels = labelsOf(rows);
+    content.labelType = rowLabelType(context.controls, first.line).gridText.trimmed();
+    captureRow(context.session, first, content);
     if (content.failure == Failure::None) {
         content.labels = preview::renderJob(
             content.bytes, preview::PreviewResources::fromDirectory(QDir::currentPath()));

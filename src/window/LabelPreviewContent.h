@@ -12,19 +12,16 @@ namespace rotulano::window {
 
 // What the label preview shows: the labels of the first ticked row of TAB-PEDIDO (the
 // first row the next print job sends) as the printer will print them, and the size of
-// the job. The row's bytes come from the print job's own path (printing::rowRequest with
-// the grid's quantity, the loaded order's number and the saved settings, then
-// printing::printRow) run on a capture platform with a channel of its own, the logo not
-// yet loaded: nothing reaches a port, and the window's channel, print file, marks and
-// flags stay as they were.
+// the job. The row's bytes come from the print engine itself (the grid's quantity, the
+// loaded order's number and the saved settings) run into memory, the logo not yet
+// loaded: nothing reaches a port or a file, and the window's channel, print file, marks
+// and flags stay as they were.
 struct LabelPreviewContent {
     // Why there are no labels to show.
     enum class Failure {
         None,
         NoTickedRow,  // no row holds "X"
         NoLayout,     // the row's label code has no layout: the job sends nothing for it
-        NoTempDir,    // no temporary directory of its own for the preview's print file
-        NotCaptured,  // the preview's print file could not be written or read back
     };
 
     int row = 0;              // the first ticked row, counted from 1; 0 when none
@@ -37,8 +34,6 @@ struct LabelPreviewContent {
 
     Failure failure = Failure::None;
     char labelCode = ' ';  // NoLayout: the row's label code
-    QString failedStatus;  // NotCaptured: the file status
-    QString failedName;    // NotCaptured: the file; NoTempDir: the shared directory
 
     // The preview of the next print job of the window of `context`. Only reads the
     // window: the grid, the shared records and the logo files of the working directory.

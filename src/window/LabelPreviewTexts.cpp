@@ -70,18 +70,6 @@ QString failure(const LabelPreviewContent& content, bool portuguese) {
                         "este item.",
                         "Label type \"%1\" has no layout: nothing will be printed for this item.")
                 .arg(QString::fromLatin1(&content.labelCode, 1));
-        case Failure::NoTempDir:
-            return pick(portuguese,
-                        "Não foi possível criar uma pasta temporária para a visualização em "
-                        "\"%1\".",
-                        "Could not create a temporary folder for the preview in \"%1\".")
-                .arg(content.failedName);
-        case Failure::NotCaptured:
-            return pick(portuguese,
-                        "As etiquetas não puderam ser geradas para a visualização: Status [%1] "
-                        "%2.",
-                        "The labels could not be produced for the preview: Status [%1] %2.")
-                .arg(content.failedStatus, content.failedName);
     }
     return QString();
 }

@@ -24,6 +24,8 @@ constexpr int kLargestPictureSide = 6400;
 QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
+    // Item texts and file names come from the order: shown as text, never as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     return label;
 }

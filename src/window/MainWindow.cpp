@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "window/FormBuilder.h"
+#include "window/WindowGeometry.h"
 
 namespace rotulano::window {
 
@@ -17,6 +18,11 @@ MainWindow::MainWindow(MessageBoxService& messageBox, FileDialogService& fileDia
       context_{controls_, session_, messageBox, fileDialog, platform},
       events_(context_) {
     events_.connectControls();
+}
+
+void MainWindow::rememberGeometryIn(const QString& file) {
+    geometryFile_ = file;
+    WindowGeometry(file).restore(this);
 }
 
 void MainWindow::openForm() {
@@ -35,6 +41,9 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!closed_) {
         closed_ = true;
+        if (!geometryFile_.isEmpty()) {
+            WindowGeometry(geometryFile_).save(this);
+        }
         events_.raise(kWindowName, FormEvent::Closed);
     }
     event->accept();

@@ -28,6 +28,10 @@ class MainWindow : public QMainWindow {
     // report asked the window to close, the close follows from the event loop.
     void openForm();
 
+    // Takes the window's size and place from `file` and keeps them there when the window
+    // closes. Without it the window opens at its design size and keeps nothing.
+    void rememberGeometryIn(const QString& file);
+
     bool formOpened() const { return opened_; }
     bool formClosed() const { return closed_; }
 
@@ -40,6 +44,7 @@ class MainWindow : public QMainWindow {
     Session session_;
     WindowContext context_;
     EventTable events_;
+    QString geometryFile_;
     bool opened_ = false;
     bool closed_ = false;
 };

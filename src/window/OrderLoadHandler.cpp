@@ -49,6 +49,7 @@ void clearOrder(WindowContext& context) {
     controls.wDetqtd->setNumber(0);
     controls.btImprime->setEnabled(false);
     context.session.orderNumber = "000000";
+    context.session.lastSelRow = 0;
 }
 
 void showHeader(WindowContext& context, const orders::OrderHeaderView& header) {
@@ -87,6 +88,7 @@ void fillGrid(WindowContext& context, const std::vector<std::string>& items) {
         const int row = static_cast<int>(i) + 1;
         writeRow(grid, row, orders::ItemRow(items[i], row, language), window);
     }
+    grid.fitToContent();
     table->setUpdatesEnabled(true);
 }
 

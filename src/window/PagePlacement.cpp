@@ -6,16 +6,19 @@
 
 namespace rotulano::window {
 
-PagePlacement::PagePlacement(QTabWidget* tabStrip)
-    : QObject(tabStrip), tabStrip_(tabStrip), pageArea_(tabStrip->findChild<QStackedWidget*>()) {
+PagePlacement::PagePlacement(QTabWidget* tabStrip, const QSize& designSize)
+    : QObject(tabStrip),
+      tabStrip_(tabStrip),
+      designSize_(designSize),
+      pageArea_(tabStrip->findChild<QStackedWidget*>()) {
     if (pageArea_ != nullptr) {
         pageArea_->installEventFilter(this);
     }
 }
 
-void PagePlacement::place(QWidget* control, const QPoint& designPosition) {
-    placed_.push_back({control, designPosition});
-    control->move(designPosition - pageOrigin());
+void PagePlacement::place(QWidget* control, const QRect& design, const Anchor& anchor) {
+    placed_.push_back({control, design, anchor});
+    placeOne(placed_.back(), pageOrigin());
 }
 
 bool PagePlacement::eventFilter(QObject* watched, QEvent* event) {
@@ -30,12 +33,18 @@ QPoint PagePlacement::pageOrigin() const {
     return pageArea_ == nullptr ? QPoint() : pageArea_->mapTo(tabStrip_, QPoint(0, 0));
 }
 
+void PagePlacement::placeOne(const Placed& placed, const QPoint& origin) const {
+    if (placed.control != nullptr) {
+        const QSize extra = tabStrip_->size() - designSize_;
+        placed.control->setGeometry(
+            anchoredRect(placed.design, placed.anchor, extra).translated(-origin));
+    }
+}
+
 void PagePlacement::placeAll() {
     const QPoint origin = pageOrigin();
     for (const Placed& placed : placed_) {
-        if (placed.control != nullptr) {
-            placed.control->move(placed.designPosition - origin);
-        }
+        placeOne(placed, origin);
     }
 }
 

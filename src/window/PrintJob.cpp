@@ -1,15 +1,20 @@
 #include "window/PrintJob.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <atomic>
+#include <thread>
 
-#include "config/PrinterLists.h"
 #include "core/FixedRecord.h"
 #include "orders/ItemTable.h"
-#include "printing/SerialSetup.h"
+#include "printing/PortSink.h"
+#include "window/Captions.h"
 #include "window/DisplayField.h"
 #include "window/DropDownList.h"
+#include "window/Handlers.h"
 #include "window/Messages.h"
 #include "window/PageControl.h"
+#include "window/PrintProgressDialog.h"
 #include "window/SelectionMarks.h"
 
 namespace rotulano::window {
@@ -18,110 +23,145 @@ namespace {
 
 constexpr int kPrintPage = 2;
 constexpr int kConfigurationPage = 3;
+// How long the window's thread waits for events while a job ends after the loop.
+constexpr int kFinishSlice = 50;
+
+// Runs `work` on the window's thread; with `wait` the engine's thread waits until it is
+// done (a box the operator must close first, a row shown before its bytes go out).
+template <typename Work>
+void onWindowThread(QObject* window, Work work, bool wait) {
+    QMetaObject::invokeMethod(window, std::move(work),
+                              wait ? Qt::BlockingQueuedConnection : Qt::QueuedConnection);
+}
+
+// What the engine tells, carried over to the window's thread.
+class WindowObserver : public printing::JobObserver {
+  public:
+    WindowObserver(PrintJob& job, PrintProgressDialog& dialog) : job_(job), dialog_(dialog) {}
+
+    void rowStarting(int index, int count, const printing::JobRow& row,
+                     const core::LabelRequest& request) override {
+        onWindowThread(
+            &dialog_, [&] { job_.rowStarting(dialog_, index, count, row, request); }, true);
+    }
+    void rowEnded(const printing::RowReport& report, long long labelsSent) override {
+        onWindowThread(
+            &dialog_, [this, report, labelsSent] { job_.rowEnded(dialog_, report, labelsSent); },
+            false);
+    }
+    void setUpConfirmed(const printing::PortCheck&) override {
+        onWindowThread(
+            &dialog_, [this] { job_.show(printJobMessages::serialConfirmation()); }, true);
+    }
+    void warning(const printing::ChannelWarning& warning) override {
+        onWindowThread(
+            &dialog_, [&] { job_.show(printJobMessages::channelWarning(warning)); }, true);
+    }
+
+  private:
+    PrintJob& job_;
+    PrintProgressDialog& dialog_;
+};
 
 }  // namespace
 
-PrintJob::PrintJob(WindowContext& context)
-    : context_(context),
-      grid_(context.controls.tabPedido),
-      channel_(context.session.channel, context.platform),
-      logo_(channel_),
-      labelJob_(channel_, logo_) {}
+PrintJob::PrintJob(WindowContext& context) : context_(context), grid_(context.controls.tabPedido) {}
 
-// Rows from the top. After each printed row the next ticked row is the first "X" from
-// the top; the rows above the printed one hold none (they were passed over or printed,
-// and nothing ticks a row while the job runs: its boxes are modal), so the scan goes on
-// below it instead of reading the whole grid again for every row of a long order.
 void PrintJob::run() {
-    const int rowCount = grid_.rowCount();
-    for (int row = 1; row <= rowCount; ++row) {
-        if (!isTicked(grid_, row)) {
-            continue;
-        }
-        if (!printTickedRow(row)) {
-            return;
-        }
-        if (context_.controls.wPrmpara->isChecked()) {
-            break;
-        }
-    }
-    endNormally();
-}
-
-bool PrintJob::printTickedRow(int row) {
-    const core::LabelRequest request = prepareRow(row);
-    if (!checkPort()) {
-        return false;
-    }
-    const printing::RowJobResult printed = printing::printRow(labelJob_, request);
-    if (!reportChannel(printed)) {
-        return false;
-    }
-    grid_.setText(row, orders::kColSel, printedMark());
-    return true;
-}
-
-core::LabelRequest PrintJob::prepareRow(int row) {
-    const Controls& controls = context_.controls;
-    const std::string line = grid_.record(row);
-    const long long quantity = rowQuantity(grid_, row);
-    showNextPrint(controls, rowLabelType(controls, line), quantity);
-    controls.wEtiqueta->repaint();
-    controls.wQtdimp->repaint();
     const Session& session = context_.session;
-    core::LabelRequest request =
-        printing::rowRequest(line, quantity, session.orderNumber, session.settings);
-    controls.wQtdimp->setNumber(core::digitsValue(request.line.get(core::item::kQuantity)));
-    return request;
+    printing::JobRequest request{tickedRows(grid_), session.orderNumber, session.settings};
+    if (context_.controls.wPrmpara->isChecked() && request.rows.size() > 1) {
+        request.rows.resize(1);
+    }
+    if (request.rows.empty()) {
+        endNormally();
+        return;
+    }
+    if (context_.session.channel.tempDir.empty()) {
+        rotinaAchaTemp(context_);  // the temporary directory may be usable by now
+    }
+    printing::PrintChannel channel(context_.session.channel, context_.platform);
+    printing::PortSink sink(channel);
+    printing::PrintEngine engine(sink);
+    finish(runInBackground(engine, request, static_cast<int>(request.rows.size())));
 }
 
-bool PrintJob::checkPort() {
-    const int port = context_.session.settings.port();
-    if (config::PrinterLists::isSerialPort(port)) {
-        return context_.session.channel.serialPortConfigured || setUpSerialPort(port);
-    }
-    if (port == 1 || port == 2) {
-        return true;
-    }
-    show(printJobMessages::invalidPort());
-    endOnConfigurationPage();
-    return false;
-}
-
-// ROTINA-SERIAL once per run of the program (again after another port was saved).
-bool PrintJob::setUpSerialPort(int port) {
-    printing::ChannelState& state = context_.session.channel;
-    state.serialPortName = config::PrinterLists::serialPortName(port);
-    const core::FileStatus status = printing::rotinaSerial(channel_);
-    context_.session.fileStatus = status;
-    if (status != core::kStatusOk) {
-        show(printJobMessages::serialFailure(status));
-        endOnConfigurationPage();
-        return false;
-    }
-    show(printJobMessages::serialConfirmation());
-    state.serialPortConfigured = true;
-    return true;
-}
-
-// Warnings are shown once per job and the job goes on. A failure ends the job with the
-// row still ticked; the printer may have lost the logo too, so the next job sends it again.
-bool PrintJob::reportChannel(const printing::RowJobResult& printed) {
-    const printing::ChannelResult& result = printed.channel;
-    for (const printing::ChannelWarning& warning : result.warnings) {
-        if (warningsShown_.insert({warning.title, warning.text}).second) {
-            show(printJobMessages::channelWarning(warning));
+// The engine works on its own thread; the window waits in the dialog, which ends when the
+// engine's last word reaches it.
+printing::JobReport PrintJob::runInBackground(printing::PrintEngine& engine,
+                                              const printing::JobRequest& request, int rowCount) {
+    PrintProgressDialog dialog(context_.controls.window, portugueseSelected(context_.controls),
+                               rowCount);
+    dialog.onCancel = [&engine] { engine.cancel(); };
+    dialog.askCancel = [this] {
+        const printJobMessages::JobMessage question = printJobMessages::cancelQuestion();
+        return context_.messageBox.show(question.text, question.title, question.style) ==
+               core::kAnswerYes;
+    };
+    WindowObserver observer(*this, dialog);
+    printing::JobReport report;
+    std::atomic<bool> finished{false};
+    std::thread worker([&] {
+        report = engine.run(request, observer);
+        finished = true;
+        onWindowThread(
+            &dialog, [&dialog] { dialog.jobEnded(); }, false);
+    });
+    dialog.exec();
+    // The dialog's loop can also end with the application's: the job is then cancelled,
+    // and the window keeps answering it until it is over.
+    if (!finished) {
+        engine.cancel();
+        while (!finished) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, kFinishSlice);
         }
     }
-    if (result.ok()) {
-        return true;
+    worker.join();
+    return report;
+}
+
+// The row going out, in the "Próxima Impressão" box and in the dialog.
+void PrintJob::rowStarting(PrintProgressDialog& dialog, int index, int count,
+                           const printing::JobRow& row, const core::LabelRequest& request) {
+    const Controls& controls = context_.controls;
+    const orders::LabelTypeView view = rowLabelType(controls, row.line);
+    showNextPrint(controls, view, row.quantity);
+    controls.wQtdimp->setNumber(core::digitsValue(request.line.get(core::item::kQuantity)));
+    dialog.showRow(index, count, grid_.text(row.row, orders::kColItem).trimmed(),
+                   view.gridText.trimmed());
+}
+
+void PrintJob::rowEnded(PrintProgressDialog& dialog, const printing::RowReport& report,
+                        long long labelsSent) {
+    if (report.outcome == printing::RowOutcome::Printed) {
+        grid_.setText(report.row, orders::kColSel, printedMark());
     }
-    context_.session.fileStatus = result.status;
-    context_.session.channel.logoLoaded = false;
-    const int port = context_.session.settings.port();
-    show(printJobMessages::channelFailure(result, config::PrinterLists::portName(port)));
+    dialog.showLabelsSent(labelsSent);
+}
+
+void PrintJob::finish(const printing::JobReport& report) {
+    using printing::JobEnd;
+    switch (report.end) {
+        case JobEnd::Normal:
+        case JobEnd::Cancelled:
+            endNormally();
+            return;
+        case JobEnd::InvalidPort:
+            show(printJobMessages::invalidPort());
+            break;
+        case JobEnd::SerialFailure:
+            context_.session.fileStatus = report.check.status;
+            show(printJobMessages::serialFailure(report.check.status));
+            break;
+        case JobEnd::NoPrintFolder:
+            show(printJobMessages::noPrintFolder(report.check.name));
+            break;
+        case JobEnd::RowFailed:
+            context_.session.fileStatus = report.rows.back().channel.status;
+            show(printJobMessages::channelFailure(report.rows.back().channel));
+            break;
+    }
     endOnConfigurationPage();
-    return false;
 }
 
 void PrintJob::show(const printJobMessages::JobMessage& message) {
@@ -140,7 +180,6 @@ void PrintJob::endOnConfigurationPage() {
 void PrintJob::endNormally() {
     context_.controls.tbOpera->setPage(kPrintPage);
     context_.controls.tbOpera->setFocus();
-    context_.session.channel.logoLoaded = false;
 }
 
 }  // namespace rotulano::window

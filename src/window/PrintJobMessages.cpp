@@ -36,23 +36,66 @@ JobMessage serialFailure(const core::FileStatus& status) {
             core::kStyleInformation};
 }
 
+namespace {
+
+// The device as the operator can look it up: "LPT1 (/dev/usb/lp0)".
+QString portAndDevice(const printing::ChannelResult& result) {
+    const QString port = latin1(result.portName);
+    const QString device = QString::fromLocal8Bit(result.failedName.c_str());
+    if (port.isEmpty() || port == device) {
+        return device;
+    }
+    return port + QStringLiteral(" (") + device + QStringLiteral(")");
+}
+
+// What the operator can do about a port that refused the labels.
+QString portAdvice(const printing::ChannelResult& result) {
+    if (result.status == core::kStatusNotPermitted) {
+        return QStringLiteral(
+            "O usuário não tem permissão de escrita no dispositivo: inclua-o no grupo lp "
+            "(portas LPT) ou dialout (portas COM); a mudança vale a partir do próximo login.");
+    }
+    if (result.status == core::kStatusIoError) {
+        return QStringLiteral(
+            "A impressora parou de receber dados. Verifique se está ligada, com papel e "
+            "etiquetas, e tente novamente.");
+    }
+    return QStringLiteral("Verifique se a impressora está ligada e tente novamente.");
+}
+
+}  // namespace
+
 // The labels stay ticked: the operator fixes the printer or the port and prints again.
-JobMessage channelFailure(const printing::ChannelResult& result, const std::string& portName) {
-    const QString port = latin1(portName);
+JobMessage channelFailure(const printing::ChannelResult& result) {
     const QString status = latin1(result.status);
     QString text;
     if (result.failedStep == printing::ChannelStep::PrintFile) {
         text = QStringLiteral(
                    "Não foi possível gravar o arquivo de impressão das etiquetas "
                    "para a porta ") +
-               port + QStringLiteral(" [") + status +
-               QStringLiteral("]. Verifique a pasta temporária e tente novamente.");
+               latin1(result.portName) + QStringLiteral(" [") + status + QStringLiteral("] em ") +
+               QString::fromLocal8Bit(result.failedName.c_str()) +
+               QStringLiteral(". Verifique a pasta temporária e tente novamente.");
     } else {
-        text = QStringLiteral("Não foi possível enviar as etiquetas para a porta ") + port +
-               QStringLiteral(" [") + status +
-               QStringLiteral("]. Verifique se a impressora está ligada e tente novamente.");
+        text = QStringLiteral("Não foi possível enviar as etiquetas para a porta ") +
+               portAndDevice(result) + QStringLiteral(" [") + status + QStringLiteral("]. ") +
+               portAdvice(result);
     }
     return {text, QStringLiteral("ATENÇÃO"), core::kStyleWarning};
+}
+
+JobMessage noPrintFolder(const std::string& sharedDir) {
+    return {QStringLiteral("Não foi possível criar a pasta dos arquivos de impressão em ") +
+                QString::fromLocal8Bit(sharedDir.c_str()) +
+                QStringLiteral(". Verifique a pasta temporária e tente novamente."),
+            QStringLiteral("ATENÇÃO"), core::kStyleWarning};
+}
+
+JobMessage cancelQuestion() {
+    return {QStringLiteral("Cancelar a impressão? A linha que está sendo enviada termina "
+                           "antes; as linhas impressas ficam marcadas e as demais continuam "
+                           "selecionadas."),
+            QStringLiteral("Confirmação"), core::kStyleQuestion | core::kStyleYesNo};
 }
 
 JobMessage channelWarning(const printing::ChannelWarning& warning) {

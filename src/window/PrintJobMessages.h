@@ -25,8 +25,16 @@ JobMessage serialConfirmation();
 // The serial set-up failed with `status`; the title is cut at 60 characters.
 JobMessage serialFailure(const core::FileStatus& status);
 
-// The labels of a row did not reach the port `portName` (print file or copy failed).
-JobMessage channelFailure(const printing::ChannelResult& result, const std::string& portName);
+// The labels of a row did not leave the program: the print file or the copy to the port
+// failed. Names the port and the device tried, the status and, for a refused
+// permission, the fix.
+JobMessage channelFailure(const printing::ChannelResult& result);
+
+// The print files' folder could not be made in the temporary directory `sharedDir`.
+JobMessage noPrintFolder(const std::string& sharedDir);
+
+// Closing the progress dialog while a row goes out: cancel the job? (Yes / No)
+JobMessage cancelQuestion();
 
 // Something the operator should know although the job goes on (a missing logo file).
 JobMessage channelWarning(const printing::ChannelWarning& warning);

@@ -1,6 +1,9 @@
 #include "window/QtMessageBox.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include "core/MessageRequest.h"
 
@@ -12,7 +15,7 @@ QMessageBox::Icon iconOf(int style) {
     switch (style & 0xF0) {
         case core::kStyleError:
             return QMessageBox::Critical;
-        case 0x20:
+        case core::kStyleQuestion:
             return QMessageBox::Question;
         case core::kStyleWarning:
             return QMessageBox::Warning;
@@ -30,12 +33,40 @@ QString withoutTrailingBlanks(QString text) {
     return text;
 }
 
+// The status meaning is the box's title: the box is made at least as wide as the title
+// needs in a bold face, with room left for the title bar's icon and its buttons, so that
+// the window manager does not cut it short.
+constexpr int kTitleBarControls = 160;
+
+int titleWidth(const QMessageBox& box, const QString& title) {
+    QFont bold = box.font();
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(title) + kTitleBarControls;
+}
+
+void keepTitleWhole(QMessageBox& box, const QString& title) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr) {
+        return;
+    }
+    grid->addItem(new QSpacerItem(titleWidth(box, title), 0, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 }  // namespace
 
 int QtMessageBox::show(const QString& text, const QString& title, int style) {
+    // Style 4 (Windows' MB_YESNO) asks Yes or No and answers 6 or 7, as Windows does.
+    const bool yesNo = (style & 0x0F) == core::kStyleYesNo;
     QMessageBox box(iconOf(style), withoutTrailingBlanks(title), withoutTrailingBlanks(text),
-                    QMessageBox::Ok, parent_);
-    box.exec();
+                    yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent_);
+    // Texts are file names, statuses and order data: never markup.
+    box.setTextFormat(Qt::PlainText);
+    keepTitleWhole(box, withoutTrailingBlanks(title));
+    const int pressed = box.exec();
+    if (yesNo) {
+        return pressed == QMessageBox::Yes ? core::kAnswerYes : core::kAnswerNo;
+    }
     return core::kAnswerOk;
 }
 

@@ -13,45 +13,25 @@ namespace {
 constexpr int kPrintPage = 2;
 constexpr int kConfigurationPage = 3;
 
-// The first row, from the top, whose "Sel" cell is ticked; 0 when there is none.
-int firstTickedRow(const ItemGrid& grid) {
-    for (int row = 1; row <= grid.rowCount(); ++row) {
-        if (isTicked(grid, row)) {
-            return row;
-        }
-    }
-    return 0;
-}
-
-// The labels of every ticked row, together.
-long long tickedTotal(const ItemGrid& grid) {
-    long long total = 0;
-    for (int row = 1; row <= grid.rowCount(); ++row) {
-        if (isTicked(grid, row)) {
-            total += rowQuantity(grid, row);
-        }
-    }
-    return total;
-}
-
 }  // namespace
 
-// A click on the "Sel" cell ticks the row, or unticks a ticked one; a printed row and
-// every other cell ignore clicks. The summary waits for the "Impressão" page.
+// A click on the "Sel" cell ticks the row, or unticks a ticked one; with Shift held it
+// ticks every row from the last "Sel" clicked to this one. A printed row and every other
+// cell ignore clicks. The summary waits for the "Impressão" page.
 void onGridClicked(WindowContext& context) {
-    const Session& session = context.session;
+    Session& session = context.session;
     ItemGrid grid(context.controls.tabPedido);
     const int row = session.clickedRow;
     if (session.clickedColumn != orders::kColSel || row < 1 || row > grid.rowCount()) {
         return;
     }
-    if (isTicked(grid, row)) {
-        grid.setText(row, orders::kColSel, QString());
-        grid.setRowHighlight(row, false);
-    } else if (!isPrinted(grid, row)) {
-        grid.setText(row, orders::kColSel, tickedMark());
-        grid.setRowHighlight(row, true);
+    const int last = session.lastSelRow;
+    if (session.clickExtends && last >= 1 && last <= grid.rowCount()) {
+        tickRange(grid, last, row);
+    } else {
+        toggleTick(grid, row);
     }
+    session.lastSelRow = row;
 }
 
 // SUB-TESTA-SELECAO: on the "Impressão" page, what the next print job does: the first
@@ -62,17 +42,16 @@ void subTestaSelecao(WindowContext& context) {
     clearNextPrint(controls);
     const int page = controls.tbOpera->page();
     if (page == kConfigurationPage) {
-        subLeArqprm(context);
+        subLeArqprm(context, SettingsRead::WhileRunning);
     }
     if (page != kPrintPage) {
         return;
     }
-    const ItemGrid grid(controls.tabPedido);
-    if (const int first = firstTickedRow(grid); first > 0) {
-        showNextPrint(controls, rowLabelType(controls, grid.record(first)),
-                      rowQuantity(grid, first));
+    const std::vector<printing::JobRow> rows = tickedRows(ItemGrid(controls.tabPedido));
+    if (!rows.empty()) {
+        showNextPrint(controls, rowLabelType(controls, rows.front().line), rows.front().quantity);
     }
-    const long long total = tickedTotal(grid);
+    const long long total = labelsOf(rows);
     showTotalToPrint(controls, total);
     controls.btImprime->setEnabled(total > 0);
     if (total > 0) {

@@ -42,6 +42,26 @@ bool isPrinted(const ItemGrid& grid, int row) {
     return withoutTrailingBlanks(grid.text(row, orders::kColSel)) == printedMark();
 }
 
+void setTicked(ItemGrid& grid, int row, bool ticked) {
+    if (isPrinted(grid, row)) {
+        return;
+    }
+    grid.setText(row, orders::kColSel, ticked ? tickedMark() : QString());
+    grid.setRowHighlight(row, ticked);
+}
+
+void toggleTick(ItemGrid& grid, int row) {
+    setTicked(grid, row, !isTicked(grid, row));
+}
+
+void tickRange(ItemGrid& grid, int from, int to) {
+    const int first = from < to ? from : to;
+    const int last = from < to ? to : from;
+    for (int row = first; row <= last; ++row) {
+        setTicked(grid, row, true);
+    }
+}
+
 long long rowQuantity(const ItemGrid& grid, int row) {
     return grid.integerValue(row, orders::kColQuantity) % kQuantityModulus;
 }
@@ -74,6 +94,25 @@ void showTotalToPrint(const Controls& controls, long long total) {
         return;
     }
     controls.wDetqtd->setText(QString::fromLatin1(core::formatNumber(kLongTotalPicture, total)));
+}
+
+std::vector<printing::JobRow> tickedRows(const ItemGrid& grid) {
+    std::vector<printing::JobRow> rows;
+    const int rowCount = grid.rowCount();
+    for (int row = 1; row <= rowCount; ++row) {
+        if (isTicked(grid, row)) {
+            rows.push_back({row, grid.record(row), rowQuantity(grid, row)});
+        }
+    }
+    return rows;
+}
+
+long long labelsOf(const std::vector<printing::JobRow>& rows) {
+    long long total = 0;
+    for (const printing::JobRow& row : rows) {
+        total += row.quantity;
+    }
+    return total;
 }
 
 }  // namespace rotulano::window

@@ -2,8 +2,10 @@
 
 #include <QString>
 #include <string>
+#include <vector>
 
 #include "orders/LabelTypeView.h"
+#include "printing/PrintEngine.h"
 #include "window/Controls.h"
 #include "window/ItemGrid.h"
 
@@ -20,9 +22,27 @@ bool isTicked(const ItemGrid& grid, int row);
 // True when the row's "Sel" cell holds the printed mark (trailing blanks ignored).
 bool isPrinted(const ItemGrid& grid, int row);
 
+// Ticks a row ("X" and every cell highlighted) or unticks it (blank, no highlight). A
+// printed row never changes.
+void setTicked(ItemGrid& grid, int row, bool ticked);
+
+// A click on "Sel" (or Space on the row): ticks the row, or unticks a ticked one.
+void toggleTick(ItemGrid& grid, int row);
+
+// Ticks every row from `from` to `to`, in either order; printed rows are left alone.
+void tickRange(ItemGrid& grid, int from, int to);
+
 // The number of labels of a row: the integer part of its "Quant." cell, without its sign,
 // kept to its 6 low-order digits.
 long long rowQuantity(const ItemGrid& grid, int row);
+
+// The ticked rows from the top, as the print job takes them: row number, order line and
+// "Quant.". Where the next job starts, what the selection summary adds up and what the
+// label preview shows.
+std::vector<printing::JobRow> tickedRows(const ItemGrid& grid);
+
+// The labels of `rows`, together.
+long long labelsOf(const std::vector<printing::JobRow>& rows);
 
 // The interface language chosen in W-PRMLINGUA (1 Português), which names label types.
 int interfaceLanguage(const Controls& controls);

@@ -22,9 +22,9 @@ void reportStatus(WindowContext& context, const core::FileStatus& status, const 
     rotinaStatus(context);
 }
 
-// Reads the record into the shared settings; a failure is reported and ends the program
-// once the handler in hand returns (the settings keep what they held).
-void readSettings(WindowContext& context) {
+// Reads the record into the shared settings at start-up; a failure is reported and ends
+// the program once the handler in hand returns (the settings keep what they held).
+bool readAtStartUp(WindowContext& context) {
     const config::ParameterFile file;
     const core::FileStatus opened = file.openCheck();
     if (opened != core::kStatusOk) {
@@ -37,7 +37,31 @@ void readSettings(WindowContext& context) {
         context.session.message.text = QString::fromUtf8(kReadFailedText);
         rotinaMsg(context);
         context.session.closeRequested = true;
+        return false;
     }
+    return true;
+}
+
+// Reads the record again while the program runs. A file that cannot be read is reported
+// once (until it is read or saved again) and the window stays open with the settings
+// last read: the order and its printed marks must not be lost because the file went away.
+bool readWhileRunning(WindowContext& context) {
+    Session& session = context.session;
+    const config::ParameterFile file;
+    core::FileStatus status = file.openCheck();
+    if (status == core::kStatusOk) {
+        status = file.read(session.settings);
+    }
+    session.fileStatus = status;
+    if (status == core::kStatusOk) {
+        session.settingsLossReported = false;
+        return true;
+    }
+    if (!session.settingsLossReported) {
+        session.settingsLossReported = true;
+        reportStatus(context, status, kParameterFileLabel);
+    }
+    return false;
 }
 
 void fillDarknessList(DropDownList* list, int model) {
@@ -63,11 +87,16 @@ void showSettings(WindowContext& context) {
     controls.wPrmvel->setSelection(config::PrinterLists::speedPosition(settings.speed()));
 }
 
-// The controls' values written over `settings`; positions are stored as they come.
+// The controls' values written over `settings`; positions are stored as they come,
+// except a darkness list that shows nothing.
 void takeSettings(const Controls& controls, core::PrinterSettings& settings) {
     settings.setModel(controls.wPrmtipoimp->selection());
     settings.setPort(controls.wPrmportaimp->selection());
-    settings.setDarkness(controls.wPrmtemp->selection());
+    // A darkness that the list cannot show (a value of another model's range) is kept:
+    // a save of other settings must not turn it into 00.
+    if (controls.wPrmtemp->selection() > 0) {
+        settings.setDarkness(controls.wPrmtemp->selection());
+    }
     settings.setLeftMargin(controls.wPrmmargEsq->value());
     settings.setTopMargin(controls.wPrmmargSup->value());
     settings.setLanguage(controls.wPrmlingua->selection());
@@ -75,12 +104,40 @@ void takeSettings(const Controls& controls, core::PrinterSettings& settings) {
     settings.setSpeed(config::PrinterLists::speedLetter(controls.wPrmvel->selection()));
 }
 
+// The record as saved becomes the shared settings; another port needs its own serial
+// set-up before the next label goes to it.
+void keepSaved(WindowContext& context, const core::PrinterSettings& record) {
+    if (record.port() != context.session.settings.port()) {
+        context.session.channel.serialPortConfigured = false;
+    }
+    context.session.settings = record;
+    context.session.settingsLossReported = false;
+    context.controls.btGrava->setEnabled(false);
+}
+
+// A file removed while the program runs is made afresh with the settings shown.
+void recreateSettings(WindowContext& context) {
+    const config::ParameterFile file;
+    core::PrinterSettings record = context.session.settings;
+    takeSettings(context.controls, record);
+    const core::FileStatus created = file.create(record);
+    context.session.fileStatus = created;
+    if (created != core::kStatusOk) {
+        reportStatus(context, created, kUpdateOpenLabel);
+        return;
+    }
+    keepSaved(context, record);
+}
+
 }  // namespace
 
-void subLeArqprm(WindowContext& context) {
-    readSettings(context);
+void subLeArqprm(WindowContext& context, SettingsRead when) {
+    const bool running = when == SettingsRead::WhileRunning;
+    const bool read = running ? readWhileRunning(context) : readAtStartUp(context);
     showSettings(context);
-    context.controls.btGrava->setEnabled(false);
+    // Settings that could not be read back may differ from the file: Save stays on, and
+    // recreates a file that went away.
+    context.controls.btGrava->setEnabled(!read && running);
 }
 
 // A save that fails at any step is reported and changes nothing: the file keeps its old
@@ -89,6 +146,10 @@ void subLeArqprm(WindowContext& context) {
 void subGravaArqprm(WindowContext& context) {
     const config::ParameterFile file;
     const core::FileStatus opened = file.openCheck();
+    if (opened == core::kStatusNotFound) {
+        recreateSettings(context);
+        return;
+    }
     if (opened != core::kStatusOk) {
         reportStatus(context, opened, kUpdateOpenLabel);
         return;
@@ -106,12 +167,7 @@ void subGravaArqprm(WindowContext& context) {
         return;
     }
     context.session.fileStatus = written;
-    // Another port needs its own serial set-up before the next label goes to it.
-    if (record.port() != context.session.settings.port()) {
-        context.session.channel.serialPortConfigured = false;
-    }
-    context.session.settings = record;
-    context.controls.btGrava->setEnabled(false);
+    keepSaved(context, record);
 }
 
 void onSaveSettings(WindowContext& context) {

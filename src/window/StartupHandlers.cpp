@@ -13,6 +13,8 @@ namespace rotulano::window {
 
 namespace {
 
+constexpr const char* kPrintFolderPrefix = "rotulano";
+
 const char* const kParameterFileLabel = "Arquivo de parâmetros";
 
 // The shared work fields back to blank and zero, and the run flags to "no". The settings
@@ -24,7 +26,10 @@ void resetWorkFields(Session& session) {
     session.orderNumber = "000000";
     session.clickedRow = 0;
     session.clickedColumn = 0;
+    session.clickExtends = false;
+    session.lastSelRow = 0;
     session.gridColumnCount = 0;
+    session.settingsLossReported = false;
     session.closeRequested = false;
     session.channel = printing::ChannelState();
 }
@@ -67,10 +72,16 @@ void checkParameterFile(WindowContext& context) {
 
 }  // namespace
 
+// The print files go into a folder of the window's own (mode 0700) inside the system's
+// temporary directory: another running copy of the program, or anyone else, never meets
+// them there. The whole path is kept: a temporary directory longer than the 255
+// characters of the old buffer must not be cut into the name of another directory. When
+// no folder can be made, the next print job says so.
 void rotinaAchaTemp(WindowContext& context) {
-    // The whole path is kept: a temporary directory longer than the 255 characters of the
-    // old buffer must not be cut into the name of another directory.
-    context.session.channel.tempDir = context.platform.tempDir();
+    printing::ChannelState& channel = context.session.channel;
+    channel.sharedTempDir = context.platform.tempDir();
+    channel.printFolder = std::make_shared<printing::PrivateTempDir>(kPrintFolderPrefix);
+    channel.tempDir = channel.printFolder->path(channel.sharedTempDir);
 }
 
 void onFormOpened(WindowContext& context) {
@@ -98,6 +109,7 @@ void onFormClosed(WindowContext& context) {
     if (channel.printFileIsOurs && !core::isBlank(channel.printFileName)) {
         context.platform.deleteFile(channel.printFileName);
     }
+    channel.printFolder.reset();
 }
 
 }  // namespace rotulano::window

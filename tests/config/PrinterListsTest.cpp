@@ -61,6 +61,7 @@ TEST_P(PrinterPorts, DeviceNameAndSerialSetUp) {
     EXPECT_EQ(PrinterLists::portName(c.port), c.name);
     EXPECT_EQ(PrinterLists::isSerialPort(c.port), c.serial);
     EXPECT_EQ(PrinterLists::serialPortName(c.port), c.serialName);
+    EXPECT_EQ(PrinterLists::isListedPort(c.port), std::string(c.name) != "NULL");
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -4,12 +4,14 @@
 
 #include "RecordingPlatform.h"
 #include "printing/LogoDownload.h"
+#include "printing/PortSink.h"
 #include "printing/PrintChannel.h"
 #include "support/TestSupport.h"
 
 using rotulano::printing::ChannelResult;
 using rotulano::printing::ChannelState;
 using rotulano::printing::LogoDownload;
+using rotulano::printing::PortSink;
 using rotulano::printing::PrintChannel;
 using rotulano::test::RecordingPlatform;
 using rotulano::test::writeBytes;
@@ -33,6 +35,7 @@ class LogoDownloadTest : public ::testing::Test {
         platform_.temp = temp_.path().toStdString() + "/";
         platform_.devices["COM1"] = "/dev/ttyS0";
         channel_.rotinaAchaTemp();
+        sink_.setPort("COM1");
     }
     void putLogo(const char* name, const std::string& bytes) {
         writeBytes(logos_.filePath(name).toStdString(), bytes);
@@ -50,7 +53,8 @@ class LogoDownloadTest : public ::testing::Test {
     RecordingPlatform platform_;
     ChannelState state_;
     PrintChannel channel_{state_, platform_};
-    LogoDownload logo_{channel_, logos_.path().toStdString()};
+    PortSink sink_{channel_};
+    LogoDownload logo_{sink_, logos_.path().toStdString()};
     ChannelResult result_;
 };
 
@@ -58,9 +62,9 @@ class LogoDownloadTest : public ::testing::Test {
 
 TEST_F(LogoDownloadTest, ZplSendsTheGraphicFileOncePerJobThenWaits) {
     putLogo("LOGOVRDL.GRF", kGraphic);
-    logo_.rotinaEtqZplCarregaImagem("COM1", result_);
-    logo_.rotinaEtqZplCarregaImagem("COM1", result_);
-    EXPECT_TRUE(state_.logoLoaded);
+    logo_.rotinaEtqZplCarregaImagem(result_);
+    logo_.rotinaEtqZplCarregaImagem(result_);
+    EXPECT_TRUE(logo_.loaded());
     EXPECT_EQ(sentBytes(), std::vector<std::string>{kGraphic});
     EXPECT_EQ(platform_.events, (Events{"send /dev/ttyS0", "sleep 2000"}));
     EXPECT_TRUE(result_.ok());
@@ -76,12 +80,12 @@ class DplLogo : public LogoDownloadTest, public ::testing::WithParamInterface<Dp
 
 TEST_P(DplLogo, ClearThenPauseThenHeaderAndBitmapThenPause) {
     putLogo("LOGOVRDL.BMP", kBitmap);
-    logo_.rotinaEtqDplCarregaImagem(GetParam().model, "COM1", result_);
+    logo_.rotinaEtqDplCarregaImagem(GetParam().model, result_);
     const std::string header = GetParam().prefix ? kPrefix + kHeader : kHeader;
     EXPECT_EQ(sentBytes(), (std::vector<std::string>{kClear, header, kBitmap}));
     EXPECT_EQ(platform_.events, (Events{"send /dev/ttyS0", "sleep 2000", "send /dev/ttyS0",
                                         "send /dev/ttyS0", "sleep 2000"}));
-    EXPECT_TRUE(state_.logoLoaded);
+    EXPECT_TRUE(logo_.loaded());
     EXPECT_TRUE(result_.ok());
     EXPECT_EQ(LogoDownload::dplDownloadBytes(GetParam().model, kBitmap), platform_.allSent());
 }
@@ -92,16 +96,16 @@ INSTANTIATE_TEST_SUITE_P(Models, DplLogo,
 
 TEST_F(LogoDownloadTest, SecondDplCallInTheSameJobSendsNothing) {
     putLogo("LOGOVRDL.BMP", kBitmap);
-    logo_.rotinaEtqDplCarregaImagem(1, "COM1", result_);
+    logo_.rotinaEtqDplCarregaImagem(1, result_);
     const std::size_t afterFirst = platform_.events.size();
-    logo_.rotinaEtqDplCarregaImagem(1, "COM1", result_);
+    logo_.rotinaEtqDplCarregaImagem(1, result_);
     EXPECT_EQ(platform_.events.size(), afterFirst);
 }
 
 TEST_F(LogoDownloadTest, MissingBitmapWarnsOnceSetsTheFlagAndSendsNothing) {
-    logo_.rotinaEtqDplCarregaImagem(1, "COM1", result_);
-    logo_.rotinaEtqDplCarregaImagem(1, "COM1", result_);
-    EXPECT_TRUE(state_.logoLoaded);
+    logo_.rotinaEtqDplCarregaImagem(1, result_);
+    logo_.rotinaEtqDplCarregaImagem(1, result_);
+    EXPECT_TRUE(logo_.loaded());
     EXPECT_TRUE(platform_.events.empty());
     EXPECT_TRUE(result_.ok());
     ASSERT_EQ(result_.warnings.size(), 1u);
@@ -113,9 +117,9 @@ TEST_F(LogoDownloadTest, MissingBitmapWarnsOnceSetsTheFlagAndSendsNothing) {
 
 TEST_F(LogoDownloadTest, MissingGraphicWarnsOnceAndSetsTheFlag) {
     putLogo("LOGOVRDL.BMP", kBitmap);  // the other language's logo does not stand in
-    logo_.rotinaEtqZplCarregaImagem("COM1", result_);
-    logo_.rotinaEtqZplCarregaImagem("COM1", result_);
-    EXPECT_TRUE(state_.logoLoaded);
+    logo_.rotinaEtqZplCarregaImagem(result_);
+    logo_.rotinaEtqZplCarregaImagem(result_);
+    EXPECT_TRUE(logo_.loaded());
     EXPECT_TRUE(platform_.sent.empty());
     ASSERT_EQ(result_.warnings.size(), 1u);
     EXPECT_EQ(result_.warnings[0].text,
@@ -125,7 +129,7 @@ TEST_F(LogoDownloadTest, MissingGraphicWarnsOnceAndSetsTheFlag) {
 
 TEST_F(LogoDownloadTest, UnreadableLogoNamesItsStatus) {
     ASSERT_TRUE(QDir(logos_.path()).mkdir("LOGOVRDL.GRF"));
-    logo_.rotinaEtqZplCarregaImagem("COM1", result_);
+    logo_.rotinaEtqZplCarregaImagem(result_);
     ASSERT_EQ(result_.warnings.size(), 1u);
     EXPECT_EQ(result_.warnings[0].text,
               "Arquivo do logotipo LOGOVRDL.GRF n\xc3\xa3o p\xc3\xb4"
@@ -136,19 +140,21 @@ TEST_F(LogoDownloadTest, UnreadableLogoNamesItsStatus) {
 TEST_F(LogoDownloadTest, BitmapIsNotSentWhenItsHeaderCouldNotBe) {
     putLogo("LOGOVRDL.BMP", kBitmap);
     state_.tempDir = platform_.temp + "no-such-dir/";
-    logo_.rotinaEtqDplCarregaImagem(1, "COM1", result_);
+    logo_.rotinaEtqDplCarregaImagem(1, result_);
     EXPECT_TRUE(platform_.sent.empty());
     EXPECT_EQ(result_.status, "35");
-    EXPECT_TRUE(state_.logoLoaded);
+    EXPECT_TRUE(logo_.loaded());
 }
 
 TEST_F(LogoDownloadTest, RefusedPortIsReportedAndTheFlagStillSet) {
     putLogo("LOGOVRDL.GRF", kGraphic);
     platform_.refusingDevices.insert("/dev/ttyS0");
-    logo_.rotinaEtqZplCarregaImagem("COM1", result_);
+    EXPECT_FALSE(logo_.rotinaEtqZplCarregaImagem(result_));
     EXPECT_FALSE(result_.ok());
     EXPECT_EQ(result_.failedName, "/dev/ttyS0");
-    EXPECT_TRUE(state_.logoLoaded);
+    EXPECT_EQ(result_.portName, "COM1");
+    EXPECT_TRUE(platform_.sleeps.empty());  // no wait for a printer that got nothing
+    EXPECT_TRUE(logo_.loaded());
 }
 
 TEST(LogoDownloadDir, WorkingDirectoryByDefault) {
@@ -156,17 +162,18 @@ TEST(LogoDownloadDir, WorkingDirectoryByDefault) {
     RecordingPlatform platform;
     ChannelState state;
     PrintChannel channel(state, platform);
-    LogoDownload logo(channel);
+    PortSink sink(channel);
+    sink.setPort("LPT1");
+    LogoDownload logo(sink);
     EXPECT_EQ(logo.logoPath("LOGOVRDL.GRF"), "LOGOVRDL.GRF");
-    EXPECT_EQ(LogoDownload(channel, "/opt/logos/").logoPath("LOGOVRDL.BMP"),
+    EXPECT_EQ(LogoDownload(sink, "/opt/logos/").logoPath("LOGOVRDL.BMP"),
               "/opt/logos/LOGOVRDL.BMP");
-    EXPECT_EQ(LogoDownload(channel, "/opt/logos").logoPath("LOGOVRDL.BMP"),
-              "/opt/logos/LOGOVRDL.BMP");
+    EXPECT_EQ(LogoDownload(sink, "/opt/logos").logoPath("LOGOVRDL.BMP"), "/opt/logos/LOGOVRDL.BMP");
 
     platform.temp = working.path() + "/";
     channel.rotinaAchaTemp();
     writeBytes(working.file("LOGOVRDL.GRF"), kGraphic);
     ChannelResult result;
-    logo.rotinaEtqZplCarregaImagem("LPT1", result);
+    logo.rotinaEtqZplCarregaImagem(result);
     EXPECT_EQ(platform.allSent(), kGraphic);
 }

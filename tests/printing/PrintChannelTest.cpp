@@ -19,6 +19,8 @@ using rotulano::test::RecordingPlatform;
 
 namespace {
 
+const std::atomic<bool> kNoStop{false};
+
 bool exists(const std::string& path) {
     return QFileInfo::exists(QString::fromStdString(path));
 }
@@ -103,7 +105,7 @@ TEST_F(PrintChannelTest, CloseDeletesTheLastPrintFileAndLeavesNothing) {
     channel_.rotinaNomePrint();
     ChannelResult result;
     ASSERT_TRUE(channel_.writePrintFile({"E"}, result));
-    ASSERT_TRUE(channel_.copyPrintFile("LPT1", result));
+    ASSERT_TRUE(channel_.copyPrintFile("LPT1", result, kNoStop));
     channel_.deletePrintFile();
     EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
@@ -112,7 +114,7 @@ TEST_F(PrintChannelTest, RecordStxQCReachesThePortAsThreeBytesAndCrLf) {
     channel_.rotinaNomePrint();
     ChannelResult result;
     ASSERT_TRUE(channel_.writePrintFile({"\x02qC"}, result));
-    ASSERT_TRUE(channel_.copyPrintFile("LPT1", result));
+    ASSERT_TRUE(channel_.copyPrintFile("LPT1", result, kNoStop));
     EXPECT_TRUE(result.ok());
     ASSERT_EQ(platform_.sent.size(), 1u);
     EXPECT_EQ(platform_.sent[0].device, "/dev/usb/lp0");
@@ -142,7 +144,7 @@ TEST_F(PrintChannelTest, UnwritableTempDirIsAPrintFileFailureAndNothingIsSent) {
     EXPECT_EQ(result.failedStep, ChannelStep::PrintFile);
     EXPECT_EQ(result.status, "35");
     EXPECT_EQ(result.failedName, temp() + "no-such-dir/09050703.TXT");
-    EXPECT_FALSE(channel_.copyPrintFile("LPT1", result));
+    EXPECT_FALSE(channel_.copyPrintFile("LPT1", result, kNoStop));
     EXPECT_TRUE(platform_.sent.empty());
 }
 
@@ -151,7 +153,7 @@ TEST_F(PrintChannelTest, RefusedPortIsAPortCopyFailureNamingTheDevice) {
     channel_.rotinaNomePrint();
     ChannelResult result;
     ASSERT_TRUE(channel_.writePrintFile({"E"}, result));
-    EXPECT_FALSE(channel_.copyPrintFile("LPT1", result));
+    EXPECT_FALSE(channel_.copyPrintFile("LPT1", result, kNoStop));
     EXPECT_EQ(result.failedStep, ChannelStep::PortCopy);
     EXPECT_EQ(result.status, "35");
     EXPECT_EQ(result.failedName, "/dev/usb/lp0");

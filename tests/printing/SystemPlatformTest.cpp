@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <QDateTime>
 #include <QDir>
@@ -107,6 +109,22 @@ TEST(SystemPlatformSerial, LabelFileReachesASerialLineByteForByte) {
     }
     EXPECT_EQ(SystemPlatform().sendToDevice(line.portSide(), kTrickyLabel), "00");
     EXPECT_EQ(line.received(kTrickyLabel.size()), kTrickyLabel);
+}
+
+// A printer device that is no terminal (a USB or parallel printer) is closed only once it
+// reports itself writable again, its last transfer over; a device that takes bytes at
+// once (a node standing for the null device, made in the test's own folder) is done
+// straight away.
+TEST(SystemPlatformDevices, ADeviceThatTakesTheBytesIsDeliveredTo) {
+    QTemporaryDir dir;
+    const std::string node = dir.filePath("lp0").toStdString();
+    if (::mknod(node.c_str(), S_IFCHR | 0600, makedev(1, 3)) != 0) {
+        GTEST_SKIP() << "no device node can be made here (needs root)";
+    }
+    const std::atomic<bool> stop{false};
+    EXPECT_EQ(
+        SystemPlatform(std::chrono::milliseconds(500)).deliverToDevice(node, kTrickyLabel, stop),
+        "00");
 }
 
 TEST(SystemPlatformWait, SleepsAtLeastTheDuration) {

@@ -15,6 +15,7 @@
 #include "orders/OrderTestLines.h"
 #include "printing/LabelFileBytes.h"
 #include "printing/LabelJob.h"
+#include "printing/PortSink.h"
 #include "printing/SystemPlatform.h"
 #include "robustness/HostileFiles.h"
 #include "support/WindowFakes.h"
@@ -35,6 +36,7 @@ struct JobRig {
         settings.setModel(model);
         platform.tempDirValue = dir.path() + "/";
         channel.rotinaAchaTemp();
+        sink.setPort("LPT1");
     }
 
     labels::LabelOutput label(char code) const {
@@ -51,8 +53,9 @@ struct JobRig {
     core::PrinterSettings settings;
     printing::ChannelState state;
     printing::PrintChannel channel{state, platform};
-    printing::LogoDownload logo{channel, dir.path()};
-    printing::LabelJob job{channel, logo};
+    printing::PortSink sink{channel};
+    printing::LogoDownload logo{sink, dir.path()};
+    printing::LabelJob job{sink, logo};
 };
 
 struct LogoCase {
@@ -96,7 +99,7 @@ TEST_P(HostileLogos, AreSentWholeOrNotAtAll) {
         EXPECT_TRUE(sent == download + label) << "sent " << sent.size() << " bytes";
         EXPECT_TRUE(result.warnings.empty());
     }
-    EXPECT_TRUE(rig.state.logoLoaded);
+    EXPECT_TRUE(rig.logo.loaded());
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, HostileLogos,

@@ -30,6 +30,8 @@ const CaptionRow kCaptions[] = {
     {Menu, "Menu1", 0, "Arquivo", "File"},
     {MenuItem, "Sobre", 0, "Sobre", "About"},
     {MenuItem, "Abrir", 0, "Abrir", "Open"},
+    {MenuItem, "SelecionarTodos", 0, "Selecionar todos", "Select all"},
+    {MenuItem, "LimparSelecao", 0, "Limpar seleção", "Clear selection"},
     {MenuItem, "Imprimir", 0, "Imprimir", "Print"},
     {MenuItem, "Visualizar", 0, "Visualizar", "Preview"},
     {MenuItem, "Configuracao", 0, "Configuração", "Configure"},

@@ -191,7 +191,7 @@ TEST(FormWindow, NumericFieldsHoldTwoDigits) {
     }
 }
 
-TEST(FormWindow, MenuHoldsArquivoWithItsFiveItemsThenSobre) {
+TEST(FormWindow, MenuHoldsArquivoWithItsSevenItemsThenSobre) {
     TestWindow test;
     const auto& c = test.controls();
     ASSERT_NE(c.cfMenu1, nullptr);
@@ -206,21 +206,26 @@ TEST(FormWindow, MenuHoldsArquivoWithItsFiveItemsThenSobre) {
     EXPECT_EQ(top[1]->text(), QStringLiteral("Sobre"));
 
     const QList<QAction*> items = c.menuArquivo->actions();
-    const char* const expected[][2] = {{"Imprimir", "Imprimir"},
-                                       {"Visualizar", "Visualizar"},
-                                       {"Abrir", "Abrir Arquivo "},
-                                       {"Configuracao", "Configuração"},
-                                       {"Sair", "Sair"}};
-    ASSERT_EQ(items.size(), 5);
-    for (int i = 0; i < 5; ++i) {
+    const char* const expected[][3] = {{"Imprimir", "Imprimir", ""},
+                                       {"Visualizar", "Visualizar", ""},
+                                       {"Abrir", "Abrir Arquivo ", ""},
+                                       {"SelecionarTodos", "Selecionar todos", "Ctrl+A"},
+                                       {"LimparSelecao", "Limpar seleção", "Ctrl+Shift+A"},
+                                       {"Configuracao", "Configuração", ""},
+                                       {"Sair", "Sair", ""}};
+    ASSERT_EQ(items.size(), 7);
+    for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(items[i]->objectName(), utf8(expected[i][0]));
         EXPECT_EQ(items[i]->text(), utf8(expected[i][1]));
+        EXPECT_EQ(items[i]->shortcut(), QKeySequence(utf8(expected[i][2]))) << expected[i][0];
     }
     EXPECT_EQ(c.menuImprimir, items[0]);
     EXPECT_EQ(c.menuVisualizar, items[1]);
     EXPECT_EQ(c.menuAbrir, items[2]);
-    EXPECT_EQ(c.menuConfiguracao, items[3]);
-    EXPECT_EQ(c.menuSair, items[4]);
+    EXPECT_EQ(c.menuSelecionarTodos, items[3]);
+    EXPECT_EQ(c.menuLimparSelecao, items[4]);
+    EXPECT_EQ(c.menuConfiguracao, items[5]);
+    EXPECT_EQ(c.menuSair, items[6]);
     EXPECT_EQ(c.menuSobre, top[1]);
 }
 

@@ -127,16 +127,38 @@ TEST_F(OrderLoad, LongAndPaddedPathsAreUsedWhole) {
     EXPECT_EQ(grid().rowCount(), 3);
 }
 
-TEST_F(OrderLoad, CancellingTheDialogEmptiesTheWindowWithoutAMessage) {
-    choose(write(threeItems()));
+// Cancel keeps the order, its ticks and its printed marks: the marks are the only record
+// of what was printed.
+TEST_F(OrderLoad, CancellingTheDialogKeepsTheOrderItsTicksAndMarks) {
+    const QString path = write(threeItems());
+    choose(path);
     ASSERT_EQ(grid().rowCount(), 3);
+    const QString printed = QString::fromLatin1("\xD8");
+    grid().setText(1, orders::kColSel, printed);
+    grid().setText(2, orders::kColSel, QStringLiteral("X"));
     test.controls().btImprime->setEnabled(true);
+    choose(QString());
+    EXPECT_EQ(test.fileDialog.openings.size(), 2u);
+    EXPECT_TRUE(test.messageBox.shown.empty());
+    EXPECT_EQ(test.controls().wNomeCompleto->text(), path);
+    EXPECT_EQ(grid().rowCount(), 3);
+    expectHeaderShown();
+    EXPECT_EQ(cellText(1, orders::kColSel), printed);
+    EXPECT_EQ(cellText(2, orders::kColSel), QStringLiteral("X"));
+    EXPECT_EQ(cellText(3, orders::kColSel), QString());
+    EXPECT_TRUE(test.controls().btImprime->isEnabled());
+    EXPECT_EQ(test.session().orderNumber, "004711");
+}
+
+TEST_F(OrderLoad, CancellingTheDialogOnAnEmptyWindowChangesNothing) {
     choose(QString());
     EXPECT_TRUE(test.messageBox.shown.empty());
     EXPECT_TRUE(test.controls().wNomeCompleto->text().isEmpty());
     EXPECT_EQ(grid().rowCount(), 0);
-    expectHeaderCleared();
-    EXPECT_FALSE(test.controls().btImprime->isEnabled());
+    // The header stays blank, not the zeros of an emptied order.
+    EXPECT_EQ(test.controls().wHeacgc->text(), QString());
+    EXPECT_EQ(test.controls().wHeadatPed->text(), QString());
+    EXPECT_EQ(test.controls().wHeadatEmail->text(), QString());
 }
 
 TEST_F(OrderLoad, StandardRowShowsItsColumnsThroughThePictures) {

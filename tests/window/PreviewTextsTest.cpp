@@ -116,8 +116,6 @@ TEST_P(FailureText, SaysWhyThereIsNothingToDraw) {
     LabelPreviewContent content;
     content.failure = c.failure;
     content.labelCode = 'Z';
-    content.failedStatus = QStringLiteral("30");
-    content.failedName = QStringLiteral("/tmp/x/");
     EXPECT_EQ(previewTexts::failure(content, true).toStdString(), c.portuguese);
     EXPECT_EQ(previewTexts::failure(content, false).toStdString(), c.english);
 }
@@ -132,15 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "No item selected for printing."},
         FailureCase{F::NoLayout,
                     "O tipo de etiqueta \"Z\" não tem leiaute: nada será impresso para este item.",
-                    "Label type \"Z\" has no layout: nothing will be printed for this item."},
-        FailureCase{F::NoTempDir,
-                    "Não foi possível criar uma pasta temporária para a visualização em "
-                    "\"/tmp/x/\".",
-                    "Could not create a temporary folder for the preview in \"/tmp/x/\"."},
-        FailureCase{F::NotCaptured,
-                    "As etiquetas não puderam ser geradas para a visualização: Status [30] "
-                    "/tmp/x/.",
-                    "The labels could not be produced for the preview: Status [30] /tmp/x/."}));
+                    "Label type \"Z\" has no layout: nothing will be printed for this item."}));
 
 TEST(PreviewWindowTexts, TitleCloseScaleAndWarningsInBothLanguages) {
     EXPECT_EQ(previewTexts::windowTitle(true).toStdString(), "Visualizar etiquetas");

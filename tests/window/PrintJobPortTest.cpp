@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDir>
 #include <QPushButton>
 
 #include "orders/ItemTable.h"
@@ -87,7 +88,6 @@ TEST_F(PrintJobPort, APortOutsideTheListStopsTheJobBeforeAnythingIsPrinted) {
         window.loadOrder({headerLine(), kRows[0], kRows[1]});
         window.clickCell(1, orders::kColSel);
         window.clickCell(2, orders::kColSel);
-        window.session().channel.logoLoaded = true;
         window.clickPage(2);
         window.clickPrint();
         ASSERT_EQ(window.messageBox.shown.size(), 1U);
@@ -100,7 +100,6 @@ TEST_F(PrintJobPort, APortOutsideTheListStopsTheJobBeforeAnythingIsPrinted) {
         EXPECT_EQ(window.marks(), (std::vector<QString>{kTicked, kTicked}));
         EXPECT_EQ(window.controls().tbOpera->page(), 3);
         EXPECT_EQ(window.window->focusWidget(), window.controls().wPrmportaimp);
-        EXPECT_TRUE(window.session().channel.logoLoaded);
     }
 }
 
@@ -194,11 +193,16 @@ TEST_F(PrintJobPort, ACopyThatFailsLeavesTheRowTickedAndLosesNothing) {
     tickAll();
     print();
     ASSERT_EQ(test.messageBox.shown.size(), 1U);
+    // The port and the device tried, the status, and what a stall means.
     EXPECT_TRUE(sameMessage(test.messageBox.shown[0],
                             QStringLiteral("Não foi possível enviar as etiquetas para a porta "
-                                           "LPT1 [30]. Verifique se a impressora está ligada e "
-                                           "tente novamente."),
-                            QStringLiteral("ATENÇÃO"), kWarning));
+                                           "LPT1 (") +
+                                QString::fromStdString(test.platform.portDevice("LPT1")) +
+                                QStringLiteral(") [30]. A impressora parou de receber dados. "
+                                               "Verifique se está ligada, com papel e "
+                                               "etiquetas, e tente novamente."),
+                            QStringLiteral("ATENÇÃO"), kWarning))
+        << test.messageBox.shown[0].text.toStdString();
     EXPECT_EQ(test.marks(), (std::vector<QString>{kPrinted, kTicked, kTicked}));
     EXPECT_EQ(test.port("LPT1"), row(1));
     expectEndedOnPortList();
@@ -218,7 +222,6 @@ TEST_F(PrintJobPort, AfterAFailedCopyTheNextJobSendsTheLogoAgain) {
     test.platform.failingSends = {2};  // the logo goes out, the labels do not
     print();
     EXPECT_EQ(test.marks(), std::vector<QString>{kTicked});
-    EXPECT_FALSE(test.session().channel.logoLoaded);
     print();
     const std::string logo = rotulano::test::zplLogoBytes();
     EXPECT_EQ(
@@ -227,20 +230,52 @@ TEST_F(PrintJobPort, AfterAFailedCopyTheNextJobSendsTheLogoAgain) {
     EXPECT_EQ(test.marks(), std::vector<QString>{kPrinted});
 }
 
+// The print files' folder vanished after the start: the row's print file cannot be made.
 TEST_F(PrintJobPort, APrintFileThatCannotBeWrittenIsReportedAndNothingIsSent) {
-    test.platform.tempDirValue = test.dir.file("no-such-dir") + "/";
     start(settingsRecord(5, 2));
+    const std::string folder = test.session().channel.tempDir;
+    ASSERT_FALSE(folder.empty());
+    QDir(QString::fromStdString(folder)).removeRecursively();
     tickAll();
     print();
     ASSERT_EQ(test.messageBox.shown.size(), 1U);
     EXPECT_TRUE(sameMessage(test.messageBox.shown[0],
                             QStringLiteral("Não foi possível gravar o arquivo de impressão das "
-                                           "etiquetas para a porta LPT2 [35]. Verifique a pasta "
-                                           "temporária e tente novamente."),
-                            QStringLiteral("ATENÇÃO"), kWarning));
+                                           "etiquetas para a porta LPT2 [35] em ") +
+                                QString::fromStdString(folder) +
+                                QStringLiteral("09050703.TXT. Verifique a pasta temporária e "
+                                               "tente novamente."),
+                            QStringLiteral("ATENÇÃO"), kWarning))
+        << test.messageBox.shown[0].text.toStdString();
     EXPECT_EQ(test.platform.sends, 0);
     EXPECT_EQ(test.marks(), std::vector<QString>(3, kTicked));
     expectEndedOnPortList();
+}
+
+// No folder for the print files could be made: the job says so before anything is sent,
+// and makes the folder at the next job once the temporary directory is there.
+TEST_F(PrintJobPort, ATemporaryDirectoryThatCannotBeUsedIsToldWhenTheJobStarts) {
+    const std::string missing = test.dir.file("no-such-dir") + "/";
+    test.platform.tempDirValue = missing;
+    start(settingsRecord(5, 2));
+    tickAll();
+    print();
+    ASSERT_EQ(test.messageBox.shown.size(), 1U);
+    EXPECT_TRUE(sameMessage(test.messageBox.shown[0],
+                            QStringLiteral("Não foi possível criar a pasta dos arquivos de "
+                                           "impressão em ") +
+                                QString::fromStdString(missing) +
+                                QStringLiteral(". Verifique a pasta temporária e tente "
+                                               "novamente."),
+                            QStringLiteral("ATENÇÃO"), kWarning));
+    EXPECT_EQ(test.platform.sends, 0);
+    EXPECT_EQ(test.marks(), std::vector<QString>(3, kTicked));
+
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(missing)));
+    print();
+    EXPECT_EQ(test.messageBox.shown.size(), 1U);
+    EXPECT_EQ(test.marks(), std::vector<QString>(3, kPrinted));
+    EXPECT_EQ(test.port("LPT2"), row(1) + row(2) + row(3));
 }
 
 TEST_F(PrintJobPort, AMissingLogoIsToldOnceAndTheLabelsStillGoOut) {

@@ -49,10 +49,7 @@ TEST(PrintJobAgainstRenderer, EveryRowOfTheSampleOrderSendsWhatRotulanoRenderRen
         request.orderNumber = lines[0].substr(46, 6);
         request.settings = rotulano::core::PrinterSettings(settings);
         request.logoDir = samplePath("");
-        rotulano::test::FakePlatform system;
-        system.tempDirValue = window.dir.file("render") + "/";
-        QDir().mkpath(QString::fromStdString(system.tempDirValue));
-        const render::RenderResult rendered = render::RenderJob(system).run(request);
+        const render::RenderResult rendered = render::RenderJob().run(request);
         ASSERT_TRUE(rendered.ok()) << rendered.error;
         EXPECT_EQ(window.port(printer.portName), rendered.bytes);
         EXPECT_FALSE(rendered.bytes.empty());

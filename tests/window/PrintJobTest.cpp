@@ -118,7 +118,6 @@ TEST_F(PrintJob, ThreeTickedRowsGoToAZebraPrinterInGridOrderWithOneClick) {
     EXPECT_EQ(c().tbOpera->page(), 2);
     // The tab strip's focus rests on its tab bar.
     EXPECT_EQ(test.window->focusWidget(), c().tbOpera->tabBar());
-    EXPECT_FALSE(test.session().channel.logoLoaded);
     EXPECT_FALSE(c().btImprime->isEnabled());
     EXPECT_EQ(c().wDetqtd->text(), QStringLiteral("       "));
 }
@@ -136,7 +135,6 @@ TEST_F(PrintJob, ADatamaxPrinterGetsTheBitmapLogoOnceAndTheDplLayouts) {
                   golden("dpl/dplA_internal_quantity7.dpl"));
     EXPECT_EQ(test.marks(), std::vector<QString>(4, kPrinted));
     EXPECT_EQ(test.platform.sleeps.size(), 2U);
-    EXPECT_FALSE(test.session().channel.logoLoaded);
 }
 
 // With the pause option each click prints the first row that still holds "X", and each
@@ -179,7 +177,6 @@ TEST_F(PrintJob, ThePauseOptionPrintsOneRowPerClick) {
                 EXPECT_EQ(window.marks()[row], row < printed ? kPrinted : kTicked);
             }
             EXPECT_EQ(window.controls().tbOpera->page(), 2);
-            EXPECT_FALSE(window.session().channel.logoLoaded);
         }
         EXPECT_EQ(window.platform.sleeps.size(), option.rowsPerClick.size());
         EXPECT_TRUE(window.messageBox.shown.empty());
@@ -247,13 +244,11 @@ TEST_F(PrintJob, ARowWithoutALayoutIsMarkedPrintedAndSendsNothing) {
 TEST_F(PrintJob, AnEmptyGridEndsTheJobAtOnce) {
     start(settingsRecord(5, 1), {headerLine(), itemLine('1')});
     test.grid().setRowCount(0);
-    test.session().channel.logoLoaded = true;
     test.clickPage(1);
     rotulano::window::onPrint(test.window->context());
     EXPECT_EQ(c().tbOpera->page(), 2);
     // The tab strip's focus rests on its tab bar.
     EXPECT_EQ(test.window->focusWidget(), c().tbOpera->tabBar());
-    EXPECT_FALSE(test.session().channel.logoLoaded);
     EXPECT_EQ(test.platform.sends, 0);
 }
 

@@ -145,9 +145,6 @@ INSTANTIATE_TEST_SUITE_P(
                                                  fs::perms::others_read);
                    },
                    "Status [37] Arquivo de parâmetros", "Função especificada não é suportada"},
-        FailedSave{"GoneSinceStart", [](const std::string& path) { std::filesystem::remove(path); },
-                   "Status [35] Erro Fatal do Arquivo de Parametros (02)",
-                   "Arquivo não existe em disco e não pode ser criado"},
         FailedSave{"LostItsRecord", [](const std::string& path) { writeBytes(path, "2"); },
                    "Status [23] Impossivel Atualizar sistema erro Fatal !",
                    "Registro não existe no arquivo"}),
@@ -202,8 +199,9 @@ INSTANTIATE_TEST_SUITE_P(
                            c.wPrmmargSup->setValue(8);
                        },
                        true},
-        SaveButtonCase{"EndOfAMarginEdit", [](C c) { emit c.wPrmmargEsq->editingFinished(); },
-                       true},
+        // leaving a margin field that was not changed is not a change
+        SaveButtonCase{"EndOfAMarginEditThatChangedNothing",
+                       [](C c) { emit c.wPrmmargEsq->editingFinished(); }, false},
         SaveButtonCase{"TheSelectedModel", [](C c) { choose(c.wPrmtipoimp, 5); }, true},
         SaveButtonCase{"Pause", [](C c) { c.wPrmpara->click(); }, true},
         SaveButtonCase{"Port", [](C c) { choose(c.wPrmportaimp, 2); }, true},

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -92,13 +94,11 @@ TEST(FirstStart, FillsTheFixedListsWithThePrinterListsItems) {
 TEST(FirstStart, ResetsTheWorkFieldsAndClearsThePrintPage) {
     TestWindow test;
     test.session().channel.serialPortConfigured = true;
-    test.session().channel.logoLoaded = true;
     test.session().channel.printFileName = "old";
     test.session().orderNumber = "123456";
     test.open();
     const auto& s = test.session();
     EXPECT_FALSE(s.channel.serialPortConfigured);
-    EXPECT_FALSE(s.channel.logoLoaded);
     EXPECT_TRUE(s.channel.printFileName.empty());
     EXPECT_EQ(s.orderNumber, "000000");
     EXPECT_EQ(s.gridColumnCount, 11);
@@ -110,15 +110,34 @@ TEST(FirstStart, ResetsTheWorkFieldsAndClearsThePrintPage) {
     EXPECT_EQ(test.controls().wDetqtd->text(), QStringLiteral("       "));
 }
 
-// The system's temporary directory is kept whole, however long, and an empty one stays
-// empty.
+// The system's temporary directory is kept whole, however long; where no folder of the
+// window's own can be made in it (it does not exist, or there is none), there is none.
 TEST(FirstStart, TakesTheTemporaryDirectoryAsTheSystemGivesIt) {
     for (const std::string& temp : {"/tmp/" + std::string(300, 'd') + "/", std::string()}) {
         TestWindow test;
         test.platform.tempDirValue = temp;
         test.open();
-        EXPECT_EQ(test.session().channel.tempDir, temp);
+        EXPECT_EQ(test.session().channel.sharedTempDir, temp);
+        EXPECT_EQ(test.session().channel.tempDir, "");
     }
+}
+
+// The print files go into a folder that only this window uses and only its user can
+// enter, made at start-up and removed, with what is left in it, when the window closes.
+TEST(FirstStart, MakesAPrintFolderOfItsOwnRemovedAtTheClose) {
+    TestWindow test;
+    test.open();
+    const std::string folder = test.session().channel.tempDir;
+    ASSERT_EQ(folder.rfind(test.platform.tempDirValue + "rotulano-", 0), 0U) << folder;
+    ASSERT_EQ(folder.back(), '/');
+    struct stat info {};
+    ASSERT_EQ(::lstat(folder.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    EXPECT_EQ(info.st_mode & 07777, 0700U);
+    writeBytes(folder + "09050703.TXT", "^XA^XZ");
+    test.window->close();
+    TestWindow::processEvents();
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(folder)));
 }
 
 TEST(Start, ShowsTheStoredSettings) {

@@ -86,8 +86,7 @@ RenderExit writePictures(const RenderOptions& options, const RenderResult& resul
 
 }  // namespace
 
-RenderExit runRender(const RenderOptions& options, core::Platform& system, std::ostream& out,
-                     std::ostream& err) {
+RenderExit runRender(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     RenderOutputs outputs(options);
     std::string refusal;
     if (!outputs.checkOutputFile(refusal)) {
@@ -98,7 +97,7 @@ RenderExit runRender(const RenderOptions& options, core::Platform& system, std::
     if (prepared != RenderExit::Ok) {
         return prepared;
     }
-    const RenderResult result = RenderJob(system).run(request);
+    const RenderResult result = RenderJob().run(request);
     warn(err, result.warnings);
     if (!result.ok()) {
         return fail(err, RenderExit::Output, result.error);

@@ -1,15 +1,19 @@
 #include "rotulano-render/RenderJob.h"
 
 #include <QString>
-#include <algorithm>
 
 #include "core/FixedRecord.h"
 #include "core/OrderLine.h"
-#include "printing/CapturedJob.h"
+#include "printing/MemorySink.h"
+#include "printing/PrintEngine.h"
 
 namespace rotulano::render {
 
 namespace {
+
+// About what a row sends (a ZPL tag and its summary label take some 1.2 KB): the job's
+// bytes are given their room at once.
+constexpr std::size_t kRowBytesHint = 1536;
 
 // The quantity of the order file: what the grid's "Quant." cell shows after loading.
 // The loader has checked its digits; a line that skipped the loader prints none.
@@ -28,63 +32,56 @@ std::string noLayoutWarning(int row, char code) {
            "\" não tem leiaute; nada é impresso para ela (a linha seria marcada como impressa)";
 }
 
-std::string channelError(int row, const printing::ChannelResult& channel) {
-    const char* what = channel.failedStep == printing::ChannelStep::PrintFile
-                           ? "o arquivo de impressão não pôde ser gravado ou relido"
-                           : "a porta não aceitou os bytes";
-    return rowName(row) + ": Status [" + channel.status + "] " + channel.failedName + ": " + what +
-           "; nenhum byte foi gerado";
-}
+// Keeps where each row's bytes lie in the job and what the operator should know.
+class RenderObserver : public printing::JobObserver {
+  public:
+    RenderObserver(const printing::MemorySink& sink, RenderResult& result)
+        : sink_(sink), result_(result) {}
 
-// Prints grid row `row` of the request on `job`; false, with the reason in
-// `result.error`, when it failed.
-bool printRequestRow(printing::CapturedJob& job, const RenderRequest& request, int row,
-                     RenderResult& result) {
-    if (row < 1 || static_cast<std::size_t>(row) > request.items.size()) {
-        result.error = rowName(row) + ": não existe no pedido";
-        return false;
+    void rowStarting(int, int, const printing::JobRow& row,
+                     const core::LabelRequest& request) override {
+        offset_ = sink_.bytes().size();
+        code_ = request.line.labelTypeCode();
+        (void)row;
     }
-    const std::string& line = request.items[static_cast<std::size_t>(row - 1)];
-    const std::size_t offset = job.bytes().size();
-    const printing::RowJobResult printed = job.printRow(
-        printing::rowRequest(line, fileQuantity(line), request.orderNumber, request.settings));
-    // Each warning once per job, as the window shows them.
-    for (const printing::ChannelWarning& warning : printed.channel.warnings) {
-        if (std::find(result.warnings.begin(), result.warnings.end(), warning.text) ==
-            result.warnings.end()) {
-            result.warnings.push_back(warning.text);
+    void rowEnded(const printing::RowReport& report, long long) override {
+        if (!report.hasLayout) {
+            result_.warnings.push_back(noLayoutWarning(report.row, code_));
         }
+        result_.rows.push_back(
+            {report.row, report.hasLayout, offset_, sink_.bytes().size() - offset_});
     }
-    if (!printed.channel.ok()) {
-        result.error = channelError(row, printed.channel);
-        return false;
+    void warning(const printing::ChannelWarning& warning) override {
+        result_.warnings.push_back(warning.text);
     }
-    if (!printed.hasRoutine) {
-        result.warnings.push_back(noLayoutWarning(row, core::OrderLine(line).labelTypeCode()));
-    }
-    result.rows.push_back({row, printed.hasRoutine, offset, job.bytes().size() - offset});
-    return true;
-}
+
+  private:
+    const printing::MemorySink& sink_;
+    RenderResult& result_;
+    std::size_t offset_ = 0;
+    char code_ = ' ';
+};
 
 }  // namespace
 
 RenderResult RenderJob::run(const RenderRequest& request) {
     RenderResult result;
-    {
-        // One job for all the rows, as the window prints them: one logo download.
-        printing::CapturedJob job(system_, request.logoDir);
-        for (int row : request.rows) {
-            if (!printRequestRow(job, request, row, result)) {
-                break;
-            }
+    printing::JobRequest job{{}, request.orderNumber, request.settings};
+    for (int row : request.rows) {
+        if (row < 1 || static_cast<std::size_t>(row) > request.items.size()) {
+            result.error = rowName(row) + ": não existe no pedido";
+            return result;
         }
-        if (result.ok()) {
-            result.bytes = job.bytes();
-        }
+        const std::string& line = request.items[static_cast<std::size_t>(row - 1)];
+        job.rows.push_back({row, line, fileQuantity(line)});
     }
-    if (!result.ok()) {
-        result.rows.clear();
-    }
+    // One job for all the rows, as the window prints them: one logo download.
+    printing::MemorySink sink;
+    sink.reserve(job.rows.size() * kRowBytesHint);
+    printing::PrintEngine engine(sink, request.logoDir);
+    RenderObserver observer(sink, result);
+    engine.run(job, observer);
+    result.bytes = sink.takeBytes();
     return result;
 }
 

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "core/Platform.h"
 #include "core/PrinterSettings.h"
 
 namespace rotulano::render {
@@ -31,8 +30,7 @@ struct RenderedRow {
 };
 
 // The bytes of the whole job, row by row, and what the operator should know (UTF-8).
-// When a print file cannot be written the job stops: `error` says why, and the bytes are
-// not the job's and must not be used.
+// When a row cannot be printed the job stops: `error` says why, and there are no bytes.
 struct RenderResult {
     std::string bytes;
     std::vector<RenderedRow> rows;
@@ -42,19 +40,12 @@ struct RenderResult {
     bool ok() const { return error.empty(); }
 };
 
-// Runs the print job's own frame for the ticked rows on a platform that captures what
-// would reach the port: for each row its label request and the label routine chosen by
-// the saved model and the row's label code, the logo download once per job, each print
-// file written, read back and copied. No waits. The last print file is deleted at the
-// end.
+// Runs the print job's engine for the ticked rows into memory: for each row its label
+// request and the label routine chosen by the saved model and the row's label code, the
+// logo download once per job. No print file, no port, no wait.
 class RenderJob {
   public:
-    explicit RenderJob(core::Platform& system) : system_(system) {}
-
     RenderResult run(const RenderRequest& request);
-
-  private:
-    core::Platform& system_;
 };
 
 }  // namespace rotulano::render

@@ -196,8 +196,7 @@ Situação de saída:
      que não existe no pedido, saída recusada)
   2  arquivo de pedidos que não pôde ser aberto ou que o programa recusa
   3  arquivo de parâmetros que não pôde ser lido, ou porta de saída inválida nele
-  4  arquivo de impressão temporário, arquivo de saída ou imagem que não pôde ser
-     gravado
+  4  arquivo de saída ou imagem que não pôde ser gravado
 )";
 }
 

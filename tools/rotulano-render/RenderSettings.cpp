@@ -27,12 +27,6 @@ std::string readError(const core::FileStatus& status, const std::string& path) {
     return "Status [" + status + "] Arquivo de parâmetros " + path + ": " + statusMeaning(status);
 }
 
-// LPT1, LPT2, COM1 to COM4: the positions of the port list.
-bool hasValidPort(const core::PrinterSettings& settings) {
-    const int port = settings.port();
-    return port >= 1 && port <= static_cast<int>(config::PrinterLists::portItems().size());
-}
-
 }  // namespace
 
 bool loadRenderSettings(const std::optional<std::string>& path, core::PrinterSettings& settings,
@@ -47,7 +41,7 @@ bool loadRenderSettings(const std::optional<std::string>& path, core::PrinterSet
             return false;
         }
     }
-    if (!hasValidPort(read)) {
+    if (!config::PrinterLists::isListedPort(read.port())) {
         // The print job stops at its first row with this message and prints nothing.
         error = "PORTA DE SÁIDA INVÁLIDA ! (porta " + read.portDigits() +
                 " no arquivo de parâmetros " + file.path() +

@@ -7,7 +7,7 @@
 #include <iostream>
 #include <memory>
 
-#include "rotulano-render/PrivateTempPlatform.h"
+#include "printing/SystemPlatform.h"
 #include "rotulano-render/RenderCommand.h"
 #include "rotulano-render/RenderOptions.h"
 
@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
     if (parsed.options.pngDir) {
         application = pictureApplication(argc, argv, runtimeDir);
     }
-    PrivateTempPlatform system;
-    return static_cast<int>(runRender(parsed.options, system, std::cout, std::cerr));
+    // A standard output that nobody reads any more fails the write instead of ending the run.
+    rotulano::printing::SystemPlatform system;
+    return static_cast<int>(runRender(parsed.options, std::cout, std::cerr));
 }

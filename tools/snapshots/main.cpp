@@ -1,14 +1,19 @@
-// rotulano-snapshots DIR [ORDER]
+// rotulano-snapshots [--size WIDTHxHEIGHT] DIR [ORDER]
 //
 // Starts the main window offscreen in the current directory (which holds, or receives,
-// CD21PRM.DAT), loads the order file ORDER (samples/PEDIDO.txt when not given) and writes
-// a PNG of each of the three pages into DIR: 1-selecao.png, 2-impressao.png,
-// 3-configuracao.png. Message boxes are not shown: their title and text go to the standard
-// error. The exit code is 0 when the three pictures were written.
+// CD21PRM.DAT), at its design size or at the size given, loads the order file ORDER
+// (samples/PEDIDO.txt when not given) and writes a PNG of each of the three pages into
+// DIR: 1-selecao.png, 2-impressao.png, 3-configuracao.png. Message boxes are not shown:
+// their title and text go to the standard error. The user's configuration (the size the
+// window had last) is neither read nor written. The exit code is 0 when the three
+// pictures were written, 2 for a bad command line.
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QPixmap>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <cstdio>
 
 #include "printing/SystemPlatform.h"
@@ -59,6 +64,50 @@ bool writePages(MainWindow& window, const QDir& out) {
     return written;
 }
 
+// "1280x800" as a size; an invalid size for anything else.
+QSize parseSize(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]{3,5})x([0-9]{3,5})$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    return match.hasMatch() ? QSize(match.captured(1).toInt(), match.captured(2).toInt()) : QSize();
+}
+
+struct Options {
+    QString dir;
+    QString order = QStringLiteral("samples/PEDIDO.txt");
+    QSize size;  // invalid: the design size
+};
+
+bool parseOptions(const QStringList& arguments, Options& options) {
+    QCommandLineParser parser;
+    const QCommandLineOption size(QStringLiteral("size"),
+                                  QStringLiteral("Window size, such as 1280x800."),
+                                  QStringLiteral("WIDTHxHEIGHT"));
+    parser.addOption(size);
+    parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("Where the PNGs go."));
+    parser.addPositionalArgument(QStringLiteral("ORDER"), QStringLiteral("Order file."));
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "rotulano-snapshots: %s\n", qUtf8Printable(parser.errorText()));
+        return false;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty() || positional.size() > 2) {
+        return false;
+    }
+    options.dir = positional[0];
+    if (positional.size() == 2) {
+        options.order = positional[1];
+    }
+    if (parser.isSet(size)) {
+        options.size = parseSize(parser.value(size));
+        if (!options.size.isValid()) {
+            std::fprintf(stderr, "rotulano-snapshots: bad size %s\n",
+                         qUtf8Printable(parser.value(size)));
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -66,16 +115,17 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: rotulano-snapshots DIR [ORDER]\n");
+    QStandardPaths::setTestModeEnabled(true);
+    Options options;
+    if (!parseOptions(QApplication::arguments(), options)) {
+        std::fprintf(stderr, "usage: rotulano-snapshots [--size WIDTHxHEIGHT] DIR [ORDER]\n");
         return 2;
     }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const QDir out(options.dir);
     if (!out.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "rotulano-snapshots: cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "rotulano-snapshots: cannot create %s\n", qUtf8Printable(options.dir));
         return 1;
     }
-    const QString order = QString::fromLocal8Bit(argc == 3 ? argv[2] : "samples/PEDIDO.txt");
 
     rotulano::window::initWindowResources();
     ReportedMessageBox messageBox;
@@ -83,16 +133,20 @@ int main(int argc, char** argv) {
     rotulano::printing::SystemPlatform platform;
     MainWindow window(messageBox, fileDialog, platform);
     QApplication::setQuitOnLastWindowClosed(false);
+    if (options.size.isValid()) {
+        window.resize(options.size);
+    }
     window.show();
     settle();
     if (window.formClosed()) {
         std::fprintf(stderr, "rotulano-snapshots: the window closed at start-up\n");
         return 1;
     }
-    if (!QFileInfo::exists(order)) {
-        std::fprintf(stderr, "rotulano-snapshots: no order file %s\n", qUtf8Printable(order));
+    if (!QFileInfo::exists(options.order)) {
+        std::fprintf(stderr, "rotulano-snapshots: no order file %s\n",
+                     qUtf8Printable(options.order));
     }
-    window.controls().wNomeCompleto->setText(QFileInfo(order).absoluteFilePath());
+    window.controls().wNomeCompleto->setText(QFileInfo(options.order).absoluteFilePath());
     const bool written = writePages(window, out);
     window.close();
     return written ? 0 : 1;

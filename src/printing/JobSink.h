@@ -1,0 +1,56 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+
+#include "core/FileStatus.h"
+#include "core/PrinterSettings.h"
+#include "printing/ChannelResult.h"
+
+namespace rotulano::printing {
+
+// What a destination says when the print job asks it to get ready for a row.
+struct PortCheck {
+    enum class Kind {
+        Ready,
+        InvalidPort,    // the saved port is none of LPT1, LPT2, COM1 to COM4
+        SerialSetUp,    // a COM port was just set up: the operator confirms, then Ready
+        SerialFailure,  // the COM port could not be set up (`status`)
+        NoPrintFolder,  // no usable folder for the print files (`status`, `name`)
+    };
+    Kind kind = Kind::Ready;
+    core::FileStatus status = core::kStatusOk;
+    std::string name;
+};
+
+// Where the bytes of a print job go: the printer's port, memory, or any other
+// destination. The engine gets the destination ready before each row, then writes the
+// row's pieces in order (logo download records, the logo file, the label file), pausing
+// where the printer needs time, and finishes the row. A piece is written whole or the
+// write fails with its status, the port and the destination tried; after a failure the
+// engine writes nothing more in that job.
+class JobSink {
+  public:
+    virtual ~JobSink() = default;
+
+    // Before each row: checks the destination (and sets it up once where it needs that).
+    virtual PortCheck prepare(const core::PrinterSettings& settings) = 0;
+    // The operator confirmed a set-up that prepare() reported as SerialSetUp.
+    virtual void confirmSetUp() {}
+
+    virtual void beginRow() {}
+    // Sends `bytes` whole; false, with the failure in `result`, when they did not all
+    // leave the program.
+    virtual bool write(const std::string& bytes, ChannelResult& result) = 0;
+    // Gives the printer time (to store a downloaded image).
+    virtual void pause(std::chrono::milliseconds duration) = 0;
+    // The row's bytes have left the program; false, with the failure in `result`, if
+    // the destination could not confirm it.
+    virtual bool finishRow(ChannelResult&) { return true; }
+
+    // Called from any thread: a wait for a destination that has stopped taking bytes
+    // ends at once, and the write in hand fails.
+    virtual void cancel() {}
+};
+
+}  // namespace rotulano::printing

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace rotulano::window {
+
+// The main window's size and place, kept between runs in a small file of their own in
+// the user's configuration folder (the test folder of QStandardPaths while tests run).
+// The settings record CD21PRM.DAT is not touched.
+class WindowGeometry {
+  public:
+    explicit WindowGeometry(QString file) : file_(std::move(file)) {}
+
+    // The file in the user's configuration folder.
+    static QString defaultFile();
+
+    // Gives `window` the size and place kept in the file; a place on a screen that is
+    // no longer there is brought back into view. False when the file keeps none.
+    bool restore(QWidget* window) const;
+
+    // Keeps the size and place of `window` in the file.
+    void save(const QWidget* window) const;
+
+    const QString& file() const { return file_; }
+
+  private:
+    QString file_;
+};
+
+}  // namespace rotulano::window
