@@ -45,6 +45,7 @@ max_len() {
     case "$1" in
         order_file) echo 70000 ;;
         parameter_file) echo 400 ;;
+        ports_file) echo 4096 ;;
         label_routines) echo 447 ;;
         preview) echo 8192 ;;
         render_options) echo 512 ;;

@@ -29,6 +29,9 @@ struct ChannelResult {
     core::FileStatus status = core::kStatusOk;
     std::string portName;
     std::string failedName;
+    // A destination of the ports file says why, in the operator's words ("conexão
+    // recusada"); empty for the usual devices, whose status says it.
+    std::string reason;
     std::vector<ChannelWarning> warnings;
 
     bool ok() const { return failedStep == ChannelStep::None; }

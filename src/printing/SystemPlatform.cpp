@@ -20,6 +20,7 @@
 #endif
 
 #include "core/FixedRecord.h"
+#include "printing/SerialLineSetup.h"
 
 namespace rotulano::printing {
 
@@ -63,20 +64,7 @@ constexpr unsigned kLastPtyMajor = 143;
 // characters. Line speed, character size, parity, stop bits and flow control stay as
 // the system holds them for the port.
 core::FileStatus makeRaw(int fd) {
-    termios settings{};
-    if (::tcgetattr(fd, &settings) != 0) {
-        return core::fileStatusFromErrno(errno);
-    }
-    settings.c_iflag &=
-        ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL);
-    settings.c_oflag &= ~static_cast<tcflag_t>(OPOST);
-    settings.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
-    settings.c_cc[VMIN] = 1;
-    settings.c_cc[VTIME] = 0;
-    if (::tcsetattr(fd, TCSANOW, &settings) != 0) {
-        return core::fileStatusFromErrno(errno);
-    }
-    return core::kStatusOk;
+    return core::fileStatusFromErrno(applySerialLine(fd, {}));
 }
 
 // What kind of port a descriptor is: the way its bytes are known to have left differs.

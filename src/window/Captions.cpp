@@ -40,6 +40,7 @@ const Caption kCaptionTable[] = {
     {Target::Page, "", 3, " &Configuração", " &Configure"},
     {Target::Control, "BT-SAIDA", 0, "Sair", "Exit"},
     {Target::Control, "BT-GRAVA", 0, "Gravar", "Save"},
+    {Target::Control, "BT-PORTAS", 0, "Portas", "Ports"},
     {Target::Control, "BT-IMPRIME", 0, "Imprimir", "Print"},
     {Target::Control, "BT-VISUALIZA", 0, "Visualizar", "Preview"},
     {Target::Control, "BT-SELECIONAR", 0, "Abrir", "Open"},

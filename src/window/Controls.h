@@ -67,6 +67,7 @@ struct Controls {
     NumericField* wPrmmargEsq = nullptr;
     NumericField* wPrmmargSup = nullptr;
     QPushButton* btGrava = nullptr;
+    QPushButton* btPortas = nullptr;  // opens the Portas window CP21PRT
     DisplayField* wPadrao = nullptr;
     DisplayField* wPorta = nullptr;
     DisplayField* wTemperatura = nullptr;

@@ -46,6 +46,7 @@ const std::vector<EventBinding>& EventTable::bindings() {
         {"W-PRMLINGUA", E::SelectionChanged, "ON-LANGUAGE-CHANGED", onLanguageChanged},
         {"W-PRMPARA", E::Click, "ON-SETTING-CHANGED", onSettingChanged},
         {"BT-GRAVA", E::Click, "ON-SAVE-SETTINGS", onSaveSettings},
+        {"BT-PORTAS", E::Click, "ON-PORTS", onPorts},
         {"W-PRMMARG-ESQ", E::ValueChanged, "ON-MARGIN-EDITED", onLeftMarginEdited},
         {"W-PRMMARG-ESQ", E::EditingFinished, "ON-SETTING-CHANGED", onSettingChanged},
         {"W-PRMMARG-SUP", E::ValueChanged, "ON-MARGIN-EDITED", onSecondMarginEdited},

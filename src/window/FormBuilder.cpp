@@ -209,6 +209,7 @@ void listConfigurationControls(QWidget* w, Controls& c) {
     c.wPrmmargEsq = named<NumericField>(w, "W-PRMMARG-ESQ");
     c.wPrmmargSup = named<NumericField>(w, "W-PRMMARG-SUP");
     c.btGrava = named<QPushButton>(w, "BT-GRAVA");
+    c.btPortas = named<QPushButton>(w, "BT-PORTAS");
     c.wPadrao = named<DisplayField>(w, "W-PADRAO");
     c.wPorta = named<DisplayField>(w, "W-PORTA");
     c.wTemperatura = named<DisplayField>(w, "W-TEMPERATURA");

@@ -46,6 +46,9 @@ void onMarginEdited(WindowContext& context, MarginField field);
 void onPrinterModelChanged(WindowContext& context);
 void onLanguageChanged(WindowContext& context);
 
+// The Portas window (BT-PORTAS): where each port name's bytes go.
+void onPorts(WindowContext& context);
+
 // Menu and exit
 void onMenuPrint(WindowContext& context);
 void onMenuConfigure(WindowContext& context);

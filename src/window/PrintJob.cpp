@@ -5,8 +5,11 @@
 #include <atomic>
 #include <thread>
 
+#include "config/ParameterFile.h"
+#include "config/PortsFile.h"
 #include "core/FixedRecord.h"
 #include "orders/ItemTable.h"
+#include "printing/DestinationSink.h"
 #include "printing/PortSink.h"
 #include "window/Captions.h"
 #include "window/DisplayField.h"
@@ -80,8 +83,23 @@ void PrintJob::run() {
     if (context_.session.channel.tempDir.empty()) {
         rotinaAchaTemp(context_);  // the temporary directory may be usable by now
     }
+    // The ports file beside the settings says where each port name's bytes go; one that
+    // cannot be used stops the job before anything is sent.
+    config::PortsTable ports;
+    std::string portsMessage;
+    const std::string portsFile =
+        config::PortsFile::besideSettings(config::ParameterFile::kFileName);
+    if (!config::PortsFile(portsFile).load(ports, portsMessage, false)) {
+        show(printJobMessages::portsFileFailure(portsMessage));
+        endOnConfigurationPage();
+        return;
+    }
     printing::PrintChannel channel(context_.session.channel, context_.platform);
-    printing::PortSink sink(channel);
+    printing::PortSink usual(channel);
+    printing::SystemDestinations destinations;
+    core::Platform& platform = context_.platform;
+    destinations.setPause([&platform](std::chrono::milliseconds d) { platform.sleepFor(d); });
+    printing::DestinationSink sink(usual, channel, ports, destinations);
     printing::PrintEngine engine(sink);
     finish(runInBackground(engine, request, static_cast<int>(request.rows.size())));
 }

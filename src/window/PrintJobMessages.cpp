@@ -1,6 +1,7 @@
 #include "window/PrintJobMessages.h"
 
 #include "core/MessageRequest.h"
+#include "printing/SystemDestinations.h"
 
 namespace rotulano::window::printJobMessages {
 
@@ -68,6 +69,12 @@ QString portAdvice(const printing::ChannelResult& result) {
 // The labels stay ticked: the operator fixes the printer or the port and prints again.
 JobMessage channelFailure(const printing::ChannelResult& result) {
     const QString status = latin1(result.status);
+    if (!result.reason.empty()) {
+        const core::Delivery delivery = core::Delivery::failed(result.status, result.reason);
+        return {
+            utf8(printing::deliveryFailureMessage(result.portName, result.failedName, delivery)),
+            QStringLiteral("ATENÇÃO"), core::kStyleWarning};
+    }
     QString text;
     if (result.failedStep == printing::ChannelStep::PrintFile) {
         text = QStringLiteral(
@@ -82,6 +89,10 @@ JobMessage channelFailure(const printing::ChannelResult& result) {
                portAdvice(result);
     }
     return {text, QStringLiteral("ATENÇÃO"), core::kStyleWarning};
+}
+
+JobMessage portsFileFailure(const std::string& message) {
+    return {utf8(message), QStringLiteral("ATENÇÃO"), core::kStyleWarning};
 }
 
 JobMessage noPrintFolder(const std::string& sharedDir) {

@@ -31,6 +31,9 @@ JobMessage serialFailure(const core::FileStatus& status);
 JobMessage channelFailure(const printing::ChannelResult& result);
 
 // The print files' folder could not be made in the temporary directory `sharedDir`.
+// The ports file beside the settings cannot be used: its message names the file and line.
+JobMessage portsFileFailure(const std::string& message);
+
 JobMessage noPrintFolder(const std::string& sharedDir);
 
 // Closing the progress dialog while a row goes out: cancel the job? (Yes / No)

@@ -1,9 +1,12 @@
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "config/ParameterFile.h"
+#include "config/PortsFile.h"
 #include "window/AboutWindow.h"
 #include "window/Captions.h"
 #include "window/Handlers.h"
+#include "window/PortsWindow.h"
 
 namespace rotulano::window {
 
@@ -38,6 +41,14 @@ void onMenuConfigure(WindowContext& context) {
 
 void onMenuAbout(WindowContext& context) {
     AboutWindow::open(context.controls.window);
+}
+
+void onPorts(WindowContext& context) {
+    const std::string portsFile =
+        config::PortsFile::besideSettings(config::ParameterFile::kFileName);
+    PortsWindow::open(context.controls.window, portsFile, context.session.settings,
+                      portugueseSelected(context.controls),
+                      {context.platform, context.messageBox, nullptr});
 }
 
 void onExit(WindowContext& context) {

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/PortDestination.h"
+
+namespace rotulano::config {
+
+// The written forms of a port's destination and of its serial line settings, read and
+// written in one place so that the ports file, the Portas window and rotulano-render's
+// --port agree:
+//   /dev/ttyUSB0              a character device, or a link to one
+//   tcp://HOST[:PORT]         raw TCP, port 9100 by default ([::1]:9100 for IPv6)
+//   cups://QUEUE              a raw job in the system's print queue
+// Serial values: speed in bits per second, data bits 5-8, parity "nenhuma", "par" or
+// "impar", stop bits 1 or 2, flow control "nenhum", "rts-cts" or "xon-xoff".
+namespace destinationText {
+
+// Reads `text` into `destination` (kind, target, TCP port; serial left alone). False,
+// with what is wrong in `reason`, when it is none of the forms above.
+bool parse(const std::string& text, core::PortDestination& destination, std::string& reason);
+
+bool parseSpeed(const std::string& text, int& speed);
+bool parseDataBits(const std::string& text, int& bits);
+bool parseParity(const std::string& text, core::Parity& parity);
+bool parseStopBits(const std::string& text, int& bits);
+bool parseFlowControl(const std::string& text, core::FlowControl& flow);
+
+// The speeds a serial line may be given, slowest first.
+const std::vector<int>& serialSpeeds();
+
+std::string parityText(core::Parity parity);
+std::string flowControlText(core::FlowControl flow);
+
+}  // namespace destinationText
+
+}  // namespace rotulano::config

@@ -1,0 +1,73 @@
+#include "config/PortsFile.h"
+
+#include "core/FileSaver.h"
+#include "core/FileStatus.h"
+#include "core/GuardedFile.h"
+
+namespace rotulano::config {
+
+namespace {
+
+// The one place the ports file is read: through the guarded reader, so that only a
+// regular file is read, never a device or a pipe that could hang the program, and never
+// more than a ports file can hold.
+core::FileStatus readPortsText(const std::string& path, std::string& bytes) {
+    return core::GuardedFile::readWhole(path, PortsFile::kLargestFile, bytes);
+}
+
+// The one place the ports file is written: through the save routine, which never leaves
+// it half-written and keeps its owner, group and mode.
+core::FileStatus savePortsText(const std::string& path, const std::string& bytes) {
+    return core::FileSaver::save(path, bytes);
+}
+
+std::string readFailure(const std::string& path, const core::FileStatus& status) {
+    const std::string file = "Arquivo de portas " + path;
+    if (status == core::kStatusNotFound) {
+        return file + " não encontrado.";
+    }
+    if (status == core::kStatusAttributesConflict || status == core::kStatusNotRegularFile) {
+        return file + " não é um arquivo comum.";
+    }
+    if (status == core::kStatusBoundary) {
+        return file + " é grande demais para um arquivo de portas.";
+    }
+    return file + " não pode ser lido [" + status + "].";
+}
+
+}  // namespace
+
+PortsFile::PortsFile(std::string path) : path_(std::move(path)) {}
+
+std::string PortsFile::besideSettings(const std::string& settingsPath) {
+    const std::size_t slash = settingsPath.find_last_of('/');
+    return slash == std::string::npos ? std::string(kFileName)
+                                      : settingsPath.substr(0, slash + 1) + kFileName;
+}
+
+bool PortsFile::load(PortsTable& table, std::string& message, bool mustExist) const {
+    std::string bytes;
+    const core::FileStatus status = readPortsText(path_, bytes);
+    if (status == core::kStatusNotFound && !mustExist) {
+        table = PortsTable();
+        message.clear();
+        return true;
+    }
+    if (status != core::kStatusOk) {
+        message = readFailure(path_, status);
+        return false;
+    }
+    return PortsTable::parse(bytes, path_, table, message);
+}
+
+bool PortsFile::save(const PortsTable& table, std::string& message) const {
+    const core::FileStatus status = savePortsText(path_, table.text());
+    if (status != core::kStatusOk) {
+        message = "Não foi possível gravar o arquivo de portas " + path_ + " [" + status + "].";
+        return false;
+    }
+    message.clear();
+    return true;
+}
+
+}  // namespace rotulano::config

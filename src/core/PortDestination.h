@@ -1,0 +1,44 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace rotulano::core {
+
+// Where the bytes of one port name ("LPT1" ... "COM4") go, as the ports file beside the
+// settings says: a character device, a printer on the network (raw TCP) or a queue of the
+// system's print service.
+enum class DestinationKind { Device, Tcp, Queue };
+
+enum class Parity { None, Even, Odd };
+enum class FlowControl { None, RtsCts, XonXoff };
+
+// The serial line settings of a device destination. Only the fields the entry names are
+// applied at each open of the port; the others stay as the system holds them.
+struct SerialLine {
+    std::optional<int> speed;
+    std::optional<int> dataBits;
+    std::optional<Parity> parity;
+    std::optional<int> stopBits;
+    std::optional<FlowControl> flowControl;
+
+    bool empty() const { return !speed && !dataBits && !parity && !stopBits && !flowControl; }
+    bool operator==(const SerialLine& other) const {
+        return speed == other.speed && dataBits == other.dataBits && parity == other.parity &&
+               stopBits == other.stopBits && flowControl == other.flowControl;
+    }
+};
+
+struct PortDestination {
+    static constexpr int kDefaultTcpPort = 9100;
+
+    DestinationKind kind = DestinationKind::Device;
+    // As the operator wrote it: "/dev/ttyUSB0", "tcp://10.0.0.7:9100", "cups://ZEBRA".
+    std::string text;
+    // Device: the path. Tcp: the host name or address. Queue: the queue name.
+    std::string target;
+    int tcpPort = kDefaultTcpPort;
+    SerialLine serial;
+};
+
+}  // namespace rotulano::core

@@ -1,0 +1,79 @@
+#include "printing/DestinationSink.h"
+
+#include "config/PrinterLists.h"
+#include "printing/LabelFileBytes.h"
+
+namespace rotulano::printing {
+
+DestinationSink::DestinationSink(PortSink& usual, PrintChannel& channel,
+                                 const config::PortsTable& table, DestinationSender& destinations)
+    : usual_(usual), channel_(channel), table_(table), destinations_(destinations) {}
+
+PortCheck DestinationSink::prepare(const core::PrinterSettings& settings) {
+    const int port = settings.port();
+    route_.reset();
+    if (port >= 1 && port <= static_cast<int>(config::PrinterLists::portItems().size())) {
+        route_.emplace(config::PrinterLists::portName(port), table_);
+    }
+    if (!routed()) {
+        return usual_.prepare(settings);
+    }
+    ChannelState& state = channel_.state();
+    if (!route_->runsSerialSetup() || state.serialPortConfigured) {
+        return {};
+    }
+    // The set-up feeds one empty line through the entry's device, with its line settings.
+    const core::Delivery fed = destinations_.send(*route_->destination(), kRecordEnd);
+    if (!fed.ok()) {
+        return {PortCheck::Kind::SerialFailure, fed.status, route_->portName()};
+    }
+    return {PortCheck::Kind::SerialSetUp, core::kStatusOk, route_->portName()};
+}
+
+void DestinationSink::confirmSetUp() {
+    channel_.state().serialPortConfigured = true;
+}
+
+void DestinationSink::beginRow() {
+    pieces_.clear();
+    if (!routed()) {
+        usual_.beginRow();
+    }
+}
+
+bool DestinationSink::write(const std::string& bytes, ChannelResult& result) {
+    if (!routed()) {
+        return usual_.write(bytes, result);
+    }
+    pieces_.push_back({bytes, std::chrono::milliseconds(0)});
+    return true;
+}
+
+void DestinationSink::pause(std::chrono::milliseconds duration) {
+    if (!routed()) {
+        usual_.pause(duration);
+    } else if (!pieces_.empty()) {
+        pieces_.back().pauseAfter += duration;
+    }
+}
+
+bool DestinationSink::finishRow(ChannelResult& result) {
+    if (!routed()) {
+        return usual_.finishRow(result);
+    }
+    const core::Delivery delivery = destinations_.sendRow(*route_->destination(), pieces_);
+    pieces_.clear();
+    if (!delivery.ok()) {
+        fail(delivery, result);
+        return false;
+    }
+    return true;
+}
+
+void DestinationSink::fail(const core::Delivery& delivery, ChannelResult& result) const {
+    result.fail(ChannelStep::PortCopy, delivery.status, route_->destination()->text,
+                route_->portName());
+    result.reason = delivery.reason;
+}
+
+}  // namespace rotulano::printing

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <vector>
+
+#include "core/Delivery.h"
+#include "core/PortDestination.h"
+#include "printing/SystemDestinations.h"
+
+namespace rotulano::printing {
+
+// A character device named in the ports file (/dev/ttyUSB0, /dev/usb/lp1, a link under
+// /dev/serial/by-id/): anything else is refused before a byte is sent. For each row the
+// device is opened, locked for this program alone (two programs never interleave bytes
+// on one port; a port another program holds is reported busy), a serial line is set to
+// raw mode with the entry's speed and framing, the bytes are written and the device
+// drained within the stall limit, then closed.
+// The reason a device failure gets in the messages, by its status; empty where the
+// status says nothing more than that the write failed.
+std::string deviceReason(const core::FileStatus& status);
+
+class DeviceDestination {
+  public:
+    DeviceDestination(const core::PortDestination& destination, std::chrono::milliseconds stall);
+
+    // The row's pieces in one open of the device, each written and drained, with the
+    // printer's pause after it.
+    core::Delivery send(const std::vector<RowPiece>& pieces,
+                        const std::function<void(std::chrono::milliseconds)>& pause) const;
+
+  private:
+    core::Delivery deliver(int fd, const std::vector<RowPiece>& pieces,
+                           const std::function<void(std::chrono::milliseconds)>& pause) const;
+    core::Delivery deliverPiece(int fd, bool serial, const std::string& bytes) const;
+
+    const core::PortDestination& destination_;
+    std::chrono::milliseconds stall_;
+};
+
+}  // namespace rotulano::printing

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/Delivery.h"
+#include "core/PortDestination.h"
+#include "printing/NameLookup.h"
+
+namespace rotulano::printing {
+
+// One piece of a row (a logo download record, the logo file, the label file) and the
+// time the printer needs after it (to store a downloaded image).
+struct RowPiece {
+    std::string bytes;
+    std::chrono::milliseconds pauseAfter{0};
+};
+
+// Sends one row to a destination of the ports file, whole: a network printer gets one
+// connection and a print queue one job holding every piece, without the pauses, so that
+// nothing can come between a DPL image header and its bitmap; a device is held for the
+// whole row and keeps the pauses. The interface lets tests stand in for the system.
+class DestinationSender {
+  public:
+    virtual ~DestinationSender() = default;
+    virtual core::Delivery sendRow(const core::PortDestination& destination,
+                                   const std::vector<RowPiece>& pieces) = 0;
+
+    // A row of one piece.
+    core::Delivery send(const core::PortDestination& destination, const std::string& bytes) {
+        return sendRow(destination, {RowPiece{bytes, std::chrono::milliseconds(0)}});
+    }
+};
+
+// The operating system's side: a character device, a TCP connection or a job in the
+// system's print queue, each bounded by the stall limit.
+class SystemDestinations : public DestinationSender {
+  public:
+    static constexpr std::chrono::milliseconds kStallLimit{30000};
+
+    // `lookup`: where host names are looked up (the system's resolver when null);
+    // `queueServer`: the print service to ask (the system's own when empty).
+    explicit SystemDestinations(std::chrono::milliseconds stall = kStallLimit,
+                                const NameLookup* lookup = nullptr, std::string queueServer = {});
+
+    core::Delivery sendRow(const core::PortDestination& destination,
+                           const std::vector<RowPiece>& pieces) override;
+
+    // How a device's pauses are waited (the platform's wait, which tests skip).
+    void setPause(std::function<void(std::chrono::milliseconds)> pause) {
+        pause_ = std::move(pause);
+    }
+
+  private:
+    std::chrono::milliseconds stall_;
+    std::function<void(std::chrono::milliseconds)> pause_;
+    SystemNameLookup systemLookup_;
+    const NameLookup& lookup_;
+    std::string queueServer_;
+};
+
+// The message of a row the destination did not take, e.g. "Não foi possível enviar as
+// etiquetas para a porta LPT1 (tcp://10.0.0.7:9100): conexão recusada [30]."
+std::string deliveryFailureMessage(const std::string& portName, const std::string& destination,
+                                   const core::Delivery& delivery);
+
+}  // namespace rotulano::printing

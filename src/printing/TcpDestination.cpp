@@ -1,0 +1,157 @@
+#include "printing/TcpDestination.h"
+
+#include <cerrno>
+#include <cstring>
+
+#ifndef _WIN32
+#include <linux/sockios.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
+#include "printing/PortStream.h"
+
+namespace rotulano::printing {
+
+namespace {
+
+const std::string kPeerClosed = "conexão encerrada pela impressora";
+
+#ifndef _WIN32
+int socketError(int fd) {
+    int error = 0;
+    socklen_t length = sizeof error;
+    if (::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0) {
+        return errno;
+    }
+    return error;
+}
+
+// Bytes the connection still holds: not yet sent, or sent and not yet acknowledged. A
+// connection the printer reset has none left, so its error is looked at first.
+long unacknowledged(int fd) {
+    const int error = socketError(fd);
+    if (error != 0) {
+        errno = error;
+        return -1;
+    }
+    int queued = 0;
+    if (::ioctl(fd, SIOCOUTQ, &queued) != 0) {
+        return -1;
+    }
+    return queued;
+}
+#endif
+
+core::Delivery networkFailure(int error) {
+    switch (error) {
+        case ECONNREFUSED:
+            return core::Delivery::failed(core::kStatusIoError, "conexão recusada");
+        case EPIPE:
+        case ECONNRESET:
+        case ECONNABORTED:
+            return core::Delivery::failed(core::kStatusIoError, kPeerClosed);
+        case EACCES:
+        case EPERM:
+            return core::Delivery::failed(core::kStatusNotPermitted, "permissão negada");
+        case ENETUNREACH:
+        case EHOSTUNREACH:
+            return core::Delivery::failed(core::kStatusIoError, "rede inalcançável");
+        default:
+            return core::Delivery::failed(
+                core::kStatusIoError, "falha de rede (" + std::string(std::strerror(error)) + ")");
+    }
+}
+
+core::Delivery fromStream(const portStream::Result& result, std::chrono::milliseconds stall) {
+    if (result.outcome == portStream::Outcome::Stalled) {
+        return core::Delivery::failed(core::kStatusIoError, portStream::stallReason(stall));
+    }
+    return result.done() ? core::Delivery{} : networkFailure(result.error);
+}
+
+}  // namespace
+
+TcpDestination::TcpDestination(const core::PortDestination& destination, const NameLookup& lookup,
+                               std::chrono::milliseconds stall)
+    : destination_(destination), lookup_(lookup), stall_(stall) {}
+
+core::Delivery TcpDestination::send(const std::string& bytes) const {
+    const std::vector<std::string> addresses = lookup_.addresses(destination_.target);
+    if (addresses.empty()) {
+        return core::Delivery::failed(core::kStatusNotFound, "host não encontrado");
+    }
+    core::Delivery tried;
+    for (const std::string& address : addresses) {
+        int fd = -1;
+        tried = connectTo(address, fd);
+        if (tried.ok()) {
+            return deliver(fd, bytes);
+        }
+    }
+    return tried;
+}
+
+#ifndef _WIN32
+
+core::Delivery TcpDestination::connectTo(const std::string& address, int& fd) const {
+    addrinfo hints{};
+    hints.ai_flags = AI_NUMERICHOST | AI_NUMERICSERV;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    const std::string port = std::to_string(destination_.tcpPort);
+    if (::getaddrinfo(address.c_str(), port.c_str(), &hints, &found) != 0) {
+        return core::Delivery::failed(core::kStatusNotFound, "host não encontrado");
+    }
+    fd = ::socket(found->ai_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    int error = fd < 0 ? errno : 0;
+    if (fd >= 0 && ::connect(fd, found->ai_addr, found->ai_addrlen) != 0) {
+        error = errno;
+    }
+    ::freeaddrinfo(found);
+    if (error == EINPROGRESS) {
+        const portStream::Result ready = portStream::waitWritable(fd, stall_);
+        error = ready.done() ? socketError(fd) : ready.error;
+        if (ready.outcome == portStream::Outcome::Stalled) {
+            ::close(fd);
+            return fromStream(ready, stall_);
+        }
+    }
+    if (error != 0) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        return networkFailure(error);
+    }
+    return {};
+}
+
+core::Delivery TcpDestination::deliver(int fd, const std::string& bytes) const {
+    core::Delivery delivery = fromStream(portStream::writeAll(fd, bytes, stall_), stall_);
+    if (delivery.ok()) {
+        delivery = fromStream(portStream::drain(fd, unacknowledged, stall_), stall_);
+    }
+    if (delivery.ok() && ::shutdown(fd, SHUT_WR) != 0 && errno != ENOTCONN) {
+        delivery = networkFailure(errno);
+    }
+    ::close(fd);
+    return delivery;
+}
+
+#else
+
+core::Delivery TcpDestination::connectTo(const std::string&, int&) const {
+    return core::Delivery::failed(core::kStatusIoError, "impressora de rede não disponível");
+}
+
+core::Delivery TcpDestination::deliver(int, const std::string&) const {
+    return core::Delivery::failed(core::kStatusIoError, "impressora de rede não disponível");
+}
+
+#endif
+
+}  // namespace rotulano::printing

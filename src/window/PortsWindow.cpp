@@ -1,0 +1,310 @@
+#include "window/PortsWindow.h"
+
+#include <QComboBox>
+#include <QEventLoop>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <thread>
+
+#include "config/DestinationText.h"
+#include "config/PortsFile.h"
+#include "config/PrinterLists.h"
+#include "core/MessageRequest.h"
+#include "printing/PortRoute.h"
+
+namespace rotulano::window {
+
+namespace {
+
+namespace text = config::destinationText;
+
+const QString kWindowName = QStringLiteral("CP21PRT");
+
+struct Caption {
+    const char* portuguese;
+    const char* english;
+};
+
+// The column headings, in the order of the columns.
+const Caption kHeadings[] = {{"Porta", "Port"},
+                             {"Destino", "Destination"},
+                             {"Velocidade", "Speed"},
+                             {"Bits de dados", "Data bits"},
+                             {"Paridade", "Parity"},
+                             {"Bits de parada", "Stop bits"},
+                             {"Controle de fluxo", "Flow control"},
+                             {"", ""}};
+const Caption kTitle = {"Portas", "Ports"};
+const Caption kTest = {"Testar", "Test"};
+const Caption kSave = {"Gravar", "Save"};
+const Caption kClose = {"Fechar", "Close"};
+
+QString caption(const Caption& caption, bool portuguese) {
+    return QString::fromUtf8(portuguese ? caption.portuguese : caption.english);
+}
+
+QString utf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A list of the values the ports file takes; the empty first item keeps the system's.
+QComboBox* valueList(const QString& name, const QStringList& values) {
+    auto* list = new QComboBox;
+    list->setObjectName(name);
+    list->addItem(QString());
+    list->addItems(values);
+    return list;
+}
+
+QStringList speedValues() {
+    QStringList values;
+    for (int speed : text::serialSpeeds()) {
+        values << QString::number(speed);
+    }
+    return values;
+}
+
+void select(QComboBox* list, const std::string& value) {
+    list->setCurrentIndex(std::max(0, list->findText(utf8(value))));
+}
+
+std::string chosen(const QComboBox* list) {
+    return list->currentText().toStdString();
+}
+
+bool namesDevice(const QString& destination) {
+    return destination.trimmed().startsWith(QLatin1Char('/'));
+}
+
+}  // namespace
+
+PortsWindow::PortsWindow(std::string portsPath, const core::PrinterSettings& saved, bool portuguese,
+                         Services services, QWidget* parent)
+    : QDialog(parent), portsPath_(std::move(portsPath)), saved_(saved), services_(services) {
+    setObjectName(kWindowName);
+    setWindowTitle(caption(kTitle, portuguese));
+    setAttribute(Qt::WA_DeleteOnClose);
+    if (services_.destinations == nullptr) {
+        systemDestinations_ = std::make_unique<printing::SystemDestinations>();
+        services_.destinations = systemDestinations_.get();
+    }
+    buildRows(portuguese);
+
+    config::PortsTable table;
+    std::string message;
+    if (config::PortsFile(portsPath_).load(table, message, false)) {
+        showTable(table);
+    } else {
+        // Editing would replace the entries that could not be read: the file is fixed
+        // by hand first.
+        for (Row& row : rows_) {
+            row.destination->setEnabled(false);
+        }
+        warn(message +
+             " As portas só podem ser editadas aqui depois que o arquivo for "
+             "corrigido.");
+    }
+    saveButton_->setEnabled(false);
+}
+
+PortsWindow::~PortsWindow() = default;
+
+PortsWindow* PortsWindow::open(QWidget* parent, std::string portsPath,
+                               const core::PrinterSettings& saved, bool portuguese,
+                               Services services) {
+    if (auto* shown = parent->findChild<PortsWindow*>(kWindowName); shown != nullptr) {
+        shown->raise();
+        shown->activateWindow();
+        return shown;
+    }
+    auto* window = new PortsWindow(std::move(portsPath), saved, portuguese, services, parent);
+    window->QDialog::open();
+    return window;
+}
+
+void PortsWindow::buildRows(bool portuguese) {
+    auto* grid = new QGridLayout;
+    int column = 0;
+    for (const Caption& heading : kHeadings) {
+        grid->addWidget(new QLabel(caption(heading, portuguese)), 0, column++);
+    }
+    const std::vector<std::string> names = config::PrinterLists::portItems();
+    rows_.resize(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        Row& row = rows_[i];
+        row.portName = names[i];
+        const QString name = utf8(names[i]);
+        row.destination = new QLineEdit;
+        row.destination->setObjectName("W-DESTINO-" + name);
+        row.destination->setPlaceholderText(utf8(services_.platform.portDevice(row.portName)));
+        row.speed = valueList("W-VELOCIDADE-" + name, speedValues());
+        row.dataBits = valueList("W-BITS-DADOS-" + name, {"5", "6", "7", "8"});
+        row.parity = valueList("W-PARIDADE-" + name, {"nenhuma", "par", "impar"});
+        row.stopBits = valueList("W-BITS-PARADA-" + name, {"1", "2"});
+        row.flowControl = valueList("W-FLUXO-" + name, {"nenhum", "rts-cts", "xon-xoff"});
+        row.test = new QPushButton(caption(kTest, portuguese));
+        row.test->setObjectName("BT-TESTAR-" + name);
+        const int line = static_cast<int>(i) + 1;
+        grid->addWidget(new QLabel(name), line, 0);
+        column = 1;
+        const std::vector<QWidget*> controls = {row.destination, row.speed,    row.dataBits,
+                                                row.parity,      row.stopBits, row.flowControl,
+                                                row.test};
+        for (QWidget* control : controls) {
+            grid->addWidget(control, line, column++);
+        }
+        connect(row.destination, &QLineEdit::textEdited, this, [this, i] { rowEdited(rows_[i]); });
+        for (QComboBox* list :
+             {row.speed, row.dataBits, row.parity, row.stopBits, row.flowControl}) {
+            connect(list, &QComboBox::activated, this, [this, i] { rowEdited(rows_[i]); });
+            list->setEnabled(false);
+        }
+        connect(row.test, &QPushButton::clicked, this, [this, i] { test(rows_[i]); });
+    }
+    grid->setColumnMinimumWidth(1, 220);
+
+    saveButton_ = new QPushButton(caption(kSave, portuguese));
+    saveButton_->setObjectName(QStringLiteral("BT-GRAVA-PORTAS"));
+    connect(saveButton_, &QPushButton::clicked, this, &PortsWindow::save);
+    auto* close = new QPushButton(caption(kClose, portuguese));
+    close->setObjectName(QStringLiteral("BT-FECHAR"));
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(saveButton_);
+    buttons->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+}
+
+void PortsWindow::showTable(const config::PortsTable& table) {
+    for (Row& row : rows_) {
+        if (const core::PortDestination* entry = table.find(row.portName)) {
+            showEntry(row, *entry);
+        }
+    }
+}
+
+void PortsWindow::showEntry(Row& row, const core::PortDestination& entry) {
+    row.destination->setText(utf8(entry.text));
+    const core::SerialLine& serial = entry.serial;
+    select(row.speed, serial.speed ? std::to_string(*serial.speed) : "");
+    select(row.dataBits, serial.dataBits ? std::to_string(*serial.dataBits) : "");
+    select(row.parity, serial.parity ? text::parityText(*serial.parity) : "");
+    select(row.stopBits, serial.stopBits ? std::to_string(*serial.stopBits) : "");
+    select(row.flowControl, serial.flowControl ? text::flowControlText(*serial.flowControl) : "");
+    rowEdited(row);
+}
+
+// The serial line's fields mean something only for a device.
+void PortsWindow::rowEdited(Row& row) {
+    const bool device = namesDevice(row.destination->text());
+    for (QComboBox* list : {row.speed, row.dataBits, row.parity, row.stopBits, row.flowControl}) {
+        list->setEnabled(device);
+    }
+    saveButton_->setEnabled(true);
+}
+
+bool PortsWindow::readRow(const Row& row, std::optional<core::PortDestination>& entry,
+                          std::string& message) const {
+    entry.reset();
+    const std::string written = row.destination->text().trimmed().toStdString();
+    if (written.empty()) {
+        return true;
+    }
+    core::PortDestination destination;
+    std::string reason;
+    if (!text::parse(written, destination, reason)) {
+        message = "Porta " + row.portName + ": \"" + written + "\": " + reason + ".";
+        return false;
+    }
+    if (destination.kind == core::DestinationKind::Device) {
+        core::SerialLine& serial = destination.serial;
+        int number = 0;
+        core::Parity parity{};
+        core::FlowControl flow{};
+        if (text::parseSpeed(chosen(row.speed), number))
+            serial.speed = number;
+        if (text::parseDataBits(chosen(row.dataBits), number))
+            serial.dataBits = number;
+        if (text::parseParity(chosen(row.parity), parity))
+            serial.parity = parity;
+        if (text::parseStopBits(chosen(row.stopBits), number))
+            serial.stopBits = number;
+        if (text::parseFlowControl(chosen(row.flowControl), flow))
+            serial.flowControl = flow;
+    }
+    entry = destination;
+    return true;
+}
+
+void PortsWindow::save() {
+    config::PortsTable table;
+    for (const Row& row : rows_) {
+        std::optional<core::PortDestination> entry;
+        std::string message;
+        if (!readRow(row, entry, message)) {
+            warn(message);
+            return;
+        }
+        if (entry) {
+            table.set(row.portName, *entry);
+        }
+    }
+    std::string message;
+    if (!config::PortsFile(portsPath_).save(table, message)) {
+        warn(message);
+        return;
+    }
+    saveButton_->setEnabled(false);
+}
+
+void PortsWindow::test(const Row& row) {
+    std::optional<core::PortDestination> entry;
+    std::string message;
+    if (!readRow(row, entry, message)) {
+        warn(message);
+        return;
+    }
+    const printing::PortRoute route = entry
+                                          ? printing::PortRoute(row.portName, *entry)
+                                          : printing::PortRoute(row.portName, config::PortsTable());
+    const std::string where = route.describe(services_.platform);
+    const core::Delivery delivery = sendAside(route);
+    if (!delivery.ok()) {
+        warn(printing::deliveryFailureMessage(row.portName, where, delivery));
+        return;
+    }
+    services_.messageBox.show(
+        utf8("Etiqueta de teste enviada para a porta " + row.portName + " (" + where + ")."),
+        utf8(kTitle.portuguese), core::kStyleInformation);
+}
+
+// The label goes out on a thread of its own, so that a printer that takes nothing (up to
+// the stall limit) leaves the window painting; the window takes no input meanwhile.
+core::Delivery PortsWindow::sendAside(const printing::PortRoute& route) {
+    core::Delivery delivery;
+    QEventLoop waiting;
+    setEnabled(false);
+    std::thread sender([&] {
+        delivery =
+            printing::sendTestLabel(route, saved_, services_.platform, *services_.destinations);
+        QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    waiting.exec();
+    sender.join();
+    setEnabled(true);
+    return delivery;
+}
+
+void PortsWindow::warn(const std::string& text) {
+    services_.messageBox.show(utf8(text), QStringLiteral("ATENÇÃO"), core::kStyleWarning);
+}
+
+}  // namespace rotulano::window

@@ -1,0 +1,192 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "printing/TcpListener.h"
+#include "support/WindowFakes.h"
+#include "window/PortsWindow.h"
+
+namespace {
+
+using rotulano::test::readBytes;
+using rotulano::test::TcpListener;
+using rotulano::test::TestWindow;
+using rotulano::test::writeBytes;
+
+QString utf8(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A Zebra (model 5) on LPT1, in the language at `language`.
+std::string settingsRecord(char language) {
+    return "1050110N0000A" + std::string(1, language) + std::string(132, '0');
+}
+
+const std::string kSavedPorts =
+    "[LPT2]\ndestino=cups://ZEBRA\n[COM2]\ndestino=/dev/ttyUSB0\nvelocidade=9600\n"
+    "paridade=par\n";
+
+// The label that "Testar" sends for a Zebra at the fake clock (2024-01-02 09:05:07).
+std::string zebraTestLabel(const std::string& port) {
+    return "^XA\r\n^FO40,30^A0N,40,40^FDRotulano^FS\r\n^FO40,80^A0N,30,30^FDPorta " + port +
+           "^FS\r\n^FO40,120^A0N,30,30^FD02/01/2024 09:05:07^FS\r\n^PQ1\r\n^XZ\r\n";
+}
+
+class PortsWindowTest : public ::testing::Test {
+  protected:
+    void open(char language = '1', const std::string& ports = kSavedPorts) {
+        writeBytes(test.dir.file("CD21PRM.DAT"), settingsRecord(language));
+        if (!ports.empty()) {
+            writeBytes(portsFile(), ports);
+        }
+        test.open();
+        test.controls().btPortas->click();
+        window = test.controls().window->findChild<QDialog*>("CP21PRT");
+        ASSERT_NE(window, nullptr);
+    }
+
+    std::string portsFile() { return test.dir.file("rotulano-portas.ini"); }
+
+    template <typename T>
+    T* control(const QString& name) {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+
+    void type(const QString& port, const QString& destination) {
+        auto* field = control<QLineEdit>("W-DESTINO-" + port);
+        field->setText(destination);
+        emit field->textEdited(destination);
+    }
+
+    void choose(const QString& name, const QString& value) {
+        auto* list = control<QComboBox>(name);
+        list->setCurrentIndex(list->findText(value));
+        emit list->activated(list->currentIndex());
+    }
+
+    TestWindow test;
+    QDialog* window = nullptr;
+};
+
+}  // namespace
+
+TEST_F(PortsWindowTest, ShowsTheSixPortsWithTheSavedDestinationsAndSerialFields) {
+    open();
+    EXPECT_EQ(window->windowTitle(), "Portas");
+    EXPECT_EQ(test.controls().btPortas->text(), "Portas");
+    const std::vector<std::pair<QString, QString>> destinations = {
+        {"LPT1", ""}, {"LPT2", "cups://ZEBRA"},
+        {"COM1", ""}, {"COM2", "/dev/ttyUSB0"},
+        {"COM3", ""}, {"COM4", ""}};
+    for (const auto& [port, destination] : destinations) {
+        EXPECT_EQ(control<QLineEdit>("W-DESTINO-" + port)->text(), destination)
+            << port.toStdString();
+        EXPECT_EQ(control<QComboBox>("W-VELOCIDADE-" + port)->isEnabled(), port == "COM2");
+    }
+    EXPECT_EQ(control<QLineEdit>("W-DESTINO-LPT1")->placeholderText(), "LPT1");
+    EXPECT_EQ(control<QComboBox>("W-VELOCIDADE-COM2")->currentText(), "9600");
+    EXPECT_EQ(control<QComboBox>("W-PARIDADE-COM2")->currentText(), "par");
+    EXPECT_EQ(control<QComboBox>("W-BITS-DADOS-COM2")->currentText(), "");
+    EXPECT_FALSE(control<QPushButton>("BT-GRAVA-PORTAS")->isEnabled());
+    EXPECT_EQ(control<QPushButton>("BT-TESTAR-COM4")->text(), "Testar");
+    EXPECT_TRUE(test.messageBox.shown.empty());
+}
+
+TEST_F(PortsWindowTest, CaptionsFollowTheInterfaceLanguage) {
+    open('2');
+    EXPECT_EQ(window->windowTitle(), "Ports");
+    EXPECT_EQ(test.controls().btPortas->text(), "Ports");
+    EXPECT_EQ(control<QPushButton>("BT-GRAVA-PORTAS")->text(), "Save");
+    EXPECT_EQ(control<QPushButton>("BT-FECHAR")->text(), "Close");
+    EXPECT_EQ(control<QPushButton>("BT-TESTAR-LPT1")->text(), "Test");
+    QStringList headings;
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        headings << label->text();
+    }
+    for (const char* heading :
+         {"Port", "Destination", "Speed", "Data bits", "Parity", "Stop bits", "Flow control"}) {
+        EXPECT_TRUE(headings.contains(heading)) << heading;
+    }
+}
+
+TEST_F(PortsWindowTest, SaveWritesTheWholeFile) {
+    open();
+    type("LPT1", "tcp://192.168.0.50");
+    type("LPT2", "");
+    type("COM1", "/dev/serial/by-id/usb-FTDI-if00");
+    choose("W-VELOCIDADE-COM1", "19200");
+    choose("W-BITS-DADOS-COM1", "7");
+    choose("W-BITS-PARADA-COM1", "2");
+    choose("W-FLUXO-COM1", "rts-cts");
+    auto* save = control<QPushButton>("BT-GRAVA-PORTAS");
+    ASSERT_TRUE(save->isEnabled());
+    save->click();
+    EXPECT_TRUE(test.messageBox.shown.empty());
+    EXPECT_FALSE(save->isEnabled());
+    EXPECT_EQ(readBytes(portsFile()),
+              "; Rotulano: para onde vai cada porta. Porta sem entrada: o dispositivo de "
+              "sempre.\n"
+              "\n[LPT1]\ndestino=tcp://192.168.0.50\n"
+              "\n[COM1]\ndestino=/dev/serial/by-id/usb-FTDI-if00\nvelocidade=19200\n"
+              "bits-de-dados=7\nbits-de-parada=2\ncontrole-de-fluxo=rts-cts\n"
+              "\n[COM2]\ndestino=/dev/ttyUSB0\nvelocidade=9600\nparidade=par\n");
+}
+
+TEST_F(PortsWindowTest, BadDestinationIsNamedAndNothingIsSaved) {
+    open();
+    type("COM3", "tcp://impressora:70000");
+    control<QPushButton>("BT-GRAVA-PORTAS")->click();
+    ASSERT_EQ(test.messageBox.shown.size(), 1u);
+    EXPECT_EQ(test.messageBox.shown[0].text,
+              utf8("Porta COM3: \"tcp://impressora:70000\": endereço de rede inválido (use "
+                   "tcp://ENDEREÇO ou tcp://ENDEREÇO:PORTA)."));
+    EXPECT_EQ(test.messageBox.shown[0].title, "ATENÇÃO");
+    EXPECT_EQ(readBytes(portsFile()), kSavedPorts);
+}
+
+TEST_F(PortsWindowTest, FileThatCannotBeReadIsReportedAndNotEdited) {
+    const std::string bad = "[LPT9]\ndestino=/dev/lp9\n";
+    open('1', bad);
+    ASSERT_EQ(test.messageBox.shown.size(), 1u);
+    EXPECT_EQ(test.messageBox.shown[0].text,
+              utf8("Arquivo de portas rotulano-portas.ini, linha 1: porta desconhecida "
+                   "\"LPT9\" (use LPT1, LPT2, COM1, COM2, COM3 ou COM4). As portas só podem ser "
+                   "editadas aqui depois que o arquivo for corrigido."));
+    EXPECT_FALSE(control<QLineEdit>("W-DESTINO-LPT1")->isEnabled());
+    EXPECT_FALSE(control<QPushButton>("BT-GRAVA-PORTAS")->isEnabled());
+    EXPECT_EQ(readBytes(portsFile()), bad);
+}
+
+TEST_F(PortsWindowTest, TestLabelReachesANetworkPrinterAndSaysSo) {
+    TcpListener printer;
+    ASSERT_TRUE(printer.ready());
+    open();
+    const QString destination = QStringLiteral("tcp://127.0.0.1:%1").arg(printer.port());
+    type("LPT1", destination);
+    control<QPushButton>("BT-TESTAR-LPT1")->click();
+    const std::vector<std::string> got = printer.received(1);
+    ASSERT_EQ(got.size(), 1u);
+    EXPECT_EQ(got[0], zebraTestLabel("LPT1"));
+    ASSERT_EQ(test.messageBox.shown.size(), 1u);
+    EXPECT_EQ(test.messageBox.shown[0].text,
+              "Etiqueta de teste enviada para a porta LPT1 (" + destination + ").");
+    EXPECT_EQ(test.messageBox.shown[0].title, "Portas");
+}
+
+TEST_F(PortsWindowTest, TestLabelThatDoesNotArriveSaysWhy) {
+    open();
+    test.platform.sendStatus = "35";
+    control<QPushButton>("BT-TESTAR-COM1")->click();
+    EXPECT_EQ(test.platform.sent["COM1"], zebraTestLabel("COM1"));
+    ASSERT_EQ(test.messageBox.shown.size(), 1u);
+    EXPECT_EQ(test.messageBox.shown[0].text,
+              utf8("Não foi possível enviar as etiquetas para a porta COM1 (COM1): dispositivo "
+                   "não encontrado [35]."));
+    EXPECT_EQ(test.messageBox.shown[0].title, "ATENÇÃO");
+}

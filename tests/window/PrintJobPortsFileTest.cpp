@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include "PrintJobTestSupport.h"
+#include "core/PrinterSettings.h"
+#include "orders/ItemTable.h"
+#include "orders/OrderTestLines.h"
+#include "printing/TcpListener.h"
+
+// The window's print job with a ports file beside the settings: rows go to the network
+// printer the file names, are marked only when it took them, and a printer that goes
+// away or a bad file is reported.
+namespace {
+
+using rotulano::core::PrinterSettings;
+using rotulano::test::headerLine;
+using rotulano::test::itemLine;
+using rotulano::test::labelBytes;
+using rotulano::test::PrintJobWindow;
+using rotulano::test::settingsRecord;
+using rotulano::test::TcpListener;
+using rotulano::test::withQuantity;
+using rotulano::test::writeBytes;
+namespace orders = rotulano::orders;
+
+const QString kTicked = QStringLiteral("X");
+const QString kPrinted = QString::fromLatin1("\xD8");
+
+const std::vector<std::string> kRows = {itemLine('2', "000010"), itemLine('2', "000004"),
+                                        itemLine('2', "000007")};
+
+class PrintJobPortsFile : public ::testing::Test {
+  protected:
+    void start(const std::string& ports) {
+        test.open(settingsRecord(5, 1));
+        writeBytes(test.dir.file("rotulano-portas.ini"), ports);
+        test.loadOrder({headerLine(), kRows[0], kRows[1], kRows[2]});
+        for (int row = 1; row <= 3; ++row) {
+            test.clickCell(row, orders::kColSel);
+        }
+        test.clickPage(2);
+        test.clickPrint();
+    }
+    std::string row(int number) {
+        const std::string& line = kRows[static_cast<std::size_t>(number - 1)];
+        return labelBytes(withQuantity(line, line.substr(4, 6), "004711"),
+                          PrinterSettings(settingsRecord(5, 1)));
+    }
+    std::string lpt1() {
+        return "[LPT1]\ndestino=tcp://127.0.0.1:" + std::to_string(printer.port());
+    }
+
+    TcpListener printer;
+    PrintJobWindow test;
+};
+
+}  // namespace
+
+TEST_F(PrintJobPortsFile, RowsGoToTheNetworkPrinterOneConnectionEach) {
+    ASSERT_TRUE(printer.ready());
+    start(lpt1());
+    EXPECT_TRUE(test.messageBox.shown.empty());
+    EXPECT_EQ(printer.received(3), (std::vector<std::string>{row(1), row(2), row(3)}));
+    EXPECT_EQ(test.marks(), std::vector<QString>(3, kPrinted));
+    EXPECT_EQ(test.port("LPT1"), "");
+}
+
+TEST_F(PrintJobPortsFile, PrinterThatGoesAwayIsNamedWithTheReasonAndTheRowsBeforeStayPrinted) {
+    ASSERT_TRUE(printer.ready());
+    printer.goAwayAfter(1);
+    start(lpt1());
+    ASSERT_EQ(test.messageBox.shown.size(), 1U);
+    EXPECT_EQ(test.messageBox.shown[0].text,
+              QStringLiteral("Não foi possível enviar as etiquetas para a porta LPT1 "
+                             "(tcp://127.0.0.1:%1): conexão recusada [30].")
+                  .arg(printer.port()));
+    EXPECT_EQ(test.messageBox.shown[0].title, QStringLiteral("ATENÇÃO"));
+    EXPECT_EQ(test.marks(), (std::vector<QString>{kPrinted, kTicked, kTicked}));
+    EXPECT_EQ(printer.received(1), std::vector<std::string>{row(1)});
+}
+
+TEST_F(PrintJobPortsFile, BadPortsFileStopsTheJobBeforeAnythingIsSent) {
+    start("[LPT1]\ndestino=tcp://impressora:0\n");
+    ASSERT_EQ(test.messageBox.shown.size(), 1U);
+    EXPECT_EQ(test.messageBox.shown[0].text,
+              QStringLiteral("Arquivo de portas rotulano-portas.ini, linha 2: "
+                             "\"tcp://impressora:0\": endereço de rede inválido (use "
+                             "tcp://ENDEREÇO ou tcp://ENDEREÇO:PORTA)."));
+    EXPECT_EQ(test.marks(), std::vector<QString>(3, kTicked));
+    EXPECT_EQ(test.port("LPT1"), "");
+}
