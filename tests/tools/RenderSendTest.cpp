@@ -87,6 +87,40 @@ TEST_F(RenderSendTest, SerialLineGetsTheBytesUnchanged) {
     EXPECT_EQ(line.received(expectedRows().size()), expectedRows());
 }
 
+// A COM port whose entry is a device gets the serial set-up once, without a box, and
+// then the rows with the line's settings.
+TEST_F(RenderSendTest, SerialPortOfThePortsFileIsSetUpWithoutABox) {
+    PtyPair line;
+    if (!line.ready()) {
+        GTEST_SKIP() << "socat is not installed: no pseudo-terminal pair";
+    }
+    writeBytes(work("portas.ini"),
+               "[COM1]\ndestino=" + line.portSide() + "\nvelocidade=9600\nparidade=nenhuma\n");
+    const RenderRun result =
+        runSample(writeSettings(kModel, "03"),
+                  {QStringLiteral("--rows"), QStringLiteral("1,2"), QStringLiteral("--send"),
+                   QStringLiteral("--ports"), qs(work("portas.ini"))});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err, progress);
+    // The set-up writes one empty record (the printer feeds), then the rows follow.
+    const std::string expected =
+        "\r\n" + expectedJob(sampleItems(), kRows, settingsRecord(kModel, "03"), samplePath(""));
+    EXPECT_EQ(line.received(expected.size()), expected);
+}
+
+TEST_F(RenderSendTest, SerialSetUpFailureEndsWithStatusFive) {
+    writeBytes(work("portas.ini"), "[COM1]\ndestino=" + work("nao-existe") + "\n");
+    const RenderRun result =
+        runSample(writeSettings(kModel, "03"),
+                  {QStringLiteral("--send"), QStringLiteral("--ports"), qs(work("portas.ini"))});
+    EXPECT_EQ(result.exitCode, 5);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, kTag +
+                              "Ocorreu erro [35] ao configurar porta serial: Verifique se a "
+                              "porta serial é válida\n");
+    EXPECT_FALSE(QFile::exists(qs(work("nao-existe"))));
+}
+
 TEST_F(RenderSendTest, RefusedConnectionStopsTheJobWithStatusFive) {
     int port = 0;
     {
@@ -102,12 +136,21 @@ TEST_F(RenderSendTest, RefusedConnectionStopsTheJobWithStatusFive) {
                               destination + "): conexão recusada [30].\n");
 }
 
-TEST_F(RenderSendTest, PortsFileNamedButMissingEndsWithStatusThree) {
+TEST_F(RenderSendTest, PortsFileNamedButMissingOrBadEndsWithStatusThree) {
     TcpListener printer;
     ASSERT_TRUE(printer.ready());
-    const RenderRun result = send({QStringLiteral("--ports"), qs(work("nenhum.ini"))});
-    EXPECT_EQ(result.exitCode, 3);
-    EXPECT_EQ(result.err, kTag + "Arquivo de portas " + work("nenhum.ini") + " não encontrado.\n");
+    writeBytes(work("ruim.ini"), "[LPT1]\ndestino=ftp://127.0.0.1\n");
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {work("nenhum.ini"), "Arquivo de portas " + work("nenhum.ini") + " não encontrado."},
+        {work("ruim.ini"), "Arquivo de portas " + work("ruim.ini") +
+                               ", linha 2: \"ftp://127.0.0.1\": destino inválido (use um "
+                               "dispositivo como /dev/ttyUSB0, tcp://ENDEREÇO[:PORTA] ou "
+                               "cups://FILA)."}};
+    for (const auto& [path, message] : cases) {
+        const RenderRun result = send({QStringLiteral("--ports"), qs(path)});
+        EXPECT_EQ(result.exitCode, 3) << path;
+        EXPECT_EQ(result.err, kTag + message + "\n");
+    }
     EXPECT_EQ(printer.accepted(), 0U);
 }
 
