@@ -43,8 +43,9 @@ TEST_F(PackageTest, ManualPagesFormatWithoutWarnings) {
 
 TEST_F(PackageTest, RendererPageDescribesEveryOptionOfTheHelpText) {
     const std::set<QString> options = helpOptions();
-    ASSERT_EQ(options, (std::set<QString>{"--help", "--logo-dir", "--output", "--png", "--rows",
-                                          "--settings", "-h", "-o"}));
+    ASSERT_EQ(options,
+              (std::set<QString>{"--help", "--logo-dir", "--output", "--png", "--port", "--ports",
+                                 "--rows", "--send", "--settings", "-h", "-o"}));
     const QString page = formatPage(package().installed(kRendererPage)).out;
     for (const QString& option : options) {
         EXPECT_TRUE(page.contains(
@@ -57,7 +58,7 @@ TEST_F(PackageTest, RendererPageDescribesEveryExitStatus) {
     const QString page = formatPage(package().installed(kRendererPage)).out;
     using render::RenderExit;
     for (const RenderExit status : {RenderExit::Ok, RenderExit::CommandLine, RenderExit::OrderFile,
-                                    RenderExit::Settings, RenderExit::Output}) {
+                                    RenderExit::Settings, RenderExit::Output, RenderExit::Send}) {
         const QString entry = "\n {7}" + QString::number(static_cast<int>(status)) + " {6}\\S";
         EXPECT_TRUE(page.contains(QRegularExpression(entry))) << static_cast<int>(status);
     }

@@ -160,4 +160,19 @@ INSTANTIATE_TEST_SUITE_P(
         RowListCase{
             "ALL", false, 0, false, {}, "Lista de linhas inválida em --rows: \"ALL" + kListHelp}));
 
+TEST(RenderOptions, SendTakesItsPortAndPortsFile) {
+    const ParsedOptions plain = parseRenderOptions({"PEDIDO.txt"});
+    ASSERT_TRUE(plain.ok());
+    EXPECT_FALSE(plain.options.send);
+    const ParsedOptions parsed = parseRenderOptions(
+        {"PEDIDO.txt", "--send", "--port=tcp://127.0.0.1:9100", "--ports", "p.ini"});
+    ASSERT_TRUE(parsed.ok()) << parsed.error;
+    EXPECT_TRUE(parsed.options.send);
+    EXPECT_EQ(parsed.options.port.value_or("-"), "tcp://127.0.0.1:9100");
+    EXPECT_EQ(parsed.options.portsPath.value_or("-"), "p.ini");
+    EXPECT_EQ(parseRenderOptions({"PEDIDO.txt", "--send=1"}).error, "Opção desconhecida: --send=1");
+    EXPECT_EQ(parseRenderOptions({"PEDIDO.txt", "--send", "--port"}).error,
+              "A opção --port precisa de um valor");
+}
+
 }  // namespace

@@ -4,6 +4,7 @@
 #include "rotulano-render/RenderJob.h"
 #include "rotulano-render/RenderOrder.h"
 #include "rotulano-render/RenderOutputs.h"
+#include "rotulano-render/RenderSend.h"
 #include "rotulano-render/RenderSettings.h"
 
 namespace rotulano::render {
@@ -11,9 +12,7 @@ namespace rotulano::render {
 namespace {
 
 RenderExit fail(std::ostream& err, RenderExit status, const std::string& message) {
-    err << kRenderTag << message << '\n';
-    err.flush();
-    return status;
+    return renderFailure(err, status, message);
 }
 
 void warn(std::ostream& err, const std::vector<std::string>& warnings) {
@@ -21,25 +20,6 @@ void warn(std::ostream& err, const std::vector<std::string>& warnings) {
         err << kRenderTag << "aviso: " << warning << '\n';
     }
     err.flush();
-}
-
-// Loads the order and the settings and picks the rows: the request, or the exit status.
-RenderExit prepare(const RenderOptions& options, RenderRequest& request, std::ostream& err) {
-    RenderOrder order;
-    std::string error;
-    if (!loadRenderOrder(options.orderPath, order, error)) {
-        return fail(err, RenderExit::OrderFile, error);
-    }
-    if (!loadRenderSettings(options.settingsPath, request.settings, error)) {
-        return fail(err, RenderExit::Settings, error);
-    }
-    if (!options.rows.resolve(static_cast<int>(order.items.size()), request.rows, error)) {
-        return fail(err, RenderExit::CommandLine, error);
-    }
-    request.items = std::move(order.items);
-    request.orderNumber = order.orderNumber;
-    request.logoDir = options.logoDir;
-    return RenderExit::Ok;
 }
 
 // Pictures that would land on a file the run reads are refused before the job's bytes
@@ -86,14 +66,41 @@ RenderExit writePictures(const RenderOptions& options, const RenderResult& resul
 
 }  // namespace
 
+RenderExit renderFailure(std::ostream& err, RenderExit status, const std::string& message) {
+    err << kRenderTag << message << '\n';
+    err.flush();
+    return status;
+}
+
+RenderExit prepareRender(const RenderOptions& options, RenderRequest& request, std::ostream& err) {
+    RenderOrder order;
+    std::string error;
+    if (!loadRenderOrder(options.orderPath, order, error)) {
+        return fail(err, RenderExit::OrderFile, error);
+    }
+    if (!loadRenderSettings(options.settingsPath, request.settings, error)) {
+        return fail(err, RenderExit::Settings, error);
+    }
+    if (!options.rows.resolve(static_cast<int>(order.items.size()), request.rows, error)) {
+        return fail(err, RenderExit::CommandLine, error);
+    }
+    request.items = std::move(order.items);
+    request.orderNumber = order.orderNumber;
+    request.logoDir = options.logoDir;
+    return RenderExit::Ok;
+}
+
 RenderExit runRender(const RenderOptions& options, std::ostream& out, std::ostream& err) {
+    if (options.send) {
+        return sendRender(options, err);
+    }
     RenderOutputs outputs(options);
     std::string refusal;
     if (!outputs.checkOutputFile(refusal)) {
         return fail(err, RenderExit::CommandLine, refusal);
     }
     RenderRequest request;
-    const RenderExit prepared = prepare(options, request, err);
+    const RenderExit prepared = prepareRender(options, request, err);
     if (prepared != RenderExit::Ok) {
         return prepared;
     }

@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "rotulano-render/RenderJob.h"
 #include "rotulano-render/RenderOptions.h"
 
 namespace rotulano::render {
@@ -13,10 +14,18 @@ enum class RenderExit : int {
     OrderFile = 2,    // the order file cannot be opened or is refused by the loader
     Settings = 3,     // the parameter file cannot be read, or its port is invalid
     Output = 4,       // a row cannot be printed, the output file or a picture cannot be written
+    Send = 5,         // --send: a row or the serial set-up did not reach the printer
 };
 
 // Prefix of every line that the tool writes to the error output.
 inline constexpr const char* kRenderTag = "rotulano-render: ";
+
+// Writes `message` as an error line and returns `status`.
+RenderExit renderFailure(std::ostream& err, RenderExit status, const std::string& message);
+
+// Loads the order and the settings and picks the rows into `request`: Ok, or the exit
+// status after its message on `err`.
+RenderExit prepareRender(const RenderOptions& options, RenderRequest& request, std::ostream& err);
 
 // Runs rotulano-render for parsed, sound options (not --help): loads the order and the
 // settings, renders the chosen rows in memory, writes the bytes to `out` or to the

@@ -64,16 +64,24 @@ class RenderObserver : public printing::JobObserver {
 
 }  // namespace
 
-RenderResult RenderJob::run(const RenderRequest& request) {
-    RenderResult result;
-    printing::JobRequest job{{}, request.orderNumber, request.settings};
+bool buildJobRequest(const RenderRequest& request, printing::JobRequest& job, std::string& error) {
+    job = printing::JobRequest{{}, request.orderNumber, request.settings};
     for (int row : request.rows) {
         if (row < 1 || static_cast<std::size_t>(row) > request.items.size()) {
-            result.error = rowName(row) + ": não existe no pedido";
-            return result;
+            error = rowName(row) + ": não existe no pedido";
+            return false;
         }
         const std::string& line = request.items[static_cast<std::size_t>(row - 1)];
         job.rows.push_back({row, line, fileQuantity(line)});
+    }
+    return true;
+}
+
+RenderResult RenderJob::run(const RenderRequest& request) {
+    RenderResult result;
+    printing::JobRequest job;
+    if (!buildJobRequest(request, job, result.error)) {
+        return result;
     }
     // One job for all the rows, as the window prints them: one logo download.
     printing::MemorySink sink;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/PrinterSettings.h"
+#include "printing/PrintEngine.h"
 
 namespace rotulano::render {
 
@@ -39,6 +40,10 @@ struct RenderResult {
 
     bool ok() const { return error.empty(); }
 };
+
+// The engine's job for `request`: each row with its order line and the file's quantity.
+// False, with the reason in `error`, for a row the order does not have.
+bool buildJobRequest(const RenderRequest& request, printing::JobRequest& job, std::string& error);
 
 // Runs the print job's engine for the ticked rows into memory: for each row its label
 // request and the label routine chosen by the saved model and the row's label code, the

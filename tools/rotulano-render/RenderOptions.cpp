@@ -34,10 +34,26 @@ class OptionReader {
         if (parsed_.ok() && parsed_.options.orderPath.empty()) {
             parsed_.error = "Informe o arquivo de pedidos a imprimir";
         }
+        if (parsed_.ok()) {
+            checkSendOptions();
+        }
         return parsed_;
     }
 
   private:
+    // --port and --ports only make sense when sending; a sent job writes no output.
+    void checkSendOptions() {
+        const RenderOptions& options = parsed_.options;
+        if (!options.send && (options.port || options.portsPath)) {
+            parsed_.error = std::string("A opção ") + (options.port ? "--port" : "--ports") +
+                            " só vale com --send";
+        } else if (options.send && (options.outputPath || options.pngDir)) {
+            parsed_.error = std::string("A opção --send não combina com ") +
+                            (options.outputPath ? "-o" : "--png") +
+                            ": as etiquetas vão para a impressora";
+        }
+    }
+
     void readOrderPath(const std::string& argument) {
         if (!parsed_.options.orderPath.empty()) {
             parsed_.error = "Só um arquivo de pedidos por vez: \"" + argument + "\" está sobrando";
@@ -67,6 +83,14 @@ class OptionReader {
             takeValue(key, inlineValue, options.pngDir);
         } else if (key == "--rows") {
             takeRows(key, inlineValue);
+        } else if (key == "--port") {
+            takeValue(key, inlineValue, options.port);
+        } else if (key == "--ports") {
+            takeValue(key, inlineValue, options.portsPath);
+        } else if (key == "--send" && !inlineValue) {
+            if (seen(key)) {
+                options.send = true;
+            }
         } else {
             parsed_.error = "Opção desconhecida: " + argument;
         }
@@ -147,13 +171,15 @@ ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
 std::string renderHelpText() {
     return R"(Uso: rotulano-render PEDIDO.txt [--settings ARQUIVO] [--rows LISTA]
                       [--logo-dir PASTA] [-o ARQUIVO] [--png PASTA]
+     rotulano-render PEDIDO.txt --send [--port PORTA] [--ports ARQUIVO]
+                      [--settings ARQUIVO] [--rows LISTA] [--logo-dir PASTA]
 
 Escreve exatamente os bytes que o Rotulano envia à porta da impressora quando as
 linhas escolhidas do pedido estão marcadas e a pausa após cada item está desligada:
 para cada linha, na ordem da grade, o download do logotipo quando o leiaute o usa e
 ele ainda não foi enviado neste trabalho, e depois o arquivo de etiquetas da linha
 (etiqueta do item e etiqueta de resumo do pedido), cada comando terminado em CR LF.
-Nada é enviado a nenhuma impressora e não há esperas.
+Nada é enviado a nenhuma impressora e não há esperas, a menos que se use --send.
 
   PEDIDO.txt          arquivo de pedidos LOJASVERDELIS, lido e conferido como na
                       janela do programa. A quantidade de cada linha é a do arquivo e
@@ -183,6 +209,22 @@ Nada é enviado a nenhuma impressora e não há esperas.
                       resumo de cada linha): linha-NNN-etiqueta.png e
                       linha-NNN-resumo.png, cada uma como o arquivo de -o. A pasta é
                       criada se preciso.
+  --send              envia as linhas escolhidas à impressora, como a janela do
+                      programa: pela porta gravada nos parâmetros e pelo destino
+                      que o arquivo de portas dá a ela (uma conexão por linha na
+                      rede, um trabalho por linha na fila de impressão). A pausa
+                      após cada item é ignorada; a preparação da porta serial é
+                      feita uma vez, sem pedir confirmação. Uma linha por linha
+                      enviada vai para a saída de erros; a primeira linha que não
+                      chega à impressora encerra o envio com a mensagem da janela.
+                      Não combina com -o nem com --png.
+  --port PORTA        com --send, a porta em vez da gravada: um nome (LPT1, LPT2,
+                      COM1 a COM4), procurado no arquivo de portas, ou um destino
+                      escrito como no arquivo de portas: /dev/ttyUSB0,
+                      tcp://ENDEREÇO[:PORTA] ou cups://FILA.
+  --ports ARQUIVO     com --send, o arquivo de portas a usar; padrão: o
+                      rotulano-portas.ini da pasta do arquivo de parâmetros. O
+                      arquivo dado tem de existir.
   -h, --help          mostra este texto.
 
 O valor de uma opção pode vir no argumento seguinte ou depois de "=" (--rows=1,2).
@@ -191,12 +233,16 @@ A preparação da porta serial (COM), feita uma vez por execução do programa, 
 parte da saída.
 
 Situação de saída:
-  0  bytes gerados
+  0  bytes gerados (com --send: todas as linhas entregues à impressora)
   1  linha de comando inválida (opção desconhecida, lista de linhas inválida, linha
-     que não existe no pedido, saída recusada)
+     que não existe no pedido, saída recusada, --port ou --ports sem --send,
+     --send com -o ou --png, porta que não é nome nem destino)
   2  arquivo de pedidos que não pôde ser aberto ou que o programa recusa
-  3  arquivo de parâmetros que não pôde ser lido, ou porta de saída inválida nele
+  3  arquivo de parâmetros que não pôde ser lido, ou porta de saída inválida nele;
+     arquivo de portas ausente (quando dado por --ports) ou inválido
   4  arquivo de saída ou imagem que não pôde ser gravado
+  5  com --send: uma linha não chegou à impressora, ou a porta serial não pôde
+     ser preparada
 )";
 }
 

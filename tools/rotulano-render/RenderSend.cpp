@@ -1,0 +1,151 @@
+#include "rotulano-render/RenderSend.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "config/DestinationText.h"
+#include "config/ParameterFile.h"
+#include "config/PortsFile.h"
+#include "config/PrinterLists.h"
+#include "printing/DestinationSink.h"
+#include "printing/PortSink.h"
+#include "printing/PrintChannel.h"
+#include "printing/SystemPlatform.h"
+#include "window/PrintJobMessages.h"
+
+namespace rotulano::render {
+
+namespace {
+
+namespace messages = window::printJobMessages;
+
+std::string upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+// The ports file: the one --ports names (it must exist), else the one beside the settings.
+RenderExit loadPorts(const RenderOptions& options, config::PortsTable& table, std::ostream& err) {
+    const std::string path =
+        options.portsPath ? *options.portsPath
+                          : config::PortsFile::besideSettings(
+                                options.settingsPath.value_or(config::ParameterFile::kFileName));
+    std::string message;
+    if (!config::PortsFile(path).load(table, message, options.portsPath.has_value())) {
+        return renderFailure(err, RenderExit::Settings, message);
+    }
+    return RenderExit::Ok;
+}
+
+// --port: a port name takes the place of the saved one; a destination takes the place of
+// the saved port's entry.
+RenderExit applyPort(const std::string& port, core::PrinterSettings& settings,
+                     config::PortsTable& table, std::ostream& err) {
+    const std::vector<std::string> names = config::PrinterLists::portItems();
+    const auto name = std::find(names.begin(), names.end(), upper(port));
+    if (name != names.end()) {
+        settings.setPort(static_cast<int>(name - names.begin()) + 1);
+        return RenderExit::Ok;
+    }
+    core::PortDestination destination;
+    std::string reason;
+    if (!config::destinationText::parse(port, destination, reason)) {
+        return renderFailure(err, RenderExit::CommandLine,
+                             "A opção --port não é uma porta (LPT1, LPT2, COM1 a COM4) nem um "
+                             "destino: " +
+                                 reason);
+    }
+    table.set(config::PrinterLists::portName(settings.port()), destination);
+    return RenderExit::Ok;
+}
+
+// One line per row that reached the printer; the serial set-up needs no confirmation.
+class SendObserver : public printing::JobObserver {
+  public:
+    SendObserver(std::ostream& err, int count) : err_(err), count_(count) {}
+
+    void rowEnded(const printing::RowReport& report, long long) override {
+        if (report.outcome == printing::RowOutcome::Printed) {
+            err_ << kRenderTag << "linha " << report.row << " enviada (" << ++sent_ << " de "
+                 << count_ << ")\n";
+            err_.flush();
+        }
+    }
+    void warning(const printing::ChannelWarning& warning) override {
+        err_ << kRenderTag << "aviso: " << warning.text << '\n';
+    }
+
+  private:
+    std::ostream& err_;
+    int count_;
+    int sent_ = 0;
+};
+
+// The window's box for a job that did not end well, as one line.
+std::string messageLine(const messages::JobMessage& message) {
+    const QString title = message.title.trimmed();
+    if (title == QStringLiteral("ATENÇÃO")) {
+        return message.text.toStdString();
+    }
+    return title.toStdString() + ": " + message.text.toStdString();
+}
+
+messages::JobMessage endMessage(const printing::JobReport& report) {
+    using printing::JobEnd;
+    switch (report.end) {
+        case JobEnd::InvalidPort:
+            return messages::invalidPort();
+        case JobEnd::SerialFailure:
+            return messages::serialFailure(report.check.status);
+        case JobEnd::NoPrintFolder:
+            return messages::noPrintFolder(report.check.name);
+        default:
+            return messages::channelFailure(report.rows.back().channel);
+    }
+}
+
+RenderExit jobEnd(const printing::JobReport& report, std::ostream& err) {
+    using printing::JobEnd;
+    if (report.end == JobEnd::Normal || report.end == JobEnd::Cancelled) {
+        return RenderExit::Ok;
+    }
+    const RenderExit status =
+        report.end == JobEnd::InvalidPort ? RenderExit::Settings : RenderExit::Send;
+    return renderFailure(err, status, messageLine(endMessage(report)));
+}
+
+}  // namespace
+
+RenderExit sendRender(const RenderOptions& options, std::ostream& err) {
+    RenderRequest request;
+    config::PortsTable table;
+    RenderExit status = prepareRender(options, request, err);
+    if (status == RenderExit::Ok) {
+        status = loadPorts(options, table, err);
+    }
+    if (status == RenderExit::Ok && options.port) {
+        status = applyPort(*options.port, request.settings, table, err);
+    }
+    printing::JobRequest job;
+    std::string error;
+    if (status != RenderExit::Ok) {
+        return status;
+    }
+    if (!buildJobRequest(request, job, error)) {
+        return renderFailure(err, RenderExit::CommandLine, error);
+    }
+    printing::SystemPlatform platform;
+    printing::ChannelState state;
+    printing::PrintChannel channel(state, platform);
+    channel.rotinaAchaTemp();
+    printing::PortSink usual(channel);
+    printing::SystemDestinations destinations;
+    destinations.setPause([&platform](std::chrono::milliseconds d) { platform.sleepFor(d); });
+    printing::DestinationSink sink(usual, channel, table, destinations);
+    printing::PrintEngine engine(sink, request.logoDir);
+    SendObserver observer(err, static_cast<int>(job.rows.size()));
+    return jobEnd(engine.run(job, observer), err);
+}
+
+}  // namespace rotulano::render

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <ostream>
+
+#include "rotulano-render/RenderCommand.h"
+#include "rotulano-render/RenderOptions.h"
+
+namespace rotulano::render {
+
+// rotulano-render --send: the chosen rows go through the print job's engine and the
+// destinations of the ports file, as the window prints them, without its boxes: the
+// saved port (or --port), one progress line per row on `err`, the pause after each item
+// ignored. The first row that fails ends the job with the window's message.
+RenderExit sendRender(const RenderOptions& options, std::ostream& err);
+
+}  // namespace rotulano::render
