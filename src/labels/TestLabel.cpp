@@ -39,7 +39,8 @@ std::vector<std::string> dplLines(const std::string& port, const std::string& ti
 std::vector<std::string> testLabelLines(const core::PrinterSettings& settings,
                                         const std::string& portName, const std::string& clock) {
     const std::string time = shownTime(clock);
-    return settings.printerModel().printsZpl() ? zplLines(portName, time) : dplLines(portName, time);
+    return settings.printerModel().printsZpl() ? zplLines(portName, time)
+                                               : dplLines(portName, time);
 }
 
 }  // namespace rotulano::labels

@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QString>
 #include <QTemporaryDir>
 #include <string>
 
 namespace rotulano::test {
+
+// The marks of the grid's "Sel" column: ticked, and printed (byte 0xD8).
+inline const QString kTicked = QStringLiteral("X");
+inline const QString kPrinted = QString::fromLatin1("\xD8");
 
 // Path of a file under tests/data.
 std::string dataPath(const std::string& relative);

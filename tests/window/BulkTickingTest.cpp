@@ -8,11 +8,15 @@
 
 #include "orders/ItemTable.h"
 #include "orders/OrderTestLines.h"
+#include "support/TestSupport.h"
 #include "window/PrintJobTestSupport.h"
 
 // Ticking from the keyboard and many rows at once, with printed rows ("Ø") in the order:
 // those never change.
 namespace {
+
+using rotulano::test::kPrinted;
+using rotulano::test::kTicked;
 
 using rotulano::test::headerLine;
 using rotulano::test::itemLine;
@@ -21,8 +25,6 @@ using rotulano::test::settingsRecord;
 namespace orders = rotulano::orders;
 
 const QString kBlank;
-const QString kTicked = QStringLiteral("X");
-const QString kPrinted = QString::fromLatin1("\xD8");
 using Marks = std::vector<QString>;
 
 class BulkTicking : public ::testing::Test {

@@ -7,6 +7,7 @@
 #include "orders/ItemTable.h"
 #include "orders/OrderTestLines.h"
 #include "printing/LabelFileBytes.h"
+#include "support/TestSupport.h"
 #include "window/PageControl.h"
 #include "window/PrintJobPtyLine.h"
 #include "window/PrintJobTestSupport.h"
@@ -15,6 +16,9 @@
 // cannot go out: the invalid port, the serial set-up, a failed copy, an unwritable print
 // file and a missing logo.
 namespace {
+
+using rotulano::test::kPrinted;
+using rotulano::test::kTicked;
 
 using rotulano::core::PrinterSettings;
 using rotulano::test::headerLine;
@@ -26,8 +30,6 @@ using rotulano::test::ShownMessage;
 using rotulano::test::withQuantity;
 namespace orders = rotulano::orders;
 
-const QString kTicked = QStringLiteral("X");
-const QString kPrinted = QString::fromLatin1("\xD8");
 constexpr int kInformation = 0x40;
 constexpr int kWarning = 0x30;
 

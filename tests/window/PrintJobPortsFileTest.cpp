@@ -5,11 +5,15 @@
 #include "orders/ItemTable.h"
 #include "orders/OrderTestLines.h"
 #include "printing/TcpListener.h"
+#include "support/TestSupport.h"
 
 // The window's print job with a ports file beside the settings: rows go to the network
 // printer the file names, are marked only when it took them, and a printer that goes
 // away or a bad file is reported.
 namespace {
+
+using rotulano::test::kPrinted;
+using rotulano::test::kTicked;
 
 using rotulano::core::PrinterSettings;
 using rotulano::test::headerLine;
@@ -21,9 +25,6 @@ using rotulano::test::TcpListener;
 using rotulano::test::withQuantity;
 using rotulano::test::writeBytes;
 namespace orders = rotulano::orders;
-
-const QString kTicked = QStringLiteral("X");
-const QString kPrinted = QString::fromLatin1("\xD8");
 
 const std::vector<std::string> kRows = {itemLine('2', "000010"), itemLine('2', "000004"),
                                         itemLine('2', "000007")};

@@ -6,6 +6,7 @@
 
 #include "orders/ItemTable.h"
 #include "orders/OrderTestLines.h"
+#include "support/TestSupport.h"
 #include "window/DisplayField.h"
 #include "window/Handlers.h"
 #include "window/PageControl.h"
@@ -14,6 +15,9 @@
 // The print job as the operator runs it: rows ticked with clicks, the "Impressão" tab,
 // BT-IMPRIME; the ports are files, so the test reads what a printer would receive.
 namespace {
+
+using rotulano::test::kPrinted;
+using rotulano::test::kTicked;
 
 using rotulano::core::PrinterSettings;
 using rotulano::test::dataPath;
@@ -26,9 +30,6 @@ using rotulano::test::settingsRecord;
 using rotulano::test::TestLine;
 using rotulano::test::withQuantity;
 namespace orders = rotulano::orders;
-
-const QString kTicked = QStringLiteral("X");
-const QString kPrinted = QString::fromLatin1("\xD8");
 
 // The worked example item of the label goldens, with no order number of its own: the
 // job writes the loaded order's number (654321, from the header) into it.

@@ -9,6 +9,7 @@
 
 #include "orders/ItemTable.h"
 #include "orders/OrderTestLines.h"
+#include "support/TestSupport.h"
 #include "window/PrintJobTestSupport.h"
 #include "window/PrintProgressDialog.h"
 
@@ -16,15 +17,15 @@
 // language, and what a cancel, from its button or by closing it, leaves behind.
 namespace {
 
+using rotulano::test::kPrinted;
+using rotulano::test::kTicked;
+
 using rotulano::test::headerLine;
 using rotulano::test::itemLine;
 using rotulano::test::PrintJobWindow;
 using rotulano::test::settingsRecord;
 using rotulano::window::PrintProgressDialog;
 namespace orders = rotulano::orders;
-
-const QString kTicked = QStringLiteral("X");
-const QString kPrinted = QString::fromLatin1("\xD8");
 
 // What the dialog shows, read on the window's thread while the job waits.
 struct Shown {

@@ -8,6 +8,7 @@
 
 #include "orders/ItemTable.h"
 #include "orders/OrderTestLines.h"
+#include "support/TestSupport.h"
 #include "window/DisplayField.h"
 #include "window/Handlers.h"
 #include "window/PageControl.h"
@@ -18,6 +19,9 @@
 // clicks on the real main window.
 namespace {
 
+using rotulano::test::kPrinted;
+using rotulano::test::kTicked;
+
 using rotulano::test::headerLine;
 using rotulano::test::itemLine;
 using rotulano::test::PrintJobWindow;
@@ -25,8 +29,6 @@ using rotulano::test::settingsRecord;
 namespace orders = rotulano::orders;
 
 const QString kBlank;
-const QString kTicked = QStringLiteral("X");
-const QString kPrinted = QString::fromLatin1("\xD8");
 
 // Six items: TAG 10, TAG 10, TAG 4, Adesiva Pequena 3, Adesiva Pequena 3, TAG Toalha 0.
 std::vector<std::string> sixItems() {

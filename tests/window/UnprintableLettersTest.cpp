@@ -6,6 +6,7 @@
 
 #include "orders/ItemTable.h"
 #include "orders/OrderTestLines.h"
+#include "support/TestSupport.h"
 #include "window/LabelPreviewWindow.h"
 #include "window/PrintJobTestSupport.h"
 
@@ -13,6 +14,8 @@
 // typed on Windows) prints as "?": the print job says so once for the whole job, and
 // the label preview lists it among the job's warnings.
 namespace {
+
+using rotulano::test::kPrinted;
 
 using rotulano::core::PrinterSettings;
 using rotulano::test::headerLine;
@@ -23,7 +26,6 @@ using rotulano::test::settingsRecord;
 using rotulano::test::withQuantity;
 namespace orders = rotulano::orders;
 
-const QString kPrinted = QString::fromLatin1("\xD8");
 const QString kWarningText = QStringLiteral(
     "O pedido tem caracteres que a impressora não imprime (página de código 850): eles saem "
     "como \"?\" nas etiquetas");
