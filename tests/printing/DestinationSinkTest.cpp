@@ -109,7 +109,11 @@ TEST_F(DestinationSinkTest, PrinterThatGoesAwayFailsItsRowWithTheReasonAndTheRow
     EXPECT_EQ(report.rows[1].outcome, RowOutcome::Failed);
     const printing::ChannelResult& failed = report.rows[1].channel;
     EXPECT_EQ(failed.status, "30");
-    EXPECT_EQ(failed.reason, "conexão recusada");
+    // The next row's connection is refused, or, when it reached the printer's queue just
+    // before the printer went, reset by it: either way the row fails with its reason.
+    EXPECT_TRUE(failed.reason == "conexão recusada" ||
+                failed.reason == "conexão encerrada pela impressora")
+        << failed.reason;
     EXPECT_EQ(failed.portName, "LPT2");
     EXPECT_EQ(failed.failedName, destination);
     EXPECT_EQ(printer.received(1), std::vector<std::string>{bytesOfEachRow(request)[0]});
