@@ -4,10 +4,9 @@
 #include <QAction>
 #include <QMetaObject>
 #include <QSpinBox>
-#include <QTableWidget>
 
 #include "window/Handlers.h"
-#include "window/ItemTableWidget.h"
+#include "window/ItemTableView.h"
 
 namespace rotulano::window {
 
@@ -121,18 +120,17 @@ void EventTable::connectControl(QObject* control, const EventBinding& binding) {
         } else {
             QObject::connect(pages, &QTabWidget::currentChanged, window, run, direct);
         }
-    } else if (auto* grid = qobject_cast<ItemTableWidget*>(control)) {
+    } else if (auto* grid = qobject_cast<ItemTableView*>(control)) {
         if (event == E::SpaceKey) {
-            QObject::connect(grid, &ItemTableWidget::spacePressed, window, run, direct);
+            QObject::connect(grid, &ItemTableView::spacePressed, window, run, direct);
             return;
         }
         QObject::connect(
-            grid, &QTableWidget::cellClicked, window,
-            [this, run, grid](int row, int column) {
-                // The handlers count rows and columns from 1, row 0 being the heading row.
-                context_.session.clickedRow = row + 1;
-                context_.session.clickedColumn = column + 1;
-                context_.session.clickExtends = grid->lastClickExtends();
+            grid, &ItemTableView::cellClicked, window,
+            [this, run](int row, int column, bool extends) {
+                context_.session.clickedRow = row;
+                context_.session.clickedColumn = column;
+                context_.session.clickExtends = extends;
                 run();
             },
             direct);

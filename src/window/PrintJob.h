@@ -1,7 +1,7 @@
 #pragma once
 
 #include "printing/PrintEngine.h"
-#include "window/ItemGrid.h"
+#include "window/ItemTableModel.h"
 #include "window/PrintJobMessages.h"
 #include "window/WindowContext.h"
 
@@ -9,7 +9,7 @@ namespace rotulano::window {
 
 class PrintProgressDialog;
 
-// ON-PRINT: prints the ticked rows of TAB-PEDIDO from the top (with the pause option
+// ON-PRINT: prints the ticked rows of the item model from the top (with the pause option
 // ticked, only the first) through the print engine and the window's port. The engine
 // runs on a thread of its own while a modal progress dialog shows the row going out and
 // offers to cancel; the window keeps repainting. Each row is marked "Ø" once its bytes
@@ -37,7 +37,7 @@ class PrintJob {
     void endNormally();
 
     WindowContext& context_;
-    ItemGrid grid_;
+    ItemTableModel& items_;
 };
 
 }  // namespace rotulano::window

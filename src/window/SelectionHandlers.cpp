@@ -1,10 +1,9 @@
 #include <QPushButton>
-#include <QTableWidget>
 
 #include "orders/ItemTable.h"
 #include "window/Handlers.h"
 #include "window/PageControl.h"
-#include "window/SelectionMarks.h"
+#include "window/SelectionSummary.h"
 
 namespace rotulano::window {
 
@@ -20,16 +19,16 @@ constexpr int kConfigurationPage = 3;
 // cell ignore clicks. The summary waits for the "Impressão" page.
 void onGridClicked(WindowContext& context) {
     Session& session = context.session;
-    ItemGrid grid(context.controls.tabPedido);
+    ItemTableModel& items = *context.controls.tabPedido->items();
     const int row = session.clickedRow;
-    if (session.clickedColumn != orders::kColSel || row < 1 || row > grid.rowCount()) {
+    if (session.clickedColumn != orders::kColSel || row < 1 || row > items.itemCount()) {
         return;
     }
     const int last = session.lastSelRow;
-    if (session.clickExtends && last >= 1 && last <= grid.rowCount()) {
-        tickRange(grid, last, row);
+    if (session.clickExtends && last >= 1 && last <= items.itemCount()) {
+        items.tickRange(last, row);
     } else {
-        toggleTick(grid, row);
+        items.toggleTick(row);
     }
     session.lastSelRow = row;
 }
@@ -47,7 +46,7 @@ void subTestaSelecao(WindowContext& context) {
     if (page != kPrintPage) {
         return;
     }
-    const std::vector<printing::JobRow> rows = tickedRows(ItemGrid(controls.tabPedido));
+    const std::vector<printing::JobRow> rows = controls.tabPedido->items()->tickedRows();
     if (!rows.empty()) {
         showNextPrint(controls, rowLabelType(controls, rows.front().line), rows.front().quantity);
     }

@@ -1,6 +1,5 @@
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
 
 #include "config/ParameterFile.h"
 #include "config/PrinterLists.h"
@@ -96,7 +95,7 @@ void onFormOpened(WindowContext& context) {
     controls.wPrmmargSup->setValue(0);
     controls.wEtiqueta->setText(QString());
     clearPicture(controls.cmImage2);
-    controls.tabPedido->setRowCount(0);
+    controls.tabPedido->items()->clear();
     fillLists(controls);
     checkParameterFile(context);
     subLeArqprm(context);

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
 #include <filesystem>
 
 #include "config/PrinterLists.h"
