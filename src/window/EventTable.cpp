@@ -127,11 +127,8 @@ void EventTable::connectControl(QObject* control, const EventBinding& binding) {
         }
         QObject::connect(
             grid, &ItemTableView::cellClicked, window,
-            [this, run](int row, int column, bool extends) {
-                context_.session.clickedRow = row;
-                context_.session.clickedColumn = column;
-                context_.session.clickExtends = extends;
-                run();
+            [this, name, event](int row, int column, bool extendsRange) {
+                raise(name, event, CellClick{row, column, extendsRange});
             },
             direct);
     } else if (auto* numeric = qobject_cast<NumericField*>(control)) {
@@ -147,14 +144,14 @@ void EventTable::connectControl(QObject* control, const EventBinding& binding) {
     }
 }
 
-bool EventTable::raise(const QString& control, FormEvent event) {
+bool EventTable::raise(const QString& control, FormEvent event, const CellClick& cell) {
     for (const EventBinding& binding : bindings()) {
         if (binding.event == event && control == QString::fromUtf8(binding.control)) {
             if (observer_) {
                 observer_(binding);
             }
             ++depth_;
-            binding.handler(context_);
+            run(binding, cell);
             --depth_;
             if (event != E::Closed) {
                 closeIfRequested();
@@ -163,6 +160,14 @@ bool EventTable::raise(const QString& control, FormEvent event) {
         }
     }
     return false;
+}
+
+void EventTable::run(const EventBinding& binding, const CellClick& cell) {
+    if (const auto* handler = std::get_if<ContextHandler>(&binding.handler)) {
+        (*handler)(context_);
+    } else {
+        std::get<CellHandler>(binding.handler)(context_, cell.row, cell.column, cell.extendsRange);
+    }
 }
 
 void EventTable::closeIfRequested() {

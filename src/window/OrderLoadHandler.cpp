@@ -77,21 +77,11 @@ orders::OrderLoad undecodableName() {
 }
 
 void report(WindowContext& context, const orders::OrderLoad& load) {
-    Session& session = context.session;
     if (load.outcome == orders::LoadOutcome::OpenFailed ||
         load.outcome == orders::LoadOutcome::ReadFailed) {
-        // The report always takes the meaning of the status as its title and the error
-        // style, whatever an earlier caller may have left in the request.
-        session.message.type = 0;
-        session.message.title.clear();
-        session.fileStatus = load.status;
-        session.statusFileLabel = QString::fromUtf8(kOrderFileLabel);
-        rotinaStatus(context);
+        rotinaStatus(context.messageBox, load.status, QString::fromUtf8(kOrderFileLabel));
     } else if (load.outcome == orders::LoadOutcome::Message) {
-        session.message.text = load.message.text;
-        session.message.title = load.message.title;
-        session.message.type = load.message.type;
-        rotinaMsg(context);
+        rotinaMsg(context.messageBox, load.message);
     }
 }
 

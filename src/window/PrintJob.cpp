@@ -169,14 +169,12 @@ void PrintJob::finish(const printing::JobReport& report) {
             show(printJobMessages::invalidPort());
             break;
         case JobEnd::SerialFailure:
-            context_.session.fileStatus = report.check.status;
             show(printJobMessages::serialFailure(report.check.status));
             break;
         case JobEnd::NoPrintFolder:
             show(printJobMessages::noPrintFolder(report.check.name));
             break;
         case JobEnd::RowFailed:
-            context_.session.fileStatus = report.rows.back().channel.status;
             show(printJobMessages::channelFailure(report.rows.back().channel));
             break;
     }
@@ -184,11 +182,7 @@ void PrintJob::finish(const printing::JobReport& report) {
 }
 
 void PrintJob::show(const printJobMessages::JobMessage& message) {
-    core::MessageRequest& request = context_.session.message;
-    request.text = message.text;
-    request.title = message.title;
-    request.type = message.style;
-    rotinaMsg(context_);
+    rotinaMsg(context_.messageBox, message.text, message.title, message.style);
 }
 
 void PrintJob::endOnConfigurationPage() {

@@ -17,15 +17,14 @@ constexpr int kConfigurationPage = 3;
 // A click on the "Sel" cell ticks the row, or unticks a ticked one; with Shift held it
 // ticks every row from the last "Sel" clicked to this one. A printed row and every other
 // cell ignore clicks. The summary waits for the "Impressão" page.
-void onGridClicked(WindowContext& context) {
+void onGridClicked(WindowContext& context, int row, int column, bool extendsRange) {
     Session& session = context.session;
     ItemTableModel& items = *context.controls.tabPedido->items();
-    const int row = session.clickedRow;
-    if (session.clickedColumn != orders::kColSel || row < 1 || row > items.itemCount()) {
+    if (column != orders::kColSel || row < 1 || row > items.itemCount()) {
         return;
     }
     const int last = session.lastSelRow;
-    if (session.clickExtends && last >= 1 && last <= items.itemCount()) {
+    if (extendsRange && last >= 1 && last <= items.itemCount()) {
         items.tickRange(last, row);
     } else {
         items.toggleTick(row);

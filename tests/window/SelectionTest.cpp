@@ -9,6 +9,7 @@
 #include "orders/OrderTestLines.h"
 #include "support/TestSupport.h"
 #include "window/DisplayField.h"
+#include "window/EventTable.h"
 #include "window/Handlers.h"
 #include "window/PageControl.h"
 #include "window/Pictures.h"
@@ -94,11 +95,28 @@ TEST_F(Selection, ClicksOnOtherColumnsChangeNothing) {
 TEST_F(Selection, TheHeadingRowAndCellsOutsideTheGridAreIgnored) {
     for (int row : {0, 7, -1}) {
         SCOPED_TRACE(row);
-        test.session().clickedRow = row;
-        test.session().clickedColumn = orders::kColSel;
-        rotulano::window::onGridClicked(test.window->context());
+        rotulano::window::onGridClicked(test.window->context(), row, orders::kColSel, false);
         EXPECT_EQ(test.marks(), std::vector<QString>(6, kBlank));
     }
+}
+
+// The event table hands the cell clicked to the handler; a click without a cell ticks
+// nothing.
+TEST_F(Selection, TheEventTableHandsTheClickedCellToTheHandler) {
+    using rotulano::window::CellClick;
+    using rotulano::window::FormEvent;
+    rotulano::window::EventTable& events = test.window->events();
+    const QString grid = QStringLiteral("TAB-PEDIDO");
+    EXPECT_TRUE(events.raise(grid, FormEvent::Click, CellClick{3, orders::kColSel, false}));
+    EXPECT_EQ(test.marks(),
+              (std::vector<QString>{kBlank, kBlank, kTicked, kBlank, kBlank, kBlank}));
+    EXPECT_TRUE(events.raise(grid, FormEvent::Click, CellClick{5, orders::kColSel, true}));
+    EXPECT_EQ(test.marks(),
+              (std::vector<QString>{kBlank, kBlank, kTicked, kTicked, kTicked, kBlank}));
+    EXPECT_TRUE(events.raise(grid, FormEvent::Click, CellClick{1, orders::kColItem, false}));
+    EXPECT_TRUE(events.raise(grid, FormEvent::Click));
+    EXPECT_EQ(test.marks(),
+              (std::vector<QString>{kBlank, kBlank, kTicked, kTicked, kTicked, kBlank}));
 }
 
 TEST_F(Selection, APrintedRowIgnoresClicks) {
