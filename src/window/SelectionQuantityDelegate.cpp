@@ -2,7 +2,13 @@
 
 #include <QSpinBox>
 
+#include "window/ItemTableModel.h"
+
 namespace rotulano::window {
+
+namespace {
+constexpr int kLargestQuantity = static_cast<int>(ItemTableModel::kLargestQuantity);
+}
 
 SelectionQuantityDelegate::SelectionQuantityDelegate(QObject* parent)
     : QStyledItemDelegate(parent) {}

@@ -10,8 +10,6 @@ namespace rotulano::window {
 // summary and the print job take the quantity from the model.
 class SelectionQuantityDelegate : public QStyledItemDelegate {
   public:
-    static constexpr int kLargestQuantity = 999999;
-
     explicit SelectionQuantityDelegate(QObject* parent = nullptr);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
