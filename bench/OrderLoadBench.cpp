@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <fstream>
 #include <string>

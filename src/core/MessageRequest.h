@@ -16,11 +16,10 @@ constexpr std::int32_t kStyleQuestion = 0x20;
 constexpr std::int32_t kAnswerYes = 6;
 constexpr std::int32_t kAnswerNo = 7;
 
-// The one shared request that the message routines read and clear after every box.
+// A message box to show: its style, title and text, as the message routines take it.
 // A blank title or text (nothing but spaces) means "none"; trailing blanks are not shown.
 struct MessageRequest {
     std::int32_t type = 0;
-    std::int32_t answer = 0;
     QString title;
     QString text;
 };

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QPushButton>
-#include <QTableWidget>
 
 #include "core/PrinterModel.h"
 #include "window/Handlers.h"
@@ -81,15 +80,6 @@ void setControlCaption(QWidget* window, const char* name, const QString& text) {
     }
 }
 
-void setGridHeader(QTableWidget* grid, int column, const QString& text) {
-    QTableWidgetItem* header = grid->horizontalHeaderItem(column - 1);
-    if (header == nullptr) {
-        grid->setHorizontalHeaderItem(column - 1, new QTableWidgetItem(text));
-    } else {
-        header->setText(text);
-    }
-}
-
 void applyCaption(WindowContext& context, const Caption& row, const QString& text) {
     Controls& controls = context.controls;
     QWidget* window = controls.window;
@@ -112,7 +102,7 @@ void applyCaption(WindowContext& context, const Caption& row, const QString& tex
             applySecondMarginCaption(context);
             break;
         case Target::GridHeader:
-            setGridHeader(controls.tabPedido, row.number, text);
+            controls.tabPedido->items()->setHeaderData(row.number - 1, Qt::Horizontal, text);
             break;
         case Target::GridHint:
             controls.tabPedido->setToolTip(text);

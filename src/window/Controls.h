@@ -2,6 +2,7 @@
 
 #include "window/DisplayField.h"
 #include "window/DropDownList.h"
+#include "window/ItemTableView.h"
 #include "window/NumericField.h"
 #include "window/PageControl.h"
 
@@ -11,7 +12,6 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
-class QTableWidget;
 class QWidget;
 
 namespace rotulano::window {
@@ -42,7 +42,7 @@ struct Controls {
     PageControl* tbOpera = nullptr;  // pages 1 Seleção, 2 Impressão, 3 Configuração
 
     // Page 1, Seleção
-    QTableWidget* tabPedido = nullptr;
+    ItemTableView* tabPedido = nullptr;  // its items() hold the loaded order's rows
     QPushButton* btSelecionar = nullptr;
 
     // Page 2, Impressão

@@ -4,10 +4,9 @@
 #include <QAction>
 #include <QMetaObject>
 #include <QSpinBox>
-#include <QTableWidget>
 
 #include "window/Handlers.h"
-#include "window/ItemTableWidget.h"
+#include "window/ItemTableView.h"
 
 namespace rotulano::window {
 
@@ -121,19 +120,15 @@ void EventTable::connectControl(QObject* control, const EventBinding& binding) {
         } else {
             QObject::connect(pages, &QTabWidget::currentChanged, window, run, direct);
         }
-    } else if (auto* grid = qobject_cast<ItemTableWidget*>(control)) {
+    } else if (auto* grid = qobject_cast<ItemTableView*>(control)) {
         if (event == E::SpaceKey) {
-            QObject::connect(grid, &ItemTableWidget::spacePressed, window, run, direct);
+            QObject::connect(grid, &ItemTableView::spacePressed, window, run, direct);
             return;
         }
         QObject::connect(
-            grid, &QTableWidget::cellClicked, window,
-            [this, run, grid](int row, int column) {
-                // The handlers count rows and columns from 1, row 0 being the heading row.
-                context_.session.clickedRow = row + 1;
-                context_.session.clickedColumn = column + 1;
-                context_.session.clickExtends = grid->lastClickExtends();
-                run();
+            grid, &ItemTableView::cellClicked, window,
+            [this, name, event](int row, int column, bool extendsRange) {
+                raise(name, event, CellClick{row, column, extendsRange});
             },
             direct);
     } else if (auto* numeric = qobject_cast<NumericField*>(control)) {
@@ -149,14 +144,14 @@ void EventTable::connectControl(QObject* control, const EventBinding& binding) {
     }
 }
 
-bool EventTable::raise(const QString& control, FormEvent event) {
+bool EventTable::raise(const QString& control, FormEvent event, const CellClick& cell) {
     for (const EventBinding& binding : bindings()) {
         if (binding.event == event && control == QString::fromUtf8(binding.control)) {
             if (observer_) {
                 observer_(binding);
             }
             ++depth_;
-            binding.handler(context_);
+            run(binding, cell);
             --depth_;
             if (event != E::Closed) {
                 closeIfRequested();
@@ -165,6 +160,14 @@ bool EventTable::raise(const QString& control, FormEvent event) {
         }
     }
     return false;
+}
+
+void EventTable::run(const EventBinding& binding, const CellClick& cell) {
+    if (const auto* handler = std::get_if<ContextHandler>(&binding.handler)) {
+        (*handler)(context_);
+    } else {
+        std::get<CellHandler>(binding.handler)(context_, cell.row, cell.column, cell.extendsRange);
+    }
 }
 
 void EventTable::closeIfRequested() {

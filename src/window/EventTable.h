@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <variant>
 #include <vector>
 
 #include "window/WindowContext.h"
@@ -21,13 +22,25 @@ enum class FormEvent {
     SpaceKey,          // Space pressed in the grid
 };
 
+// The cell a click on the grid hit, counted from 1 (row 0 is the heading row), and
+// whether Shift was held.
+struct CellClick {
+    int row = 0;
+    int column = 0;
+    bool extendsRange = false;
+};
+
+// A handler takes the context, and for a click on the grid the cell clicked.
+using ContextHandler = void (*)(WindowContext&);
+using CellHandler = void (*)(WindowContext&, int row, int column, bool extendsRange);
+
 // One row of the event table: the control (by design name), the event, the handler's name
 // and the handler.
 struct EventBinding {
     const char* control;
     FormEvent event;
     const char* handlerName;
-    void (*handler)(WindowContext&);
+    std::variant<ContextHandler, CellHandler> handler;
 };
 
 // The event table of CP21000: routes each wired (control, event) pair to exactly one
@@ -47,10 +60,10 @@ class EventTable {
     // Connects the controls' signals to the table.
     void connectControls();
 
-    // Runs the handler wired to (control, event); false when that pair is not wired.
-    // When the outermost handler returns and a fatal report asked the window to close,
-    // the close follows from the event loop.
-    bool raise(const QString& control, FormEvent event);
+    // Runs the handler wired to (control, event), with the cell of a click on the grid;
+    // false when that pair is not wired. When the outermost handler returns and a fatal
+    // report asked the window to close, the close follows from the event loop.
+    bool raise(const QString& control, FormEvent event, const CellClick& cell = CellClick());
 
     // Called with each row of the table just before its handler runs (for tracing).
     void setObserver(std::function<void(const EventBinding&)> observer) {
@@ -59,6 +72,7 @@ class EventTable {
 
   private:
     void connectControl(QObject* control, const EventBinding& binding);
+    void run(const EventBinding& binding, const CellClick& cell);
     void closeIfRequested();
 
     WindowContext& context_;

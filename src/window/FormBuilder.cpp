@@ -9,15 +9,13 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
 #include <algorithm>
 
 #include "orders/ItemTable.h"
 #include "window/FormAnchors.h"
 #include "window/FormDesign.h"
 #include "window/FormLayout.h"
-#include "window/ItemGrid.h"
-#include "window/ItemTableWidget.h"
+#include "window/ItemTableView.h"
 #include "window/NumericField.h"
 #include "window/PagePlacement.h"
 #include "window/Pictures.h"
@@ -43,12 +41,7 @@ QWidget* makeButton(const ControlDesign& design) {
 }
 
 QWidget* makeGrid(const ControlDesign& design) {
-    auto* grid = new ItemTableWidget(0, orders::kColumnCount);
-    QStringList headings;
-    for (const orders::ColumnDesign& column : orders::kColumnDesign) {
-        headings << utf8(column.heading);
-    }
-    grid->setHorizontalHeaderLabels(headings);
+    auto* grid = new ItemTableView;
     grid->setColumnHidden(orders::kColRecord - 1, true);
     // The operator may change how many labels an item takes; no other cell is edited.
     grid->setItemDelegateForColumn(orders::kColQuantity - 1, new SelectionQuantityDelegate(grid));
@@ -182,7 +175,7 @@ void listHeaderControls(QWidget* w, Controls& c) {
     c.cmImage1 = named<QLabel>(w, "CmImage1");
     c.btSaida = named<QPushButton>(w, "BT-SAIDA");
     c.tbOpera = named<PageControl>(w, "TB-OPERA");
-    c.tabPedido = named<QTableWidget>(w, "TAB-PEDIDO");
+    c.tabPedido = named<ItemTableView>(w, "TAB-PEDIDO");
     c.btSelecionar = named<QPushButton>(w, "BT-SELECIONAR");
 }
 
@@ -263,7 +256,7 @@ Controls buildForm(QMainWindow* window) {
     listPrintControls(window, controls);
     listConfigurationControls(window, controls);
     listMenu(window, controls);
-    ItemGrid(controls.tabPedido).fitToContent();
+    controls.tabPedido->fitToContent();
     window->resize(window->sizeHint());
     return controls;
 }

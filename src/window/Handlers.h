@@ -15,8 +15,9 @@ void rotinaAchaTemp(WindowContext& context);  // TempDir from the system, whole
 void onOrderPathChanged(WindowContext& context);
 void subProcuraArquivo(WindowContext& context);
 
-// Item selection: ticking (reads session.clickedRow/clickedColumn) and the summary
-void onGridClicked(WindowContext& context);
+// Item selection. A click on the grid's cell (`row`, `column`), counted from 1 as the
+// grid's design counts them (row 0 is the heading row); `extendsRange` when Shift was held.
+void onGridClicked(WindowContext& context, int row, int column, bool extendsRange);
 // Space in the grid: ticks or unticks its current row. Menu "Selecionar todos" and
 // "Limpar seleção": ticks or unticks every row. Printed rows never change.
 void onTickKey(WindowContext& context);

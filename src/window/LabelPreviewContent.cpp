@@ -5,8 +5,7 @@
 #include "preview/LabelPreview.h"
 #include "printing/MemorySink.h"
 #include "printing/PrintEngine.h"
-#include "window/ItemGrid.h"
-#include "window/SelectionMarks.h"
+#include "window/SelectionSummary.h"
 
 namespace rotulano::window {
 
@@ -45,7 +44,7 @@ void captureRow(const Session& session, const printing::JobRow& row, LabelPrevie
 
 LabelPreviewContent LabelPreviewContent::ofNextJob(WindowContext& context) {
     LabelPreviewContent content;
-    const std::vector<printing::JobRow> rows = tickedRows(ItemGrid(context.controls.tabPedido));
+    const std::vector<printing::JobRow> rows = context.controls.tabPedido->items()->tickedRows();
     if (rows.empty()) {
         content.failure = Failure::NoTickedRow;
         return content;

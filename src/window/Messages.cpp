@@ -26,34 +26,22 @@ QString statusFrame(const core::FileStatus& status, const QString& label) {
 
 }  // namespace
 
-void rotinaMsg(WindowContext& context) {
-    core::MessageRequest& request = context.session.message;
-    if (request.type == 0) {
-        request.type = core::kStyleInformation;
-    }
-    if (isBlank(request.title)) {
-        request.title = QString::fromUtf8(kDefaultMessageTitle);
-    }
-    request.answer = context.messageBox.show(withoutTrailingBlanks(request.text),
-                                             withoutTrailingBlanks(request.title), request.type);
-    request.type = 0;
-    request.title.clear();
-    request.text.clear();
+int rotinaMsg(MessageBoxService& box, const core::MessageRequest& message) {
+    return rotinaMsg(box, message.text, message.title, message.type);
 }
 
-void rotinaStatus(WindowContext& context) {
-    core::MessageRequest& request = context.session.message;
-    if (request.type == 0) {
-        request.type = core::kStyleError;
-    }
-    if (isBlank(request.title)) {
-        request.title = statusTitle(context.session.fileStatus);
-    }
-    const QString frame = statusFrame(context.session.fileStatus, context.session.statusFileLabel);
-    context.messageBox.show(withoutTrailingBlanks(frame), withoutTrailingBlanks(request.title),
-                            request.type);
-    request.type = 0;
-    request.title.clear();
+int rotinaMsg(MessageBoxService& box, const QString& text, const QString& title, int style) {
+    return box.show(
+        withoutTrailingBlanks(text),
+        withoutTrailingBlanks(isBlank(title) ? QString::fromUtf8(kDefaultMessageTitle) : title),
+        style == 0 ? core::kStyleInformation : style);
+}
+
+void rotinaStatus(MessageBoxService& box, const core::FileStatus& status, const QString& fileLabel,
+                  const QString& title, int style) {
+    box.show(withoutTrailingBlanks(statusFrame(status, fileLabel)),
+             withoutTrailingBlanks(isBlank(title) ? statusTitle(status) : title),
+             style == 0 ? core::kStyleError : style);
 }
 
 }  // namespace rotulano::window

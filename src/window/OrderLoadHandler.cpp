@@ -1,15 +1,13 @@
 #include <QFile>
-#include <QPalette>
 #include <QPushButton>
-#include <QTableWidget>
 
 #include "orders/FieldNumber.h"
 #include "orders/ItemRow.h"
 #include "orders/OrderFileReader.h"
 #include "window/DisplayField.h"
 #include "window/Handlers.h"
-#include "window/ItemGrid.h"
 #include "window/Messages.h"
+#include "window/SelectionSummary.h"
 #include "window/TrailingBlanks.h"
 
 namespace rotulano::window {
@@ -21,11 +19,6 @@ const char* const kOrderFileLabel = "Arquivo de Pedidos";
 
 QString latin1(const std::string& bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<int>(bytes.size()));
-}
-
-// The selection index of W-PRMLINGUA, 1-based (1 Português), 0 when nothing is chosen.
-int languageIndex(const Controls& controls) {
-    return controls.wPrmlingua == nullptr ? 0 : controls.wPrmlingua->selection();
 }
 
 // The path written in W-NOME-COMPLETO without the blanks that pad the field; a path
@@ -42,7 +35,7 @@ void clearOrder(WindowContext& context) {
     controls.supplierCnpjField->setNumber(0);
     controls.orderDateField->setNumber(0);
     controls.wHeadatEmail->setNumber(0);
-    ItemGrid(controls.tabPedido).setRowCount(0);
+    controls.tabPedido->items()->clear();
     controls.wDetqtd->setNumber(0);
     controls.btImprime->setEnabled(false);
     context.session.orderNumber = "000000";
@@ -59,34 +52,18 @@ void showHeader(WindowContext& context, const orders::OrderHeaderView& header) {
     controls.wHeadatEmail->setDigits(orders::fieldDigits(header.emailDate));
 }
 
-void writeRow(ItemGrid& grid, int row, const orders::ItemRow& item, const QColor& window) {
-    using namespace orders;
-    grid.setRecord(row, item.record());
-    for (int column : {kColSel, kColItem, kColQuantity}) {
-        grid.setCell(row, column, item.cell(column));
+void fillGrid(WindowContext& context, const std::vector<std::string>& lines) {
+    ItemTableView* grid = context.controls.tabPedido;
+    const int language = interfaceLanguage(context.controls);
+    std::vector<orders::ItemRow> rows;
+    rows.reserve(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        rows.emplace_back(lines[i], static_cast<int>(i) + 1, language);
     }
-    grid.setBackground(row, kColSel, window);
-    grid.setBackground(row, kColQuantity, window);
-    grid.setCell(row, kColType, item.cell(kColType));
-    grid.setBackground(row, kColType, colourFromWindows(item.labelType().cellColour));
-    for (int column : {kColCode, kColDescription, kColSize, kColSide, kColFooter, kColPrice}) {
-        grid.setCell(row, column, item.cell(column));
-    }
-}
-
-void fillGrid(WindowContext& context, const std::vector<std::string>& items) {
-    QTableWidget* table = context.controls.tabPedido;
-    const QColor window = table->palette().color(QPalette::Window);
-    const int language = languageIndex(context.controls);
-    ItemGrid grid(table);
-    table->setUpdatesEnabled(false);
-    grid.setRowCount(static_cast<int>(items.size()));
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const int row = static_cast<int>(i) + 1;
-        writeRow(grid, row, orders::ItemRow(items[i], row, language), window);
-    }
-    grid.fitToContent();
-    table->setUpdatesEnabled(true);
+    grid->setUpdatesEnabled(false);
+    grid->items()->setItems(rows);
+    grid->fitToContent();
+    grid->setUpdatesEnabled(true);
 }
 
 // The file dialog gives names as Qt decodes them (UTF-8): a name whose bytes are not
@@ -100,21 +77,11 @@ orders::OrderLoad undecodableName() {
 }
 
 void report(WindowContext& context, const orders::OrderLoad& load) {
-    Session& session = context.session;
     if (load.outcome == orders::LoadOutcome::OpenFailed ||
         load.outcome == orders::LoadOutcome::ReadFailed) {
-        // The report always takes the meaning of the status as its title and the error
-        // style, whatever an earlier caller may have left in the request.
-        session.message.type = 0;
-        session.message.title.clear();
-        session.fileStatus = load.status;
-        session.statusFileLabel = QString::fromUtf8(kOrderFileLabel);
-        rotinaStatus(context);
+        rotinaStatus(context.messageBox, load.status, QString::fromUtf8(kOrderFileLabel));
     } else if (load.outcome == orders::LoadOutcome::Message) {
-        session.message.text = load.message.text;
-        session.message.title = load.message.title;
-        session.message.type = load.message.type;
-        rotinaMsg(context);
+        rotinaMsg(context.messageBox, load.message);
     }
 }
 

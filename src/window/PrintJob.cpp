@@ -18,7 +18,7 @@
 #include "window/Messages.h"
 #include "window/PageControl.h"
 #include "window/PrintProgressDialog.h"
-#include "window/SelectionMarks.h"
+#include "window/SelectionSummary.h"
 
 namespace rotulano::window {
 
@@ -68,11 +68,12 @@ class WindowObserver : public printing::JobObserver {
 
 }  // namespace
 
-PrintJob::PrintJob(WindowContext& context) : context_(context), grid_(context.controls.tabPedido) {}
+PrintJob::PrintJob(WindowContext& context)
+    : context_(context), items_(*context.controls.tabPedido->items()) {}
 
 void PrintJob::run() {
     const Session& session = context_.session;
-    printing::JobRequest request{tickedRows(grid_), session.orderNumber, session.settings};
+    printing::JobRequest request{items_.tickedRows(), session.orderNumber, session.settings};
     if (context_.controls.wPrmpara->isChecked() && request.rows.size() > 1) {
         request.rows.resize(1);
     }
@@ -145,14 +146,14 @@ void PrintJob::rowStarting(PrintProgressDialog& dialog, int index, int count,
     const orders::LabelTypeView view = rowLabelType(controls, row.line);
     showNextPrint(controls, view, row.quantity);
     controls.wQtdimp->setNumber(core::digitsValue(request.line.get(core::item::kQuantity)));
-    dialog.showRow(index, count, grid_.text(row.row, orders::kColItem).trimmed(),
+    dialog.showRow(index, count, items_.text(row.row, orders::kColItem).trimmed(),
                    view.gridText.trimmed());
 }
 
 void PrintJob::rowEnded(PrintProgressDialog& dialog, const printing::RowReport& report,
                         long long labelsSent) {
     if (report.outcome == printing::RowOutcome::Printed) {
-        grid_.setText(report.row, orders::kColSel, printedMark());
+        items_.markPrinted(report.row);
     }
     dialog.showLabelsSent(labelsSent);
 }
@@ -168,14 +169,12 @@ void PrintJob::finish(const printing::JobReport& report) {
             show(printJobMessages::invalidPort());
             break;
         case JobEnd::SerialFailure:
-            context_.session.fileStatus = report.check.status;
             show(printJobMessages::serialFailure(report.check.status));
             break;
         case JobEnd::NoPrintFolder:
             show(printJobMessages::noPrintFolder(report.check.name));
             break;
         case JobEnd::RowFailed:
-            context_.session.fileStatus = report.rows.back().channel.status;
             show(printJobMessages::channelFailure(report.rows.back().channel));
             break;
     }
@@ -183,11 +182,7 @@ void PrintJob::finish(const printing::JobReport& report) {
 }
 
 void PrintJob::show(const printJobMessages::JobMessage& message) {
-    core::MessageRequest& request = context_.session.message;
-    request.text = message.text;
-    request.title = message.title;
-    request.type = message.style;
-    rotinaMsg(context_);
+    rotinaMsg(context_.messageBox, message.text, message.title, message.style);
 }
 
 void PrintJob::endOnConfigurationPage() {

@@ -2,7 +2,7 @@
 
 #include "printing/PrintEngine.h"
 #include "printing/PrintJobMessages.h"
-#include "window/ItemGrid.h"
+#include "window/ItemTableModel.h"
 #include "window/WindowContext.h"
 
 namespace rotulano::window {
@@ -11,7 +11,7 @@ namespace printJobMessages = printing::printJobMessages;
 
 class PrintProgressDialog;
 
-// ON-PRINT: prints the ticked rows of TAB-PEDIDO from the top (with the pause option
+// ON-PRINT: prints the ticked rows of the item model from the top (with the pause option
 // ticked, only the first) through the print engine and the window's port. The engine
 // runs on a thread of its own while a modal progress dialog shows the row going out and
 // offers to cancel; the window keeps repainting. Each row is marked "Ø" once its bytes
@@ -39,7 +39,7 @@ class PrintJob {
     void endNormally();
 
     WindowContext& context_;
-    ItemGrid grid_;
+    ItemTableModel& items_;
 };
 
 }  // namespace rotulano::window

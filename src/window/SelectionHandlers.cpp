@@ -1,10 +1,9 @@
 #include <QPushButton>
-#include <QTableWidget>
 
 #include "orders/ItemTable.h"
 #include "window/Handlers.h"
 #include "window/PageControl.h"
-#include "window/SelectionMarks.h"
+#include "window/SelectionSummary.h"
 
 namespace rotulano::window {
 
@@ -18,18 +17,17 @@ constexpr int kConfigurationPage = 3;
 // A click on the "Sel" cell ticks the row, or unticks a ticked one; with Shift held it
 // ticks every row from the last "Sel" clicked to this one. A printed row and every other
 // cell ignore clicks. The summary waits for the "Impressão" page.
-void onGridClicked(WindowContext& context) {
+void onGridClicked(WindowContext& context, int row, int column, bool extendsRange) {
     Session& session = context.session;
-    ItemGrid grid(context.controls.tabPedido);
-    const int row = session.clickedRow;
-    if (session.clickedColumn != orders::kColSel || row < 1 || row > grid.rowCount()) {
+    ItemTableModel& items = *context.controls.tabPedido->items();
+    if (column != orders::kColSel || row < 1 || row > items.itemCount()) {
         return;
     }
     const int last = session.lastSelRow;
-    if (session.clickExtends && last >= 1 && last <= grid.rowCount()) {
-        tickRange(grid, last, row);
+    if (extendsRange && last >= 1 && last <= items.itemCount()) {
+        items.tickRange(last, row);
     } else {
-        toggleTick(grid, row);
+        items.toggleTick(row);
     }
     session.lastSelRow = row;
 }
@@ -47,7 +45,7 @@ void subTestaSelecao(WindowContext& context) {
     if (page != kPrintPage) {
         return;
     }
-    const std::vector<printing::JobRow> rows = tickedRows(ItemGrid(controls.tabPedido));
+    const std::vector<printing::JobRow> rows = controls.tabPedido->items()->tickedRows();
     if (!rows.empty()) {
         showNextPrint(controls, rowLabelType(controls, rows.front().line), rows.front().quantity);
     }

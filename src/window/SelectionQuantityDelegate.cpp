@@ -1,24 +1,17 @@
 #include "window/SelectionQuantityDelegate.h"
 
 #include <QSpinBox>
-#include <QTableWidget>
 
-#include "orders/ItemTable.h"
-#include "window/ItemGrid.h"
+#include "window/ItemTableModel.h"
 
 namespace rotulano::window {
 
 namespace {
-
-// Grid rows are numbered from 1 as the handlers number them.
-int gridRow(const QModelIndex& index) {
-    return index.row() + 1;
+constexpr int kLargestQuantity = static_cast<int>(ItemTableModel::kLargestQuantity);
 }
 
-}  // namespace
-
-SelectionQuantityDelegate::SelectionQuantityDelegate(QTableWidget* grid)
-    : QStyledItemDelegate(grid), grid_(grid) {}
+SelectionQuantityDelegate::SelectionQuantityDelegate(QObject* parent)
+    : QStyledItemDelegate(parent) {}
 
 // A spin box takes digits only: no sign, no decimals, nothing above six digits.
 QWidget* SelectionQuantityDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
@@ -33,16 +26,16 @@ QWidget* SelectionQuantityDelegate::createEditor(QWidget* parent, const QStyleOp
 
 void SelectionQuantityDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     auto* spinBox = static_cast<QSpinBox*>(editor);
-    const long long quantity = ItemGrid(grid_).integerValue(gridRow(index), orders::kColQuantity);
+    const long long quantity = index.data(Qt::EditRole).toLongLong();
     spinBox->setValue(static_cast<int>(quantity > kLargestQuantity ? kLargestQuantity : quantity));
     spinBox->selectAll();
 }
 
-void SelectionQuantityDelegate::setModelData(QWidget* editor, QAbstractItemModel*,
+void SelectionQuantityDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                              const QModelIndex& index) const {
     auto* spinBox = static_cast<QSpinBox*>(editor);
     spinBox->interpretText();
-    ItemGrid(grid_).setNumber(gridRow(index), orders::kColQuantity, spinBox->value());
+    model->setData(index, QVariant::fromValue<qlonglong>(spinBox->value()), Qt::EditRole);
 }
 
 }  // namespace rotulano::window

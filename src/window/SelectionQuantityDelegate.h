@@ -2,28 +2,21 @@
 
 #include <QStyledItemDelegate>
 
-class QTableWidget;
-
 namespace rotulano::window {
 
 // The editor of the "Quant." cells of TAB-PEDIDO: the operator types how many labels an
-// item takes, a whole number from 0 to 999999. The cell keeps the number as its value
-// and shows it through the column's picture "ZZZ.ZZZ"; the selection summary and the
-// print job take the quantity from there.
+// item takes, a whole number from 0 to 999999. The number goes to the item model as a
+// value, which the grid shows through the column's picture "ZZZ.ZZZ"; the selection
+// summary and the print job take the quantity from the model.
 class SelectionQuantityDelegate : public QStyledItemDelegate {
   public:
-    static constexpr int kLargestQuantity = 999999;
-
-    explicit SelectionQuantityDelegate(QTableWidget* grid);
+    explicit SelectionQuantityDelegate(QObject* parent = nullptr);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
-
-  private:
-    QTableWidget* grid_;
 };
 
 }  // namespace rotulano::window

@@ -17,9 +17,7 @@ const char* const kUpdateOpenLabel = "Erro Fatal do Arquivo de Parametros (02)";
 const char* const kUpdateReadLabel = "Impossivel Atualizar sistema erro Fatal !";
 
 void reportStatus(WindowContext& context, const core::FileStatus& status, const char* label) {
-    context.session.fileStatus = status;
-    context.session.statusFileLabel = QString::fromUtf8(label);
-    rotinaStatus(context);
+    rotinaStatus(context.messageBox, status, QString::fromUtf8(label));
 }
 
 // Reads the record into the shared settings at start-up; a failure is reported and ends
@@ -32,10 +30,8 @@ bool readAtStartUp(WindowContext& context) {
         context.session.closeRequested = true;
     }
     const core::FileStatus read = file.read(context.session.settings);
-    context.session.fileStatus = read;
     if (read != core::kStatusOk) {
-        context.session.message.text = QString::fromUtf8(kReadFailedText);
-        rotinaMsg(context);
+        rotinaMsg(context.messageBox, QString::fromUtf8(kReadFailedText));
         context.session.closeRequested = true;
         return false;
     }
@@ -52,7 +48,6 @@ bool readWhileRunning(WindowContext& context) {
     if (status == core::kStatusOk) {
         status = file.read(session.settings);
     }
-    session.fileStatus = status;
     if (status == core::kStatusOk) {
         session.settingsLossReported = false;
         return true;
@@ -121,7 +116,6 @@ void recreateSettings(WindowContext& context) {
     core::PrinterSettings record = context.session.settings;
     takeSettings(context.controls, record);
     const core::FileStatus created = file.create(record);
-    context.session.fileStatus = created;
     if (created != core::kStatusOk) {
         reportStatus(context, created, kUpdateOpenLabel);
         return;
@@ -166,7 +160,6 @@ void subGravaArqprm(WindowContext& context) {
         reportStatus(context, written, kParameterFileLabel);
         return;
     }
-    context.session.fileStatus = written;
     keepSaved(context, record);
 }
 

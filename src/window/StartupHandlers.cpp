@@ -1,6 +1,5 @@
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
 
 #include "config/ParameterFile.h"
 #include "config/PrinterLists.h"
@@ -20,13 +19,7 @@ const char* const kParameterFileLabel = "Arquivo de parâmetros";
 // The shared work fields back to blank and zero, and the run flags to "no". The settings
 // record is not touched.
 void resetWorkFields(Session& session) {
-    session.message = core::MessageRequest();
-    session.fileStatus = core::kStatusOk;
-    session.statusFileLabel.clear();
     session.orderNumber = "000000";
-    session.clickedRow = 0;
-    session.clickedColumn = 0;
-    session.clickExtends = false;
     session.lastSelRow = 0;
     session.gridColumnCount = 0;
     session.settingsLossReported = false;
@@ -62,10 +55,8 @@ void checkParameterFile(WindowContext& context) {
         file.create(core::PrinterSettings::defaults());
         status = file.openCheck();
     }
-    context.session.fileStatus = status;
     if (status != core::kStatusOk) {
-        context.session.statusFileLabel = QString::fromUtf8(kParameterFileLabel);
-        rotinaStatus(context);
+        rotinaStatus(context.messageBox, status, QString::fromUtf8(kParameterFileLabel));
         context.session.closeRequested = true;
     }
 }
@@ -96,7 +87,7 @@ void onFormOpened(WindowContext& context) {
     controls.wPrmmargSup->setValue(0);
     controls.wEtiqueta->setText(QString());
     clearPicture(controls.cmImage2);
-    controls.tabPedido->setRowCount(0);
+    controls.tabPedido->items()->clear();
     fillLists(controls);
     checkParameterFile(context);
     subLeArqprm(context);

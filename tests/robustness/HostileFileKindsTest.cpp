@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <QPushButton>
-#include <QTableWidget>
 #include <filesystem>
 #include <functional>
 #include <string>

@@ -2,7 +2,6 @@
 
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
 #include <string>
 #include <vector>
 

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTest>
 
 #include "orders/ItemTable.h"
@@ -39,14 +38,13 @@ class BulkTicking : public ::testing::Test {
         test.loadOrder(lines);
         ASSERT_EQ(test.grid().rowCount(), 6);
         for (int row : {2, 5}) {
-            test.grid().setText(row, orders::kColSel, kPrinted);
-            test.grid().setRowHighlight(row, true);
+            test.items().markPrinted(row);
         }
         QApplication::setActiveWindow(test.window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(test.window.get()));
         grid()->setFocus();
     }
-    QTableWidget* grid() { return test.controls().tabPedido; }
+    rotulano::window::ItemTableView* grid() { return test.controls().tabPedido; }
     bool highlighted(int row) { return test.grid().isHighlighted(row, orders::kColDescription); }
     // The printed rows are as they were: marked and highlighted.
     void expectPrintedRowsKept() {
@@ -55,8 +53,12 @@ class BulkTicking : public ::testing::Test {
             EXPECT_TRUE(highlighted(row)) << row;
         }
     }
+    void shiftClickSel(int row) {
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          test.grid().cellRect(row, orders::kColSel).center());
+    }
     void pressSpaceOn(int row, int column) {
-        grid()->setCurrentCell(row - 1, column - 1);
+        grid()->setCurrentIndex(grid()->model()->index(row - 1, column - 1));
         QTest::keyClick(grid(), Qt::Key_Space);
     }
 
@@ -131,9 +133,7 @@ TEST_F(BulkTicking, SpaceWhileAQuantityIsTypedIsPartOfTheTyping) {
 
 TEST_F(BulkTicking, ShiftClickTicksFromTheLastSelClickedSkippingPrintedRows) {
     test.clickCell(1, orders::kColSel);
-    QTableWidgetItem* sel6 = grid()->item(5, orders::kColSel - 1);
-    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::ShiftModifier,
-                      grid()->visualItemRect(sel6).center());
+    shiftClickSel(6);
     EXPECT_EQ(test.marks(), (Marks{kTicked, kPrinted, kTicked, kTicked, kPrinted, kTicked}));
     expectPrintedRowsKept();
 }
@@ -141,16 +141,12 @@ TEST_F(BulkTicking, ShiftClickTicksFromTheLastSelClickedSkippingPrintedRows) {
 TEST_F(BulkTicking, ShiftClickUpwardsTicksTheRangeAndLeavesTheRestAlone) {
     test.clickCell(6, orders::kColSel);
     test.clickCell(6, orders::kColSel);  // unticked again; still the last "Sel" clicked
-    QTableWidgetItem* sel3 = grid()->item(2, orders::kColSel - 1);
-    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::ShiftModifier,
-                      grid()->visualItemRect(sel3).center());
+    shiftClickSel(3);
     EXPECT_EQ(test.marks(), (Marks{kBlank, kPrinted, kTicked, kTicked, kPrinted, kTicked}));
 }
 
 TEST_F(BulkTicking, AShiftClickWithNoEarlierClickTicksOneRow) {
-    QTableWidgetItem* sel4 = grid()->item(3, orders::kColSel - 1);
-    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::ShiftModifier,
-                      grid()->visualItemRect(sel4).center());
+    shiftClickSel(4);
     EXPECT_EQ(test.marks(), (Marks{kBlank, kPrinted, kBlank, kTicked, kPrinted, kBlank}));
 }
 

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QPushButton>
-#include <QTableWidget>
 #include <algorithm>
 
 #include "support/WindowFakes.h"
@@ -94,7 +93,10 @@ QString captionOf(TestWindow& test, const CaptionRow& row) {
             return qobject_cast<QAbstractButton*>(control)->text();
         }
         case GridHeader:
-            return test.controls().tabPedido->horizontalHeaderItem(row.number - 1)->text();
+            return test.controls()
+                .tabPedido->model()
+                ->headerData(row.number - 1, Qt::Horizontal)
+                .toString();
         case GridHint:
             return test.controls().tabPedido->toolTip();
     }

@@ -7,7 +7,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "support/WindowFakes.h"
 #include "window/FormDesign.h"
@@ -35,7 +35,7 @@ bool hasKind(QWidget* control, ControlKind kind) {
         case ControlKind::TabStrip:
             return qobject_cast<PageControl*>(control) != nullptr;
         case ControlKind::Grid:
-            return qobject_cast<QTableWidget*>(control) != nullptr;
+            return qobject_cast<QTableView*>(control) != nullptr;
         case ControlKind::List:
             return qobject_cast<DropDownList*>(control) != nullptr;
         case ControlKind::CheckBox:
@@ -156,16 +156,18 @@ TEST(FormWindow, TabStripHasThreePagesWithTheirDesignCaptions) {
 
 TEST(FormWindow, GridHasElevenColumnsTheFirstHiddenAndNoRows) {
     TestWindow test;
-    QTableWidget* grid = test.controls().tabPedido;
+    QTableView* grid = test.controls().tabPedido;
     const char* const headings[] = {
         "REGISTRO",  "Sel",     "Item", "Quant.", "Código", "Tipo da Etiqueta",
         "Descrição", "Tamanho", "",     "",       "Preço"};
-    ASSERT_EQ(grid->columnCount(), 11);
+    ASSERT_EQ(grid->model()->columnCount(), 11);
     for (int column = 0; column < 11; ++column) {
-        EXPECT_EQ(grid->horizontalHeaderItem(column)->text(), utf8(headings[column])) << column;
+        EXPECT_EQ(grid->model()->headerData(column, Qt::Horizontal).toString(),
+                  utf8(headings[column]))
+            << column;
         EXPECT_EQ(grid->isColumnHidden(column), column == 0) << column;
     }
-    EXPECT_EQ(grid->rowCount(), 0);
+    EXPECT_EQ(grid->model()->rowCount(), 0);
     EXPECT_EQ(grid->toolTip(),
               utf8("Marque os itens que deseja imprimir com um clique na coluna \"Sel.\""));
 }

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QScreen>
-#include <QTableWidget>
+#include <QTableView>
 
 #include "orders/ItemTable.h"
 #include "orders/OrderTestLines.h"
@@ -61,10 +61,10 @@ class GrowingWindow : public ::testing::Test {
     }
     // The grid rows that show whole.
     int wholeRowsShown() {
-        QTableWidget* grid = test.controls().tabPedido;
+        QTableView* grid = test.controls().tabPedido;
         const QRect viewport = grid->viewport()->rect();
         int rows = 0;
-        for (int row = 0; row < grid->rowCount(); ++row) {
+        for (int row = 0; row < grid->model()->rowCount(); ++row) {
             const QRect cell = grid->visualRect(grid->model()->index(row, orders::kColSel - 1));
             rows += viewport.contains(cell) ? 1 : 0;
         }
@@ -125,7 +125,7 @@ TEST_F(GrowingWindow, ALargerWindowShowsMoreRowsOfA999ItemOrder) {
 
 TEST_F(GrowingWindow, ColumnsFitTheirContentAndRowsOneLine) {
     test.loadOrder(bigOrder(3));
-    QTableWidget* grid = test.controls().tabPedido;
+    QTableView* grid = test.controls().tabPedido;
     const QFontMetrics metrics(grid->font());
     const int sel = grid->columnWidth(orders::kColSel - 1);
     const int description = grid->columnWidth(orders::kColDescription - 1);
@@ -135,7 +135,7 @@ TEST_F(GrowingWindow, ColumnsFitTheirContentAndRowsOneLine) {
               metrics.horizontalAdvance(QStringLiteral("CAMISETA MANGA CURTA MALHA 30X")));
     EXPECT_GT(description, 4 * sel);
     for (int column = 1; column < orders::kColumnCount; ++column) {
-        const QString text = grid->item(0, column)->text().trimmed();
+        const QString text = test.grid().text(1, column + 1).trimmed();
         EXPECT_GE(grid->columnWidth(column), metrics.horizontalAdvance(text)) << column;
     }
     EXPECT_GE(grid->rowHeight(0), metrics.height());

@@ -5,7 +5,7 @@
 
 namespace {
 
-using rotulano::test::TestWindow;
+using rotulano::test::FakeMessageBox;
 using rotulano::window::rotinaMsg;
 using rotulano::window::rotinaStatus;
 
@@ -13,47 +13,44 @@ QString utf8(const char* text) {
     return QString::fromUtf8(text);
 }
 
-TEST(RotinaMsg, ShowsNoTrailingBlanksStoresTheAnswerAndClearsTheRequest) {
-    TestWindow test;
-    test.messageBox.answer = 1;
-    auto& request = test.session().message;
+// The one box shown: its text, title and style.
+void expectOneBox(const FakeMessageBox& box, const QString& text, const QString& title, int style) {
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, text);
+    EXPECT_EQ(box.shown[0].title, title);
+    EXPECT_EQ(box.shown[0].style, style);
+}
+
+TEST(RotinaMsg, ShowsNoTrailingBlanksAndGivesBackTheAnswer) {
+    FakeMessageBox box;
+    box.answer = 6;
+    rotulano::core::MessageRequest request;
     request.title = QStringLiteral("Confirmação") + QString(39, QLatin1Char(' '));
     request.text = QStringLiteral("Texto") + QString(95, QLatin1Char(' '));
-    request.answer = 0;
-    rotinaMsg(test.context());
-    EXPECT_EQ(test.messageBox.shown[0].title, utf8("Confirmação"));
-    EXPECT_EQ(test.messageBox.shown[0].text, QStringLiteral("Texto"));
-    EXPECT_EQ(request.answer, 1);
-    EXPECT_EQ(request.type, 0);
-    EXPECT_TRUE(request.title.trimmed().isEmpty());
-    EXPECT_TRUE(request.text.trimmed().isEmpty());
+    request.type = 0x24;
+    EXPECT_EQ(rotinaMsg(box, request), 6);
+    expectOneBox(box, QStringLiteral("Texto"), utf8("Confirmação"), 0x24);
 }
 
-TEST(RotinaMsg, BlankTitleOfSpacesCountsAsNoTitle) {
-    TestWindow test;
-    test.session().message.title = QString(50, QLatin1Char(' '));
-    test.session().message.text = QStringLiteral("x");
-    rotinaMsg(test.context());
-    EXPECT_EQ(test.messageBox.shown[0].title, QStringLiteral("Mensagem do Sistema"));
+TEST(RotinaMsg, BlankTitleOfSpacesCountsAsNoTitleAndNoStyleAsInformation) {
+    FakeMessageBox box;
+    rotinaMsg(box, QStringLiteral("x"), QString(50, QLatin1Char(' ')));
+    expectOneBox(box, QStringLiteral("x"), QStringLiteral("Mensagem do Sistema"), 0x40);
 }
 
-TEST(RotinaStatus, CallersTitleAndStyleSuppressTheTableAndAreThenCleared) {
-    TestWindow test;
-    auto& request = test.session().message;
-    request.type = 0x30;
-    request.title = QStringLiteral("Meu titulo");
-    request.text = QStringLiteral("texto do chamador");
-    test.session().fileStatus = "99";
-    test.session().statusFileLabel = QStringLiteral("Arquivo de Pedidos");
-    rotinaStatus(test.context());
-    ASSERT_EQ(test.messageBox.shown.size(), 1u);
-    EXPECT_EQ(test.messageBox.shown[0].title, QStringLiteral("Meu titulo"));
-    EXPECT_EQ(test.messageBox.shown[0].style, 0x30);
-    EXPECT_EQ(test.messageBox.shown[0].text, QStringLiteral("Status [99] Arquivo de Pedidos"));
-    EXPECT_EQ(request.type, 0);
-    EXPECT_TRUE(request.title.trimmed().isEmpty());
-    EXPECT_EQ(request.text, QStringLiteral("texto do chamador"));
-    EXPECT_EQ(test.session().statusFileLabel, QStringLiteral("Arquivo de Pedidos"));
+TEST(RotinaStatus, TakesTheMeaningOfTheStatusAsTitleAndTheErrorStyle) {
+    FakeMessageBox box;
+    rotinaStatus(box, "35", QStringLiteral("Arquivo de Pedidos"));
+    expectOneBox(box, QStringLiteral("Status [35] Arquivo de Pedidos"),
+                 utf8("Arquivo não existe em disco e não pode ser criado"), 0x10);
+}
+
+TEST(RotinaStatus, CallersTitleAndStyleSuppressTheTable) {
+    FakeMessageBox box;
+    rotinaStatus(box, "99", QStringLiteral("Arquivo de Pedidos"), QStringLiteral("Meu titulo  "),
+                 0x30);
+    expectOneBox(box, QStringLiteral("Status [99] Arquivo de Pedidos"),
+                 QStringLiteral("Meu titulo"), 0x30);
 }
 
 // A label padded with blanks shows without them; one longer than its field shows whole.
@@ -62,12 +59,10 @@ TEST(RotinaStatus, ShowsTheLabelWithoutTrailingBlanksAndWhole) {
     const QString path = QStringLiteral("/pedidos/") + QString(80, QLatin1Char('p'));
     for (const auto& [given, shown] :
          {std::pair{label + QString(10, QLatin1Char(' ')), label}, std::pair{path, path}}) {
-        TestWindow test;
-        test.session().fileStatus = "35";
-        test.session().statusFileLabel = given;
-        rotinaStatus(test.context());
-        ASSERT_EQ(test.messageBox.shown.size(), 1u);
-        EXPECT_EQ(test.messageBox.shown[0].text, QStringLiteral("Status [35] ") + shown);
+        FakeMessageBox box;
+        rotinaStatus(box, "35", given);
+        ASSERT_EQ(box.shown.size(), 1u);
+        EXPECT_EQ(box.shown[0].text, QStringLiteral("Status [35] ") + shown);
     }
 }
 

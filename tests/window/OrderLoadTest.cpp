@@ -3,13 +3,13 @@
 #include <QAction>
 #include <QDir>
 #include <QPushButton>
-#include <QTableWidget>
 
 #include "orders/ItemTable.h"
 #include "orders/OrderTestLines.h"
 #include "support/WindowFakes.h"
 #include "window/Handlers.h"
-#include "window/ItemGrid.h"
+#include "window/ItemTableView.h"
+#include "window/ShownGrid.h"
 
 // Loading an order as the operator does it: through the file chooser, or a path written
 // into W-NOME-COMPLETO, on the real main window with the message boxes answered here.
@@ -20,7 +20,6 @@ using rotulano::test::itemLine;
 using rotulano::test::orderFile;
 using rotulano::test::TestLine;
 using rotulano::test::TestWindow;
-using rotulano::window::ItemGrid;
 namespace orders = rotulano::orders;
 
 const QString kAtencao = QStringLiteral("ATENÇÃO");
@@ -53,7 +52,10 @@ class OrderLoad : public ::testing::Test {
         test.controls().btSelecionar->click();
     }
 
-    ItemGrid grid() { return ItemGrid(test.controls().tabPedido); }
+    rotulano::test::ShownGrid grid() {
+        return rotulano::test::ShownGrid(test.controls().tabPedido);
+    }
+    rotulano::window::ItemTableModel& items() { return *test.controls().tabPedido->items(); }
     QString cellText(int row, int column) { return grid().text(row, column); }
 
     void expectHeaderCleared() {
@@ -121,7 +123,7 @@ TEST_F(OrderLoad, LongAndPaddedPathsAreUsedWhole) {
     EXPECT_EQ(test.controls().wNomeCompleto->text(), path);
     EXPECT_TRUE(test.messageBox.shown.empty());
     EXPECT_EQ(grid().rowCount(), 3);
-    grid().setRowCount(0);
+    items().clear();
     loadPath(path + "   ");
     EXPECT_TRUE(test.messageBox.shown.empty());
     EXPECT_EQ(grid().rowCount(), 3);
@@ -134,8 +136,8 @@ TEST_F(OrderLoad, CancellingTheDialogKeepsTheOrderItsTicksAndMarks) {
     choose(path);
     ASSERT_EQ(grid().rowCount(), 3);
     const QString printed = QString::fromLatin1("\xD8");
-    grid().setText(1, orders::kColSel, printed);
-    grid().setText(2, orders::kColSel, QStringLiteral("X"));
+    items().markPrinted(1);
+    items().setTicked(2, true);
     test.controls().btImprime->setEnabled(true);
     choose(QString());
     EXPECT_EQ(test.fileDialog.openings.size(), 2u);
@@ -176,8 +178,8 @@ TEST_F(OrderLoad, StandardRowShowsItsColumnsThroughThePictures) {
     for (const auto& [column, text] : expected) {
         EXPECT_EQ(cellText(1, column), text) << "column " << column;
     }
-    EXPECT_EQ(grid().integerValue(1, orders::kColQuantity), 12);
-    EXPECT_EQ(grid().number(1, orders::kColPrice).units, 1990);
+    EXPECT_EQ(items().quantity(1), 12);
+    EXPECT_EQ(items().cell(1, orders::kColPrice).units, 1990);
     const QColor windowColour = test.controls().tabPedido->palette().color(QPalette::Window);
     EXPECT_EQ(grid().background(1, orders::kColSel), windowColour);
     EXPECT_EQ(grid().background(1, orders::kColQuantity), windowColour);
@@ -188,7 +190,7 @@ TEST_F(OrderLoad, RecordColumnKeepsTheLineByteForByte) {
     const std::string item =
         TestLine(itemLine('1')).at(21, "CAF\xC9 CAL\xC7\xC3O").at(299, "\xD8\xFF");
     load(orderFile({headerLine(), item}));
-    EXPECT_EQ(grid().record(1), item);
+    EXPECT_EQ(items().line(1), item);
     EXPECT_EQ(cellText(1, orders::kColDescription).left(11), QStringLiteral("CAFÉ CALÇÃO"));
 }
 
@@ -206,15 +208,14 @@ TEST_F(OrderLoad, TypeNamesFollowTheLanguageChosen) {
 TEST_F(OrderLoad, EveryLoadReplacesTheRowsOfTheLastOne) {
     const QString path = write(threeItems());
     choose(path);
-    grid().setText(1, orders::kColSel, QStringLiteral("X"));
-    grid().setRowHighlight(1, true);
+    items().setTicked(1, true);
     choose(path);
     EXPECT_EQ(grid().rowCount(), 3);
     EXPECT_EQ(cellText(1, orders::kColSel), QString());
     EXPECT_FALSE(grid().isHighlighted(1, orders::kColSel));
     load(orderFile({headerLine(), itemLine('5')}), "OUTRO.txt");
     EXPECT_EQ(grid().rowCount(), 1);
-    EXPECT_EQ(grid().record(1), itemLine('5').str());
+    EXPECT_EQ(items().line(1), itemLine('5').str());
 }
 
 struct WarningCase {
@@ -240,11 +241,15 @@ TEST_P(OrderLoadWarnings, ShowTheWarningAndLeaveTheWindowAsTheLoadStopped) {
     }
     EXPECT_EQ(grid().rowCount(), c.rowsKept);
     for (int row = 1; row <= c.rowsKept; ++row) {
-        EXPECT_EQ(grid().record(row), itemLine('2').str());
+        EXPECT_EQ(items().line(row), itemLine('2').str());
     }
     EXPECT_FALSE(test.controls().btImprime->isEnabled());
-    EXPECT_EQ(test.session().message.type, 0);
-    EXPECT_TRUE(test.session().message.title.trimmed().isEmpty());
+    // The next box takes nothing from this one: a status report has its own title and style.
+    loadPath(QString::fromStdString(test.dir.file("SUMIU.txt")));
+    ASSERT_EQ(test.messageBox.shown.size(), 2U);
+    EXPECT_EQ(test.messageBox.shown[1].title,
+              QStringLiteral("Arquivo não existe em disco e não pode ser criado"));
+    EXPECT_EQ(test.messageBox.shown[1].style, 0x10);
 }
 
 std::string orderOfItems(int count) {
@@ -297,12 +302,9 @@ TEST_F(OrderLoad, HeaderOnlyShowsTheHeaderAndTheStructureErrorAsInformation) {
 }
 
 TEST_F(OrderLoad, MissingFileIsReportedWithItsStatus) {
-    test.session().message.title = QStringLiteral("Título esquecido");
-    test.session().message.type = 0x40;
     loadPath(QString::fromStdString(test.dir.file("SUMIU.txt")));
     expectOneBox(QStringLiteral("Status [35] Arquivo de Pedidos"),
                  QStringLiteral("Arquivo não existe em disco e não pode ser criado"), 0x10);
-    EXPECT_EQ(test.session().statusFileLabel, QStringLiteral("Arquivo de Pedidos"));
     expectHeaderCleared();
     EXPECT_EQ(grid().rowCount(), 0);
 }

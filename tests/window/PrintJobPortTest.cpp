@@ -144,7 +144,7 @@ TEST_F(PrintJobPort, SavingAnotherComPortSetsItUpAgainAndTheSamePortDoesNot) {
     test.controls().wPrmpara->click();
     test.controls().btGrava->click();
     tickAll();
-    test.grid().setText(3, orders::kColSel, QString());
+    test.items().setTicked(3, false);
     print();
     EXPECT_EQ(test.platform.serialOpened.size(), 1U);
     EXPECT_EQ(test.messageBox.shown.size(), 1U);

@@ -195,17 +195,17 @@ TEST_F(PrintJob, AfterAPausedRowTheSummaryShowsTheNextOne) {
     EXPECT_TRUE(c().btImprime->isEnabled());
 }
 
-// The number of labels comes from the Quant. cell: the operator's number, or the whole
-// part of the cell's value without its sign.
+// The number of labels comes from the row's quantity: the operator's number, or a number
+// out of range kept to its 6 low-order digits without its sign.
 TEST_F(PrintJob, TheQuantityCellGivesPositionsFiveToTen) {
     const std::string settings = settingsRecord(5, 1);
     const std::vector<std::string> rows = {itemLine('2', "000010"), itemLine('2', "000010"),
                                            itemLine('2', "000010"), itemLine('2', "000010")};
     start(settings, {headerLine(), rows[0], rows[1], rows[2], rows[3]});
     test.editQuantity(1, QStringLiteral("12"));
-    test.grid().setNumber(2, orders::kColQuantity, 79, 1);
-    test.grid().setNumber(3, orders::kColQuantity, -3);
-    test.grid().setNumber(4, orders::kColQuantity, 1234567);
+    test.items().setQuantity(2, 7);
+    test.items().setQuantity(3, -3);
+    test.items().setQuantity(4, 1234567);
     tick({1, 2, 3, 4});
     print();
     const std::string sent = test.port("LPT1");
@@ -244,7 +244,7 @@ TEST_F(PrintJob, ARowWithoutALayoutIsMarkedPrintedAndSendsNothing) {
 
 TEST_F(PrintJob, AnEmptyGridEndsTheJobAtOnce) {
     start(settingsRecord(5, 1), {headerLine(), itemLine('1')});
-    test.grid().setRowCount(0);
+    test.items().clear();
     test.clickPage(1);
     rotulano::window::onPrint(test.window->context());
     EXPECT_EQ(c().tbOpera->page(), 2);

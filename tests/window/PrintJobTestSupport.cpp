@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabBar>
-#include <QTableWidget>
 #include <QTest>
 #include <fstream>
 
@@ -112,11 +111,9 @@ void PrintJobWindow::loadOrder(const std::vector<std::string>& lines) {
 }
 
 void PrintJobWindow::clickCell(int row, int column) {
-    QTableWidget* table = controls().tabPedido;
-    QTableWidgetItem* item = table->item(row - 1, column - 1);
-    ASSERT_NE(item, nullptr);
-    table->scrollToItem(item);
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(item).center());
+    ASSERT_TRUE(row >= 1 && row <= grid().rowCount()) << "no row " << row;
+    QTest::mouseClick(controls().tabPedido->viewport(), Qt::LeftButton, {},
+                      grid().cellRect(row, column).center());
 }
 
 void PrintJobWindow::clickPage(int page) {
@@ -131,14 +128,12 @@ void PrintJobWindow::clickPrint() {
 }
 
 QWidget* PrintJobWindow::openCellEditor(int row, int column) {
-    QTableWidget* table = controls().tabPedido;
-    QTableWidgetItem* item = table->item(row - 1, column - 1);
-    if (item == nullptr) {
+    window::ItemTableView* table = controls().tabPedido;
+    if (row < 1 || row > grid().rowCount() || column < 1 || column > table->columnCount()) {
         ADD_FAILURE() << "no cell at row " << row << ", column " << column;
         return nullptr;
     }
-    table->scrollToItem(item);
-    const QPoint centre = table->visualItemRect(item).center();
+    const QPoint centre = grid().cellRect(row, column).center();
     // A click first makes the cell current, as the operator's hand does on the way.
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, centre, 500);
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, centre, 500);
@@ -160,8 +155,12 @@ void PrintJobWindow::editQuantity(int row, const QString& typed) {
     closeEditors();
 }
 
-window::ItemGrid PrintJobWindow::grid() {
-    return window::ItemGrid(controls().tabPedido);
+ShownGrid PrintJobWindow::grid() {
+    return ShownGrid(controls().tabPedido);
+}
+
+window::ItemTableModel& PrintJobWindow::items() {
+    return *controls().tabPedido->items();
 }
 
 std::vector<QString> PrintJobWindow::marks() {

@@ -11,7 +11,8 @@
 #include "core/PrinterSettings.h"
 #include "printing/SystemPlatform.h"
 #include "support/WindowFakes.h"
-#include "window/ItemGrid.h"
+#include "window/ItemTableModel.h"
+#include "window/ShownGrid.h"
 
 // A main window whose printer ports are files, driven as the operator drives it: clicks on
 // the "Sel" cells, on the page tabs and on BT-IMPRIME.
@@ -68,7 +69,8 @@ class PrintJobWindow {
     QWidget* openCellEditor(int row, int column);
     void closeEditors();
 
-    window::ItemGrid grid();
+    ShownGrid grid();                           // what the grid shows
+    window::ItemTableModel& items();            // the rows it shows
     std::vector<QString> marks();               // the "Sel" cell of every row
     std::string port(const std::string& name);  // the bytes that reached the port so far
     window::Controls& controls() { return window->controls(); }

@@ -3,13 +3,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
 #include <QTest>
 
 #include "orders/ItemTable.h"
 #include "orders/OrderTestLines.h"
 #include "support/TestSupport.h"
 #include "window/DisplayField.h"
+#include "window/EventTable.h"
 #include "window/Handlers.h"
 #include "window/PageControl.h"
 #include "window/Pictures.h"
@@ -95,23 +95,41 @@ TEST_F(Selection, ClicksOnOtherColumnsChangeNothing) {
 TEST_F(Selection, TheHeadingRowAndCellsOutsideTheGridAreIgnored) {
     for (int row : {0, 7, -1}) {
         SCOPED_TRACE(row);
-        test.session().clickedRow = row;
-        test.session().clickedColumn = orders::kColSel;
-        rotulano::window::onGridClicked(test.window->context());
+        rotulano::window::onGridClicked(test.window->context(), row, orders::kColSel, false);
         EXPECT_EQ(test.marks(), std::vector<QString>(6, kBlank));
     }
 }
 
+// The event table hands the cell clicked to the handler; a click without a cell ticks
+// nothing.
+TEST_F(Selection, TheEventTableHandsTheClickedCellToTheHandler) {
+    using rotulano::window::CellClick;
+    using rotulano::window::FormEvent;
+    rotulano::window::EventTable& events = test.window->events();
+    const QString grid = QStringLiteral("TAB-PEDIDO");
+    EXPECT_TRUE(events.raise(grid, FormEvent::Click, CellClick{3, orders::kColSel, false}));
+    EXPECT_EQ(test.marks(),
+              (std::vector<QString>{kBlank, kBlank, kTicked, kBlank, kBlank, kBlank}));
+    EXPECT_TRUE(events.raise(grid, FormEvent::Click, CellClick{5, orders::kColSel, true}));
+    EXPECT_EQ(test.marks(),
+              (std::vector<QString>{kBlank, kBlank, kTicked, kTicked, kTicked, kBlank}));
+    EXPECT_TRUE(events.raise(grid, FormEvent::Click, CellClick{1, orders::kColItem, false}));
+    EXPECT_TRUE(events.raise(grid, FormEvent::Click));
+    EXPECT_EQ(test.marks(),
+              (std::vector<QString>{kBlank, kBlank, kTicked, kTicked, kTicked, kBlank}));
+}
+
 TEST_F(Selection, APrintedRowIgnoresClicks) {
-    test.grid().setText(4, orders::kColSel, kPrinted);
-    test.grid().setRowHighlight(4, true);
+    test.items().markPrinted(4);
     test.clickCell(4, orders::kColSel);
     EXPECT_EQ(test.grid().text(4, orders::kColSel), kPrinted);
     EXPECT_TRUE(rowHighlighted(4));
 }
 
-TEST_F(Selection, AnXFollowedByBlanksCountsAsTicked) {
-    test.grid().setText(5, orders::kColSel, QStringLiteral("X  "));
+// The summary and the click read the row's mark from the item model, whoever ticked it.
+TEST_F(Selection, ARowTickedInTheModelCountsAndAClickUnticksIt) {
+    test.items().setTicked(5, true);
+    EXPECT_EQ(test.grid().text(5, orders::kColSel), kTicked);
     test.clickPage(2);
     EXPECT_EQ(c().wDetqtd->text(), QStringLiteral("      3"));
     test.clickPage(1);
@@ -180,8 +198,8 @@ TEST_F(Selection, TheConfiguracaoPageShowsTheSavedSettingsAgain) {
 }
 
 TEST_F(Selection, ATotalAboveSixDigitsIsShownWhole) {
-    test.grid().setNumber(1, orders::kColQuantity, 999999);
-    test.grid().setNumber(2, orders::kColQuantity, 999999);
+    test.items().setQuantity(1, 999999);
+    test.items().setQuantity(2, 999999);
     test.clickCell(1, orders::kColSel);
     test.clickCell(2, orders::kColSel);
     test.clickPage(2);
@@ -201,7 +219,7 @@ TEST_F(Selection, TheOperatorTypesANewQuantity) {
           Case{"1234567", 123456, "123.456"}, Case{"999999", 999999, "999.999"}}) {
         SCOPED_TRACE(typed.typed);
         test.editQuantity(3, QString::fromLatin1(typed.typed));
-        EXPECT_EQ(test.grid().integerValue(3, orders::kColQuantity), typed.value);
+        EXPECT_EQ(test.items().quantity(3), typed.value);
         EXPECT_EQ(test.grid().text(3, orders::kColQuantity), QString::fromLatin1(typed.shown));
     }
     test.editQuantity(3, QStringLiteral("12"));
@@ -221,7 +239,7 @@ TEST_F(Selection, NoOtherCellCanBeEdited) {
             test.closeEditors();
         }
     }
-    EXPECT_EQ(test.grid().integerValue(1, orders::kColQuantity), 10);
+    EXPECT_EQ(test.items().quantity(1), 10);
     EXPECT_EQ(test.grid().text(1, orders::kColDescription).trimmed(),
               QStringLiteral("CAMISETA MANGA CURTA"));
 }

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
 #include <filesystem>
 
 #include "config/PrinterLists.h"
@@ -96,14 +95,14 @@ TEST(FirstStart, ResetsTheWorkFieldsAndClearsThePrintPage) {
     test.session().channel.serialPortConfigured = true;
     test.session().channel.printFileName = "old";
     test.session().orderNumber = "123456";
+    test.session().lastSelRow = 4;
     test.open();
     const auto& s = test.session();
     EXPECT_FALSE(s.channel.serialPortConfigured);
     EXPECT_TRUE(s.channel.printFileName.empty());
     EXPECT_EQ(s.orderNumber, "000000");
+    EXPECT_EQ(s.lastSelRow, 0);
     EXPECT_EQ(s.gridColumnCount, 11);
-    EXPECT_EQ(s.message.type, 0);
-    EXPECT_TRUE(s.message.title.isEmpty());
     EXPECT_EQ(test.controls().tabPedido->rowCount(), 0);
     EXPECT_TRUE(test.controls().wEtiqueta->text().isEmpty());
     EXPECT_TRUE(rotulano::window::pictureName(test.controls().cmImage2).isEmpty());
