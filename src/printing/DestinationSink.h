@@ -24,6 +24,7 @@ class DestinationSink : public JobSink {
 
     PortCheck prepare(const core::PrinterSettings& settings) override;
     void confirmSetUp() override;
+    StatusCheck askStatus(const core::PrinterSettings& settings) override;
     void beginRow() override;
     bool write(const std::string& bytes, ChannelResult& result) override;
     void pause(std::chrono::milliseconds duration) override;
