@@ -18,7 +18,11 @@ struct PrinterStatus {
     std::vector<PrinterFault> faults;
     std::string reason;
 
-    bool allowsPrinting() const { return kind == Kind::NotAsked || kind == Kind::Ready; }
+    // A printer that could not be reached to ask is left to the row's own delivery, which
+    // then says what is wrong as it always has.
+    bool allowsPrinting() const {
+        return kind == Kind::NotAsked || kind == Kind::Ready || kind == Kind::Unreachable;
+    }
     // The one fault a ZPL printer clears by itself once it has taken an earlier job.
     bool onlyBufferFull() const {
         return kind == Kind::Faults && faults.size() == 1 && faults[0] == PrinterFault::BufferFull;

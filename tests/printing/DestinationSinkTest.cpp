@@ -85,7 +85,8 @@ TEST_F(DestinationSinkTest, EachRowIsOneConnectionWithExactlyItsBytes) {
     ASSERT_TRUE(printer.ready());
     const printing::JobRequest request = adhesives(3, 1);
     const auto ports =
-        portsWith("[LPT1]\ndestino=tcp://127.0.0.1:" + std::to_string(printer.port()) + "\n");
+        portsWith("[LPT1]\ndestino=tcp://127.0.0.1:" + std::to_string(printer.port()) +
+                  "\nconsultar-estado=nao\n");
     const printing::JobReport report = run(request, ports);
     EXPECT_EQ(report.end, JobEnd::Normal);
     ASSERT_EQ(report.rows.size(), 3u);
@@ -102,7 +103,7 @@ TEST_F(DestinationSinkTest, PrinterThatGoesAwayFailsItsRowWithTheReasonAndTheRow
     printer.goAwayAfter(1);
     const printing::JobRequest request = adhesives(3, 2);
     const std::string destination = "tcp://127.0.0.1:" + std::to_string(printer.port());
-    const printing::JobReport report = run(request, portsWith("[LPT2]\ndestino=" + destination));
+    const printing::JobReport report = run(request, portsWith("[LPT2]\ndestino=" + destination + "\nconsultar-estado=nao"));
     EXPECT_EQ(report.end, JobEnd::RowFailed);
     ASSERT_EQ(report.rows.size(), 2u);
     EXPECT_EQ(report.rows[0].outcome, RowOutcome::Printed);
