@@ -47,7 +47,8 @@ class PrintJobPortsFile : public ::testing::Test {
                           PrinterSettings(settingsRecord(5, 1)));
     }
     std::string lpt1() {
-        return "[LPT1]\ndestino=tcp://127.0.0.1:" + std::to_string(printer.port());
+        return "[LPT1]\ndestino=tcp://127.0.0.1:" + std::to_string(printer.port()) +
+               "\nconsultar-estado=nao";
     }
 
     TcpListener printer;
