@@ -3,7 +3,6 @@
 // Target: under 20 ms to draw one label.
 #include <benchmark/benchmark.h>
 
-#include <QFile>
 #include <QGuiApplication>
 #include <string>
 
@@ -11,16 +10,11 @@
 #include "labels/RoutineChoice.h"
 #include "preview/LabelPreview.h"
 #include "printing/LabelFileBytes.h"
-#include "printing/LogoDownload.h"
+#include "support/LogoDownloadBytes.h"
 
 namespace {
 
 using namespace rotulano;
-
-std::string sampleFile(const char* name) {
-    QFile file(QStringLiteral(ROTULANO_SAMPLES "/") + QString::fromLatin1(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-}
 
 // The worked tag item, with its logo, on model `model`.
 std::string jobBytes(int model, char code) {
@@ -39,9 +33,7 @@ std::string jobBytes(int model, char code) {
     request.settings = core::PrinterSettings::defaults();
     request.settings.setModel(model);
     const labels::LabelOutput output = labels::chooseLabelRoutine(model, code)(request);
-    const std::string logo =
-        model >= 5 ? printing::LogoDownload::zplDownloadBytes(sampleFile("LOGOVRDL.GRF"))
-                   : printing::LogoDownload::dplDownloadBytes(model, sampleFile("LOGOVRDL.BMP"));
+    const std::string logo = test::logoDownloadBytes(model, ROTULANO_SAMPLES);
     return (output.logo == labels::LogoPoint::None ? std::string() : logo) +
            printing::labelFileBytes(output.lines);
 }

@@ -99,13 +99,4 @@ bool LogoDownload::rotinaEtqDplCarregaImagem(int model, ChannelResult& result) {
     return true;
 }
 
-std::string LogoDownload::zplDownloadBytes(const std::string& graphicFile) {
-    return graphicFile;
-}
-
-std::string LogoDownload::dplDownloadBytes(int model, const std::string& bitmapFile) {
-    return labelFileBytes({kDplClearModuleC}) + labelFileBytes(dplHeaderRecords(model)) +
-           bitmapFile;
-}
-
 }  // namespace rotulano::printing

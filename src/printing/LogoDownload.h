@@ -36,12 +36,6 @@ class LogoDownload {
     // The logo file `fileName` in the logo directory.
     std::string logoPath(const std::string& fileName) const;
 
-    // The bytes a printer receives from a download, the waits left out: the graphic file
-    // for ZPL; for DPL the clear, prefix (not for model 2) and image header records,
-    // each with CR LF, and the bitmap file.
-    static std::string zplDownloadBytes(const std::string& graphicFile);
-    static std::string dplDownloadBytes(int model, const std::string& bitmapFile);
-
   private:
     bool readLogo(const char* fileName, std::string& bytes, ChannelResult& result) const;
 

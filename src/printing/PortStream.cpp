@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <thread>
 
 #ifndef _WIN32
 #include <poll.h>
@@ -17,14 +18,16 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-// Longest single wait before the port's state is looked at again.
+// Longest single wait before the port's state, the stall time and a cancel are looked
+// at again.
 constexpr milliseconds kPollSlice{20};
+// After a cancel, how long a port may take nothing before the wait for it ends.
+constexpr milliseconds kCancelGrace{1000};
+// A device that cannot tell when it takes bytes again (a parallel port) reports itself
+// ready at once: it is asked again after this pause rather than in a tight loop.
 constexpr milliseconds kRetryPause{2};
-
-int msLeft(Clock::time_point deadline) {
-    const auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now());
-    return static_cast<int>(std::max<long long>(0, left.count()));
-}
+// How often a draining queue is asked for its length.
+constexpr milliseconds kDrainSlice{5};
 
 #ifndef _WIN32
 bool isSocket(int fd) {
@@ -37,22 +40,19 @@ ssize_t writeSome(int fd, bool socket, const char* data, std::size_t size) {
     return socket ? ::send(fd, data, size, MSG_NOSIGNAL) : ::write(fd, data, size);
 }
 
-// Waits for `events` up to the deadline: 1 ready, 0 deadline passed, -1 failed.
-int waitFor(int fd, short events, Clock::time_point deadline) {
+// Waits for `events` while the clock allows: 1 ready, 0 the wait is over, -1 failed.
+int waitFor(int fd, short events, const StallClock& clock) {
     while (true) {
-        const int left = msLeft(deadline);
-        if (left == 0) {
+        const milliseconds left = clock.left();
+        if (left.count() <= 0) {
             return 0;
         }
         pollfd watch{fd, events, 0};
         const auto asked = Clock::now();
-        const int ready = ::poll(&watch, 1, std::min(left, static_cast<int>(kPollSlice.count())));
+        const int ready = ::poll(&watch, 1, static_cast<int>(std::min(left, kPollSlice).count()));
         if (ready > 0) {
-            // A device that cannot tell when it takes bytes again (a parallel port)
-            // reports itself ready at once: it is asked again after a pause rather than
-            // in a tight loop.
             if (Clock::now() - asked < kRetryPause) {
-                ::usleep(static_cast<useconds_t>(kRetryPause.count() * 1000));
+                std::this_thread::sleep_for(kRetryPause);
             }
             return 1;
         }
@@ -61,46 +61,71 @@ int waitFor(int fd, short events, Clock::time_point deadline) {
         }
     }
 }
+
+Result fromWait(int ready) {
+    if (ready == 0) {
+        return {Outcome::Stalled, 0};
+    }
+    return ready < 0 ? Result{Outcome::Failed, errno} : Result{};
+}
 #endif
 
 }  // namespace
 
-Result writeAll(int fd, const std::string& bytes, milliseconds stall) {
+const std::atomic<bool> StallClock::kNeverStopped{false};
+
+StallClock::StallClock(milliseconds stall, const std::atomic<bool>& stop)
+    : stall_(stall), stop_(stop), progress_(Clock::now()) {}
+
+StallClock::StallClock(milliseconds stall) : StallClock(stall, kNeverStopped) {}
+
+void StallClock::progressed() {
+    progress_ = Clock::now();
+}
+
+milliseconds StallClock::left() const {
+    const milliseconds limit = stop_.load() ? std::min(stall_, kCancelGrace) : stall_;
+    return std::chrono::duration_cast<milliseconds>(progress_ + limit - Clock::now());
+}
+
+// The stall time starts again with every byte the port takes, so a slow printer is never
+// cut off, only a dead one.
+Result writeAll(int fd, const std::string& bytes, StallClock& clock) {
 #ifndef _WIN32
     const bool socket = isSocket(fd);
     std::size_t done = 0;
-    Clock::time_point deadline = Clock::now() + stall;
     while (done < bytes.size()) {
         const ssize_t written = writeSome(fd, socket, bytes.data() + done, bytes.size() - done);
         if (written > 0) {
             done += static_cast<std::size_t>(written);
-            deadline = Clock::now() + stall;
+            clock.progressed();
             continue;
         }
         if (written < 0 && errno == EINTR) {
             continue;
         }
         if (written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            const int ready = waitFor(fd, POLLOUT, deadline);
-            if (ready == 0) {
-                return {Outcome::Stalled, 0};
-            }
-            if (ready < 0) {
-                return {Outcome::Failed, errno};
+            const Result ready = fromWait(waitFor(fd, POLLOUT, clock));
+            if (!ready.done()) {
+                return ready;
             }
             continue;
         }
         return {Outcome::Failed, written < 0 ? errno : EIO};
     }
 #else
-    (void)fd, (void)bytes, (void)stall;
+    (void)fd, (void)bytes, (void)clock;
 #endif
     return {};
 }
 
-Result drain(int fd, const std::function<long(int)>& pending, milliseconds stall) {
+Result writeAll(int fd, const std::string& bytes, milliseconds stall) {
+    StallClock clock(stall);
+    return writeAll(fd, bytes, clock);
+}
+
+Result drain(int fd, const std::function<long(int)>& pending, StallClock& clock) {
 #ifndef _WIN32
-    Clock::time_point deadline = Clock::now() + stall;
     long last = -1;
     while (true) {
         const long left = pending(fd);
@@ -111,33 +136,37 @@ Result drain(int fd, const std::function<long(int)>& pending, milliseconds stall
             return {};
         }
         if (last >= 0 && left < last) {
-            deadline = Clock::now() + stall;
+            clock.progressed();
         }
         last = left;
-        if (msLeft(deadline) == 0) {
+        const milliseconds time = clock.left();
+        if (time.count() <= 0) {
             return {Outcome::Stalled, 0};
         }
-        ::usleep(static_cast<useconds_t>(std::min(msLeft(deadline), 5) * 1000));
+        std::this_thread::sleep_for(std::min(time, kDrainSlice));
     }
 #else
-    (void)fd, (void)pending, (void)stall;
+    (void)fd, (void)pending, (void)clock;
+    return {};
+#endif
+}
+
+Result drain(int fd, const std::function<long(int)>& pending, milliseconds stall) {
+    StallClock clock(stall);
+    return drain(fd, pending, clock);
+}
+
+Result waitWritable(int fd, const StallClock& clock) {
+#ifndef _WIN32
+    return fromWait(waitFor(fd, POLLOUT, clock));
+#else
+    (void)fd, (void)clock;
     return {};
 #endif
 }
 
 Result waitWritable(int fd, milliseconds stall) {
-#ifndef _WIN32
-    const int ready = waitFor(fd, POLLOUT, Clock::now() + stall);
-    if (ready == 0) {
-        return {Outcome::Stalled, 0};
-    }
-    if (ready < 0) {
-        return {Outcome::Failed, errno};
-    }
-#else
-    (void)fd, (void)stall;
-#endif
-    return {};
+    return waitWritable(fd, StallClock(stall));
 }
 
 std::string stallReason(milliseconds stall) {

@@ -1,14 +1,16 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
 
 namespace rotulano::printing::portStream {
 
-// Writing to an open port (a device or a network connection, opened non-blocking) so
-// that a printer that stops taking bytes can never hang the program: every wait is
-// bounded by the stall limit, which starts again whenever the port takes a byte.
+// Writing to an open port (a device, a print file or a network connection, opened
+// non-blocking) so that a printer that stops taking bytes can never hang the program:
+// every wait is bounded by the stall limit, which starts again whenever the port takes a
+// byte.
 enum class Outcome { Done, Stalled, Failed };
 
 struct Result {
@@ -18,15 +20,41 @@ struct Result {
     bool done() const { return outcome == Outcome::Done; }
 };
 
-// Writes every byte of `bytes`.
+// When a wait for the port is given up: once the port has taken nothing for the stall
+// limit, or, after a cancel (`stop` turned true), for a short grace. A slow port that
+// still takes bytes thus finishes the piece in flight after a cancel; a port that has
+// stopped is left at once.
+class StallClock {
+  public:
+    StallClock(std::chrono::milliseconds stall, const std::atomic<bool>& stop);
+    // A clock that no cancel shortens.
+    explicit StallClock(std::chrono::milliseconds stall);
+
+    // The port took bytes: the limit starts again.
+    void progressed();
+    // How long the wait may still go on; zero or less once it is over.
+    std::chrono::milliseconds left() const;
+
+  private:
+    static const std::atomic<bool> kNeverStopped;
+
+    std::chrono::milliseconds stall_;
+    const std::atomic<bool>& stop_;
+    std::chrono::steady_clock::time_point progress_;
+};
+
+// Writes every byte of `bytes`, waiting while the port is busy.
+Result writeAll(int fd, const std::string& bytes, StallClock& clock);
 Result writeAll(int fd, const std::string& bytes, std::chrono::milliseconds stall);
 
 // Waits until `pending` (bytes the system still holds for the port, or -1 with errno set)
 // says 0. The limit starts again whenever the count goes down.
+Result drain(int fd, const std::function<long(int)>& pending, StallClock& clock);
 Result drain(int fd, const std::function<long(int)>& pending, std::chrono::milliseconds stall);
 
 // Waits until the port can take bytes again, within the limit: the last write to a
 // printer driver that cannot tell its queue has completed by then.
+Result waitWritable(int fd, const StallClock& clock);
 Result waitWritable(int fd, std::chrono::milliseconds stall);
 
 // "sem resposta em 30 s", "sem resposta em 0,5 s".

@@ -1,6 +1,7 @@
 #include "printing/PrintChannel.h"
 
 #include "core/FixedRecord.h"
+#include "core/GuardedFile.h"
 #include "printing/FileBytes.h"
 #include "printing/LabelFileBytes.h"
 
@@ -43,6 +44,7 @@ bool PrintChannel::writePrintFile(const std::vector<std::string>& lines, Channel
 
 bool PrintChannel::writePrintBytes(const std::string& bytes, ChannelResult& result) {
     const core::FileStatus status = createFileBytes(state_.printFileName, bytes);
+    printFileSize_ = status == core::kStatusOk ? bytes.size() : 0;
     if (status != core::kStatusOk) {
         result.fail(ChannelStep::PrintFile, status, state_.printFileName);
         return false;
@@ -51,11 +53,13 @@ bool PrintChannel::writePrintBytes(const std::string& bytes, ChannelResult& resu
 }
 
 // The file is read back rather than the lines sent again: what reaches the printer is
-// what the print file holds.
+// what the print file holds. A print file swapped for a named pipe or a device, or grown
+// past what was written, is not read.
 bool PrintChannel::copyPrintFile(const std::string& portName, ChannelResult& result,
                                  const std::atomic<bool>& stop) {
     std::string bytes;
-    core::FileStatus status = readFileBytes(state_.printFileName, bytes);
+    core::FileStatus status =
+        core::GuardedFile::readWhole(state_.printFileName, printFileSize_, bytes);
     if (status != core::kStatusOk) {
         result.fail(ChannelStep::PrintFile, status, state_.printFileName, portName);
         return false;

@@ -36,7 +36,8 @@ class PrintChannel {
     bool writePrintBytes(const std::string& bytes, ChannelResult& result);
 
     // Copies the current print file, whole and unchanged, to the device of `portName`;
-    // a wait for a port that stopped taking bytes ends when `stop` turns true.
+    // a wait for a port that stopped taking bytes ends when `stop` turns true. The file
+    // is read only while it is a regular file no longer than what was written into it.
     bool copyPrintFile(const std::string& portName, ChannelResult& result,
                        const std::atomic<bool>& stop);
 
@@ -46,6 +47,7 @@ class PrintChannel {
   private:
     ChannelState& state_;
     core::Platform& platform_;
+    std::size_t printFileSize_ = 0;  // the bytes last written into the print file
 };
 
 }  // namespace rotulano::printing

@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -11,7 +10,6 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -20,6 +18,7 @@
 #endif
 
 #include "core/FixedRecord.h"
+#include "printing/PortStream.h"
 #include "printing/SerialLineSetup.h"
 
 namespace rotulano::printing {
@@ -47,15 +46,6 @@ core::FileStatus writeDevice(const std::string& device, const std::string& bytes
 
 #else
 
-using Clock = std::chrono::steady_clock;
-
-// Longest single wait for the port before the stall time and a cancel are looked at again.
-constexpr std::chrono::milliseconds kPollSlice{50};
-// After a cancel, how long a port may take nothing before the wait for it ends.
-constexpr std::chrono::milliseconds kCancelGrace{1000};
-// A device that cannot tell when it takes bytes again (a parallel port) reports itself
-// ready at once: it is asked again after this pause rather than in a tight loop.
-constexpr std::chrono::milliseconds kRetryPause{2};
 // Pseudo-terminal slaves: the numbers the system gives their device nodes.
 constexpr unsigned kFirstPtyMajor = 136;
 constexpr unsigned kLastPtyMajor = 143;
@@ -83,130 +73,32 @@ PortKind portKind(int fd) {
                                                                : PortKind::SerialLine;
 }
 
-// When a wait for the port is given up: once the port has taken nothing for the stall
-// limit, or, after a cancel, for a short grace. A slow port that still takes bytes thus
-// finishes the row in flight after a cancel; a port that has stopped is left at once.
-class StallClock {
-  public:
-    StallClock(std::chrono::milliseconds stall, const std::atomic<bool>& stop)
-        : stall_(stall), stop_(stop), progress_(Clock::now()) {}
-
-    void progressed() { progress_ = Clock::now(); }
-    // How long the wait may still go on; zero or less once it is over.
-    std::chrono::milliseconds left() const {
-        const auto limit =
-            stop_.load() ? std::min<std::chrono::milliseconds>(stall_, kCancelGrace) : stall_;
-        return std::chrono::duration_cast<std::chrono::milliseconds>(progress_ + limit -
-                                                                     Clock::now());
-    }
-
-  private:
-    std::chrono::milliseconds stall_;
-    const std::atomic<bool>& stop_;
-    Clock::time_point progress_;
-};
-
-// One wait of at most a slice for `events` on the port; "30" once the wait is over.
-// `ready` says whether the port answered.
-core::FileStatus waitPort(int fd, short events, const StallClock& clock, bool& ready) {
-    ready = false;
-    const std::chrono::milliseconds left = clock.left();
-    if (left.count() <= 0) {
+// A stalled port is an I/O failure ("30"); a failed write or wait says its errno.
+core::FileStatus statusOf(const portStream::Result& result) {
+    if (result.outcome == portStream::Outcome::Stalled) {
         return core::kStatusIoError;
     }
-    pollfd watch{fd, events, 0};
-    const int answer = ::poll(&watch, 1, static_cast<int>(std::min(left, kPollSlice).count()));
-    if (answer < 0 && errno != EINTR) {
-        return core::fileStatusFromErrno(errno);
-    }
-    ready = answer > 0;
-    return core::kStatusOk;
+    return core::fileStatusFromErrno(result.done() ? 0 : result.error);
 }
 
-// Waits until the port takes bytes again, or says "30" once the wait is over.
-core::FileStatus waitWritable(int fd, const StallClock& clock) {
-    const auto asked = Clock::now();
-    bool ready = false;
-    const core::FileStatus status = waitPort(fd, POLLOUT, clock, ready);
-    if (status == core::kStatusOk && ready && Clock::now() - asked < kRetryPause) {
-        std::this_thread::sleep_for(kRetryPause);
-    }
-    return status;
+// The bytes a serial line still holds; -1 with errno set when it cannot say.
+long serialQueue(int fd) {
+    int queued = 0;
+    return ::ioctl(fd, TIOCOUTQ, &queued) == 0 ? queued : -1;
 }
 
-// Writes every byte, waiting while the port is busy; the stall time starts again with
-// every byte the port takes, so a slow printer is never cut off, only a dead one.
-core::FileStatus writeAll(int fd, const std::string& bytes, StallClock& clock) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (written > 0) {
-            done += static_cast<std::size_t>(written);
-            clock.progressed();
-            continue;
-        }
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            const core::FileStatus status = waitWritable(fd, clock);
-            if (status != core::kStatusOk) {
-                return status;
-            }
-            continue;
-        }
-        return core::fileStatusFromErrno(written < 0 ? errno : EIO);
-    }
-    return core::kStatusOk;
-}
-
-// A serial line has taken the bytes once its output queue is empty. The queue is asked
-// for its length rather than drained with tcdrain, which cannot be given a time limit;
-// the stall time starts again whenever the queue gets shorter.
-core::FileStatus drainSerialLine(int fd, StallClock& clock) {
-    int last = -1;
-    for (;;) {
-        int queued = 0;
-        if (::ioctl(fd, TIOCOUTQ, &queued) != 0) {
-            return core::fileStatusFromErrno(errno);
-        }
-        if (queued == 0) {
-            return core::kStatusOk;
-        }
-        if (last >= 0 && queued < last) {
-            clock.progressed();
-        }
-        last = queued;
-        const std::chrono::milliseconds left = clock.left();
-        if (left.count() <= 0) {
-            return core::kStatusIoError;
-        }
-        std::this_thread::sleep_for(std::min(kPollSlice, left));
-    }
-}
-
-// A USB printer reports a non-blocking write done before its transfer completes and
-// drops a transfer still in flight at the close: the port is writable again only once
-// the last transfer is over.
-core::FileStatus waitLastTransfer(int fd, const StallClock& clock) {
-    for (;;) {
-        bool ready = false;
-        const core::FileStatus status = waitPort(fd, POLLOUT, clock, ready);
-        if (status != core::kStatusOk || ready) {
-            return status;
-        }
-    }
-}
-
-// The bytes have left the program: a serial line's queue is empty, a device's last
-// transfer is over. A pseudo-terminal keeps nothing queued on the program's side, and a
-// file or a pipe holds what was written.
-core::FileStatus deliver(int fd, PortKind kind, StallClock& clock) {
+// The bytes have left the program: a serial line's queue is empty (asked for its length
+// rather than drained with tcdrain, which cannot be given a time limit), a device's last
+// transfer is over (a USB printer reports a non-blocking write done before its transfer
+// completes and drops a transfer still in flight at the close: the port is writable
+// again only once it is over). A pseudo-terminal keeps nothing queued on the program's
+// side, and a file or a pipe holds what was written.
+core::FileStatus deliver(int fd, PortKind kind, portStream::StallClock& clock) {
     switch (kind) {
         case PortKind::SerialLine:
-            return drainSerialLine(fd, clock);
+            return statusOf(portStream::drain(fd, serialQueue, clock));
         case PortKind::Device:
-            return waitLastTransfer(fd, clock);
+            return statusOf(portStream::waitWritable(fd, clock));
         case PortKind::File:
         case PortKind::PseudoTerminal:
             break;
@@ -234,10 +126,10 @@ core::FileStatus writeDevice(const std::string& device, const std::string& bytes
         return core::fileStatusFromErrno(errno);
     }
     const PortKind kind = portKind(fd);
-    StallClock clock(stall, stop);
+    portStream::StallClock clock(stall, stop);
     core::FileStatus status = prepare(fd);
     if (status == core::kStatusOk) {
-        status = writeAll(fd, bytes, clock);
+        status = statusOf(portStream::writeAll(fd, bytes, clock));
     }
     if (status == core::kStatusOk) {
         status = deliver(fd, kind, clock);

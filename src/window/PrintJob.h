@@ -1,11 +1,13 @@
 #pragma once
 
 #include "printing/PrintEngine.h"
+#include "printing/PrintJobMessages.h"
 #include "window/ItemGrid.h"
-#include "window/PrintJobMessages.h"
 #include "window/WindowContext.h"
 
 namespace rotulano::window {
+
+namespace printJobMessages = printing::printJobMessages;
 
 class PrintProgressDialog;
 

@@ -45,7 +45,7 @@ TEST_F(PackageTest, RendererPageDescribesEveryOptionOfTheHelpText) {
     const std::set<QString> options = helpOptions();
     ASSERT_EQ(options,
               (std::set<QString>{"--help", "--logo-dir", "--output", "--png", "--port", "--ports",
-                                 "--rows", "--send", "--settings", "-h", "-o"}));
+                                 "--rows", "--send", "--settings", "--version", "-h", "-o"}));
     const QString page = formatPage(package().installed(kRendererPage)).out;
     for (const QString& option : options) {
         EXPECT_TRUE(page.contains(

@@ -4,7 +4,7 @@
 #include <regex>
 
 #include "PreviewTestSupport.h"
-#include "printing/LogoDownload.h"
+#include "support/LogoDownloadBytes.h"
 #include "support/TestSupport.h"
 
 // Every golden label file of the ZPL and DPL layouts, drawn after the logo download that
@@ -13,11 +13,8 @@
 namespace rotulano::preview::test {
 namespace {
 
-using printing::LogoDownload;
-
 std::string zplLogo() {
-    return LogoDownload::zplDownloadBytes(
-        rotulano::test::readBytes(rotulano::test::samplePath("LOGOVRDL.GRF")));
+    return rotulano::test::logoDownloadBytes(5, rotulano::test::samplePath(""));
 }
 
 // The DPL download of the model the file was made for (model 1 unless its name says
@@ -29,8 +26,7 @@ std::string dplLogo(const std::string& relative) {
             model = other;
         }
     }
-    return LogoDownload::dplDownloadBytes(
-        model, rotulano::test::readBytes(rotulano::test::samplePath("LOGOVRDL.BMP")));
+    return rotulano::test::logoDownloadBytes(model, rotulano::test::samplePath(""));
 }
 
 std::string goldenJob(const std::string& relative) {

@@ -6,8 +6,8 @@
 #include "core/LabelRequest.h"
 #include "labels/LetterCheck.h"
 #include "labels/RoutineChoice.h"
-#include "printing/LogoDownload.h"
 #include "printing/RowJob.h"
+#include "support/LogoDownloadBytes.h"
 #include "support/TestSupport.h"
 
 // The sample order's first item, a tag, as the print job sends it and the preview draws
@@ -24,15 +24,12 @@ std::string sampleTagLine() {
 }
 
 // The logo download that the tag's job sends before the label.
-std::string logoDownload(int model, bool zpl) {
-    using printing::LogoDownload;
-    const std::string file = zpl ? "LOGOVRDL.GRF" : "LOGOVRDL.BMP";
-    const std::string logo = rotulano::test::readBytes(rotulano::test::samplePath(file));
-    return zpl ? LogoDownload::zplDownloadBytes(logo) : LogoDownload::dplDownloadBytes(model, logo);
+std::string logoDownload(int model) {
+    return rotulano::test::logoDownloadBytes(model, rotulano::test::samplePath(""));
 }
 
 // The texts of the tag and its order summary label; the job prints them unwarned.
-std::vector<QString> textsOfSampleTag(int model, bool zpl) {
+std::vector<QString> textsOfSampleTag(int model) {
     core::PrinterSettings settings = core::PrinterSettings::defaults();
     settings.setModel(model);
     const core::LabelRequest request =
@@ -41,7 +38,7 @@ std::vector<QString> textsOfSampleTag(int model, bool zpl) {
     const labels::LabelOutput output = labels::withLetterCheck(routine, request);
     EXPECT_FALSE(output.unprintableLetters);
     const std::vector<PreviewLabel> labels =
-        parseJob(logoDownload(model, zpl) + printFile(output.lines));
+        parseJob(logoDownload(model) + printFile(output.lines));
     std::vector<QString> texts;
     for (const PreviewLabel& label : labels) {
         EXPECT_TRUE(label.warnings.isEmpty())
@@ -58,13 +55,12 @@ std::vector<QString> textsOfSampleTag(int model, bool zpl) {
 struct PrinterCase {
     const char* name;
     int model;
-    bool zpl;
 };
 
 class SampleTagTextTest : public ::testing::TestWithParam<PrinterCase> {};
 
 TEST_P(SampleTagTextTest, ShowsTheLettersAsTheOrderSpellsThem) {
-    const std::vector<QString> texts = textsOfSampleTag(GetParam().model, GetParam().zpl);
+    const std::vector<QString> texts = textsOfSampleTag(GetParam().model);
     for (const QString& expected : {QStringLiteral("CAMISETA MANGA CURTA BÁSICA"),
                                     QStringLiteral("100% ALGODÃO"), QStringLiteral("VERÃO 2026")}) {
         EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end())
@@ -73,8 +69,7 @@ TEST_P(SampleTagTextTest, ShowsTheLettersAsTheOrderSpellsThem) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, SampleTagTextTest,
-                         ::testing::Values(PrinterCase{"Zpl", 5, true},
-                                           PrinterCase{"Dpl", 1, false}),
+                         ::testing::Values(PrinterCase{"Zpl", 5}, PrinterCase{"Dpl", 1}),
                          [](const ::testing::TestParamInfo<PrinterCase>& info) {
                              return std::string(info.param.name);
                          });

@@ -3,6 +3,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+
+#include <sys/stat.h>
 
 #include "RecordingPlatform.h"
 #include "printing/LabelFileBytes.h"
@@ -180,4 +185,39 @@ TEST(LabelFileBytesTest, EveryLineEndsWithCrLfAndNothingElseIsAdded) {
               "a ^FS\r\n^XZ\r\n");
     EXPECT_EQ(labelFileBytes(Lines{std::string("\x02L\n\xd8\0", 5)}),
               std::string("\x02L\n\xd8\0\r\n", 7));
+}
+
+// What reaches the port is what was written into the print file: a print file swapped
+// meanwhile for a named pipe (which would wait for a writer forever) or grown past what
+// was written is not read, and nothing is sent.
+TEST_F(PrintChannelTest, PrintFileSwappedOrGrownIsNotSent) {
+    struct Swap {
+        const char* name;
+        std::function<bool(const std::string&)> replace;
+        const char* status;
+    };
+    const std::vector<Swap> swaps = {
+        {"named pipe",
+         [](const std::string& path) {
+             return std::remove(path.c_str()) == 0 && ::mkfifo(path.c_str(), 0600) == 0;
+         },
+         "96"},
+        {"grown",
+         [](const std::string& path) {
+             std::ofstream(path, std::ios::binary | std::ios::app) << "^XA^XZ";
+             return true;
+         },
+         "34"}};
+    for (const Swap& swap : swaps) {
+        SCOPED_TRACE(swap.name);
+        channel_.rotinaNomePrint();
+        ChannelResult result;
+        ASSERT_TRUE(channel_.writePrintFile({"E"}, result));
+        ASSERT_TRUE(swap.replace(state_.printFileName));
+        EXPECT_FALSE(channel_.copyPrintFile("LPT1", result, kNoStop));
+        EXPECT_EQ(result.failedStep, ChannelStep::PrintFile);
+        EXPECT_EQ(result.status, swap.status);
+        EXPECT_EQ(result.failedName, state_.printFileName);
+        EXPECT_TRUE(platform_.sent.empty());
+    }
 }

@@ -93,9 +93,12 @@ TEST_P(HostileLogos, AreSentWholeOrNotAtAll) {
         EXPECT_TRUE(rig.platform.sleeps.empty());
     } else {
         const std::string logo = rotulano::test::readBytes(rig.dir.file(c.file));
-        const std::string download = c.model >= 5
-                                         ? printing::LogoDownload::zplDownloadBytes(logo)
-                                         : printing::LogoDownload::dplDownloadBytes(c.model, logo);
+        // Model 6 sends the graphic file as it is; model 1 sends it behind the clear,
+        // prefix and image header records.
+        const std::string dplRecords(
+            "\x02qC\r\n\x01"
+            "D\r\n\x02ICBLOGOVRDL\r\n");
+        const std::string download = c.model >= 5 ? logo : dplRecords + logo;
         EXPECT_TRUE(sent == download + label) << "sent " << sent.size() << " bytes";
         EXPECT_TRUE(result.warnings.empty());
     }

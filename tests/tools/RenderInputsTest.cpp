@@ -150,6 +150,14 @@ TEST_F(RenderProcessTest, HelpNamesEveryOption) {
     }
 }
 
+TEST_F(RenderProcessTest, VersionIsTheProgramsNameAndVersion) {
+    const RenderRun result = run({QStringLiteral("--rows=x"), QStringLiteral("--version")});
+
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, "rotulano-render " ROTULANO_VERSION "\n");
+}
+
 // The pictures are the preview of each row's own bytes, the logo held by the printer:
 // item label first, then the order summary label.
 TEST_F(RenderProcessTest, OnePictureForEveryLabelOfEveryRow) {

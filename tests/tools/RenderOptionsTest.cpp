@@ -78,6 +78,23 @@ INSTANTIATE_TEST_SUITE_P(
                        {"a.txt", "b.txt"},
                        "Só um arquivo de pedidos por vez: \"b.txt\" está sobrando"},
         BadCommandLine{"blank_order", {""}, "O nome do arquivo de pedidos está em branco"},
+        BadCommandLine{
+            "long_option_with_one_dash", {"-output", "s", "P.txt"}, "Opção desconhecida: -output"},
+        BadCommandLine{
+            "short_option_with_two_dashes", {"P.txt", "--o", "s"}, "Opção desconhecida: --o"},
+        BadCommandLine{
+            "short_option_glued_to_its_value", {"-os", "P.txt"}, "Opção desconhecida: -os"},
+        BadCommandLine{"help_with_a_value", {"P.txt", "--help=1"}, "Opção desconhecida: --help=1"},
+        BadCommandLine{"help_with_two_dashes_short", {"P.txt", "--h"}, "Opção desconhecida: --h"},
+        BadCommandLine{"value_missing_after_inline_values",
+                       {"--rows=1", "P.txt", "--settings"},
+                       "A opção --settings precisa de um valor"},
+        BadCommandLine{"blank_order_after_double_dash",
+                       {"--", ""},
+                       "O nome do arquivo de pedidos está em branco"},
+        BadCommandLine{"two_orders_around_options",
+                       {"a.txt", "--rows", "1", "-"},
+                       "Só um arquivo de pedidos por vez: \"-\" está sobrando"},
         BadCommandLine{"bad_rows",
                        {"P.txt", "--rows", "1-3"},
                        "Lista de linhas inválida em --rows: \"1-3\" (use all ou números de linha "
@@ -91,6 +108,54 @@ TEST(RenderHelpTest, AskedAnywhereBeforeDoubleDashWhateverElseIsWrong) {
     const ParsedOptions order = parseRenderOptions({"--rows", "2", "--", "--help"});
     EXPECT_FALSE(order.options.help);
     EXPECT_EQ(order.options.orderPath, "--help");
+}
+
+TEST(RenderHelpTest, VersionAskedLikeHelp) {
+    const ParsedOptions version = parseRenderOptions({"P.txt", "--rows=0", "--version"});
+    EXPECT_TRUE(version.ok());
+    EXPECT_TRUE(version.options.version);
+    EXPECT_FALSE(version.options.help);
+    EXPECT_FALSE(parseRenderOptions({"--version"}).options.help);
+    EXPECT_TRUE(parseRenderOptions({"--help", "--version"}).options.help);
+    const ParsedOptions order = parseRenderOptions({"--", "--version"});
+    EXPECT_FALSE(order.options.version);
+    EXPECT_EQ(order.options.orderPath, "--version");
+    EXPECT_EQ(parseRenderOptions({"P.txt", "--version=2"}).error,
+              "Opção desconhecida: --version=2");
+}
+
+TEST(RenderHelpTest, AskedAfterAnOptionThatTookTheDoubleDashAsItsValue) {
+    EXPECT_TRUE(parseRenderOptions({"--settings", "--", "--help"}).options.help);
+    // An option's value that reads "--help" still asks for the help text.
+    EXPECT_TRUE(parseRenderOptions({"P.txt", "--rows", "--help"}).options.help);
+}
+
+// Paths are bytes: whatever a byte is, it reaches the options as it was given.
+TEST(GoodCommandLineTest, PathsAndValuesKeepEveryByte) {
+    const std::string order = "pedido-\xe7\xd8\x01 .txt";
+    const std::string settings = "P\xc3\xa7=\xff.DAT";
+    const ParsedOptions parsed =
+        parseRenderOptions({"--settings=" + settings, "-o", "-\x80", "--", order});
+    ASSERT_TRUE(parsed.ok()) << parsed.error;
+    EXPECT_EQ(parsed.options.orderPath, order);
+    EXPECT_EQ(parsed.options.settingsPath.value_or(""), settings);
+    EXPECT_EQ(parsed.options.outputPath.value_or(""), "-\x80");
+    EXPECT_EQ(parseRenderOptions({"\xe9", "\xea"}).error,
+              "Só um arquivo de pedidos por vez: \"\xea\" está sobrando");
+}
+
+// What follows "--" is the order file, even when it reads like an option; an option's
+// value may start with a dash.
+TEST(GoodCommandLineTest, DoubleDashEndsTheOptions) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--rows", "2", "--", "-o"}, "-o|-|-|-|-|2"},
+        {{"--png", "--", "--", "--"}, "--|-|-|-|--|1,2,3,4,5,6,7,8,9,10,11,12,13,14"},
+        {{"-o", "-", "-"}, "-|-|-|-|-|1,2,3,4,5,6,7,8,9,10,11,12,13,14"},
+        {{"--logo-dir", "-x", "P.txt", "--settings=--"},
+         "P.txt|--|-x|-|-|1,2,3,4,5,6,7,8,9,10,11,12,13,14"}};
+    for (const auto& [arguments, expected] : cases) {
+        EXPECT_EQ(fields(parseRenderOptions(arguments)), expected);
+    }
 }
 
 struct RowListCase {

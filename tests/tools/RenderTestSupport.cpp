@@ -7,7 +7,7 @@
 #include "core/LabelRequest.h"
 #include "labels/RoutineChoice.h"
 #include "printing/LabelFileBytes.h"
-#include "printing/LogoDownload.h"
+#include "support/LogoDownloadBytes.h"
 #include "support/TestSupport.h"
 
 namespace rotulano::test {
@@ -68,10 +68,7 @@ std::string orderFile(const std::vector<std::string>& lines) {
 }
 
 std::string expectedLogo(int model, const std::string& logoDir) {
-    if (model >= 5) {
-        return printing::LogoDownload::zplDownloadBytes(readBytes(logoDir + "/LOGOVRDL.GRF"));
-    }
-    return printing::LogoDownload::dplDownloadBytes(model, readBytes(logoDir + "/LOGOVRDL.BMP"));
+    return logoDownloadBytes(model, logoDir);
 }
 
 std::string expectedJob(const std::vector<std::string>& items, const std::vector<int>& rows,

@@ -17,7 +17,7 @@
 #include "labels/RoutineChoice.h"
 #include "orders/ItemTable.h"
 #include "printing/LabelFileBytes.h"
-#include "printing/LogoDownload.h"
+#include "support/LogoDownloadBytes.h"
 #include "window/DisplayField.h"
 #include "window/LabelPreviewWindow.h"
 #include "window/PageControl.h"
@@ -184,11 +184,11 @@ std::string labelBytes(const std::string& line, const core::PrinterSettings& set
 }
 
 std::string zplLogoBytes() {
-    return printing::LogoDownload::zplDownloadBytes(readBytes(samplePath("LOGOVRDL.GRF")));
+    return logoDownloadBytes(5, samplePath(""));
 }
 
 std::string dplLogoBytes(int model) {
-    return printing::LogoDownload::dplDownloadBytes(model, readBytes(samplePath("LOGOVRDL.BMP")));
+    return logoDownloadBytes(model, samplePath(""));
 }
 
 std::vector<std::string> sampleLines() {

@@ -1,38 +1,110 @@
 #include "rotulano-render/RenderOptions.h"
 
-#include <algorithm>
+#include <QCommandLineParser>
+#include <iterator>
 
 namespace rotulano::render {
 
 namespace {
 
-bool isHelp(const std::string& argument) {
-    return argument == "--help" || argument == "-h";
+// The tool's options; the value names are the help text's. The help text itself stays
+// the tool's own Portuguese one.
+const QList<QCommandLineOption>& renderOptionList() {
+    static const QList<QCommandLineOption> options = {
+        {"settings", "", "ARQUIVO"}, {"rows", "", "LISTA"},
+        {"logo-dir", "", "PASTA"},   {{"o", "output"}, "", "ARQUIVO"},
+        {"png", "", "PASTA"},        {"send", ""},
+        {"port", "", "PORTA"},       {"ports", "", "ARQUIVO"},
+        {{"h", "help"}, ""},         {"version", ""}};
+    return options;
 }
 
-bool looksLikeOption(const std::string& argument) {
-    return argument.size() > 1 && argument[0] == '-';
+// How an option is spelt on the command line: one letter after "-", a word after "--".
+QString spelt(const QString& name) {
+    return (name.size() == 1 ? "-" : "--") + name;
 }
 
-// Reads the command line one argument at a time; the first problem ends it.
-class OptionReader {
-  public:
-    explicit OptionReader(const std::vector<std::string>& arguments) : arguments_(arguments) {}
+std::string bytes(const QString& text) {
+    const QByteArray latin1 = text.toLatin1();
+    return std::string(latin1.constData(), static_cast<std::size_t>(latin1.size()));
+}
 
-    ParsedOptions run() {
-        bool optionsEnded = false;
-        for (next_ = 0; next_ < arguments_.size() && parsed_.ok(); ++next_) {
-            const std::string& argument = arguments_[next_];
-            if (!optionsEnded && argument == "--") {
-                optionsEnded = true;
-            } else if (!optionsEnded && looksLikeOption(argument)) {
-                readOption(argument);
-            } else {
-                readOrderPath(argument);
+// The option spelt exactly as `word` ("--rows", "-o"), or null.
+const QCommandLineOption* optionSpelt(const QString& word) {
+    for (const QCommandLineOption& option : renderOptionList()) {
+        for (const QString& name : option.names()) {
+            if (spelt(name) == word) {
+                return &option;
             }
         }
-        if (parsed_.ok() && parsed_.options.orderPath.empty()) {
-            parsed_.error = "Informe o arquivo de pedidos a imprimir";
+    }
+    return nullptr;
+}
+
+bool looksLikeOption(const QString& argument) {
+    return argument.size() > 1 && argument.startsWith('-');
+}
+
+// QCommandLineParser also takes "-o=FILE", "--o", "-output" and "--send=1" for the
+// options it knows; the tool refuses every spelling but its own, and names the refused
+// argument as it was typed. Walks the options the way the parser does (an option that
+// takes a value and has no "=" takes the next argument) and returns the first argument
+// that is not one of the tool's spellings, or an empty string.
+QString misspeltOption(const QStringList& arguments) {
+    for (auto it = arguments.cbegin(); it != arguments.cend(); ++it) {
+        if (*it == "--") {
+            break;
+        }
+        if (!looksLikeOption(*it)) {
+            continue;
+        }
+        const qsizetype equals = it->startsWith("--") ? it->indexOf('=') : -1;
+        const QCommandLineOption* option = optionSpelt(equals < 0 ? *it : it->left(equals));
+        const bool takesValue = option != nullptr && !option->valueName().isEmpty();
+        if (option == nullptr || (equals >= 0 && !takesValue)) {
+            return *it;
+        }
+        if (takesValue && equals < 0 && std::next(it) != arguments.cend()) {
+            ++it;
+        }
+    }
+    return {};
+}
+
+// --help, -h or --version before any "--": the first of them, whatever else the line holds.
+QString askedForInformation(const QStringList& arguments) {
+    for (const QString& argument : arguments) {
+        if (argument == "--") {
+            break;
+        }
+        if (argument == "--help" || argument == "-h" || argument == "--version") {
+            return argument;
+        }
+    }
+    return {};
+}
+
+// A command line that asks for the help text or the version: nothing else is checked.
+ParsedOptions informationOnly(bool version) {
+    ParsedOptions parsed;
+    parsed.options.help = !version;
+    parsed.options.version = version;
+    return parsed;
+}
+
+// Reads what QCommandLineParser found into the options, in the order the options were
+// given; the first problem ends it.
+class OptionReader {
+  public:
+    explicit OptionReader(QCommandLineParser& parser) : parser_(parser) {}
+
+    ParsedOptions run() {
+        const QStringList names = parser_.optionNames();
+        for (auto name = names.cbegin(); name != names.cend() && parsed_.ok(); ++name) {
+            readOption(*name);
+        }
+        if (parsed_.ok()) {
+            readOrderPath(parser_.positionalArguments());
         }
         if (parsed_.ok()) {
             checkSendOptions();
@@ -41,6 +113,58 @@ class OptionReader {
     }
 
   private:
+    void readOption(const QString& name) {
+        const std::string key = bytes(spelt(name));
+        const QString canonical = name == "o" ? "output" : name;
+        if (seen_.contains(canonical)) {
+            parsed_.error = "A opção " + key + " foi dada mais de uma vez";
+            return;
+        }
+        seen_.append(canonical);
+        if (canonical == "send") {
+            parsed_.options.send = true;
+            return;
+        }
+        const std::string value = bytes(parser_.value(name));
+        if (value.empty()) {
+            parsed_.error = "O valor da opção " + key + " está em branco";
+        } else {
+            store(canonical, value);
+        }
+    }
+
+    void store(const QString& name, const std::string& value) {
+        RenderOptions& options = parsed_.options;
+        if (name == "settings") {
+            options.settingsPath = value;
+        } else if (name == "rows") {
+            RowSelection::parse(value, options.rows, parsed_.error);
+        } else if (name == "logo-dir") {
+            options.logoDir = value;
+        } else if (name == "output") {
+            options.outputPath = value;
+        } else if (name == "png") {
+            options.pngDir = value;
+        } else if (name == "port") {
+            options.port = value;
+        } else if (name == "ports") {
+            options.portsPath = value;
+        }
+    }
+
+    void readOrderPath(const QStringList& positional) {
+        if (positional.isEmpty()) {
+            parsed_.error = "Informe o arquivo de pedidos a imprimir";
+        } else if (positional.first().isEmpty()) {
+            parsed_.error = "O nome do arquivo de pedidos está em branco";
+        } else if (positional.size() > 1) {
+            parsed_.error = "Só um arquivo de pedidos por vez: \"" + bytes(positional.at(1)) +
+                            "\" está sobrando";
+        } else {
+            parsed_.options.orderPath = bytes(positional.first());
+        }
+    }
+
     // --port and --ports only make sense when sending; a sent job writes no output.
     void checkSendOptions() {
         const RenderOptions& options = parsed_.options;
@@ -54,120 +178,46 @@ class OptionReader {
         }
     }
 
-    void readOrderPath(const std::string& argument) {
-        if (!parsed_.options.orderPath.empty()) {
-            parsed_.error = "Só um arquivo de pedidos por vez: \"" + argument + "\" está sobrando";
-        } else if (argument.empty()) {
-            parsed_.error = "O nome do arquivo de pedidos está em branco";
-        } else {
-            parsed_.options.orderPath = argument;
-        }
-    }
-
-    void readOption(const std::string& argument) {
-        const std::size_t equals = argument.find('=');
-        const std::string name = argument.substr(0, equals);
-        std::optional<std::string> inlineValue;
-        if (equals != std::string::npos && name.rfind("--", 0) == 0) {
-            inlineValue = argument.substr(equals + 1);
-        }
-        const std::string key = inlineValue ? name : argument;
-        RenderOptions& options = parsed_.options;
-        if (key == "--settings") {
-            takeValue(key, inlineValue, options.settingsPath);
-        } else if (key == "--logo-dir") {
-            takeLogoDir(key, inlineValue);
-        } else if (key == "-o" || key == "--output") {
-            takeValue(key, inlineValue, options.outputPath);
-        } else if (key == "--png") {
-            takeValue(key, inlineValue, options.pngDir);
-        } else if (key == "--rows") {
-            takeRows(key, inlineValue);
-        } else if (key == "--port") {
-            takeValue(key, inlineValue, options.port);
-        } else if (key == "--ports") {
-            takeValue(key, inlineValue, options.portsPath);
-        } else if (key == "--send" && !inlineValue) {
-            if (seen(key)) {
-                options.send = true;
-            }
-        } else {
-            parsed_.error = "Opção desconhecida: " + argument;
-        }
-    }
-
-    // The option's value: after "=", or the next argument.
-    bool value(const std::string& key, const std::optional<std::string>& inlineValue,
-               std::string& text) {
-        if (inlineValue) {
-            text = *inlineValue;
-        } else if (next_ + 1 < arguments_.size()) {
-            text = arguments_[++next_];
-        } else {
-            parsed_.error = "A opção " + key + " precisa de um valor";
-            return false;
-        }
-        if (text.empty()) {
-            parsed_.error = "O valor da opção " + key + " está em branco";
-            return false;
-        }
-        return seen(key);
-    }
-
-    bool seen(const std::string& key) {
-        const std::string canonical = key == "--output" ? "-o" : key;
-        if (std::find(seen_.begin(), seen_.end(), canonical) != seen_.end()) {
-            parsed_.error = "A opção " + key + " foi dada mais de uma vez";
-            return false;
-        }
-        seen_.push_back(canonical);
-        return true;
-    }
-
-    void takeValue(const std::string& key, const std::optional<std::string>& inlineValue,
-                   std::optional<std::string>& target) {
-        std::string text;
-        if (value(key, inlineValue, text)) {
-            target = text;
-        }
-    }
-
-    void takeLogoDir(const std::string& key, const std::optional<std::string>& inlineValue) {
-        std::string text;
-        if (value(key, inlineValue, text)) {
-            parsed_.options.logoDir = text;
-        }
-    }
-
-    void takeRows(const std::string& key, const std::optional<std::string>& inlineValue) {
-        std::string text;
-        if (value(key, inlineValue, text)) {
-            RowSelection::parse(text, parsed_.options.rows, parsed_.error);
-        }
-    }
-
-    const std::vector<std::string>& arguments_;
-    std::size_t next_ = 0;
-    std::vector<std::string> seen_;
+    QCommandLineParser& parser_;
+    QStringList seen_;
     ParsedOptions parsed_;
 };
 
 }  // namespace
 
 ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments) {
+    // Byte for byte: every byte is one Latin-1 character, and back again.
+    QStringList words;
     for (const std::string& argument : arguments) {
-        if (argument == "--") {
-            break;
-        }
-        if (isHelp(argument)) {
-            ParsedOptions help;
-            help.options.help = true;
-            return help;
-        }
+        words.append(QString::fromLatin1(argument.data(), static_cast<qsizetype>(argument.size())));
     }
-    return OptionReader(arguments).run();
+    const QString information = askedForInformation(words);
+    if (!information.isEmpty()) {
+        return informationOnly(information == "--version");
+    }
+    ParsedOptions parsed;
+    const QString misspelt = misspeltOption(words);
+    if (!misspelt.isEmpty()) {
+        parsed.error = "Opção desconhecida: " + bytes(misspelt);
+        return parsed;
+    }
+    QCommandLineParser parser;
+    parser.addOptions(renderOptionList());
+    // Every option is spelt right, so the parser can only miss the last option's value.
+    if (!parser.parse(QStringList("rotulano-render") + words)) {
+        parsed.error = "A opção " + bytes(words.last()) + " precisa de um valor";
+        return parsed;
+    }
+    // "--" taken as the value of an option hides a later --help from the first look.
+    if (parser.isSet("help") || parser.isSet("version")) {
+        return informationOnly(parser.isSet("version"));
+    }
+    return OptionReader(parser).run();
 }
 
+std::string renderVersionText() {
+    return "rotulano-render " ROTULANO_VERSION "\n";
+}
 std::string renderHelpText() {
     return R"(Uso: rotulano-render PEDIDO.txt [--settings ARQUIVO] [--rows LISTA]
                       [--logo-dir PASTA] [-o ARQUIVO] [--png PASTA]
@@ -226,6 +276,7 @@ Nada é enviado a nenhuma impressora e não há esperas, a menos que se use --se
                       rotulano-portas.ini da pasta do arquivo de parâmetros. O
                       arquivo dado tem de existir.
   -h, --help          mostra este texto.
+  --version           mostra o nome e a versão do programa.
 
 O valor de uma opção pode vir no argumento seguinte ou depois de "=" (--rows=1,2).
 Avisos e erros vão para a saída de erros; os avisos não mudam os bytes gerados.

@@ -24,6 +24,7 @@ struct RenderOptions {
     std::optional<std::string> port;          // a port name or a destination; none: saved port
     std::optional<std::string> portsPath;     // none: the ports file beside the settings
     bool help = false;
+    bool version = false;
 };
 
 // The outcome of reading the command line: the options, or why they were refused.
@@ -34,13 +35,16 @@ struct ParsedOptions {
     bool ok() const { return error.empty(); }
 };
 
-// Reads the command-line arguments (without the program's name). Pure: it looks at no
-// file, so that any argument list can be thrown at it. Options take their value as the
-// next argument or after "=" ("--rows=1,2"); "--" ends the options. With --help or -h
-// the rest is not checked.
+// Reads the command-line arguments (without the program's name), each a string of bytes
+// that stays one. Pure: it looks at no file, so that any argument list can be thrown at
+// it. Options take their value as the next argument or after "=" ("--rows=1,2"); "--"
+// ends the options. With --help, -h or --version the rest is not checked.
 ParsedOptions parseRenderOptions(const std::vector<std::string>& arguments);
 
 // The text that --help prints (UTF-8).
 std::string renderHelpText();
+
+// The line that --version prints: the program's name and version.
+std::string renderVersionText();
 
 }  // namespace rotulano::render

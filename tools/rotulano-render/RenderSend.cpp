@@ -10,14 +10,14 @@
 #include "printing/DestinationSink.h"
 #include "printing/PortSink.h"
 #include "printing/PrintChannel.h"
+#include "printing/PrintJobMessages.h"
 #include "printing/SystemPlatform.h"
-#include "window/PrintJobMessages.h"
 
 namespace rotulano::render {
 
 namespace {
 
-namespace messages = window::printJobMessages;
+namespace messages = printing::printJobMessages;
 
 std::string upper(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),

@@ -43,6 +43,10 @@ int main(int argc, char** argv) {
         std::cout << renderHelpText();
         return static_cast<int>(RenderExit::Ok);
     }
+    if (parsed.options.version) {
+        std::cout << renderVersionText();
+        return static_cast<int>(RenderExit::Ok);
+    }
     std::unique_ptr<QTemporaryDir> runtimeDir;
     std::unique_ptr<QGuiApplication> application;
     if (parsed.options.pngDir) {

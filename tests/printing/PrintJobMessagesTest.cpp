@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "window/PrintJobMessages.h"
+#include "printing/PrintJobMessages.h"
 
 // What the operator reads when a row's labels did not leave the program: the port and
 // the device tried, the status, and what to do about it.
 namespace {
 
 namespace printing = rotulano::printing;
-namespace messages = rotulano::window::printJobMessages;
+namespace messages = rotulano::printing::printJobMessages;
 
 struct FailureCase {
     const char* name;

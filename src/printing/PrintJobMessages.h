@@ -6,8 +6,9 @@
 #include "core/FileStatus.h"
 #include "printing/ChannelResult.h"
 
-// The texts and titles of the message boxes that the print job shows.
-namespace rotulano::window::printJobMessages {
+// The texts and titles of the message boxes that the window's print job shows, and the
+// lines that rotulano-render --send writes for the same events.
+namespace rotulano::printing::printJobMessages {
 
 // A box of the job: what ROTINA-MSG receives.
 struct JobMessage {
@@ -28,7 +29,7 @@ JobMessage serialFailure(const core::FileStatus& status);
 // The labels of a row did not leave the program: the print file or the copy to the port
 // failed. Names the port and the device tried, the status and, for a refused
 // permission, the fix.
-JobMessage channelFailure(const printing::ChannelResult& result);
+JobMessage channelFailure(const ChannelResult& result);
 
 // The print files' folder could not be made in the temporary directory `sharedDir`.
 // The ports file beside the settings cannot be used: its message names the file and line.
@@ -40,6 +41,6 @@ JobMessage noPrintFolder(const std::string& sharedDir);
 JobMessage cancelQuestion();
 
 // Something the operator should know although the job goes on (a missing logo file).
-JobMessage channelWarning(const printing::ChannelWarning& warning);
+JobMessage channelWarning(const ChannelWarning& warning);
 
-}  // namespace rotulano::window::printJobMessages
+}  // namespace rotulano::printing::printJobMessages

@@ -1,9 +1,9 @@
-#include "window/PrintJobMessages.h"
+#include "printing/PrintJobMessages.h"
 
 #include "core/MessageRequest.h"
 #include "printing/SystemDestinations.h"
 
-namespace rotulano::window::printJobMessages {
+namespace rotulano::printing::printJobMessages {
 
 namespace {
 
@@ -40,7 +40,7 @@ JobMessage serialFailure(const core::FileStatus& status) {
 namespace {
 
 // The device as the operator can look it up: "LPT1 (/dev/usb/lp0)".
-QString portAndDevice(const printing::ChannelResult& result) {
+QString portAndDevice(const ChannelResult& result) {
     const QString port = latin1(result.portName);
     const QString device = QString::fromLocal8Bit(result.failedName.c_str());
     if (port.isEmpty() || port == device) {
@@ -50,7 +50,7 @@ QString portAndDevice(const printing::ChannelResult& result) {
 }
 
 // What the operator can do about a port that refused the labels.
-QString portAdvice(const printing::ChannelResult& result) {
+QString portAdvice(const ChannelResult& result) {
     if (result.status == core::kStatusNotPermitted) {
         return QStringLiteral(
             "O usuário não tem permissão de escrita no dispositivo: inclua-o no grupo lp "
@@ -67,16 +67,15 @@ QString portAdvice(const printing::ChannelResult& result) {
 }  // namespace
 
 // The labels stay ticked: the operator fixes the printer or the port and prints again.
-JobMessage channelFailure(const printing::ChannelResult& result) {
+JobMessage channelFailure(const ChannelResult& result) {
     const QString status = latin1(result.status);
     if (!result.reason.empty()) {
         const core::Delivery delivery = core::Delivery::failed(result.status, result.reason);
-        return {
-            utf8(printing::deliveryFailureMessage(result.portName, result.failedName, delivery)),
-            QStringLiteral("ATENÇÃO"), core::kStyleWarning};
+        return {utf8(deliveryFailureMessage(result.portName, result.failedName, delivery)),
+                QStringLiteral("ATENÇÃO"), core::kStyleWarning};
     }
     QString text;
-    if (result.failedStep == printing::ChannelStep::PrintFile) {
+    if (result.failedStep == ChannelStep::PrintFile) {
         text = QStringLiteral(
                    "Não foi possível gravar o arquivo de impressão das etiquetas "
                    "para a porta ") +
@@ -109,8 +108,8 @@ JobMessage cancelQuestion() {
             QStringLiteral("Confirmação"), core::kStyleQuestion | core::kStyleYesNo};
 }
 
-JobMessage channelWarning(const printing::ChannelWarning& warning) {
+JobMessage channelWarning(const ChannelWarning& warning) {
     return {utf8(warning.text), utf8(warning.title), core::kStyleWarning};
 }
 
-}  // namespace rotulano::window::printJobMessages
+}  // namespace rotulano::printing::printJobMessages
