@@ -2,12 +2,11 @@
 
 #include <QTemporaryDir>
 
+#include "AdhesiveJobs.h"
 #include "PrinterSimulator.h"
 #include "RecordingPlatform.h"
 #include "config/PortsTable.h"
-#include "orders/OrderTestLines.h"
 #include "printing/DestinationSink.h"
-#include "printing/MemorySink.h"
 #include "printing/PrintEngine.h"
 #include "printing/PrinterStatusMessages.h"
 
@@ -23,39 +22,15 @@ namespace printing = rotulano::printing;
 using printing::JobEnd;
 using printing::RowOutcome;
 using printing::StatusChoice;
-using rotulano::test::itemLine;
+using rotulano::test::adhesives;
+using rotulano::test::bytesOfEachRow;
 using rotulano::test::PrinterSimulator;
 using Line = PrinterSimulator::Line;
 
+constexpr int kZebra = 5;    // ZPL
+constexpr int kDatamax = 1;  // DPL
 constexpr std::chrono::milliseconds kStall{600};
 constexpr std::chrono::milliseconds kWait{300};
-
-// Small adhesives (no logo) on LPT1, 1 to `count` labels; a Zebra or a Datamax.
-printing::JobRequest adhesives(int count, bool zpl) {
-    printing::JobRequest request;
-    request.orderNumber = "004711";
-    request.settings = core::PrinterSettings::defaults();
-    request.settings.setModel(zpl ? 5 : 1);
-    request.settings.setPort(1);
-    for (int row = 1; row <= count; ++row) {
-        request.rows.push_back({row, itemLine('2'), row});
-    }
-    return request;
-}
-
-// What the job sends for each row, without any check.
-std::vector<std::string> bytesOfEachRow(const printing::JobRequest& request) {
-    std::vector<std::string> rows;
-    for (const printing::JobRow& row : request.rows) {
-        printing::JobRequest one = request;
-        one.rows = {row};
-        printing::MemorySink memory;
-        printing::JobObserver observer;
-        printing::PrintEngine(memory).run(one, observer);
-        rows.push_back(memory.bytes());
-    }
-    return rows;
-}
 
 // Answers each printer that is not ready with the next queued choice, keeping the messages.
 class ChoosingObserver : public printing::JobObserver {
@@ -120,7 +95,8 @@ TEST_P(PrinterFaultTest, FaultStopsTheJobWithItsMessageAndOnlyTheQueryWasSent) {
     PrinterSimulator printer(GetParam().line, GetParam().zpl);
     ASSERT_TRUE(printer.ready());
     printer.answerAlways(GetParam().answer);
-    const printing::JobReport report = run(adhesives(2, GetParam().zpl), printer);
+    const printing::JobReport report =
+        run(adhesives(2, 1, GetParam().zpl ? kZebra : kDatamax), printer);
     EXPECT_EQ(report.end, JobEnd::PrinterNotReady);
     EXPECT_TRUE(report.rows.empty());
     EXPECT_EQ(observer_.messages,
@@ -176,7 +152,7 @@ TEST_F(StatusCheckTest, ZplBufferFullThatClearsPrints) {
     PrinterSimulator printer(Line::Tcp, true);
     ASSERT_TRUE(printer.ready());
     printer.answerNext(PrinterSimulator::zplAnswer("memoria"));
-    const printing::JobRequest request = adhesives(1, true);
+    const printing::JobRequest request = adhesives(1, 1, kZebra);
     const printing::JobReport report = run(request, printer);
     EXPECT_EQ(report.end, JobEnd::Normal);
     EXPECT_TRUE(observer_.messages.empty());
@@ -195,7 +171,7 @@ class HealthyPrinterTest : public StatusCheckTest,
 TEST_P(HealthyPrinterTest, QueryOnceBeforeEachRowAndTheExactLabelBytes) {
     PrinterSimulator printer(GetParam().line, GetParam().zpl);
     ASSERT_TRUE(printer.ready());
-    const printing::JobRequest request = adhesives(3, GetParam().zpl);
+    const printing::JobRequest request = adhesives(3, 1, GetParam().zpl ? kZebra : kDatamax);
     const printing::JobReport report = run(request, printer);
     EXPECT_EQ(report.end, JobEnd::Normal);
     EXPECT_TRUE(observer_.messages.empty());
@@ -217,7 +193,7 @@ TEST_F(StatusCheckTest, StaleAnswerWaitingOnTheLineIsThrownAway) {
     PrinterSimulator printer(Line::Pty, false);
     ASSERT_TRUE(printer.ready());
     printer.sendNow(PrinterSimulator::dplAnswer("NYYNNYNN"));
-    const printing::JobRequest request = adhesives(1, false);
+    const printing::JobRequest request = adhesives(1, 1, kDatamax);
     EXPECT_EQ(run(request, printer).end, JobEnd::Normal);
     EXPECT_TRUE(observer_.messages.empty());
     EXPECT_EQ(printer.received(0), printer.query() + bytesOfEachRow(request)[0]);
@@ -227,7 +203,7 @@ TEST_F(StatusCheckTest, PortWhoseCheckIsOffIsNeverAsked) {
     PrinterSimulator printer(Line::Tcp, true);
     ASSERT_TRUE(printer.ready());
     printer.answerAlways(PrinterSimulator::zplAnswer("papel"));
-    const printing::JobRequest request = adhesives(2, true);
+    const printing::JobRequest request = adhesives(2, 1, kZebra);
     EXPECT_EQ(run(request, printer, "nao").end, JobEnd::Normal);
     const std::vector<std::string> rows = bytesOfEachRow(request);
     EXPECT_EQ(printer.received(rows[0].size() + rows[1].size()), rows[0] + rows[1]);
@@ -248,7 +224,7 @@ TEST_P(NotReadyChoiceTest, PrintAnywayPrintsEveryRowWithoutAskingAgain) {
     ASSERT_TRUE(printer.ready());
     printer.answerAlways(GetParam().answer);
     observer_.choices = {StatusChoice::PrintAnyway};
-    const printing::JobRequest request = adhesives(2, true);
+    const printing::JobRequest request = adhesives(2, 1, kZebra);
     const printing::JobReport report = run(request, printer);
     EXPECT_EQ(report.end, JobEnd::Normal);
     EXPECT_EQ(observer_.messages.size(), 1U);
@@ -263,7 +239,7 @@ TEST_P(NotReadyChoiceTest, TryAgainAsksAgainAndPrintsOnceTheAnswerIsHealthy) {
     printer.answerNext(GetParam().answer);
     printer.answerNext(GetParam().answer);
     observer_.choices = {StatusChoice::TryAgain, StatusChoice::TryAgain};
-    const printing::JobRequest request = adhesives(1, true);
+    const printing::JobRequest request = adhesives(1, 1, kZebra);
     const printing::JobReport report = run(request, printer);
     EXPECT_EQ(report.end, JobEnd::Normal);
     EXPECT_EQ(observer_.messages.size(), 2U);
@@ -276,7 +252,7 @@ TEST_P(NotReadyChoiceTest, CancelSendsNoLabelByte) {
     ASSERT_TRUE(printer.ready());
     printer.answerAlways(GetParam().answer);
     observer_.choices = {StatusChoice::Cancel};
-    const printing::JobReport report = run(adhesives(2, true), printer);
+    const printing::JobReport report = run(adhesives(2, 1, kZebra), printer);
     EXPECT_EQ(report.end, JobEnd::PrinterNotReady);
     EXPECT_TRUE(report.rows.empty());
     EXPECT_EQ(printer.received(3), "~HS");
@@ -294,7 +270,7 @@ TEST_F(StatusCheckTest, FaultBetweenRowsKeepsTheRowsBeforePrinted) {
     printer.answerNext(PrinterSimulator::dplAnswer());
     printer.answerNext(PrinterSimulator::dplAnswer());
     printer.answerAlways(PrinterSimulator::dplAnswer("NYNNNNNN"));
-    const printing::JobRequest request = adhesives(4, false);
+    const printing::JobRequest request = adhesives(4, 1, kDatamax);
     const printing::JobReport report = run(request, printer);
     EXPECT_EQ(report.end, JobEnd::PrinterNotReady);
     ASSERT_EQ(report.rows.size(), 2U);
@@ -323,7 +299,7 @@ TEST_F(StatusCheckTest, PrinterThatRefusesTheQueryFailsItsRowAsBefore) {
     printing::SystemDestinations destinations(kStall);
     printing::DestinationSink sink(usual, channel, ports, destinations);
     const printing::JobReport report =
-        printing::PrintEngine(sink).run(adhesives(1, true), observer_);
+        printing::PrintEngine(sink).run(adhesives(1, 1, kZebra), observer_);
     EXPECT_EQ(report.end, JobEnd::RowFailed);
     EXPECT_TRUE(observer_.messages.empty());
     ASSERT_EQ(report.rows.size(), 1U);
