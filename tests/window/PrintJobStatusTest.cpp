@@ -2,7 +2,6 @@
 
 #include "PrintJobTestSupport.h"
 #include "core/PrinterSettings.h"
-#include "orders/ItemTable.h"
 #include "orders/OrderTestLines.h"
 #include "printing/PrinterSimulator.h"
 #include "support/TestSupport.h"
@@ -16,15 +15,12 @@ using rotulano::test::kPrinted;
 using rotulano::test::kTicked;
 
 using rotulano::core::PrinterSettings;
-using rotulano::test::headerLine;
 using rotulano::test::itemLine;
 using rotulano::test::labelBytes;
 using rotulano::test::PrinterSimulator;
 using rotulano::test::PrintJobWindow;
 using rotulano::test::settingsRecord;
 using rotulano::test::withQuantity;
-using rotulano::test::writeBytes;
-namespace orders = rotulano::orders;
 
 const std::vector<std::string> kRows = {itemLine('2', "000010"), itemLine('2', "000004"),
                                         itemLine('2', "000007")};
@@ -34,15 +30,7 @@ class PrintJobStatus : public ::testing::Test {
   protected:
     void start(int language = 1) {
         settings = settingsRecord(5, 1, 15, false, 2, 3, 'C', language);
-        test.open(settings);
-        writeBytes(test.dir.file("rotulano-portas.ini"),
-                   "[LPT1]\ndestino=" + printer.destination() + "\n");
-        test.loadOrder({headerLine(), kRows[0], kRows[1], kRows[2]});
-        for (int row = 1; row <= 3; ++row) {
-            test.clickCell(row, orders::kColSel);
-        }
-        test.clickPage(2);
-        test.clickPrint();
+        test.printWithPorts(settings, "[LPT1]\ndestino=" + printer.destination() + "\n", kRows);
     }
     std::string row(int number) {
         const std::string& line = kRows[static_cast<std::size_t>(number - 1)];
