@@ -126,8 +126,8 @@ class OptionReader {
             return;
         }
         seen_.append(canonical);
-        if (canonical == "send") {
-            parsed_.options.send = true;
+        if (optionSpelt(spelt(name))->valueName().isEmpty()) {
+            storeFlag(canonical);
             return;
         }
         if (canonical == "no-status") {
@@ -139,6 +139,13 @@ class OptionReader {
             parsed_.error = "O valor da opção " + key + " está em branco";
         } else {
             store(canonical, value);
+        }
+    }
+
+    // An option without a value: it is there or not.
+    void storeFlag(const QString& name) {
+        if (name == "send") {
+            parsed_.options.send = true;
         }
     }
 
