@@ -130,10 +130,6 @@ class OptionReader {
             storeFlag(canonical);
             return;
         }
-        if (canonical == "no-status") {
-            parsed_.options.noStatus = true;
-            return;
-        }
         const std::string value = bytes(parser_.value(name));
         if (value.empty()) {
             parsed_.error = "O valor da opção " + key + " está em branco";
@@ -146,6 +142,8 @@ class OptionReader {
     void storeFlag(const QString& name) {
         if (name == "send") {
             parsed_.options.send = true;
+        } else if (name == "no-status") {
+            parsed_.options.noStatus = true;
         }
     }
 
