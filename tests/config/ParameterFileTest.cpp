@@ -6,9 +6,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
-#include <cstdio>
 
 #include "config/ParameterFile.h"
+#include "support/ChildProcess.h"
 #include "support/TestSupport.h"
 
 using rotulano::config::ParameterFile;
@@ -108,16 +108,20 @@ TEST_F(ParameterFileTest, DirectoryInPlaceOfTheFileIs39) {
     EXPECT_EQ(parameters.create(settings), "39");
 }
 
+// The administrator reads every file, so the reading runs as an operator who may not.
 TEST_F(ParameterFileTest, UnreadableFileIs37) {
+    if (!rotulano::test::operatorRunsPossible()) {
+        GTEST_SKIP() << "no user \"nobody\" to read the parameter file as";
+    }
+    ASSERT_TRUE(rotulano::test::openToOperator(dir_.path().toStdString()));
     writeBytes(file(), storedRecord());
     ASSERT_EQ(::chmod(file().c_str(), 0), 0);
-    if (std::FILE* probe = std::fopen(file().c_str(), "rb")) {
-        std::fclose(probe);
-        GTEST_SKIP() << "this user reads files whatever their permissions";
-    }
-    PrinterSettings settings;
-    EXPECT_EQ(ParameterFile(file()).openCheck(), "37");
-    EXPECT_EQ(ParameterFile(file()).read(settings), "37");
+    const auto run = rotulano::test::answerAsOperator(dir_.path().toStdString(), [&] {
+        PrinterSettings settings;
+        return ParameterFile(file()).openCheck() + " " + ParameterFile(file()).read(settings);
+    });
+    ASSERT_EQ(run.exitCode, 0) << "the reading as \"nobody\" did not end well";
+    EXPECT_EQ(run.out, "37 37");
 }
 
 TEST_F(ParameterFileTest, RewriteChangesTheFieldsAndCarriesPositions15To146) {

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <pwd.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -10,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "config/PortsFile.h"
+#include "support/ChildProcess.h"
 #include "support/TestSupport.h"
 
 using rotulano::config::PortsFile;
@@ -328,46 +327,24 @@ TEST(PortsFileSave, FolderThatIsMissingIsReportedAndNothingIsWritten) {
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 
-// What the ports file gives a user who may not read it. Root reads every file, so the
-// reading runs in a child that has become "nobody".
+// What the ports file gives a user who may not read it. The administrator reads every
+// file, so the reading runs as an operator who may not.
 TEST(PortsFileLoad, FileTheUserMayNotReadIsNamedWithItsStatus) {
-    const passwd* nobody = ::getpwnam("nobody");
-    if (::geteuid() == 0 && nobody == nullptr) {
+    if (!rotulano::test::operatorRunsPossible()) {
         GTEST_SKIP() << "no user nobody to read as";
     }
     QTemporaryDir dir;
-    ASSERT_EQ(::chmod(dir.path().toStdString().c_str(), 0755), 0);
+    ASSERT_TRUE(rotulano::test::openToOperator(dir.path().toStdString()));
     const std::string path = dir.filePath("rotulano-portas.ini").toStdString();
     writeBytes(path, "[LPT1]\ndestino=/dev/usb/lp0\n");
     ASSERT_EQ(::chmod(path.c_str(), 0), 0);
     const std::string expected = "Arquivo de portas " + path + " não pode ser lido [37].";
-    int channel[2];
-    ASSERT_EQ(::pipe(channel), 0);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        ::close(channel[0]);
-        if (::geteuid() == 0 && (::setgid(nobody->pw_gid) != 0 || ::setuid(nobody->pw_uid) != 0)) {
-            ::_exit(2);
-        }
+    const auto run = rotulano::test::answerAsOperator(dir.path().toStdString(), [&] {
         PortsTable table;
         std::string message;
         const bool loaded = PortsFile(path).load(table, message, true);
-        const std::string answer = (loaded ? "1" : "0") + message;
-        ::_exit(::write(channel[1], answer.data(), answer.size()) ==
-                        static_cast<ssize_t>(answer.size())
-                    ? 0
-                    : 3);
-    }
-    ::close(channel[1]);
-    std::string answer;
-    char chunk[512];
-    for (ssize_t n; (n = ::read(channel[0], chunk, sizeof chunk)) > 0;) {
-        answer.append(chunk, static_cast<std::size_t>(n));
-    }
-    ::close(channel[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    EXPECT_EQ(answer, "0" + expected);
+        return (loaded ? "1" : "0") + message;
+    });
+    ASSERT_EQ(run.exitCode, 0) << "the reading as \"nobody\" did not end well";
+    EXPECT_EQ(run.out, "0" + expected);
 }

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -8,6 +7,7 @@
 #include "orders/LineReader.h"
 #include "orders/OrderFileReader.h"
 #include "orders/OrderTestLines.h"
+#include "support/ChildProcess.h"
 #include "support/TestSupport.h"
 
 using rotulano::orders::LineReader;
@@ -138,17 +138,23 @@ TEST(OrderFileReader, MissingFileIsAnOpenFailureWithStatus35) {
     EXPECT_TRUE(load.message.text.isEmpty());
 }
 
+// The administrator reads every file, so the reading runs as an operator who may not.
 TEST(OrderFileReader, UnreadableFileIsAnOpenFailureWithStatus37) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "the superuser reads every file";
+    if (!rotulano::test::operatorRunsPossible()) {
+        GTEST_SKIP() << "no user \"nobody\" to read the order as";
     }
     QTemporaryDir dir;
-    const QString path = dir.filePath("PEDIDO.txt");
-    rotulano::test::writeBytes(path.toStdString(), orderFile({headerLine(), itemLine('1')}));
-    QFile::setPermissions(path, QFileDevice::WriteOwner);
-    const OrderLoad load = OrderFileReader::read(path.toStdString());
-    EXPECT_EQ(load.outcome, LoadOutcome::OpenFailed);
-    EXPECT_EQ(load.status, "37");
+    ASSERT_TRUE(rotulano::test::openToOperator(dir.path().toStdString()));
+    const std::string path = dir.filePath("PEDIDO.txt").toStdString();
+    rotulano::test::writeBytes(path, orderFile({headerLine(), itemLine('1')}));
+    QFile::setPermissions(QString::fromStdString(path), QFileDevice::WriteOwner);
+    const auto run = rotulano::test::answerAsOperator(dir.path().toStdString(), [&] {
+        const OrderLoad load = OrderFileReader::read(path);
+        return std::string(load.outcome == LoadOutcome::OpenFailed ? "OpenFailed " : "other ") +
+               load.status;
+    });
+    ASSERT_EQ(run.exitCode, 0) << "the reading as \"nobody\" did not end well";
+    EXPECT_EQ(run.out, "OpenFailed 37");
 }
 
 TEST(OrderFileReader, ADirectoryIsNeverOpenedAndGetsStatus39) {

@@ -13,7 +13,7 @@
 #include "core/PrinterSettings.h"
 #include "orders/OrderFileReader.h"
 #include "orders/OrderTestLines.h"
-#include "robustness/ChildProcess.h"
+#include "support/ChildProcess.h"
 #include "support/WindowFakes.h"
 
 // Names that are not regular files where the programs read an order, the settings or a

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/PrinterSettings.h"
-#include "robustness/ChildProcess.h"
+#include "support/ChildProcess.h"
 #include "support/TestSupport.h"
 
 // A work folder of its own for each rotulano-render run of the robustness tests, holding a
@@ -16,6 +16,12 @@ namespace rotulano::test {
 
 inline const std::string kTag = "rotulano-render: ";
 inline const std::string kFull = "status 34: Falta espaço em area de memória";
+
+// Runs the built rotulano-render with `arguments` (bytes) in a child set up as asked.
+inline ChildRun runRenderProcess(const std::vector<std::string>& arguments,
+                                 const ChildSetup& setup) {
+    return runProgram(ROTULANO_RENDER_EXE, arguments, setup);
+}
 
 class RenderFiles : public ::testing::Test {
   protected:

@@ -12,7 +12,7 @@
 #include "config/ParameterFile.h"
 #include "core/FileSaver.h"
 #include "core/PrinterSettings.h"
-#include "robustness/ChildProcess.h"
+#include "support/ChildProcess.h"
 #include "support/TestSupport.h"
 
 // Saving CD21PRM.DAT where a new file cannot simply take the old one's place: a file of

@@ -1,4 +1,4 @@
-#include "robustness/ChildProcess.h"
+#include "support/ChildProcess.h"
 
 #include <fcntl.h>
 #include <grp.h>
@@ -23,7 +23,7 @@ namespace rotulano::test {
 namespace {
 
 constexpr int kSetupFailed = 125;
-constexpr auto kRenderTimeout = std::chrono::minutes(2);
+constexpr auto kChildTimeout = std::chrono::minutes(2);
 
 bool dropToNobody() {
     const passwd* nobody = ::getpwnam("nobody");
@@ -54,12 +54,12 @@ int statusOf(pid_t child) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Reads both pipes until the child closes them or the time is up.
+// Reads both pipes (an fd of -1: none) until the child closes them or the time is up.
 bool gather(int outFd, int errFd, ChildRun& run) {
-    const auto deadline = std::chrono::steady_clock::now() + kRenderTimeout;
+    const auto deadline = std::chrono::steady_clock::now() + kChildTimeout;
     pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
     std::string* targets[2] = {&run.out, &run.err};
-    int open = 2;
+    int open = (outFd >= 0 ? 1 : 0) + (errFd >= 0 ? 1 : 0);
     while (open > 0) {
         if (std::chrono::steady_clock::now() > deadline) {
             return false;
@@ -84,6 +84,37 @@ bool gather(int outFd, int errFd, ChildRun& run) {
     return true;
 }
 
+// In the parent: gathers what the child writes to its pipes, kills it when the time is up,
+// closes the pipes and reaps it.
+void finish(pid_t child, int outFd, int errFd, ChildRun& run) {
+    const bool ended = gather(outFd, errFd, run);
+    if (!ended) {
+        ::kill(child, SIGKILL);
+    }
+    for (const int fd : {outFd, errFd}) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+    run.exitCode = statusOf(child);
+    if (!ended) {
+        run.exitCode = -1;
+    }
+}
+
+// Writes the whole of `text` to `fd`.
+bool writeAll(int fd, const std::string& text) {
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t wrote = ::write(fd, text.data() + done, text.size() - done);
+        if (wrote < 0 && errno != EINTR) {
+            return false;
+        }
+        done += wrote > 0 ? static_cast<std::size_t>(wrote) : 0;
+    }
+    return true;
+}
+
 }  // namespace
 
 int runInChild(const ChildSetup& setup, const std::function<int()>& body) {
@@ -95,8 +126,30 @@ int runInChild(const ChildSetup& setup, const std::function<int()>& body) {
     return child < 0 ? -1 : statusOf(child);
 }
 
-ChildRun runRenderProcess(const std::vector<std::string>& arguments, const ChildSetup& setup) {
-    std::vector<std::string> words = {ROTULANO_RENDER_EXE};
+ChildRun answerFromChild(const ChildSetup& setup, const std::function<std::string()>& body) {
+    int answer[2];
+    ChildRun run;
+    if (::pipe(answer) != 0) {
+        return run;
+    }
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(answer[0]);
+        ::_exit(!setUp(setup) ? kSetupFailed : writeAll(answer[1], body()) ? 0 : 1);
+    }
+    ::close(answer[1]);
+    if (child < 0) {
+        ::close(answer[0]);
+        return run;
+    }
+    finish(child, answer[0], -1, run);
+    return run;
+}
+
+ChildRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                    const ChildSetup& setup) {
+    std::vector<std::string> words = {program};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& word : words) {
@@ -126,16 +179,12 @@ ChildRun runRenderProcess(const std::vector<std::string>& arguments, const Child
     }
     ::close(out[1]);
     ::close(err[1]);
-    const bool ended = gather(out[0], err[0], run);
-    if (!ended) {
-        ::kill(child, SIGKILL);
+    if (child < 0) {
+        ::close(out[0]);
+        ::close(err[0]);
+        return run;
     }
-    ::close(out[0]);
-    ::close(err[0]);
-    run.exitCode = statusOf(child);
-    if (!ended) {
-        run.exitCode = -1;
-    }
+    finish(child, out[0], err[0], run);
     return run;
 }
 
@@ -145,6 +194,24 @@ bool runningAsRoot() {
 
 bool nobodyExists() {
     return ::getpwnam("nobody") != nullptr;
+}
+
+bool operatorRunsPossible() {
+    return !runningAsRoot() || nobodyExists();
+}
+
+ChildRun answerAsOperator(const std::string& folder, const std::function<std::string()>& body) {
+    if (runningAsRoot()) {
+        return answerFromChild(ChildSetup{-1, true, folder}, body);
+    }
+    ChildRun run;
+    run.out = body();
+    run.exitCode = 0;
+    return run;
+}
+
+bool openToOperator(const std::string& folder) {
+    return ::chmod(folder.c_str(), 0755) == 0;
 }
 
 bool makeCharDevice(const std::string& path, unsigned major, unsigned minor) {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-// Runs of code and of rotulano-render in a child process: with a file size limit (a full
-// disk, without mounting anything), as the unprivileged user "nobody" (what the
+// Runs of code and of programs (rotulano-render) in a child process: with a file size limit
+// (a full disk, without mounting anything), as the unprivileged user "nobody" (what the
 // administrator's rights would hide), and with arguments passed as bytes, whatever their
 // encoding.
 namespace rotulano::test {
@@ -27,14 +27,30 @@ struct ChildSetup {
 // A child that cannot be set up ends with status 125.
 int runInChild(const ChildSetup& setup, const std::function<int()>& body);
 
-// Runs the built rotulano-render with `arguments` (bytes) in a child set up as asked,
-// standard input closed and no XDG_RUNTIME_DIR (as a batch job runs it), and gathers
-// what it writes. Killed after two minutes.
-ChildRun runRenderProcess(const std::vector<std::string>& arguments, const ChildSetup& setup);
+// Runs `body` in a forked child set up as asked and brings back the text it returns in
+// `out`. Killed after two minutes; status 125 when the child cannot be set up.
+ChildRun answerFromChild(const ChildSetup& setup, const std::function<std::string()>& body);
+
+// Runs `program` with `arguments` (bytes) in a child set up as asked, standard input
+// closed and no XDG_RUNTIME_DIR (as a batch job runs it), and gathers what it writes.
+// Killed after two minutes.
+ChildRun runProgram(const std::string& program, const std::vector<std::string>& arguments,
+                    const ChildSetup& setup);
 
 // Whether the tests run as the administrator, and whether "nobody" exists to drop to.
 bool runningAsRoot();
 bool nobodyExists();
+
+// What a file's permissions keep from the operator, the administrator reads anyway. These
+// run `body` as an operator without those rights: as the administrator, in a child that
+// has become "nobody" and works in `folder` (which "nobody" must be able to enter);
+// otherwise here, as the user the tests run as. The text `body` returns is in `out`.
+// Operator runs are possible unless the tests run as the administrator with no "nobody".
+bool operatorRunsPossible();
+ChildRun answerAsOperator(const std::string& folder, const std::function<std::string()>& body);
+
+// Opens `folder` (a test's temporary folder) to "nobody": it may enter and list it.
+bool openToOperator(const std::string& folder);
 
 // A device node, a named pipe or a socket at `path`; false when the system refuses it.
 bool makeCharDevice(const std::string& path, unsigned major, unsigned minor);
