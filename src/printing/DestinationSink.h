@@ -29,7 +29,10 @@ class DestinationSink : public JobSink {
     bool write(const std::string& bytes, ChannelResult& result) override;
     void pause(std::chrono::milliseconds duration) override;
     bool finishRow(ChannelResult& result) override;
-    void cancel() override { usual_.cancel(); }
+    void cancel() override {
+        usual_.cancel();
+        destinations_.cancel();
+    }
 
   private:
     bool routed() const { return route_ && route_->destination(); }

@@ -94,7 +94,9 @@ bool PrintEngine::printerReady(const core::PrinterSettings& settings, JobObserve
         if (check.status.allowsPrinting()) {
             return true;
         }
-        const StatusChoice choice = observer.printerNotReady(check);
+        // A job cancelled while the printer was asked asks the operator nothing more.
+        const StatusChoice choice =
+            cancelled_ ? StatusChoice::Cancel : observer.printerNotReady(check);
         if (cancelled_) {
             report.end = JobEnd::Cancelled;
             return false;

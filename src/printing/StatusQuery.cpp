@@ -41,7 +41,7 @@ PrinterStatus askOnce(const core::PortDestination& destination, bool zpl, const 
 }  // namespace
 
 PrinterStatus ask(const core::PortDestination& destination, bool zpl, const NameLookup& lookup,
-                  milliseconds stall, milliseconds wait) {
+                  milliseconds stall, milliseconds wait, const std::atomic<bool>& stop) {
     if (destination.kind == core::DestinationKind::Queue) {
         return {};
     }
@@ -49,7 +49,7 @@ PrinterStatus ask(const core::PortDestination& destination, bool zpl, const Name
     while (true) {
         const PrinterStatus status = askOnce(destination, zpl, lookup, stall, wait);
         const auto left = std::chrono::duration_cast<milliseconds>(giveUp - Clock::now());
-        if (!status.onlyBufferFull() || left.count() <= 0) {
+        if (!status.onlyBufferFull() || left.count() <= 0 || stop) {
             return status;
         }
         std::this_thread::sleep_for(std::min(left, kBufferFullPause));

@@ -41,7 +41,7 @@ core::Delivery SystemDestinations::sendRow(const core::PortDestination& destinat
 }
 
 PrinterStatus SystemDestinations::askStatus(const core::PortDestination& destination, bool zpl) {
-    return statusQuery::ask(destination, zpl, lookup_, stall_, statusWait_);
+    return statusQuery::ask(destination, zpl, lookup_, stall_, statusWait_, cancelled_);
 }
 
 std::string deliveryFailureMessage(const std::string& portName, const std::string& destination,

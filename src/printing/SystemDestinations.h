@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -38,6 +39,8 @@ class DestinationSender {
 
     // How long a printer asked has to answer.
     virtual std::chrono::milliseconds statusWait() const { return kStatusWait; }
+    // From any thread: a printer being asked again (its buffer full) is asked no more.
+    virtual void cancel() {}
 
     static constexpr std::chrono::milliseconds kStatusWait{2000};
 
@@ -65,6 +68,7 @@ class SystemDestinations : public DestinationSender {
     PrinterStatus askStatus(const core::PortDestination& destination, bool zpl) override;
 
     std::chrono::milliseconds statusWait() const override { return statusWait_; }
+    void cancel() override { cancelled_ = true; }
     void setStatusWait(std::chrono::milliseconds wait) { statusWait_ = wait; }
 
     // How a device's pauses are waited (the platform's wait, which tests skip).
@@ -75,6 +79,7 @@ class SystemDestinations : public DestinationSender {
   private:
     std::chrono::milliseconds stall_;
     std::chrono::milliseconds statusWait_ = kStatusWait;
+    std::atomic<bool> cancelled_{false};
     std::function<void(std::chrono::milliseconds)> pause_;
     SystemNameLookup systemLookup_;
     const NameLookup& lookup_;
