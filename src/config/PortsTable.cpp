@@ -20,6 +20,7 @@ constexpr const char* kDataBitsKey = "bits-de-dados";
 constexpr const char* kParityKey = "paridade";
 constexpr const char* kStopBitsKey = "bits-de-parada";
 constexpr const char* kFlowKey = "controle-de-fluxo";
+constexpr const char* kStatusKey = "consultar-estado";
 
 std::string trimmed(const std::string& text) {
     const auto blank = [](unsigned char c) { return c == ' ' || c == '\t' || c == '\r'; };
@@ -166,6 +167,7 @@ class IniReader {
         destination_ = core::PortDestination{};
         hasDestination_ = false;
         firstSerialLine_ = 0;
+        statusLine_ = 0;
         keysSeen_.clear();
         return true;
     }
@@ -180,6 +182,9 @@ class IniReader {
             hasDestination_ = parse(value, destination_, reason);
             return hasDestination_ || fail(lineNumber_, quoted(value) + ": " + reason);
         }
+        if (key == kStatusKey) {
+            return readStatusCheck(value);
+        }
         for (const SerialKey& serial : serialKeys()) {
             if (key == serial.key) {
                 firstSerialLine_ = firstSerialLine_ == 0 ? lineNumber_ : firstSerialLine_;
@@ -188,6 +193,17 @@ class IniReader {
             }
         }
         return fail(lineNumber_, "chave desconhecida " + quoted(key));
+    }
+
+    bool readStatusCheck(const std::string& value) {
+        const std::string answer = lower(value);
+        if (answer != "sim" && answer != "nao" && answer != "não") {
+            return fail(lineNumber_,
+                        "consulta de estado inválida " + quoted(value) + " (use sim ou nao)");
+        }
+        destination_.statusCheck = answer == "sim";
+        statusLine_ = lineNumber_;
+        return true;
     }
 
     bool closeSection() {
@@ -199,6 +215,11 @@ class IniReader {
         }
         if (firstSerialLine_ != 0 && destination_.kind != core::DestinationKind::Device) {
             return fail(firstSerialLine_, "a configuração serial só vale para um dispositivo");
+        }
+        if (destination_.statusCheck.value_or(false) && !destination_.checksStatus()) {
+            return fail(statusLine_,
+                        "a consulta de estado não vale para uma fila de impressão nem para "
+                        "uma porta paralela");
         }
         table_.set(section_, destination_);
         section_.clear();
@@ -214,6 +235,7 @@ class IniReader {
     core::PortDestination destination_;
     bool hasDestination_ = false;
     int firstSerialLine_ = 0;
+    int statusLine_ = 0;
     std::vector<std::string> keysSeen_;
 };
 
@@ -261,6 +283,9 @@ std::string PortsTable::text() const {
         }
         text += "\n[" + name + "]\n" + kDestinationKey + "=" + entry->text + "\n";
         appendSerial(entry->serial, text);
+        if (entry->statusCheck) {
+            text += std::string(kStatusKey) + "=" + (*entry->statusCheck ? "sim" : "nao") + "\n";
+        }
     }
     return text;
 }

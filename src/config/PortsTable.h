@@ -21,7 +21,11 @@ namespace rotulano::config {
 //   paridade=nenhuma
 //   bits-de-parada=1
 //   controle-de-fluxo=rts-cts
+//   consultar-estado=sim
 //
+// consultar-estado: whether the printer is asked for its status before each row ("sim"
+// or "nao"); by default a network printer is and a device is not. A parallel port or a
+// print queue cannot answer: "sim" there is a fault of the file.
 // Lines starting with ";" or "#" are comments; names and keys are taken in any case.
 class PortsTable {
   public:

@@ -39,6 +39,23 @@ struct PortDestination {
     std::string target;
     int tcpPort = kDefaultTcpPort;
     SerialLine serial;
+    // Whether the printer is asked for its status before each row, as the entry says;
+    // unset: the default of its kind.
+    std::optional<bool> statusCheck;
+
+    // A parallel port (/dev/lp0, /dev/parport0) carries no answer back.
+    bool parallel() const {
+        return kind == DestinationKind::Device &&
+               (target.rfind("/dev/lp", 0) == 0 || target.rfind("/dev/parport", 0) == 0);
+    }
+    // A printer on the network is asked by default; a serial or USB device only when the
+    // entry says so (one-way cables are common); a parallel port or a print queue never.
+    bool checksStatus() const {
+        if (kind == DestinationKind::Queue || parallel()) {
+            return false;
+        }
+        return statusCheck.value_or(kind == DestinationKind::Tcp);
+    }
 };
 
 }  // namespace rotulano::core

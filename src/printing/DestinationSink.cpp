@@ -34,6 +34,16 @@ void DestinationSink::confirmSetUp() {
     channel_.state().serialPortConfigured = true;
 }
 
+StatusCheck DestinationSink::askStatus(const core::PrinterSettings& settings) {
+    if (!routed() || !route_->destination()->checksStatus()) {
+        return {};
+    }
+    const core::PortDestination& destination = *route_->destination();
+    const bool zpl = settings.printerModel().printsZpl();
+    return {destinations_.askStatus(destination, zpl), route_->portName(), destination.text,
+            destinations_.statusWait()};
+}
+
 void DestinationSink::beginRow() {
     pieces_.clear();
     if (!routed()) {

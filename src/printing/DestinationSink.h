@@ -24,11 +24,15 @@ class DestinationSink : public JobSink {
 
     PortCheck prepare(const core::PrinterSettings& settings) override;
     void confirmSetUp() override;
+    StatusCheck askStatus(const core::PrinterSettings& settings) override;
     void beginRow() override;
     bool write(const std::string& bytes, ChannelResult& result) override;
     void pause(std::chrono::milliseconds duration) override;
     bool finishRow(ChannelResult& result) override;
-    void cancel() override { usual_.cancel(); }
+    void cancel() override {
+        usual_.cancel();
+        destinations_.cancel();
+    }
 
   private:
     bool routed() const { return route_ && route_->destination(); }

@@ -13,6 +13,7 @@
 #include <unistd.h>
 #endif
 
+#include "printing/PortReading.h"
 #include "printing/PortStream.h"
 #include "printing/SerialLineSetup.h"
 
@@ -78,32 +79,70 @@ DeviceDestination::DeviceDestination(const core::PortDestination& destination,
 
 #ifndef _WIN32
 
+int DeviceDestination::openHeld(int flags, core::Delivery& failure) const {
+    struct stat info {};
+    if (::stat(destination_.target.c_str(), &info) != 0) {
+        failure = deviceFailure(errno);
+        return -1;
+    }
+    if (!S_ISCHR(info.st_mode)) {
+        failure = core::Delivery::failed(core::kStatusAttributesConflict, kNotACharacterDevice);
+        return -1;
+    }
+    const int fd = ::open(destination_.target.c_str(), flags | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        failure = deviceFailure(errno);
+        return -1;
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode)) {
+        failure = core::Delivery::failed(core::kStatusAttributesConflict, kNotACharacterDevice);
+    } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        failure = deviceFailure(errno == EWOULDBLOCK ? EBUSY : errno);
+    } else {
+        return fd;
+    }
+    ::close(fd);
+    return -1;
+}
+
 core::Delivery DeviceDestination::send(
     const std::vector<RowPiece>& pieces,
     const std::function<void(std::chrono::milliseconds)>& pause) const {
-    struct stat info {};
-    if (::stat(destination_.target.c_str(), &info) != 0) {
-        return deviceFailure(errno);
-    }
-    if (!S_ISCHR(info.st_mode)) {
-        return core::Delivery::failed(core::kStatusAttributesConflict, kNotACharacterDevice);
-    }
-    const int fd =
-        ::open(destination_.target.c_str(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return deviceFailure(errno);
-    }
     core::Delivery delivery;
-    if (::fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode)) {
-        delivery = core::Delivery::failed(core::kStatusAttributesConflict, kNotACharacterDevice);
-    } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        delivery = deviceFailure(errno == EWOULDBLOCK ? EBUSY : errno);
+    const int fd = openHeld(O_WRONLY, delivery);
+    if (fd < 0) {
+        return delivery;
+    }
+    delivery = deliver(fd, pieces, pause);
+    struct stat info {};
+    if (!delivery.ok() && ::isatty(fd) != 0 && ::fstat(fd, &info) == 0 && !isPseudoTerminal(info)) {
+        // What a stalled serial line still holds belongs to the failing row only; the
+        // close would otherwise wait for it.
+        ::tcflush(fd, TCOFLUSH);
+    }
+    ::close(fd);
+    return delivery;
+}
+
+core::Delivery DeviceDestination::ask(const std::string& query, std::string& answer,
+                                      const std::function<bool(const std::string&)>& complete,
+                                      std::chrono::milliseconds wait) const {
+    core::Delivery delivery;
+    const int fd = openHeld(O_RDWR, delivery);
+    if (fd < 0) {
+        return delivery;
+    }
+    const bool serial = ::isatty(fd) != 0;
+    if (serial && applySerialLine(fd, destination_.serial) != 0) {
+        delivery = core::Delivery::failed(core::kStatusIoError,
+                                          "a porta não aceitou a configuração serial");
     } else {
-        delivery = deliver(fd, pieces, pause);
-        if (!delivery.ok() && ::isatty(fd) != 0 && !isPseudoTerminal(info)) {
-            // What a stalled serial line still holds belongs to the failing row only; the
-            // close would otherwise wait for it.
-            ::tcflush(fd, TCOFLUSH);
+        if (serial) {
+            ::tcflush(fd, TCIFLUSH);
+        }
+        const portStream::Result asked = portStream::ask(fd, query, answer, complete, wait, stall_);
+        if (asked.outcome == portStream::Outcome::Failed) {
+            delivery = deviceFailure(asked.error);
         }
     }
     ::close(fd);
@@ -147,6 +186,12 @@ core::Delivery DeviceDestination::deliverPiece(int fd, bool serial,
 
 core::Delivery DeviceDestination::send(
     const std::vector<RowPiece>&, const std::function<void(std::chrono::milliseconds)>&) const {
+    return core::Delivery::failed(core::kStatusIoError, "dispositivo não disponível");
+}
+
+core::Delivery DeviceDestination::ask(const std::string&, std::string&,
+                                      const std::function<bool(const std::string&)>&,
+                                      std::chrono::milliseconds) const {
     return core::Delivery::failed(core::kStatusIoError, "dispositivo não disponível");
 }
 

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "core/Delivery.h"
@@ -29,7 +30,17 @@ class DeviceDestination {
     core::Delivery send(const std::vector<RowPiece>& pieces,
                         const std::function<void(std::chrono::milliseconds)>& pause) const;
 
+    // Asks the printer on the device, opened for reading and writing and held as for a
+    // row: its pending input is thrown away, `query` written and the answer read into
+    // `answer` until `complete` or `wait` passes. Fails only when the device could not be
+    // used; an answer late or short is left to the caller.
+    core::Delivery ask(const std::string& query, std::string& answer,
+                       const std::function<bool(const std::string&)>& complete,
+                       std::chrono::milliseconds wait) const;
+
   private:
+    // Opens the device with `flags` and locks it; -1 with the failure in `failure`.
+    int openHeld(int flags, core::Delivery& failure) const;
     core::Delivery deliver(int fd, const std::vector<RowPiece>& pieces,
                            const std::function<void(std::chrono::milliseconds)>& pause) const;
     core::Delivery deliverPiece(int fd, bool serial, const std::string& bytes) const;

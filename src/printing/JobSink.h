@@ -6,6 +6,7 @@
 #include "core/FileStatus.h"
 #include "core/PrinterSettings.h"
 #include "printing/ChannelResult.h"
+#include "printing/PrinterStatus.h"
 
 namespace rotulano::printing {
 
@@ -23,6 +24,15 @@ struct PortCheck {
     std::string name;
 };
 
+// The printer's status, asked before a row: what it said, the port and destination it was
+// asked through, and how long it had to answer.
+struct StatusCheck {
+    PrinterStatus status;
+    std::string portName;
+    std::string destination;
+    std::chrono::milliseconds wait{0};
+};
+
 // Where the bytes of a print job go: the printer's port, memory, or any other
 // destination. The engine gets the destination ready before each row, then writes the
 // row's pieces in order (logo download records, the logo file, the label file), pausing
@@ -37,6 +47,13 @@ class JobSink {
     virtual PortCheck prepare(const core::PrinterSettings& settings) = 0;
     // The operator confirmed a set-up that prepare() reported as SerialSetUp.
     virtual void confirmSetUp() {}
+
+    // After prepare(): asks the printer for its status where the destination's check is
+    // on; NotAsked where it is off or the destination cannot answer.
+    virtual StatusCheck askStatus(const core::PrinterSettings& settings) {
+        (void)settings;
+        return {};
+    }
 
     virtual void beginRow() {}
     // Sends `bytes` whole; false, with the failure in `result`, when they did not all

@@ -40,6 +40,7 @@ JobReport PrintEngine::run(const JobRequest& request, JobObserver& observer) {
     JobReport report;
     logo_.reset();
     warned_.clear();
+    statusWaived_ = false;
     const int count = static_cast<int>(request.rows.size());
     for (int index = 1; index <= count; ++index) {
         if (cancelled_) {
@@ -50,7 +51,8 @@ JobReport PrintEngine::run(const JobRequest& request, JobObserver& observer) {
         const core::LabelRequest label =
             rowRequest(row.line, row.quantity, request.orderNumber, request.settings);
         observer.rowStarting(index, count, row, label);
-        if (!readyForRow(request.settings, observer, report)) {
+        if (!readyForRow(request.settings, observer, report) ||
+            !printerReady(request.settings, observer, report)) {
             break;
         }
         report.rows.push_back(printRow(row, label));
@@ -83,6 +85,31 @@ bool PrintEngine::readyForRow(const core::PrinterSettings& settings, JobObserver
     report.end = endOf(check.kind);
     report.check = check;
     return false;
+}
+
+bool PrintEngine::printerReady(const core::PrinterSettings& settings, JobObserver& observer,
+                               JobReport& report) {
+    while (!statusWaived_) {
+        const StatusCheck check = sink_.askStatus(settings);
+        if (check.status.allowsPrinting()) {
+            return true;
+        }
+        // A job cancelled while the printer was asked asks the operator nothing more.
+        const StatusChoice choice =
+            cancelled_ ? StatusChoice::Cancel : observer.printerNotReady(check);
+        if (cancelled_) {
+            report.end = JobEnd::Cancelled;
+            return false;
+        }
+        if (choice == StatusChoice::PrintAnyway) {
+            statusWaived_ = true;
+        } else if (choice == StatusChoice::Cancel) {
+            report.end = JobEnd::PrinterNotReady;
+            report.status = check;
+            return false;
+        }
+    }
+    return true;
 }
 
 RowReport PrintEngine::printRow(const JobRow& row, const core::LabelRequest& request) {

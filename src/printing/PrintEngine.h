@@ -44,18 +44,27 @@ struct RowReport {
 };
 
 enum class JobEnd {
-    Normal,         // every row printed
-    InvalidPort,    // the saved port is none of the list: nothing printed
-    SerialFailure,  // the COM port could not be set up: nothing more printed
-    NoPrintFolder,  // no folder for the print files: nothing printed
-    RowFailed,      // a row did not reach the destination
-    Cancelled,      // the operator cancelled
+    Normal,           // every row printed
+    InvalidPort,      // the saved port is none of the list: nothing printed
+    SerialFailure,    // the COM port could not be set up: nothing more printed
+    NoPrintFolder,    // no folder for the print files: nothing printed
+    RowFailed,        // a row did not reach the destination
+    Cancelled,        // the operator cancelled
+    PrinterNotReady,  // the printer was not ready and the operator chose to cancel
+};
+
+// What the operator does about a printer that is not ready before a row.
+enum class StatusChoice {
+    TryAgain,     // ask the printer again
+    PrintAnyway,  // print without asking again in this job
+    Cancel,       // end the job here; the rows before keep their labels
 };
 
 // How the job ended and what became of every row it reached.
 struct JobReport {
     JobEnd end = JobEnd::Normal;
-    PortCheck check;  // the destination's answer that ended the job early
+    PortCheck check;     // the destination's answer that ended the job early
+    StatusCheck status;  // the printer's status that ended the job (PrinterNotReady)
     std::vector<RowReport> rows;
     long long labelsSent = 0;
 };
@@ -75,13 +84,21 @@ class JobObserver {
     }
     // The COM port was set up: returns once the operator has confirmed it.
     virtual void setUpConfirmed(const PortCheck& check) { (void)check; }
+    // The printer asked before a row is not ready (a fault, no answer, an answer that is
+    // not one): returns once the operator has chosen. Without one, the job ends.
+    virtual StatusChoice printerNotReady(const StatusCheck& check) {
+        (void)check;
+        return StatusChoice::Cancel;
+    }
     // Something the operator should know although the job goes on; each one once a job.
     virtual void warning(const ChannelWarning& warning) { (void)warning; }
 };
 
 // The print job: for each row, the destination got ready (port check, serial set-up once
 // per run), its label request, the routine chosen by the saved model and the label code,
-// the logo download once per job where a layout shows the logo, and one label file. The
+// the logo download once per job where a layout shows the logo, and one label file. Where
+// the destination's status check is on, the printer is asked before each row and a
+// printer that is not ready stops the job until the operator chooses. The
 // first row that fails ends the job at once; a cancel takes effect between rows and ends
 // a wait for a destination that stopped taking bytes. No widget: the window, the
 // renderer and the label preview all run it, each with its own sink.
@@ -98,6 +115,8 @@ class PrintEngine {
   private:
     bool readyForRow(const core::PrinterSettings& settings, JobObserver& observer,
                      JobReport& report);
+    bool printerReady(const core::PrinterSettings& settings, JobObserver& observer,
+                      JobReport& report);
     RowReport printRow(const JobRow& row, const core::LabelRequest& request);
     void passOnWarnings(const ChannelResult& channel, JobObserver& observer);
 
@@ -105,6 +124,7 @@ class PrintEngine {
     LogoDownload logo_;
     LabelJob labelJob_;
     std::atomic<bool> cancelled_{false};
+    bool statusWaived_ = false;
     std::vector<ChannelWarning> warned_;
 };
 

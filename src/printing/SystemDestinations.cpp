@@ -4,6 +4,7 @@
 
 #include "printing/DeviceDestination.h"
 #include "printing/QueueDestination.h"
+#include "printing/StatusQuery.h"
 #include "printing/TcpDestination.h"
 
 namespace rotulano::printing {
@@ -37,6 +38,10 @@ core::Delivery SystemDestinations::sendRow(const core::PortDestination& destinat
         default:
             return DeviceDestination(destination, stall_).send(pieces, pause_);
     }
+}
+
+PrinterStatus SystemDestinations::askStatus(const core::PortDestination& destination, bool zpl) {
+    return statusQuery::ask(destination, zpl, lookup_, stall_, statusWait_, cancelled_);
 }
 
 std::string deliveryFailureMessage(const std::string& portName, const std::string& destination,

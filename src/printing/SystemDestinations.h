@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -8,6 +9,7 @@
 #include "core/Delivery.h"
 #include "core/PortDestination.h"
 #include "printing/NameLookup.h"
+#include "printing/PrinterStatus.h"
 
 namespace rotulano::printing {
 
@@ -28,6 +30,20 @@ class DestinationSender {
     virtual core::Delivery sendRow(const core::PortDestination& destination,
                                    const std::vector<RowPiece>& pieces) = 0;
 
+    // Asks the printer of `destination` for its status in its language (ZPL or DPL).
+    // A destination that cannot be asked is NotAsked.
+    virtual PrinterStatus askStatus(const core::PortDestination& destination, bool zpl) {
+        (void)destination, (void)zpl;
+        return {};
+    }
+
+    // How long a printer asked has to answer.
+    virtual std::chrono::milliseconds statusWait() const { return kStatusWait; }
+    // From any thread: a printer being asked again (its buffer full) is asked no more.
+    virtual void cancel() {}
+
+    static constexpr std::chrono::milliseconds kStatusWait{2000};
+
     // A row of one piece.
     core::Delivery send(const core::PortDestination& destination, const std::string& bytes) {
         return sendRow(destination, {RowPiece{bytes, std::chrono::milliseconds(0)}});
@@ -47,6 +63,13 @@ class SystemDestinations : public DestinationSender {
 
     core::Delivery sendRow(const core::PortDestination& destination,
                            const std::vector<RowPiece>& pieces) override;
+    // A network printer or a device, asked on a connection or an open of its own; a
+    // receive buffer that stays full is asked again up to the stall limit.
+    PrinterStatus askStatus(const core::PortDestination& destination, bool zpl) override;
+
+    std::chrono::milliseconds statusWait() const override { return statusWait_; }
+    void cancel() override { cancelled_ = true; }
+    void setStatusWait(std::chrono::milliseconds wait) { statusWait_ = wait; }
 
     // How a device's pauses are waited (the platform's wait, which tests skip).
     void setPause(std::function<void(std::chrono::milliseconds)> pause) {
@@ -55,6 +78,8 @@ class SystemDestinations : public DestinationSender {
 
   private:
     std::chrono::milliseconds stall_;
+    std::chrono::milliseconds statusWait_ = kStatusWait;
+    std::atomic<bool> cancelled_{false};
     std::function<void(std::chrono::milliseconds)> pause_;
     SystemNameLookup systemLookup_;
     const NameLookup& lookup_;

@@ -13,6 +13,7 @@
 #include <unistd.h>
 #endif
 
+#include "printing/PortReading.h"
 #include "printing/PortStream.h"
 
 namespace rotulano::printing {
@@ -81,19 +82,44 @@ TcpDestination::TcpDestination(const core::PortDestination& destination, const N
     : destination_(destination), lookup_(lookup), stall_(stall) {}
 
 core::Delivery TcpDestination::send(const std::string& bytes) const {
+    int fd = -1;
+    const core::Delivery connected = connect(fd);
+    return connected.ok() ? deliver(fd, bytes) : connected;
+}
+
+core::Delivery TcpDestination::connect(int& fd) const {
     const std::vector<std::string> addresses = lookup_.addresses(destination_.target);
     if (addresses.empty()) {
         return core::Delivery::failed(core::kStatusNotFound, "host não encontrado");
     }
     core::Delivery tried;
     for (const std::string& address : addresses) {
-        int fd = -1;
         tried = connectTo(address, fd);
         if (tried.ok()) {
-            return deliver(fd, bytes);
+            return tried;
         }
     }
     return tried;
+}
+
+core::Delivery TcpDestination::ask(const std::string& query, std::string& answer,
+                                   const std::function<bool(const std::string&)>& complete,
+                                   std::chrono::milliseconds wait) const {
+    int fd = -1;
+    core::Delivery delivery = connect(fd);
+    if (!delivery.ok()) {
+        return delivery;
+    }
+#ifndef _WIN32
+    const portStream::Result asked = portStream::ask(fd, query, answer, complete, wait, stall_);
+    if (asked.outcome == portStream::Outcome::Failed) {
+        delivery = networkFailure(asked.error);
+    }
+    ::close(fd);
+#else
+    (void)query, (void)answer, (void)complete, (void)wait;
+#endif
+    return delivery;
 }
 
 #ifndef _WIN32

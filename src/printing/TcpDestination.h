@@ -1,6 +1,8 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
+#include <string>
 
 #include "core/Delivery.h"
 #include "core/PortDestination.h"
@@ -19,7 +21,15 @@ class TcpDestination {
 
     core::Delivery send(const std::string& bytes) const;
 
+    // Asks the printer on a connection of its own: writes `query` and reads into `answer`
+    // until `complete` or `wait` passes. Fails only when the printer could not be reached
+    // or the connection failed; an answer late or short is left to the caller.
+    core::Delivery ask(const std::string& query, std::string& answer,
+                       const std::function<bool(const std::string&)>& complete,
+                       std::chrono::milliseconds wait) const;
+
   private:
+    core::Delivery connect(int& fd) const;
     core::Delivery connectTo(const std::string& address, int& fd) const;
     core::Delivery deliver(int fd, const std::string& bytes) const;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace rotulano::window {
 
@@ -13,6 +14,15 @@ class MessageBoxService {
     // warning, 0x40 information, one OK button; 0x04 added: Yes and No buttons); returns
     // the button pressed (1 = OK, 6 = Yes, 7 = No).
     virtual int show(const QString& text, const QString& title, int style) = 0;
+    // Shows `text` under `title` with the style's icon and one button per caption of
+    // `buttons`, in order; returns the index of the button pressed. The last button is
+    // the one that gives up: a box closed without a choice, or one that cannot be shown,
+    // answers it.
+    virtual int choose(const QString& text, const QString& title, int style,
+                       const QStringList& buttons) {
+        (void)text, (void)title, (void)style;
+        return static_cast<int>(buttons.size()) - 1;
+    }
 };
 
 }  // namespace rotulano::window

@@ -15,6 +15,7 @@
 #include "config/PrinterLists.h"
 #include "core/MessageRequest.h"
 #include "printing/PortRoute.h"
+#include "window/StatusChoiceBox.h"
 
 namespace rotulano::window {
 
@@ -37,6 +38,7 @@ const Caption kHeadings[] = {{"Porta", "Port"},
                              {"Paridade", "Parity"},
                              {"Bits de parada", "Stop bits"},
                              {"Controle de fluxo", "Flow control"},
+                             {"Consultar estado", "Status check"},
                              {"", ""}};
 const Caption kTitle = {"Portas", "Ports"};
 const Caption kTest = {"Testar", "Test"};
@@ -84,7 +86,11 @@ bool namesDevice(const QString& destination) {
 
 PortsWindow::PortsWindow(std::string portsPath, const core::PrinterSettings& saved, bool portuguese,
                          Services services, QWidget* parent)
-    : QDialog(parent), portsPath_(std::move(portsPath)), saved_(saved), services_(services) {
+    : QDialog(parent),
+      portsPath_(std::move(portsPath)),
+      saved_(saved),
+      portuguese_(portuguese),
+      services_(services) {
     setObjectName(kWindowName);
     setWindowTitle(caption(kTitle, portuguese));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -146,6 +152,7 @@ void PortsWindow::buildRows(bool portuguese) {
         row.parity = valueList("W-PARIDADE-" + name, {"nenhuma", "par", "impar"});
         row.stopBits = valueList("W-BITS-PARADA-" + name, {"1", "2"});
         row.flowControl = valueList("W-FLUXO-" + name, {"nenhum", "rts-cts", "xon-xoff"});
+        row.statusCheck = valueList("W-CONSULTA-" + name, {"sim", "nao"});
         row.test = new QPushButton(caption(kTest, portuguese));
         row.test->setObjectName("BT-TESTAR-" + name);
         const int line = static_cast<int>(i) + 1;
@@ -153,13 +160,13 @@ void PortsWindow::buildRows(bool portuguese) {
         column = 1;
         const std::vector<QWidget*> controls = {row.destination, row.speed,    row.dataBits,
                                                 row.parity,      row.stopBits, row.flowControl,
-                                                row.test};
+                                                row.statusCheck, row.test};
         for (QWidget* control : controls) {
             grid->addWidget(control, line, column++);
         }
         connect(row.destination, &QLineEdit::textEdited, this, [this, i] { rowEdited(rows_[i]); });
-        for (QComboBox* list :
-             {row.speed, row.dataBits, row.parity, row.stopBits, row.flowControl}) {
+        for (QComboBox* list : {row.speed, row.dataBits, row.parity, row.stopBits, row.flowControl,
+                                row.statusCheck}) {
             connect(list, &QComboBox::activated, this, [this, i] { rowEdited(rows_[i]); });
             list->setEnabled(false);
         }
@@ -199,6 +206,7 @@ void PortsWindow::showEntry(Row& row, const core::PortDestination& entry) {
     select(row.parity, serial.parity ? text::parityText(*serial.parity) : "");
     select(row.stopBits, serial.stopBits ? std::to_string(*serial.stopBits) : "");
     select(row.flowControl, serial.flowControl ? text::flowControlText(*serial.flowControl) : "");
+    select(row.statusCheck, entry.statusCheck ? (*entry.statusCheck ? "sim" : "nao") : "");
     rowEdited(row);
 }
 
@@ -208,6 +216,9 @@ void PortsWindow::rowEdited(Row& row) {
     for (QComboBox* list : {row.speed, row.dataBits, row.parity, row.stopBits, row.flowControl}) {
         list->setEnabled(device);
     }
+    // A print queue is never asked for its status.
+    const QString written = row.destination->text().trimmed();
+    row.statusCheck->setEnabled(!written.isEmpty() && !written.startsWith(QStringLiteral("cups:")));
     saveButton_->setEnabled(true);
 }
 
@@ -239,6 +250,15 @@ bool PortsWindow::readRow(const Row& row, std::optional<core::PortDestination>& 
             serial.stopBits = number;
         if (text::parseFlowControl(chosen(row.flowControl), flow))
             serial.flowControl = flow;
+    }
+    if (chosen(row.statusCheck) == "sim" || chosen(row.statusCheck) == "nao") {
+        destination.statusCheck = chosen(row.statusCheck) == "sim";
+    }
+    if (destination.statusCheck.value_or(false) && !destination.checksStatus()) {
+        message = "Porta " + row.portName +
+                  ": a consulta de estado não vale para uma fila de impressão nem para uma porta "
+                  "paralela.";
+        return false;
     }
     entry = destination;
     return true;
@@ -276,7 +296,14 @@ void PortsWindow::test(const Row& row) {
                                           ? printing::PortRoute(row.portName, *entry)
                                           : printing::PortRoute(row.portName, config::PortsTable());
     const std::string where = route.describe(services_.platform);
-    const core::Delivery delivery = sendAside(route);
+    if (!printerReady(route)) {
+        return;
+    }
+    core::Delivery delivery;
+    aside([&] {
+        delivery =
+            printing::sendTestLabel(route, saved_, services_.platform, *services_.destinations);
+    });
     if (!delivery.ok()) {
         warn(printing::deliveryFailureMessage(row.portName, where, delivery));
         return;
@@ -286,21 +313,41 @@ void PortsWindow::test(const Row& row) {
         utf8(kTitle.portuguese), core::kStyleInformation);
 }
 
-// The label goes out on a thread of its own, so that a printer that takes nothing (up to
+// A printer whose status check is on is asked first, as before a print job; one that is
+// not ready gets the same choice.
+bool PortsWindow::printerReady(const printing::PortRoute& route) {
+    const std::optional<core::PortDestination>& destination = route.destination();
+    if (!destination || !destination->checksStatus()) {
+        return true;
+    }
+    const bool zpl = saved_.printerModel().printsZpl();
+    while (true) {
+        printing::StatusCheck check{
+            {}, route.portName(), destination->text, services_.destinations->statusWait()};
+        aside([&] { check.status = services_.destinations->askStatus(*destination, zpl); });
+        if (check.status.allowsPrinting()) {
+            return true;
+        }
+        const printing::StatusChoice choice =
+            askStatusChoice(services_.messageBox, check, portuguese_);
+        if (choice != printing::StatusChoice::TryAgain) {
+            return choice == printing::StatusChoice::PrintAnyway;
+        }
+    }
+}
+
+// The printer is talked to on a thread of its own, so that one that takes nothing (up to
 // the stall limit) leaves the window painting; the window takes no input meanwhile.
-core::Delivery PortsWindow::sendAside(const printing::PortRoute& route) {
-    core::Delivery delivery;
+void PortsWindow::aside(const std::function<void()>& work) {
     QEventLoop waiting;
     setEnabled(false);
-    std::thread sender([&] {
-        delivery =
-            printing::sendTestLabel(route, saved_, services_.platform, *services_.destinations);
+    std::thread worker([&] {
+        work();
         QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
     });
     waiting.exec();
-    sender.join();
+    worker.join();
     setEnabled(true);
-    return delivery;
 }
 
 void PortsWindow::warn(const std::string& text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,9 +21,11 @@ namespace rotulano::window {
 
 // The Portas window CP21PRT, opened from the Configuração page: for each of the six port
 // names, where its bytes go (empty: the usual device) and, for a device, the serial
-// line's speed, data bits, parity, stop bits and flow control ("" keeps the system's).
-// "Gravar" writes the ports file whole; "Testar" sends a small test label for the saved
-// printer model through the row's destination and says whether it got there. Captions
+// line's speed, data bits, parity, stop bits and flow control ("" keeps the system's), and
+// whether the printer is asked for its status ("" keeps the default of its kind).
+// "Gravar" writes the ports file whole; "Testar" asks the printer where the check is on,
+// then sends a small test label for the saved printer model through the row's
+// destination and says whether it got there. Captions
 // follow the interface language; messages are Portuguese.
 class PortsWindow : public QDialog {
     Q_OBJECT
@@ -54,6 +57,7 @@ class PortsWindow : public QDialog {
         QComboBox* parity = nullptr;
         QComboBox* stopBits = nullptr;
         QComboBox* flowControl = nullptr;
+        QComboBox* statusCheck = nullptr;
         QPushButton* test = nullptr;
     };
 
@@ -66,11 +70,13 @@ class PortsWindow : public QDialog {
                  std::string& message) const;
     void save();
     void test(const Row& row);
-    core::Delivery sendAside(const printing::PortRoute& route);
+    bool printerReady(const printing::PortRoute& route);
+    void aside(const std::function<void()>& work);
     void warn(const std::string& text);
 
     std::string portsPath_;
     core::PrinterSettings saved_;
+    bool portuguese_;
     Services services_;
     std::unique_ptr<printing::SystemDestinations> systemDestinations_;
     std::vector<Row> rows_;

@@ -19,6 +19,7 @@
 #include "window/PageControl.h"
 #include "window/PrintProgressDialog.h"
 #include "window/SelectionSummary.h"
+#include "window/StatusChoiceBox.h"
 
 namespace rotulano::window {
 
@@ -55,6 +56,12 @@ class WindowObserver : public printing::JobObserver {
     void setUpConfirmed(const printing::PortCheck&) override {
         onWindowThread(
             &dialog_, [this] { job_.show(printJobMessages::serialConfirmation()); }, true);
+    }
+    printing::StatusChoice printerNotReady(const printing::StatusCheck& check) override {
+        printing::StatusChoice choice = printing::StatusChoice::Cancel;
+        onWindowThread(
+            &dialog_, [&] { choice = job_.askPrinter(check); }, true);
+        return choice;
     }
     void warning(const printing::ChannelWarning& warning) override {
         onWindowThread(
@@ -163,6 +170,7 @@ void PrintJob::finish(const printing::JobReport& report) {
     switch (report.end) {
         case JobEnd::Normal:
         case JobEnd::Cancelled:
+        case JobEnd::PrinterNotReady:  // the operator has seen why and chosen to stop
             endNormally();
             return;
         case JobEnd::InvalidPort:
@@ -179,6 +187,10 @@ void PrintJob::finish(const printing::JobReport& report) {
             break;
     }
     endOnConfigurationPage();
+}
+
+printing::StatusChoice PrintJob::askPrinter(const printing::StatusCheck& check) {
+    return askStatusChoice(context_.messageBox, check, portugueseSelected(context_.controls));
 }
 
 void PrintJob::show(const printJobMessages::JobMessage& message) {

@@ -30,6 +30,8 @@ class PrintJob {
     void rowEnded(PrintProgressDialog& dialog, const printing::RowReport& report,
                   long long labelsSent);
     void show(const printJobMessages::JobMessage& message);
+    // The printer asked before a row is not ready: the operator chooses what follows.
+    printing::StatusChoice askPrinter(const printing::StatusCheck& check);
 
   private:
     printing::JobReport runInBackground(printing::PrintEngine& engine,

@@ -3,7 +3,10 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpacerItem>
+#include <algorithm>
+#include <vector>
 
 #include "core/MessageRequest.h"
 #include "window/TrailingBlanks.h"
@@ -62,6 +65,28 @@ int QtMessageBox::show(const QString& text, const QString& title, int style) {
         return pressed == QMessageBox::Yes ? core::kAnswerYes : core::kAnswerNo;
     }
     return core::kAnswerOk;
+}
+
+int QtMessageBox::choose(const QString& text, const QString& title, int style,
+                         const QStringList& buttons) {
+    QMessageBox box(iconOf(style), withoutTrailingBlanks(title), withoutTrailingBlanks(text),
+                    QMessageBox::NoButton, parent_);
+    box.setTextFormat(Qt::PlainText);
+    keepTitleWhole(box, withoutTrailingBlanks(title));
+    std::vector<QAbstractButton*> added;
+    for (int i = 0; i < buttons.size(); ++i) {
+        const bool last = i + 1 == buttons.size();
+        added.push_back(
+            box.addButton(buttons[i], last ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+    }
+    if (!added.empty()) {
+        box.setDefaultButton(qobject_cast<QPushButton*>(added.front()));
+        box.setEscapeButton(added.back());
+    }
+    box.exec();
+    const auto pressed = std::find(added.begin(), added.end(), box.clickedButton());
+    return pressed == added.end() ? static_cast<int>(buttons.size()) - 1
+                                  : static_cast<int>(pressed - added.begin());
 }
 
 }  // namespace rotulano::window

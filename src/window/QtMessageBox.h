@@ -16,6 +16,8 @@ class QtMessageBox : public MessageBoxService {
     void setParent(QWidget* parent) { parent_ = parent; }
 
     int show(const QString& text, const QString& title, int style) override;
+    int choose(const QString& text, const QString& title, int style,
+               const QStringList& buttons) override;
 
   private:
     QWidget* parent_;

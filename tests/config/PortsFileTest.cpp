@@ -113,6 +113,32 @@ TEST(PortsTableRead, WrittenTextReadsBackTheSameEntries) {
     EXPECT_EQ(again.find("COM3"), nullptr);
 }
 
+TEST(PortsTableRead, StatusCheckIsOnForNetworkPrintersAndOffForDevicesUnlessTheEntrySays) {
+    const PortsTable table = parsed(
+        "[LPT1]\ndestino=tcp://10.0.0.7\n"
+        "[LPT2]\ndestino=tcp://10.0.0.8\nconsultar-estado=nao\n"
+        "[COM1]\ndestino=/dev/ttyUSB0\n"
+        "[COM2]\ndestino=/dev/usb/lp1\nconsultar-estado=sim\n"
+        "[COM3]\ndestino=cups://Zebra\nconsultar-estado=nao\n"
+        "[COM4]\ndestino=/dev/lp0\n");
+    EXPECT_TRUE(table.find("LPT1")->checksStatus());
+    EXPECT_FALSE(table.find("LPT2")->checksStatus());
+    EXPECT_FALSE(table.find("COM1")->checksStatus());
+    EXPECT_TRUE(table.find("COM2")->checksStatus());
+    EXPECT_FALSE(table.find("COM3")->checksStatus());
+    EXPECT_FALSE(table.find("COM4")->checksStatus());
+    // Only what the file says is written back.
+    EXPECT_EQ(table.text(),
+              "; Rotulano: para onde vai cada porta. Porta sem entrada: o dispositivo de "
+              "sempre.\n"
+              "\n[LPT1]\ndestino=tcp://10.0.0.7\n"
+              "\n[LPT2]\ndestino=tcp://10.0.0.8\nconsultar-estado=nao\n"
+              "\n[COM1]\ndestino=/dev/ttyUSB0\n"
+              "\n[COM2]\ndestino=/dev/usb/lp1\nconsultar-estado=sim\n"
+              "\n[COM3]\ndestino=cups://Zebra\nconsultar-estado=nao\n"
+              "\n[COM4]\ndestino=/dev/lp0\n");
+}
+
 TEST(PortsTableRead, EmptyOrCommentOnlyTextHasNoEntries) {
     EXPECT_TRUE(parsed("").empty());
     EXPECT_TRUE(parsed("; nada\n\n# ainda nada\r\n").empty());
@@ -195,7 +221,16 @@ INSTANTIATE_TEST_SUITE_P(
                     "linha 3: controle de fluxo inválido \"dtr\" (use nenhum, rts-cts ou "
                     "xon-xoff)."},
         BadFileCase{"SerialOnNetwork", "[COM1]\nvelocidade=9600\ndestino=tcp://10.0.0.9\n",
-                    "linha 2: a configuração serial só vale para um dispositivo."}),
+                    "linha 2: a configuração serial só vale para um dispositivo."},
+        BadFileCase{"StatusCheckNotYesOrNo", "[LPT1]\ndestino=tcp://10.0.0.9\nconsultar-estado=1\n",
+                    "linha 3: consulta de estado inválida \"1\" (use sim ou nao)."},
+        BadFileCase{"StatusCheckOnAQueue", "[LPT2]\nconsultar-estado=sim\ndestino=cups://Zebra\n",
+                    "linha 2: a consulta de estado não vale para uma fila de impressão nem "
+                    "para uma porta paralela."},
+        BadFileCase{"StatusCheckOnAParallelPort",
+                    "[LPT1]\ndestino=/dev/lp0\nconsultar-estado=SIM\n",
+                    "linha 3: a consulta de estado não vale para uma fila de impressão nem "
+                    "para uma porta paralela."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PortsFileLoad, AbsentOrEmptyBesideTheSettingsKeepsTodaysMappingSilently) {

@@ -43,9 +43,9 @@ TEST_F(PackageTest, ManualPagesFormatWithoutWarnings) {
 
 TEST_F(PackageTest, RendererPageDescribesEveryOptionOfTheHelpText) {
     const std::set<QString> options = helpOptions();
-    ASSERT_EQ(options,
-              (std::set<QString>{"--help", "--logo-dir", "--output", "--png", "--port", "--ports",
-                                 "--rows", "--send", "--settings", "--version", "-h", "-o"}));
+    ASSERT_EQ(options, (std::set<QString>{"--help", "--logo-dir", "--no-status", "--output",
+                                          "--png", "--port", "--ports", "--rows", "--send",
+                                          "--settings", "--version", "-h", "-o"}));
     const QString page = formatPage(package().installed(kRendererPage)).out;
     for (const QString& option : options) {
         EXPECT_TRUE(page.contains(
@@ -57,8 +57,9 @@ TEST_F(PackageTest, RendererPageDescribesEveryOptionOfTheHelpText) {
 TEST_F(PackageTest, RendererPageDescribesEveryExitStatus) {
     const QString page = formatPage(package().installed(kRendererPage)).out;
     using render::RenderExit;
-    for (const RenderExit status : {RenderExit::Ok, RenderExit::CommandLine, RenderExit::OrderFile,
-                                    RenderExit::Settings, RenderExit::Output, RenderExit::Send}) {
+    for (const RenderExit status :
+         {RenderExit::Ok, RenderExit::CommandLine, RenderExit::OrderFile, RenderExit::Settings,
+          RenderExit::Output, RenderExit::Send, RenderExit::PrinterNotReady}) {
         const QString entry = "\n {7}" + QString::number(static_cast<int>(status)) + " {6}\\S";
         EXPECT_TRUE(page.contains(QRegularExpression(entry))) << static_cast<int>(status);
     }

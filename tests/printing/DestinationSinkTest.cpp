@@ -2,13 +2,12 @@
 
 #include <QTemporaryDir>
 
+#include "AdhesiveJobs.h"
 #include "PtyPair.h"
 #include "RecordingPlatform.h"
 #include "TcpListener.h"
 #include "config/PortsTable.h"
-#include "orders/OrderTestLines.h"
 #include "printing/DestinationSink.h"
-#include "printing/MemorySink.h"
 #include "printing/PrintEngine.h"
 
 // The print job through the ports file: each row reaches a network printer as one
@@ -21,38 +20,12 @@ namespace config = rotulano::config;
 namespace printing = rotulano::printing;
 using printing::JobEnd;
 using printing::RowOutcome;
-using rotulano::test::itemLine;
+using rotulano::test::adhesives;
+using rotulano::test::bytesOfEachRow;
 using rotulano::test::PtyPair;
 using rotulano::test::TcpListener;
 
 constexpr std::chrono::milliseconds kStall{1000};
-
-// Small adhesives (no logo) on a Zebra at `port`, 1 to `count` labels.
-printing::JobRequest adhesives(int count, int port) {
-    printing::JobRequest request;
-    request.orderNumber = "004711";
-    request.settings = core::PrinterSettings::defaults();
-    request.settings.setModel(5);
-    request.settings.setPort(port);
-    for (int row = 1; row <= count; ++row) {
-        request.rows.push_back({row, itemLine('2'), row});
-    }
-    return request;
-}
-
-// What the job sends for each row, as the memory sink collects it.
-std::vector<std::string> bytesOfEachRow(const printing::JobRequest& request) {
-    std::vector<std::string> rows;
-    for (const printing::JobRow& row : request.rows) {
-        printing::JobRequest one = request;
-        one.rows = {row};
-        printing::MemorySink memory;
-        printing::JobObserver observer;
-        printing::PrintEngine(memory).run(one, observer);
-        rows.push_back(memory.bytes());
-    }
-    return rows;
-}
 
 config::PortsTable portsWith(const std::string& text) {
     config::PortsTable table;
@@ -85,7 +58,8 @@ TEST_F(DestinationSinkTest, EachRowIsOneConnectionWithExactlyItsBytes) {
     ASSERT_TRUE(printer.ready());
     const printing::JobRequest request = adhesives(3, 1);
     const auto ports =
-        portsWith("[LPT1]\ndestino=tcp://127.0.0.1:" + std::to_string(printer.port()) + "\n");
+        portsWith("[LPT1]\ndestino=tcp://127.0.0.1:" + std::to_string(printer.port()) +
+                  "\nconsultar-estado=nao\n");
     const printing::JobReport report = run(request, ports);
     EXPECT_EQ(report.end, JobEnd::Normal);
     ASSERT_EQ(report.rows.size(), 3u);
@@ -102,7 +76,8 @@ TEST_F(DestinationSinkTest, PrinterThatGoesAwayFailsItsRowWithTheReasonAndTheRow
     printer.goAwayAfter(1);
     const printing::JobRequest request = adhesives(3, 2);
     const std::string destination = "tcp://127.0.0.1:" + std::to_string(printer.port());
-    const printing::JobReport report = run(request, portsWith("[LPT2]\ndestino=" + destination));
+    const printing::JobReport report =
+        run(request, portsWith("[LPT2]\ndestino=" + destination + "\nconsultar-estado=nao"));
     EXPECT_EQ(report.end, JobEnd::RowFailed);
     ASSERT_EQ(report.rows.size(), 2u);
     EXPECT_EQ(report.rows[0].outcome, RowOutcome::Printed);

@@ -14,6 +14,21 @@ int FakeMessageBox::show(const QString& text, const QString& title, int style) {
     return answer;
 }
 
+int FakeMessageBox::choose(const QString& text, const QString& title, int style,
+                           const QStringList& buttons) {
+    shown.push_back({text, title, style});
+    choiceButtons.push_back(buttons);
+    if (onShow) {
+        onShow(shown.back());
+    }
+    if (choices.empty()) {
+        return static_cast<int>(buttons.size()) - 1;
+    }
+    const int choice = choices.front();
+    choices.pop_front();
+    return choice;
+}
+
 bool FakeFileDialog::chooseFile(QString& path, const QString& title, const QString& filter) {
     openings.push_back({title, filter});
     if (onOpen) {

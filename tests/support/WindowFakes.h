@@ -29,9 +29,14 @@ struct ShownMessage {
 class FakeMessageBox : public window::MessageBoxService {
   public:
     int show(const QString& text, const QString& title, int style) override;
+    // Answers with the next queued choice, else the last button.
+    int choose(const QString& text, const QString& title, int style,
+               const QStringList& buttons) override;
 
     std::vector<ShownMessage> shown;
     int answer = 1;
+    std::deque<int> choices;
+    std::vector<QStringList> choiceButtons;  // each box with a choice: its buttons
     // Runs while the box is "open", e.g. to look at the window at that moment.
     std::function<void(const ShownMessage&)> onShow;
 };

@@ -240,4 +240,17 @@ TEST(RenderOptions, SendTakesItsPortAndPortsFile) {
               "A opção --port precisa de um valor");
 }
 
+TEST(RenderOptions, NoStatusOnlyWithSend) {
+    EXPECT_FALSE(parseRenderOptions({"PEDIDO.txt", "--send"}).options.noStatus);
+    const ParsedOptions parsed = parseRenderOptions({"PEDIDO.txt", "--no-status", "--send"});
+    ASSERT_TRUE(parsed.ok()) << parsed.error;
+    EXPECT_TRUE(parsed.options.noStatus);
+    EXPECT_EQ(parseRenderOptions({"PEDIDO.txt", "--no-status"}).error,
+              "A opção --no-status só vale com --send");
+    EXPECT_EQ(parseRenderOptions({"PEDIDO.txt", "--send", "--no-status=1"}).error,
+              "Opção desconhecida: --no-status=1");
+    EXPECT_EQ(parseRenderOptions({"PEDIDO.txt", "--send", "--no-status", "--no-status"}).error,
+              "A opção --no-status foi dada mais de uma vez");
+}
+
 }  // namespace

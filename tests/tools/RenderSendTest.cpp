@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "RenderProcessFixture.h"
+#include "printing/PrinterSimulator.h"
 #include "printing/PtyPair.h"
 #include "printing/TcpListener.h"
 
@@ -59,6 +60,8 @@ TEST_P(RenderSendTcpTest, NetworkPrinterGetsEachRowOnItsOwnConnection) {
                    std::string(GetParam().portsEntry) + "\ndestino=" + destination + "\n");
         more << QStringLiteral("--ports") << qs(work("portas.ini"));
     }
+    // This printer does not answer status queries.
+    more << QStringLiteral("--no-status");
     const RenderRun result = send(more);
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out, "");
@@ -75,6 +78,67 @@ INSTANTIATE_TEST_SUITE_P(
                       TcpCase{"PortsFileEntryOfTheSavedPort", "", "[LPT1]"},
                       TcpCase{"PortNameLookedUpInThePortsFile", "lpt2", "[LPT2]"}),
     [](const ::testing::TestParamInfo<TcpCase>& info) { return std::string(info.param.name); });
+
+TEST_F(RenderSendTest, PrinterAskedBeforeEachRowGetsTheQueryThenTheRow) {
+    PrinterSimulator printer(PrinterSimulator::Line::Tcp, true);
+    ASSERT_TRUE(printer.ready());
+    const RenderRun result = send({QStringLiteral("--port"), qs(printer.destination())});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err, progress);
+    const std::string rows = expectedRows();
+    const std::string received = printer.received(rows.size() + 6);
+    EXPECT_EQ(printer.queries(), 2);
+    // The query goes before each row; without the two queries the bytes are the job's.
+    ASSERT_EQ(received.rfind("~HS", 0), 0U);
+    std::string withoutQueries = received;
+    for (std::size_t at; (at = withoutQueries.find("~HS")) != std::string::npos;) {
+        withoutQueries.erase(at, 3);
+    }
+    EXPECT_EQ(withoutQueries, rows);
+}
+
+struct NotReadyCase {
+    const char* name;
+    std::string answer;
+    const char* message;  // after "A impressora da porta LPT1 (DESTINATION) "
+};
+
+class RenderSendNotReadyTest : public RenderSendTest,
+                               public ::testing::WithParamInterface<NotReadyCase> {};
+
+TEST_P(RenderSendNotReadyTest, EndsWithStatusSixAndNoLabelByte) {
+    PrinterSimulator printer(PrinterSimulator::Line::Tcp, true);
+    ASSERT_TRUE(printer.ready());
+    printer.answerAlways(GetParam().answer);
+    writeBytes(work("portas.ini"), "[LPT1]\ndestino=" + printer.destination() + "\n");
+    const RenderRun result = send({QStringLiteral("--ports"), qs(work("portas.ini"))});
+    EXPECT_EQ(result.exitCode, 6);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, kTag + "A impressora da porta LPT1 (" + printer.destination() + ") " +
+                              GetParam().message + "\n");
+    EXPECT_EQ(printer.received(3), "~HS");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, RenderSendNotReadyTest,
+    ::testing::Values(NotReadyCase{"PaperOut", PrinterSimulator::zplAnswer("papel"),
+                                   "está sem etiquetas ou com falha no papel."},
+                      NotReadyCase{"Garbled", "?\r\n",
+                                   "deu uma resposta não reconhecida à consulta de estado. "
+                                   "Confira se o modelo de impressora da configuração é o dela."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RenderSendTest, NoStatusSendsTheRowsToAPrinterInFaultWithoutAsking) {
+    PrinterSimulator printer(PrinterSimulator::Line::Tcp, true);
+    ASSERT_TRUE(printer.ready());
+    printer.answerAlways(PrinterSimulator::zplAnswer("papel"));
+    writeBytes(work("portas.ini"), "[LPT1]\ndestino=" + printer.destination() + "\n");
+    const RenderRun result =
+        send({QStringLiteral("--ports"), qs(work("portas.ini")), QStringLiteral("--no-status")});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(printer.received(expectedRows().size()), expectedRows());
+    EXPECT_EQ(printer.queries(), 0);
+}
 
 TEST_F(RenderSendTest, SerialLineGetsTheBytesUnchanged) {
     PtyPair line;

@@ -6,12 +6,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "printing/PrinterSimulator.h"
 #include "printing/TcpListener.h"
 #include "support/WindowFakes.h"
 #include "window/PortsWindow.h"
 
 namespace {
 
+using rotulano::test::PrinterSimulator;
 using rotulano::test::readBytes;
 using rotulano::test::TcpListener;
 using rotulano::test::TestWindow;
@@ -169,6 +171,7 @@ TEST_F(PortsWindowTest, TestLabelReachesANetworkPrinterAndSaysSo) {
     open();
     const QString destination = QStringLiteral("tcp://127.0.0.1:%1").arg(printer.port());
     type("LPT1", destination);
+    choose("W-CONSULTA-LPT1", "nao");
     control<QPushButton>("BT-TESTAR-LPT1")->click();
     const std::vector<std::string> got = printer.received(1);
     ASSERT_EQ(got.size(), 1u);
@@ -189,4 +192,55 @@ TEST_F(PortsWindowTest, TestLabelThatDoesNotArriveSaysWhy) {
               utf8("Não foi possível enviar as etiquetas para a porta COM1 (COM1): dispositivo "
                    "não encontrado [35]."));
     EXPECT_EQ(test.messageBox.shown[0].title, "ATENÇÃO");
+}
+
+TEST_F(PortsWindowTest, TestAsksTheNetworkPrinterFirstAndSendsTheLabelWhenItIsReady) {
+    PrinterSimulator printer(PrinterSimulator::Line::Tcp, true);
+    ASSERT_TRUE(printer.ready());
+    open();
+    type("LPT1", utf8(printer.destination()));
+    control<QPushButton>("BT-TESTAR-LPT1")->click();
+    const std::string expected = "~HS" + zebraTestLabel("LPT1");
+    EXPECT_EQ(printer.received(expected.size()), expected);
+    ASSERT_EQ(test.messageBox.shown.size(), 1u);
+    EXPECT_EQ(test.messageBox.shown[0].title, "Portas");
+}
+
+TEST_F(PortsWindowTest, TestOnAPausedPrinterOffersTheChoiceAndCancelSendsNoLabel) {
+    PrinterSimulator printer(PrinterSimulator::Line::Tcp, true);
+    ASSERT_TRUE(printer.ready());
+    printer.answerAlways(PrinterSimulator::zplAnswer("pausa"));
+    open('2');
+    type("COM1", utf8(printer.destination()));
+    control<QPushButton>("BT-TESTAR-COM1")->click();
+    EXPECT_EQ(printer.received(3), "~HS");
+    ASSERT_EQ(test.messageBox.shown.size(), 1u);
+    EXPECT_EQ(test.messageBox.shown[0].text,
+              utf8("A impressora da porta COM1 (" + printer.destination() + ") está em pausa."));
+    EXPECT_EQ(test.messageBox.shown[0].title, "Estado da impressora");
+    EXPECT_EQ(test.messageBox.choiceButtons[0],
+              (QStringList{"Try again", "Print anyway", "Cancel"}));
+}
+
+TEST_F(PortsWindowTest, StatusCheckIsSavedAndRefusedForAPrintQueue) {
+    open('1', "");
+    type("LPT1", "tcp://192.168.0.50");
+    choose("W-CONSULTA-LPT1", "nao");
+    type("COM1", "/dev/ttyUSB0");
+    choose("W-CONSULTA-COM1", "sim");
+    control<QPushButton>("BT-GRAVA-PORTAS")->click();
+    EXPECT_EQ(readBytes(portsFile()),
+              "; Rotulano: para onde vai cada porta. Porta sem entrada: o dispositivo de "
+              "sempre.\n"
+              "\n[LPT1]\ndestino=tcp://192.168.0.50\nconsultar-estado=nao\n"
+              "\n[COM1]\ndestino=/dev/ttyUSB0\nconsultar-estado=sim\n");
+    type("LPT2", "cups://ZEBRA");
+    EXPECT_FALSE(control<QComboBox>("W-CONSULTA-LPT2")->isEnabled());
+    type("COM2", "/dev/lp0");
+    choose("W-CONSULTA-COM2", "sim");
+    control<QPushButton>("BT-GRAVA-PORTAS")->click();
+    ASSERT_EQ(test.messageBox.shown.size(), 1u);
+    EXPECT_EQ(test.messageBox.shown[0].text,
+              utf8("Porta COM2: a consulta de estado não vale para uma fila de impressão nem "
+                   "para uma porta paralela."));
 }

@@ -2,7 +2,6 @@
 
 #include "PrintJobTestSupport.h"
 #include "core/PrinterSettings.h"
-#include "orders/ItemTable.h"
 #include "orders/OrderTestLines.h"
 #include "printing/TcpListener.h"
 #include "support/TestSupport.h"
@@ -16,15 +15,12 @@ using rotulano::test::kPrinted;
 using rotulano::test::kTicked;
 
 using rotulano::core::PrinterSettings;
-using rotulano::test::headerLine;
 using rotulano::test::itemLine;
 using rotulano::test::labelBytes;
 using rotulano::test::PrintJobWindow;
 using rotulano::test::settingsRecord;
 using rotulano::test::TcpListener;
 using rotulano::test::withQuantity;
-using rotulano::test::writeBytes;
-namespace orders = rotulano::orders;
 
 const std::vector<std::string> kRows = {itemLine('2', "000010"), itemLine('2', "000004"),
                                         itemLine('2', "000007")};
@@ -32,14 +28,7 @@ const std::vector<std::string> kRows = {itemLine('2', "000010"), itemLine('2', "
 class PrintJobPortsFile : public ::testing::Test {
   protected:
     void start(const std::string& ports) {
-        test.open(settingsRecord(5, 1));
-        writeBytes(test.dir.file("rotulano-portas.ini"), ports);
-        test.loadOrder({headerLine(), kRows[0], kRows[1], kRows[2]});
-        for (int row = 1; row <= 3; ++row) {
-            test.clickCell(row, orders::kColSel);
-        }
-        test.clickPage(2);
-        test.clickPrint();
+        test.printWithPorts(settingsRecord(5, 1), ports, kRows);
     }
     std::string row(int number) {
         const std::string& line = kRows[static_cast<std::size_t>(number - 1)];
@@ -47,7 +36,8 @@ class PrintJobPortsFile : public ::testing::Test {
                           PrinterSettings(settingsRecord(5, 1)));
     }
     std::string lpt1() {
-        return "[LPT1]\ndestino=tcp://127.0.0.1:" + std::to_string(printer.port());
+        return "[LPT1]\ndestino=tcp://127.0.0.1:" + std::to_string(printer.port()) +
+               "\nconsultar-estado=nao";
     }
 
     TcpListener printer;

@@ -15,6 +15,7 @@
 #include "core/LabelRequest.h"
 #include "labels/RoutineChoice.h"
 #include "orders/ItemTable.h"
+#include "orders/OrderTestLines.h"
 #include "printing/LabelFileBytes.h"
 #include "support/LogoDownloadBytes.h"
 #include "window/DisplayField.h"
@@ -108,6 +109,20 @@ void PrintJobWindow::loadOrder(const std::vector<std::string>& lines) {
     }
     writeBytes(dir.file("PEDIDO.txt"), bytes);
     controls().wNomeCompleto->setText(QString::fromStdString(dir.file("PEDIDO.txt")));
+}
+
+void PrintJobWindow::printWithPorts(const std::string& settings, const std::string& ports,
+                                    const std::vector<std::string>& items) {
+    open(settings);
+    writeBytes(dir.file("rotulano-portas.ini"), ports);
+    std::vector<std::string> lines = {headerLine()};
+    lines.insert(lines.end(), items.begin(), items.end());
+    loadOrder(lines);
+    for (int row = 1; row <= static_cast<int>(items.size()); ++row) {
+        clickCell(row, orders::kColSel);
+    }
+    clickPage(2);
+    clickPrint();
 }
 
 void PrintJobWindow::clickCell(int row, int column) {

@@ -60,6 +60,10 @@ class PrintJobWindow {
     void open(const std::string& settings);
     // Loads an order file made of `lines` through W-NOME-COMPLETO.
     void loadOrder(const std::vector<std::string>& lines);
+    // Opens the window with `settings` and the ports file `ports` beside them, loads an
+    // order of `items` under the usual header, ticks every row and prints.
+    void printWithPorts(const std::string& settings, const std::string& ports,
+                        const std::vector<std::string>& items);
 
     void clickCell(int row, int column);  // rows and columns from 1, as the handlers count
     void clickPage(int page);             // the tab of the page, 1-based

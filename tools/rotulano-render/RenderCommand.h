@@ -10,11 +10,12 @@ namespace rotulano::render {
 // How a run of rotulano-render ends (its exit status).
 enum class RenderExit : int {
     Ok = 0,
-    CommandLine = 1,  // unknown option, bad row list, a row the order does not have
-    OrderFile = 2,    // the order file cannot be opened or is refused by the loader
-    Settings = 3,     // the parameter file cannot be read, or its port is invalid
-    Output = 4,       // a row cannot be printed, the output file or a picture cannot be written
-    Send = 5,         // --send: a row or the serial set-up did not reach the printer
+    CommandLine = 1,      // unknown option, bad row list, a row the order does not have
+    OrderFile = 2,        // the order file cannot be opened or is refused by the loader
+    Settings = 3,         // the parameter file cannot be read, or its port is invalid
+    Output = 4,           // a row cannot be printed, the output file or a picture cannot be written
+    Send = 5,             // --send: a row or the serial set-up did not reach the printer
+    PrinterNotReady = 6,  // --send: the printer asked was not ready or did not answer
 };
 
 // Prefix of every line that the tool writes to the error output.

@@ -10,12 +10,17 @@ namespace {
 // The tool's options; the value names are the help text's. The help text itself stays
 // the tool's own Portuguese one.
 const QList<QCommandLineOption>& renderOptionList() {
-    static const QList<QCommandLineOption> options = {
-        {"settings", "", "ARQUIVO"}, {"rows", "", "LISTA"},
-        {"logo-dir", "", "PASTA"},   {{"o", "output"}, "", "ARQUIVO"},
-        {"png", "", "PASTA"},        {"send", ""},
-        {"port", "", "PORTA"},       {"ports", "", "ARQUIVO"},
-        {{"h", "help"}, ""},         {"version", ""}};
+    static const QList<QCommandLineOption> options = {{"settings", "", "ARQUIVO"},
+                                                      {"rows", "", "LISTA"},
+                                                      {"logo-dir", "", "PASTA"},
+                                                      {{"o", "output"}, "", "ARQUIVO"},
+                                                      {"png", "", "PASTA"},
+                                                      {"send", ""},
+                                                      {"port", "", "PORTA"},
+                                                      {"ports", "", "ARQUIVO"},
+                                                      {"no-status", ""},
+                                                      {{"h", "help"}, ""},
+                                                      {"version", ""}};
     return options;
 }
 
@@ -137,6 +142,8 @@ class OptionReader {
     void storeFlag(const QString& name) {
         if (name == "send") {
             parsed_.options.send = true;
+        } else if (name == "no-status") {
+            parsed_.options.noStatus = true;
         }
     }
 
@@ -172,12 +179,15 @@ class OptionReader {
         }
     }
 
-    // --port and --ports only make sense when sending; a sent job writes no output.
+    // --port, --ports and --no-status only make sense when sending; a sent job writes no
+    // output.
     void checkSendOptions() {
         const RenderOptions& options = parsed_.options;
         if (!options.send && (options.port || options.portsPath)) {
             parsed_.error = std::string("A opção ") + (options.port ? "--port" : "--ports") +
                             " só vale com --send";
+        } else if (!options.send && options.noStatus) {
+            parsed_.error = "A opção --no-status só vale com --send";
         } else if (options.send && (options.outputPath || options.pngDir)) {
             parsed_.error = std::string("A opção --send não combina com ") +
                             (options.outputPath ? "-o" : "--png") +
@@ -229,7 +239,8 @@ std::string renderHelpText() {
     return R"(Uso: rotulano-render PEDIDO.txt [--settings ARQUIVO] [--rows LISTA]
                       [--logo-dir PASTA] [-o ARQUIVO] [--png PASTA]
      rotulano-render PEDIDO.txt --send [--port PORTA] [--ports ARQUIVO]
-                      [--settings ARQUIVO] [--rows LISTA] [--logo-dir PASTA]
+                      [--no-status] [--settings ARQUIVO] [--rows LISTA]
+                      [--logo-dir PASTA]
 
 Escreve exatamente os bytes que o Rotulano envia à porta da impressora quando as
 linhas escolhidas do pedido estão marcadas e a pausa após cada item está desligada:
@@ -282,6 +293,13 @@ Nada é enviado a nenhuma impressora e não há esperas, a menos que se use --se
   --ports ARQUIVO     com --send, o arquivo de portas a usar; padrão: o
                       rotulano-portas.ini da pasta do arquivo de parâmetros. O
                       arquivo dado tem de existir.
+  --no-status         com --send, não consulta o estado da impressora antes de
+                      cada linha. Sem esta opção, a impressora cuja consulta de
+                      estado está ligada no arquivo de portas (consultar-estado;
+                      ligada por padrão na rede) é consultada antes de cada
+                      linha, e uma impressora sem etiquetas, sem fita, com a
+                      cabeça aberta, em pausa, que não responde em 2 s ou que
+                      responde algo não reconhecido encerra o envio.
   -h, --help          mostra este texto.
   --version           mostra o nome e a versão do programa.
 
@@ -301,6 +319,10 @@ Situação de saída:
   4  arquivo de saída ou imagem que não pôde ser gravado
   5  com --send: uma linha não chegou à impressora, ou a porta serial não pôde
      ser preparada
+  6  com --send: a impressora consultada não está pronta (sem etiquetas, sem
+     fita, cabeça aberta, em pausa, memória cheia), não respondeu ou deu uma
+     resposta não reconhecida; nenhum byte de etiqueta foi enviado a ela depois
+     da consulta
 )";
 }
 

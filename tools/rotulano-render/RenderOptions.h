@@ -11,8 +11,8 @@ namespace rotulano::render {
 // What the command line of rotulano-render asks for:
 //   rotulano-render ORDER.txt [--settings FILE] [--rows LIST] [--logo-dir DIR]
 //                   [-o FILE] [--png DIR]
-//   rotulano-render ORDER.txt --send [--port PORT] [--ports FILE] [--settings FILE]
-//                   [--rows LIST] [--logo-dir DIR]
+//   rotulano-render ORDER.txt --send [--port PORT] [--ports FILE] [--no-status]
+//                   [--settings FILE] [--rows LIST] [--logo-dir DIR]
 struct RenderOptions {
     std::string orderPath;
     std::optional<std::string> settingsPath;  // none: CD21PRM.DAT here, else the defaults
@@ -23,6 +23,7 @@ struct RenderOptions {
     bool send = false;                        // to the printer instead of the output
     std::optional<std::string> port;          // a port name or a destination; none: saved port
     std::optional<std::string> portsPath;     // none: the ports file beside the settings
+    bool noStatus = false;                    // send without asking the printer first
     bool help = false;
     bool version = false;
 };

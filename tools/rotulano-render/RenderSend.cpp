@@ -11,6 +11,7 @@
 #include "printing/PortSink.h"
 #include "printing/PrintChannel.h"
 #include "printing/PrintJobMessages.h"
+#include "printing/PrinterStatusMessages.h"
 #include "printing/SystemPlatform.h"
 
 namespace rotulano::render {
@@ -110,9 +111,25 @@ RenderExit jobEnd(const printing::JobReport& report, std::ostream& err) {
     if (report.end == JobEnd::Normal || report.end == JobEnd::Cancelled) {
         return RenderExit::Ok;
     }
+    // Nobody is there to choose: a printer that is not ready ends the job before its row.
+    if (report.end == JobEnd::PrinterNotReady) {
+        return renderFailure(err, RenderExit::PrinterNotReady,
+                             printing::printerStatusMessages::text(report.status));
+    }
     const RenderExit status =
         report.end == JobEnd::InvalidPort ? RenderExit::Settings : RenderExit::Send;
     return renderFailure(err, status, messageLine(endMessage(report)));
+}
+
+// --no-status: no port's printer is asked before its rows.
+void switchStatusCheckOff(config::PortsTable& table) {
+    for (const std::string& name : config::PrinterLists::portItems()) {
+        if (const core::PortDestination* entry = table.find(name)) {
+            core::PortDestination unchecked = *entry;
+            unchecked.statusCheck = false;
+            table.set(name, unchecked);
+        }
+    }
 }
 
 }  // namespace
@@ -131,6 +148,9 @@ RenderExit sendRender(const RenderOptions& options, std::ostream& err) {
     std::string error;
     if (status != RenderExit::Ok) {
         return status;
+    }
+    if (options.noStatus) {
+        switchStatusCheckOff(table);
     }
     if (!buildJobRequest(request, job, error)) {
         return renderFailure(err, RenderExit::CommandLine, error);

@@ -1,0 +1,83 @@
+#include "printing/PortReading.h"
+
+#include <algorithm>
+#include <cerrno>
+
+#ifndef _WIN32
+#include <poll.h>
+#include <unistd.h>
+#endif
+
+namespace rotulano::printing::portStream {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr std::size_t kChunk = 256;
+
+}  // namespace
+
+#ifndef _WIN32
+
+void discardInput(int fd) {
+    char chunk[kChunk];
+    while (::read(fd, chunk, sizeof chunk) > 0) {
+    }
+}
+
+Result readAnswer(int fd, std::string& answer,
+                  const std::function<bool(const std::string&)>& complete,
+                  std::chrono::milliseconds wait) {
+    const Clock::time_point deadline = Clock::now() + wait;
+    char chunk[kChunk];
+    while (!complete(answer)) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        if (left.count() <= 0) {
+            return {Outcome::Stalled, 0};
+        }
+        pollfd watch{fd, POLLIN, 0};
+        const int ready = ::poll(&watch, 1, static_cast<int>(left.count()));
+        if (ready < 0 && errno != EINTR) {
+            return {Outcome::Failed, errno};
+        }
+        if (ready <= 0) {
+            continue;
+        }
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got > 0) {
+            answer.append(chunk, static_cast<std::size_t>(got));
+        } else if (got == 0) {
+            return {};
+        } else if (errno == EIO && (watch.revents & POLLHUP) != 0) {
+            return {};  // a terminal whose other side is gone
+        } else if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+            return {Outcome::Failed, errno};
+        }
+    }
+    return {};
+}
+
+#else
+
+void discardInput(int) {}
+
+Result readAnswer(int, std::string&, const std::function<bool(const std::string&)>&,
+                  std::chrono::milliseconds) {
+    return {Outcome::Failed, 0};
+}
+
+#endif
+
+Result ask(int fd, const std::string& query, std::string& answer,
+           const std::function<bool(const std::string&)>& complete, std::chrono::milliseconds wait,
+           std::chrono::milliseconds stall) {
+    discardInput(fd);
+    const Result written = writeAll(fd, query, stall);
+    if (!written.done()) {
+        return written;
+    }
+    return readAnswer(fd, answer, complete, wait);
+}
+
+}  // namespace rotulano::printing::portStream

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "printing/PortStream.h"
+
+namespace rotulano::printing::portStream {
+
+// Reading a printer's answer from an open two-way port (a network connection, a serial
+// line, a USB printer), opened non-blocking.
+
+// Throws away whatever the port holds already, so that a stale answer is never read.
+void discardInput(int fd);
+
+// Reads into `answer` until `complete` says it is whole (Done), the port is closed by
+// the other side (Done, with what came), `wait` passes (Stalled) or reading fails.
+Result readAnswer(int fd, std::string& answer,
+                  const std::function<bool(const std::string&)>& complete,
+                  std::chrono::milliseconds wait);
+
+// Asks the printer on `fd`: discards its pending input, writes `query` (within the stall
+// limit) and reads the answer as above. Done or Stalled leave what came in `answer`.
+Result ask(int fd, const std::string& query, std::string& answer,
+           const std::function<bool(const std::string&)>& complete, std::chrono::milliseconds wait,
+           std::chrono::milliseconds stall);
+
+}  // namespace rotulano::printing::portStream

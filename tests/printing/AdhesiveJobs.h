@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "orders/OrderTestLines.h"
+#include "printing/MemorySink.h"
+#include "printing/PrintEngine.h"
+
+// Jobs of small adhesives (no logo) for the destination tests, and the bytes each of
+// their rows sends when nothing but the job's own bytes goes out.
+namespace rotulano::test {
+
+// `count` rows of small adhesives, 1 to `count` labels, on `model` at `port`.
+inline printing::JobRequest adhesives(int count, int port, int model = 5) {
+    printing::JobRequest request;
+    request.orderNumber = "004711";
+    request.settings = core::PrinterSettings::defaults();
+    request.settings.setModel(model);
+    request.settings.setPort(port);
+    for (int row = 1; row <= count; ++row) {
+        request.rows.push_back({row, itemLine('2'), row});
+    }
+    return request;
+}
+
+// What the job sends for each row, as the memory sink collects it.
+inline std::vector<std::string> bytesOfEachRow(const printing::JobRequest& request) {
+    std::vector<std::string> rows;
+    for (const printing::JobRow& row : request.rows) {
+        printing::JobRequest one = request;
+        one.rows = {row};
+        printing::MemorySink memory;
+        printing::JobObserver observer;
+        printing::PrintEngine(memory).run(one, observer);
+        rows.push_back(memory.bytes());
+    }
+    return rows;
+}
+
+}  // namespace rotulano::test

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstddef>
+#include <deque>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace rotulano::test {
+
+// A label printer on a two-way line for the tests: a TCP listener on 127.0.0.1 taking one
+// connection after the other, or a pseudo-terminal standing in for a serial or USB
+// printer. It keeps every byte it gets, in order, and answers each status query (ZPL
+// "~HS", DPL SOH "A") with the next queued answer, else the standing one; an empty
+// answer is silence.
+class PrinterSimulator {
+  public:
+    enum class Line { Tcp, Pty };
+
+    PrinterSimulator(Line line, bool zpl);
+    ~PrinterSimulator();
+    PrinterSimulator(const PrinterSimulator&) = delete;
+    PrinterSimulator& operator=(const PrinterSimulator&) = delete;
+
+    bool ready() const { return ready_; }
+    // As the ports file names it: "tcp://127.0.0.1:PORT" or the terminal's path.
+    std::string destination() const { return destination_; }
+    const std::string& query() const { return query_; }
+
+    void answerAlways(const std::string& answer);
+    void answerNext(const std::string& answer);
+    // Bytes that wait on the line before the job asks: a stale answer.
+    void sendNow(const std::string& bytes);
+
+    // Every byte received so far: waits until at least `expected` came (or `timeout`
+    // passed), then a little longer, so that any extra byte is caught as well.
+    std::string received(std::size_t expected,
+                         std::chrono::milliseconds timeout = std::chrono::seconds(5));
+    int queries() const { return queries_; }
+
+    // Healthy answers and answers with one flag set, as the printers send them.
+    static std::string zplAnswer(const std::string& flag = {});
+    static std::string dplAnswer(const std::string& flags = "NNNNNNNN");
+
+  private:
+    void run();
+    void take(int fd, const char* bytes, std::size_t size, std::string& seen);
+    void serve(std::vector<int>& connections);
+
+    bool ready_ = false;
+    Line line_;
+    std::string query_;
+    std::string destination_;
+    int listener_ = -1;
+    int master_ = -1;
+    int slave_ = -1;
+    std::atomic<bool> stop_{false};
+    std::atomic<int> queries_{0};
+    std::mutex mutex_;
+    std::string received_;
+    std::string standing_;
+    std::deque<std::string> next_;
+    std::thread thread_;
+};
+
+}  // namespace rotulano::test
