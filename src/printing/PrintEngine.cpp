@@ -41,6 +41,7 @@ JobReport PrintEngine::run(const JobRequest& request, JobObserver& observer) {
     logo_.reset();
     warned_.clear();
     statusWaived_ = false;
+    acceptedStatus_ = {};
     const int count = static_cast<int>(request.rows.size());
     for (int index = 1; index <= count; ++index) {
         if (cancelled_) {
@@ -91,7 +92,7 @@ bool PrintEngine::printerReady(const core::PrinterSettings& settings, JobObserve
                                JobReport& report) {
     while (!statusWaived_) {
         const StatusCheck check = sink_.askStatus(settings);
-        if (check.status.allowsPrinting()) {
+        if (check.status.allowsPrinting() || sameState(check.status, acceptedStatus_)) {
             return true;
         }
         // A job cancelled while the printer was asked asks the operator nothing more.
@@ -102,14 +103,34 @@ bool PrintEngine::printerReady(const core::PrinterSettings& settings, JobObserve
             return false;
         }
         if (choice == StatusChoice::PrintAnyway) {
-            statusWaived_ = true;
-        } else if (choice == StatusChoice::Cancel) {
+            acceptNotReady(check.status);
+            return true;
+        }
+        if (choice == StatusChoice::Cancel) {
             report.end = JobEnd::PrinterNotReady;
             report.status = check;
             return false;
         }
     }
     return true;
+}
+
+// "Imprimir assim mesmo" accepts the state the printer is in, not every later one: the
+// printer is still asked before each row, and a different fault (paper running out after a
+// pause was accepted) asks the operator again. A printer that does not answer, or whose
+// buffer stays full, is not asked again in this job, since each asking would hold every
+// row for the whole wait.
+void PrintEngine::acceptNotReady(const PrinterStatus& status) {
+    const bool costsAWait = status.kind == PrinterStatus::Kind::NoAnswer ||
+                            std::find(status.faults.begin(), status.faults.end(),
+                                      PrinterFault::BufferFull) != status.faults.end();
+    statusWaived_ = costsAWait;
+    acceptedStatus_ = status;
+}
+
+bool PrintEngine::sameState(const PrinterStatus& status, const PrinterStatus& accepted) {
+    return accepted.kind != PrinterStatus::Kind::NotAsked && status.kind == accepted.kind &&
+           status.faults == accepted.faults;
 }
 
 RowReport PrintEngine::printRow(const JobRow& row, const core::LabelRequest& request) {

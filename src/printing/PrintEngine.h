@@ -56,7 +56,7 @@ enum class JobEnd {
 // What the operator does about a printer that is not ready before a row.
 enum class StatusChoice {
     TryAgain,     // ask the printer again
-    PrintAnyway,  // print without asking again in this job
+    PrintAnyway,  // print in the state the printer is in
     Cancel,       // end the job here; the rows before keep their labels
 };
 
@@ -117,6 +117,8 @@ class PrintEngine {
                      JobReport& report);
     bool printerReady(const core::PrinterSettings& settings, JobObserver& observer,
                       JobReport& report);
+    void acceptNotReady(const PrinterStatus& status);
+    static bool sameState(const PrinterStatus& status, const PrinterStatus& accepted);
     RowReport printRow(const JobRow& row, const core::LabelRequest& request);
     void passOnWarnings(const ChannelResult& channel, JobObserver& observer);
 
@@ -124,7 +126,8 @@ class PrintEngine {
     LogoDownload logo_;
     LabelJob labelJob_;
     std::atomic<bool> cancelled_{false};
-    bool statusWaived_ = false;
+    bool statusWaived_ = false;     // the printer is not asked again in this job
+    PrinterStatus acceptedStatus_;  // the state the operator chose to print in
     std::vector<ChannelWarning> warned_;
 };
 

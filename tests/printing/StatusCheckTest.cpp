@@ -228,7 +228,9 @@ struct ChoiceCase {
 class NotReadyChoiceTest : public StatusCheckTest,
                            public ::testing::WithParamInterface<ChoiceCase> {};
 
-TEST_P(NotReadyChoiceTest, PrintAnywayPrintsEveryRowWithoutAskingAgain) {
+// A printer that answers is still asked before the next row, but the state the operator
+// accepted does not ask again; a silent one is not asked again in the job.
+TEST_P(NotReadyChoiceTest, PrintAnywayPrintsEveryRowInTheAcceptedState) {
     PrinterSimulator printer(Line::Tcp, true);
     ASSERT_TRUE(printer.ready());
     printer.answerAlways(GetParam().answer);
@@ -238,7 +240,8 @@ TEST_P(NotReadyChoiceTest, PrintAnywayPrintsEveryRowWithoutAskingAgain) {
     EXPECT_EQ(report.end, JobEnd::Normal);
     EXPECT_EQ(observer_.messages.size(), 1U);
     const std::vector<std::string> rows = bytesOfEachRow(request);
-    const std::string expected = "~HS" + rows[0] + rows[1];
+    const std::string between = GetParam().answer.empty() ? "" : "~HS";
+    const std::string expected = "~HS" + rows[0] + between + rows[1];
     EXPECT_EQ(printer.received(expected.size()), expected);
 }
 
@@ -272,6 +275,25 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ChoiceCase{"Fault", PrinterSimulator::zplAnswer("cabeca")},
                       ChoiceCase{"Silence", ""}, ChoiceCase{"Garbled", "ERRO\r\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StatusCheckTest, ANewFaultAfterPrintAnywayAsksAgain) {
+    PrinterSimulator printer(Line::Tcp, true);
+    ASSERT_TRUE(printer.ready());
+    printer.answerNext(PrinterSimulator::zplAnswer("pausa"));
+    printer.answerNext(PrinterSimulator::zplAnswer("pausa"));
+    printer.answerAlways(PrinterSimulator::zplAnswer("papel"));
+    observer_.choices = {StatusChoice::PrintAnyway, StatusChoice::Cancel};
+    const printing::JobRequest request = adhesives(3, 1, kZebra);
+    const printing::JobReport report = run(request, printer);
+    EXPECT_EQ(report.end, JobEnd::PrinterNotReady);
+    ASSERT_EQ(report.rows.size(), 2U);
+    ASSERT_EQ(observer_.messages.size(), 2U);
+    EXPECT_NE(observer_.messages[0], observer_.messages[1]);
+    EXPECT_EQ(observer_.messages[1], printing::printerStatusMessages::text(report.status));
+    const std::vector<std::string> rows = bytesOfEachRow(request);
+    const std::string expected = "~HS" + rows[0] + "~HS" + rows[1] + "~HS";
+    EXPECT_EQ(printer.received(expected.size()), expected);
+}
 
 TEST_F(StatusCheckTest, FaultBetweenRowsKeepsTheRowsBeforePrinted) {
     PrinterSimulator printer(Line::Pty, false);

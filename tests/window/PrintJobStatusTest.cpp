@@ -76,7 +76,7 @@ TEST_F(PrintJobStatus, FaultBetweenRowsShowsTheBoxAndCancelKeepsTheRowsBeforeMar
     EXPECT_EQ(printer.received(0), "~HS" + row(1) + "~HS");
 }
 
-TEST_F(PrintJobStatus, EnglishButtonsAndPrintAnywayPrintsEveryRow) {
+TEST_F(PrintJobStatus, EnglishButtonsAndPrintAnywayPrintsEveryRowInThatState) {
     ASSERT_TRUE(printer.ready());
     printer.answerAlways(PrinterSimulator::zplAnswer("cabeca"));
     test.messageBox.choices = {1};
@@ -87,7 +87,7 @@ TEST_F(PrintJobStatus, EnglishButtonsAndPrintAnywayPrintsEveryRow) {
     EXPECT_EQ(test.messageBox.choiceButtons[0],
               (QStringList{QStringLiteral("Try again"), QStringLiteral("Print anyway"),
                            QStringLiteral("Cancel")}));
-    const std::string expected = "~HS" + row(1) + row(2) + row(3);
+    const std::string expected = "~HS" + row(1) + "~HS" + row(2) + "~HS" + row(3);
     EXPECT_EQ(printer.received(expected.size()), expected);
     EXPECT_EQ(test.marks(), std::vector<QString>(3, kPrinted));
 }
