@@ -6,7 +6,6 @@
 #ifndef _WIN32
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <termios.h>
@@ -42,11 +41,6 @@ constexpr unsigned kLastPtyMajor = 143;
 
 bool isPseudoTerminal(const struct stat& info) {
     return major(info.st_rdev) >= kFirstPtyMajor && major(info.st_rdev) <= kLastPtyMajor;
-}
-
-long outputQueued(int fd) {
-    int queued = 0;
-    return ::ioctl(fd, TIOCOUTQ, &queued) == 0 ? queued : -1;
 }
 
 core::Delivery fromStream(const portStream::Result& result, std::chrono::milliseconds stall) {
@@ -175,7 +169,7 @@ core::Delivery DeviceDestination::deliverPiece(int fd, bool serial,
     if (delivery.ok()) {
         // A serial line is done when its output queue is empty; a printer driver that
         // cannot say so has completed the last write once it takes bytes again.
-        delivery = fromStream(serial ? portStream::drain(fd, outputQueued, stall_)
+        delivery = fromStream(serial ? portStream::drain(fd, portStream::serialQueue, stall_)
                                      : portStream::waitWritable(fd, stall_),
                               stall_);
     }

@@ -6,6 +6,7 @@
 
 #ifndef _WIN32
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -122,6 +123,16 @@ Result writeAll(int fd, const std::string& bytes, StallClock& clock) {
 Result writeAll(int fd, const std::string& bytes, milliseconds stall) {
     StallClock clock(stall);
     return writeAll(fd, bytes, clock);
+}
+
+long serialQueue(int fd) {
+#ifndef _WIN32
+    int queued = 0;
+    return ::ioctl(fd, TIOCOUTQ, &queued) == 0 ? queued : -1;
+#else
+    (void)fd;
+    return 0;
+#endif
 }
 
 Result drain(int fd, const std::function<long(int)>& pending, StallClock& clock) {

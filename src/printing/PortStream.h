@@ -47,6 +47,9 @@ class StallClock {
 Result writeAll(int fd, const std::string& bytes, StallClock& clock);
 Result writeAll(int fd, const std::string& bytes, std::chrono::milliseconds stall);
 
+// The bytes a serial line still holds on the program's side, or -1 with errno set.
+long serialQueue(int fd);
+
 // Waits until `pending` (bytes the system still holds for the port, or -1 with errno set)
 // says 0. The limit starts again whenever the count goes down.
 Result drain(int fd, const std::function<long(int)>& pending, StallClock& clock);

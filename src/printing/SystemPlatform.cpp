@@ -10,7 +10,6 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <termios.h>
@@ -82,11 +81,6 @@ core::FileStatus statusOf(const portStream::Result& result) {
 }
 
 // The bytes a serial line still holds; -1 with errno set when it cannot say.
-long serialQueue(int fd) {
-    int queued = 0;
-    return ::ioctl(fd, TIOCOUTQ, &queued) == 0 ? queued : -1;
-}
-
 // The bytes have left the program: a serial line's queue is empty (asked for its length
 // rather than drained with tcdrain, which cannot be given a time limit), a device's last
 // transfer is over (a USB printer reports a non-blocking write done before its transfer
@@ -96,7 +90,7 @@ long serialQueue(int fd) {
 core::FileStatus deliver(int fd, PortKind kind, portStream::StallClock& clock) {
     switch (kind) {
         case PortKind::SerialLine:
-            return statusOf(portStream::drain(fd, serialQueue, clock));
+            return statusOf(portStream::drain(fd, portStream::serialQueue, clock));
         case PortKind::Device:
             return statusOf(portStream::waitWritable(fd, clock));
         case PortKind::File:
