@@ -14,6 +14,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr std::size_t kChunk = 256;
+// Longest single wait for the answer before a cancel is looked at again.
+constexpr std::chrono::milliseconds kCancelSlice{50};
 
 }  // namespace
 
@@ -27,17 +29,17 @@ void discardInput(int fd) {
 
 Result readAnswer(int fd, std::string& answer,
                   const std::function<bool(const std::string&)>& complete,
-                  std::chrono::milliseconds wait) {
+                  std::chrono::milliseconds wait, const std::atomic<bool>& stop) {
     const Clock::time_point deadline = Clock::now() + wait;
     char chunk[kChunk];
     while (!complete(answer)) {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0) {
+        if (left.count() <= 0 || stop) {
             return {Outcome::Stalled, 0};
         }
         pollfd watch{fd, POLLIN, 0};
-        const int ready = ::poll(&watch, 1, static_cast<int>(left.count()));
+        const int ready = ::poll(&watch, 1, static_cast<int>(std::min(left, kCancelSlice).count()));
         if (ready < 0 && errno != EINTR) {
             return {Outcome::Failed, errno};
         }
@@ -63,7 +65,7 @@ Result readAnswer(int fd, std::string& answer,
 void discardInput(int) {}
 
 Result readAnswer(int, std::string&, const std::function<bool(const std::string&)>&,
-                  std::chrono::milliseconds) {
+                  std::chrono::milliseconds, const std::atomic<bool>&) {
     return {Outcome::Failed, 0};
 }
 
@@ -71,13 +73,14 @@ Result readAnswer(int, std::string&, const std::function<bool(const std::string&
 
 Result ask(int fd, const std::string& query, std::string& answer,
            const std::function<bool(const std::string&)>& complete, std::chrono::milliseconds wait,
-           std::chrono::milliseconds stall) {
+           std::chrono::milliseconds stall, const std::atomic<bool>& stop) {
     discardInput(fd);
-    const Result written = writeAll(fd, query, stall);
+    StallClock clock(stall, stop);
+    const Result written = writeAll(fd, query, clock);
     if (!written.done()) {
         return written;
     }
-    return readAnswer(fd, answer, complete, wait);
+    return readAnswer(fd, answer, complete, wait, stop);
 }
 
 }  // namespace rotulano::printing::portStream
