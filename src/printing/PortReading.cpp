@@ -14,6 +14,11 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr std::size_t kChunk = 256;
+// A status answer is a few dozen bytes. A port that holds or sends more than these is not
+// a printer answering (a device that never stops giving bytes, a peer that sends forever):
+// what it gave up to here is its answer, which then does not parse.
+constexpr std::size_t kMostDiscarded = 64 * 1024;
+constexpr std::size_t kLongestAnswer = 4096;
 // Longest single wait for the answer before a cancel is looked at again.
 constexpr std::chrono::milliseconds kCancelSlice{50};
 
@@ -23,7 +28,10 @@ constexpr std::chrono::milliseconds kCancelSlice{50};
 
 void discardInput(int fd) {
     char chunk[kChunk];
-    while (::read(fd, chunk, sizeof chunk) > 0) {
+    std::size_t discarded = 0;
+    ssize_t got = 0;
+    while (discarded < kMostDiscarded && (got = ::read(fd, chunk, sizeof chunk)) > 0) {
+        discarded += static_cast<std::size_t>(got);
     }
 }
 
@@ -32,7 +40,7 @@ Result readAnswer(int fd, std::string& answer,
                   std::chrono::milliseconds wait, const std::atomic<bool>& stop) {
     const Clock::time_point deadline = Clock::now() + wait;
     char chunk[kChunk];
-    while (!complete(answer)) {
+    while (!complete(answer) && answer.size() < kLongestAnswer) {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0 || stop) {
@@ -46,7 +54,8 @@ Result readAnswer(int fd, std::string& answer,
         if (ready <= 0) {
             continue;
         }
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        const ssize_t got =
+            ::read(fd, chunk, std::min(sizeof chunk, kLongestAnswer - answer.size()));
         if (got > 0) {
             answer.append(chunk, static_cast<std::size_t>(got));
         } else if (got == 0) {

@@ -12,12 +12,13 @@ namespace rotulano::printing::portStream {
 // Reading a printer's answer from an open two-way port (a network connection, a serial
 // line, a USB printer), opened non-blocking.
 
-// Throws away whatever the port holds already, so that a stale answer is never read.
+// Throws away what the port holds already, so that a stale answer is never read; a port
+// that never runs dry is left after a bounded amount.
 void discardInput(int fd);
 
 // Reads into `answer` until `complete` says it is whole (Done), the port is closed by
-// the other side (Done, with what came), `wait` passes or `stop` turns true (Stalled) or
-// reading fails.
+// the other side or has given more than any answer holds (Done, with what came), `wait`
+// passes or `stop` turns true (Stalled) or reading fails.
 Result readAnswer(int fd, std::string& answer,
                   const std::function<bool(const std::string&)>& complete,
                   std::chrono::milliseconds wait, const std::atomic<bool>& stop);

@@ -18,8 +18,9 @@
 #include "printing/PrinterStatus.h"
 #include "support/ChildProcess.h"
 
-// The wait for a printer's status answer always ends: a cancel ends the wait for an
-// answer that does not come. Each case runs in a child process, killed if it hangs.
+// The wait for a printer's status answer always ends: a port that never stops giving
+// bytes is read only so far, and a cancel ends the wait for an answer that does not come.
+// Each case runs in a child process, killed if it hangs.
 namespace {
 
 namespace config = rotulano::config;
@@ -34,6 +35,37 @@ constexpr int kZebra = 5;
 constexpr milliseconds kEndlessWait = std::chrono::minutes(10);
 
 }  // namespace
+
+TEST(StatusWait, APortThatNeverRunsDryIsReadOnlySoFarAndItsAnswerDoesNotParse) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    // A device that gives zero bytes for ever, as a port could be named by mistake.
+    const std::string zero = dir.path().toStdString() + "/zero";
+    if (!rotulano::test::makeCharDevice(zero, 1, 5)) {
+        GTEST_SKIP() << "no device node can be made here";
+    }
+    // A ZPL answer is whole at its third ETX, which never comes: the wait would end it, but
+    // the port has given more than any answer holds long before.
+    const rotulano::test::ChildRun run = rotulano::test::answerFromChild({}, [&] {
+        const int fd = ::open(zero.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+        std::string answer;
+        const std::atomic<bool> stop{false};
+        const auto complete = [](const std::string& got) {
+            return printing::printerStatus::complete(true, got);
+        };
+        const portStream::Result asked =
+            portStream::ask(fd, printing::printerStatus::query(true), answer, complete,
+                            std::chrono::seconds(1), milliseconds(500), stop);
+        ::close(fd);
+        const bool garbled = printing::printerStatus::parse(true, answer).kind ==
+                             printing::PrinterStatus::Kind::Garbled;
+        return std::string(asked.done() ? "done" : "not done") +
+               (answer.size() <= 4096 ? " bounded" : " unbounded") +
+               (garbled ? " garbled" : " parsed");
+    });
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, "done bounded garbled");
+}
 
 TEST(StatusWait, ACancelEndsTheWaitForAnAnswerThatDoesNotCome) {
     QTemporaryDir dir;
