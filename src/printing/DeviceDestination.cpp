@@ -120,7 +120,8 @@ core::Delivery DeviceDestination::send(
 
 core::Delivery DeviceDestination::ask(const std::string& query, std::string& answer,
                                       const std::function<bool(const std::string&)>& complete,
-                                      std::chrono::milliseconds wait) const {
+                                      std::chrono::milliseconds wait,
+                                      const std::atomic<bool>& stop) const {
     core::Delivery delivery;
     const int fd = openHeld(O_RDWR, delivery);
     if (fd < 0) {
@@ -134,7 +135,8 @@ core::Delivery DeviceDestination::ask(const std::string& query, std::string& ans
         if (serial) {
             ::tcflush(fd, TCIFLUSH);
         }
-        const portStream::Result asked = portStream::ask(fd, query, answer, complete, wait, stall_);
+        const portStream::Result asked =
+            portStream::ask(fd, query, answer, complete, wait, stall_, stop);
         if (asked.outcome == portStream::Outcome::Failed) {
             delivery = deviceFailure(asked.error);
         }
@@ -185,7 +187,7 @@ core::Delivery DeviceDestination::send(
 
 core::Delivery DeviceDestination::ask(const std::string&, std::string&,
                                       const std::function<bool(const std::string&)>&,
-                                      std::chrono::milliseconds) const {
+                                      std::chrono::milliseconds, const std::atomic<bool>&) const {
     return core::Delivery::failed(core::kStatusIoError, "dispositivo não disponível");
 }
 

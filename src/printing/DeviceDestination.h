@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -32,11 +33,11 @@ class DeviceDestination {
 
     // Asks the printer on the device, opened for reading and writing and held as for a
     // row: its pending input is thrown away, `query` written and the answer read into
-    // `answer` until `complete` or `wait` passes. Fails only when the device could not be
-    // used; an answer late or short is left to the caller.
+    // `answer` until `complete`, `wait` passes or `stop` is set. Fails only when the device could
+    // not be used; an answer late or short is left to the caller.
     core::Delivery ask(const std::string& query, std::string& answer,
                        const std::function<bool(const std::string&)>& complete,
-                       std::chrono::milliseconds wait) const;
+                       std::chrono::milliseconds wait, const std::atomic<bool>& stop) const;
 
   private:
     // Opens the device with `flags` and locks it; -1 with the failure in `failure`.

@@ -14,6 +14,13 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr std::size_t kChunk = 256;
+// A status answer is a few dozen bytes. A port that holds or sends more than these is not
+// a printer answering (a device that never stops giving bytes, a peer that sends forever):
+// what it gave up to here is its answer, which then does not parse.
+constexpr std::size_t kMostDiscarded = 64 * 1024;
+constexpr std::size_t kLongestAnswer = 4096;
+// Longest single wait for the answer before a cancel is looked at again.
+constexpr std::chrono::milliseconds kCancelSlice{50};
 
 }  // namespace
 
@@ -21,30 +28,34 @@ constexpr std::size_t kChunk = 256;
 
 void discardInput(int fd) {
     char chunk[kChunk];
-    while (::read(fd, chunk, sizeof chunk) > 0) {
+    std::size_t discarded = 0;
+    ssize_t got = 0;
+    while (discarded < kMostDiscarded && (got = ::read(fd, chunk, sizeof chunk)) > 0) {
+        discarded += static_cast<std::size_t>(got);
     }
 }
 
 Result readAnswer(int fd, std::string& answer,
                   const std::function<bool(const std::string&)>& complete,
-                  std::chrono::milliseconds wait) {
+                  std::chrono::milliseconds wait, const std::atomic<bool>& stop) {
     const Clock::time_point deadline = Clock::now() + wait;
     char chunk[kChunk];
-    while (!complete(answer)) {
+    while (!complete(answer) && answer.size() < kLongestAnswer) {
         const auto left =
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0) {
+        if (left.count() <= 0 || stop) {
             return {Outcome::Stalled, 0};
         }
         pollfd watch{fd, POLLIN, 0};
-        const int ready = ::poll(&watch, 1, static_cast<int>(left.count()));
+        const int ready = ::poll(&watch, 1, static_cast<int>(std::min(left, kCancelSlice).count()));
         if (ready < 0 && errno != EINTR) {
             return {Outcome::Failed, errno};
         }
         if (ready <= 0) {
             continue;
         }
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        const ssize_t got =
+            ::read(fd, chunk, std::min(sizeof chunk, kLongestAnswer - answer.size()));
         if (got > 0) {
             answer.append(chunk, static_cast<std::size_t>(got));
         } else if (got == 0) {
@@ -63,7 +74,7 @@ Result readAnswer(int fd, std::string& answer,
 void discardInput(int) {}
 
 Result readAnswer(int, std::string&, const std::function<bool(const std::string&)>&,
-                  std::chrono::milliseconds) {
+                  std::chrono::milliseconds, const std::atomic<bool>&) {
     return {Outcome::Failed, 0};
 }
 
@@ -71,13 +82,14 @@ Result readAnswer(int, std::string&, const std::function<bool(const std::string&
 
 Result ask(int fd, const std::string& query, std::string& answer,
            const std::function<bool(const std::string&)>& complete, std::chrono::milliseconds wait,
-           std::chrono::milliseconds stall) {
+           std::chrono::milliseconds stall, const std::atomic<bool>& stop) {
     discardInput(fd);
-    const Result written = writeAll(fd, query, stall);
+    StallClock clock(stall, stop);
+    const Result written = writeAll(fd, query, clock);
     if (!written.done()) {
         return written;
     }
-    return readAnswer(fd, answer, complete, wait);
+    return readAnswer(fd, answer, complete, wait, stop);
 }
 
 }  // namespace rotulano::printing::portStream

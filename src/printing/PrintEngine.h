@@ -100,7 +100,8 @@ class JobObserver {
 // the destination's status check is on, the printer is asked before each row and a
 // printer that is not ready stops the job until the operator chooses. The
 // first row that fails ends the job at once; a cancel takes effect between rows and ends
-// a wait for a destination that stopped taking bytes. No widget: the window, the
+// a wait for a destination that stopped taking bytes or for a printer's status answer.
+// No widget: the window, the
 // renderer and the label preview all run it, each with its own sink.
 class PrintEngine {
   public:

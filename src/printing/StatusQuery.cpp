@@ -17,7 +17,7 @@ using std::chrono::milliseconds;
 constexpr milliseconds kBufferFullPause{250};
 
 PrinterStatus askOnce(const core::PortDestination& destination, bool zpl, const NameLookup& lookup,
-                      milliseconds stall, milliseconds wait) {
+                      milliseconds stall, milliseconds wait, const std::atomic<bool>& stop) {
     const std::string query = printerStatus::query(zpl);
     const auto complete = [zpl](const std::string& answer) {
         return printerStatus::complete(zpl, answer);
@@ -25,9 +25,9 @@ PrinterStatus askOnce(const core::PortDestination& destination, bool zpl, const 
     std::string answer;
     core::Delivery asked;
     if (destination.kind == core::DestinationKind::Tcp) {
-        asked = TcpDestination(destination, lookup, stall).ask(query, answer, complete, wait);
+        asked = TcpDestination(destination, lookup, stall).ask(query, answer, complete, wait, stop);
     } else {
-        asked = DeviceDestination(destination, stall).ask(query, answer, complete, wait);
+        asked = DeviceDestination(destination, stall).ask(query, answer, complete, wait, stop);
     }
     if (!asked.ok()) {
         return {PrinterStatus::Kind::Unreachable, {}, asked.reason};
@@ -47,7 +47,7 @@ PrinterStatus ask(const core::PortDestination& destination, bool zpl, const Name
     }
     const Clock::time_point giveUp = Clock::now() + stall;
     while (true) {
-        const PrinterStatus status = askOnce(destination, zpl, lookup, stall, wait);
+        const PrinterStatus status = askOnce(destination, zpl, lookup, stall, wait, stop);
         const auto left = std::chrono::duration_cast<milliseconds>(giveUp - Clock::now());
         if (!status.onlyBufferFull() || left.count() <= 0 || stop) {
             return status;

@@ -39,7 +39,8 @@ class DestinationSender {
 
     // How long a printer asked has to answer.
     virtual std::chrono::milliseconds statusWait() const { return kStatusWait; }
-    // From any thread: a printer being asked again (its buffer full) is asked no more.
+    // From any thread: a printer being asked is waited for no more, and one being asked
+    // again (its buffer full) is asked no more.
     virtual void cancel() {}
 
     static constexpr std::chrono::milliseconds kStatusWait{2000};

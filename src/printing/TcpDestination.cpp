@@ -104,20 +104,22 @@ core::Delivery TcpDestination::connect(int& fd) const {
 
 core::Delivery TcpDestination::ask(const std::string& query, std::string& answer,
                                    const std::function<bool(const std::string&)>& complete,
-                                   std::chrono::milliseconds wait) const {
+                                   std::chrono::milliseconds wait,
+                                   const std::atomic<bool>& stop) const {
     int fd = -1;
     core::Delivery delivery = connect(fd);
     if (!delivery.ok()) {
         return delivery;
     }
 #ifndef _WIN32
-    const portStream::Result asked = portStream::ask(fd, query, answer, complete, wait, stall_);
+    const portStream::Result asked =
+        portStream::ask(fd, query, answer, complete, wait, stall_, stop);
     if (asked.outcome == portStream::Outcome::Failed) {
         delivery = networkFailure(asked.error);
     }
     ::close(fd);
 #else
-    (void)query, (void)answer, (void)complete, (void)wait;
+    (void)query, (void)answer, (void)complete, (void)wait, (void)stop;
 #endif
     return delivery;
 }

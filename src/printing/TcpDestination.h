@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -22,11 +23,11 @@ class TcpDestination {
     core::Delivery send(const std::string& bytes) const;
 
     // Asks the printer on a connection of its own: writes `query` and reads into `answer`
-    // until `complete` or `wait` passes. Fails only when the printer could not be reached
-    // or the connection failed; an answer late or short is left to the caller.
+    // until `complete`, `wait` passes or `stop` is set. Fails only when the printer could not be
+    // reached or the connection failed; an answer late or short is left to the caller.
     core::Delivery ask(const std::string& query, std::string& answer,
                        const std::function<bool(const std::string&)>& complete,
-                       std::chrono::milliseconds wait) const;
+                       std::chrono::milliseconds wait, const std::atomic<bool>& stop) const;
 
   private:
     core::Delivery connect(int& fd) const;

@@ -5,7 +5,7 @@
 
 #include "AdhesiveJobs.h"
 #include "PrinterSimulator.h"
-#include "RecordingPlatform.h"
+#include "StatusCheckedSink.h"
 #include "config/PortsTable.h"
 #include "printing/DestinationSink.h"
 #include "printing/PrintEngine.h"
@@ -26,6 +26,7 @@ using printing::StatusChoice;
 using rotulano::test::adhesives;
 using rotulano::test::bytesOfEachRow;
 using rotulano::test::PrinterSimulator;
+using rotulano::test::StatusCheckedSink;
 using Line = PrinterSimulator::Line;
 
 constexpr int kZebra = 5;    // ZPL
@@ -75,14 +76,8 @@ class StatusCheckTest : public ::testing::Test {
             "[LPT1]\ndestino=" + printer.destination() + "\nconsultar-estado=" + check + "\n",
             "portas.ini", ports, message))
             << message;
-        printing::ChannelState state;
-        state.tempDir = dir_.path().toStdString() + "/";
-        printing::PrintChannel channel(state, platform_);
-        printing::PortSink usual(channel);
-        printing::SystemDestinations destinations(kStall);
-        destinations.setStatusWait(kWait);
-        printing::DestinationSink sink(usual, channel, ports, destinations);
-        return printing::PrintEngine(sink).run(request, observer_);
+        StatusCheckedSink job(ports, dir_.path().toStdString(), kStall, kWait);
+        return printing::PrintEngine(job.sink).run(request, observer_);
     }
 
     // "A impressora da porta LPT1 (DESTINATION) " and the rest.
@@ -91,7 +86,6 @@ class StatusCheckTest : public ::testing::Test {
     }
 
     QTemporaryDir dir_;
-    rotulano::test::RecordingPlatform platform_;
     ChoosingObserver observer_;
 };
 
@@ -323,14 +317,10 @@ TEST_F(StatusCheckTest, PrinterThatRefusesTheQueryFailsItsRowAsBefore) {
     std::string message;
     ASSERT_TRUE(config::PortsTable::parse(
         "[LPT1]\ndestino=tcp://127.0.0.1:" + std::to_string(port) + "\n", "p", ports, message));
-    printing::ChannelState state;
-    state.tempDir = dir_.path().toStdString() + "/";
-    printing::PrintChannel channel(state, platform_);
-    printing::PortSink usual(channel);
-    printing::SystemDestinations destinations(kStall);
-    printing::DestinationSink sink(usual, channel, ports, destinations);
+    StatusCheckedSink job(ports, dir_.path().toStdString(), kStall,
+                          printing::DestinationSender::kStatusWait);
     const printing::JobReport report =
-        printing::PrintEngine(sink).run(adhesives(1, 1, kZebra), observer_);
+        printing::PrintEngine(job.sink).run(adhesives(1, 1, kZebra), observer_);
     EXPECT_EQ(report.end, JobEnd::RowFailed);
     EXPECT_TRUE(observer_.messages.empty());
     ASSERT_EQ(report.rows.size(), 1U);
@@ -345,14 +335,8 @@ TEST_F(StatusCheckTest, CancelWhileABufferStaysFullEndsTheJobWithoutTheBox) {
     std::string message;
     ASSERT_TRUE(config::PortsTable::parse("[LPT1]\ndestino=" + printer.destination() + "\n", "p",
                                           ports, message));
-    printing::ChannelState state;
-    state.tempDir = dir_.path().toStdString() + "/";
-    printing::PrintChannel channel(state, platform_);
-    printing::PortSink usual(channel);
-    printing::SystemDestinations destinations(std::chrono::seconds(20));
-    destinations.setStatusWait(kWait);
-    printing::DestinationSink sink(usual, channel, ports, destinations);
-    printing::PrintEngine engine(sink);
+    StatusCheckedSink job(ports, dir_.path().toStdString(), std::chrono::seconds(20), kWait);
+    printing::PrintEngine engine(job.sink);
     // The operator cancels once the printer has been asked twice.
     std::thread operatorCancels([&] {
         while (printer.queries() < 2) {
