@@ -68,8 +68,8 @@ std::string deviceReason(const core::FileStatus& status) {
 }
 
 DeviceDestination::DeviceDestination(const core::PortDestination& destination,
-                                     std::chrono::milliseconds stall)
-    : destination_(destination), stall_(stall) {}
+                                     std::chrono::milliseconds stall, const std::atomic<bool>& stop)
+    : destination_(destination), stall_(stall), stop_(stop) {}
 
 #ifndef _WIN32
 
@@ -167,12 +167,13 @@ core::Delivery DeviceDestination::deliver(
 
 core::Delivery DeviceDestination::deliverPiece(int fd, bool serial,
                                                const std::string& bytes) const {
-    core::Delivery delivery = fromStream(portStream::writeAll(fd, bytes, stall_), stall_);
+    portStream::StallClock clock(stall_, stop_);
+    core::Delivery delivery = fromStream(portStream::writeAll(fd, bytes, clock), stall_);
     if (delivery.ok()) {
         // A serial line is done when its output queue is empty; a printer driver that
         // cannot say so has completed the last write once it takes bytes again.
-        delivery = fromStream(serial ? portStream::drain(fd, portStream::serialQueue, stall_)
-                                     : portStream::waitWritable(fd, stall_),
+        delivery = fromStream(serial ? portStream::drain(fd, portStream::serialQueue, clock)
+                                     : portStream::waitWritable(fd, clock),
                               stall_);
     }
     return delivery;

@@ -8,6 +8,7 @@
 
 #include "core/Delivery.h"
 #include "core/PortDestination.h"
+#include "printing/PortStream.h"
 #include "printing/SystemDestinations.h"
 
 namespace rotulano::printing {
@@ -24,7 +25,10 @@ std::string deviceReason(const core::FileStatus& status);
 
 class DeviceDestination {
   public:
-    DeviceDestination(const core::PortDestination& destination, std::chrono::milliseconds stall);
+    // `stop`: a cancel of the job, which ends a wait for a printer that has stopped
+    // taking bytes after a short grace.
+    DeviceDestination(const core::PortDestination& destination, std::chrono::milliseconds stall,
+                      const std::atomic<bool>& stop = portStream::StallClock::kNeverStopped);
 
     // The row's pieces in one open of the device, each written and drained, with the
     // printer's pause after it.
@@ -48,6 +52,7 @@ class DeviceDestination {
 
     const core::PortDestination& destination_;
     std::chrono::milliseconds stall_;
+    const std::atomic<bool>& stop_;
 };
 
 }  // namespace rotulano::printing

@@ -35,9 +35,10 @@ class StallClock {
     // How long the wait may still go on; zero or less once it is over.
     std::chrono::milliseconds left() const;
 
-  private:
+    // The cancel of a wait that nothing cancels.
     static const std::atomic<bool> kNeverStopped;
 
+  private:
     std::chrono::milliseconds stall_;
     const std::atomic<bool>& stop_;
     std::chrono::steady_clock::time_point progress_;

@@ -32,11 +32,11 @@ core::Delivery SystemDestinations::sendRow(const core::PortDestination& destinat
                                            const std::vector<RowPiece>& pieces) {
     switch (destination.kind) {
         case core::DestinationKind::Tcp:
-            return TcpDestination(destination, lookup_, stall_).send(joined(pieces));
+            return TcpDestination(destination, lookup_, stall_, cancelled_).send(joined(pieces));
         case core::DestinationKind::Queue:
             return QueueDestination(destination, queueServer_, stall_).send(joined(pieces));
         default:
-            return DeviceDestination(destination, stall_).send(pieces, pause_);
+            return DeviceDestination(destination, stall_, cancelled_).send(pieces, pause_);
     }
 }
 

@@ -78,8 +78,8 @@ core::Delivery fromStream(const portStream::Result& result, std::chrono::millise
 }  // namespace
 
 TcpDestination::TcpDestination(const core::PortDestination& destination, const NameLookup& lookup,
-                               std::chrono::milliseconds stall)
-    : destination_(destination), lookup_(lookup), stall_(stall) {}
+                               std::chrono::milliseconds stall, const std::atomic<bool>& stop)
+    : destination_(destination), lookup_(lookup), stall_(stall), stop_(stop) {}
 
 core::Delivery TcpDestination::send(const std::string& bytes) const {
     int fd = -1;
@@ -142,7 +142,8 @@ core::Delivery TcpDestination::connectTo(const std::string& address, int& fd) co
     }
     ::freeaddrinfo(found);
     if (error == EINPROGRESS) {
-        const portStream::Result ready = portStream::waitWritable(fd, stall_);
+        const portStream::Result ready =
+            portStream::waitWritable(fd, portStream::StallClock(stall_, stop_));
         error = ready.done() ? socketError(fd) : ready.error;
         if (ready.outcome == portStream::Outcome::Stalled) {
             ::close(fd);
@@ -159,9 +160,10 @@ core::Delivery TcpDestination::connectTo(const std::string& address, int& fd) co
 }
 
 core::Delivery TcpDestination::deliver(int fd, const std::string& bytes) const {
-    core::Delivery delivery = fromStream(portStream::writeAll(fd, bytes, stall_), stall_);
+    portStream::StallClock clock(stall_, stop_);
+    core::Delivery delivery = fromStream(portStream::writeAll(fd, bytes, clock), stall_);
     if (delivery.ok()) {
-        delivery = fromStream(portStream::drain(fd, unacknowledged, stall_), stall_);
+        delivery = fromStream(portStream::drain(fd, unacknowledged, clock), stall_);
     }
     if (delivery.ok() && ::shutdown(fd, SHUT_WR) != 0 && errno != ENOTCONN) {
         delivery = networkFailure(errno);

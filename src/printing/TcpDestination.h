@@ -8,6 +8,7 @@
 #include "core/Delivery.h"
 #include "core/PortDestination.h"
 #include "printing/NameLookup.h"
+#include "printing/PortStream.h"
 
 namespace rotulano::printing {
 
@@ -17,8 +18,11 @@ namespace rotulano::printing {
 // stall limit); the connection is then shut down and closed.
 class TcpDestination {
   public:
+    // `stop`: a cancel of the job, which ends a wait for a printer that has stopped
+    // taking bytes (or does not answer the connection) after a short grace.
     TcpDestination(const core::PortDestination& destination, const NameLookup& lookup,
-                   std::chrono::milliseconds stall);
+                   std::chrono::milliseconds stall,
+                   const std::atomic<bool>& stop = portStream::StallClock::kNeverStopped);
 
     core::Delivery send(const std::string& bytes) const;
 
@@ -37,6 +41,7 @@ class TcpDestination {
     const core::PortDestination& destination_;
     const NameLookup& lookup_;
     std::chrono::milliseconds stall_;
+    const std::atomic<bool>& stop_;
 };
 
 }  // namespace rotulano::printing
