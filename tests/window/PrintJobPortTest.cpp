@@ -36,9 +36,7 @@ constexpr int kWarning = 0x30;
 const QString kSerialConfirmation =
     QStringLiteral("Configurando Porta Serial, aguarde a impressora avançar e click OK");
 
-// Three small adhesives (no logo) of 10, 4 and 7 labels.
-const std::vector<std::string> kRows = {itemLine('2', "000010"), itemLine('2', "000004"),
-                                        itemLine('2', "000007")};
+const std::vector<std::string>& kRows = rotulano::test::threeAdhesives();
 
 bool sameMessage(const ShownMessage& shown, const QString& text, const QString& title, int style) {
     return shown.text == text && shown.title == title && shown.style == style;
@@ -64,11 +62,7 @@ class PrintJobPort : public ::testing::Test {
         test.clickPage(2);
         test.clickPrint();
     }
-    std::string row(int number) {
-        const std::string& line = kRows[static_cast<std::size_t>(number - 1)];
-        return labelBytes(withQuantity(line, line.substr(4, 6), "004711"),
-                          PrinterSettings(settings_));
-    }
+    std::string row(int number) { return rotulano::test::rowLabelBytes(kRows, number, settings_); }
     void expectEndedOnPortList() {
         EXPECT_EQ(test.controls().tbOpera->page(), 3);
         EXPECT_EQ(test.window->focusWidget(), test.controls().wPrmportaimp);

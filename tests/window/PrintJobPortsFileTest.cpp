@@ -15,15 +15,11 @@ using rotulano::test::kPrinted;
 using rotulano::test::kTicked;
 
 using rotulano::core::PrinterSettings;
-using rotulano::test::itemLine;
-using rotulano::test::labelBytes;
 using rotulano::test::PrintJobWindow;
 using rotulano::test::settingsRecord;
 using rotulano::test::TcpListener;
-using rotulano::test::withQuantity;
 
-const std::vector<std::string> kRows = {itemLine('2', "000010"), itemLine('2', "000004"),
-                                        itemLine('2', "000007")};
+const std::vector<std::string>& kRows = rotulano::test::threeAdhesives();
 
 class PrintJobPortsFile : public ::testing::Test {
   protected:
@@ -31,9 +27,7 @@ class PrintJobPortsFile : public ::testing::Test {
         test.printWithPorts(settingsRecord(5, 1), ports, kRows);
     }
     std::string row(int number) {
-        const std::string& line = kRows[static_cast<std::size_t>(number - 1)];
-        return labelBytes(withQuantity(line, line.substr(4, 6), "004711"),
-                          PrinterSettings(settingsRecord(5, 1)));
+        return rotulano::test::rowLabelBytes(kRows, number, settingsRecord(5, 1));
     }
     std::string lpt1() {
         return "[LPT1]\ndestino=tcp://127.0.0.1:" + std::to_string(printer.port()) +

@@ -15,15 +15,11 @@ using rotulano::test::kPrinted;
 using rotulano::test::kTicked;
 
 using rotulano::core::PrinterSettings;
-using rotulano::test::itemLine;
-using rotulano::test::labelBytes;
 using rotulano::test::PrinterSimulator;
 using rotulano::test::PrintJobWindow;
 using rotulano::test::settingsRecord;
-using rotulano::test::withQuantity;
 
-const std::vector<std::string> kRows = {itemLine('2', "000010"), itemLine('2', "000004"),
-                                        itemLine('2', "000007")};
+const std::vector<std::string>& kRows = rotulano::test::threeAdhesives();
 const QString kPaperOut = QStringLiteral("está sem etiquetas ou com falha no papel.");
 
 class PrintJobStatus : public ::testing::Test {
@@ -32,11 +28,7 @@ class PrintJobStatus : public ::testing::Test {
         settings = settingsRecord(5, 1, 15, false, 2, 3, 'C', language);
         test.printWithPorts(settings, "[LPT1]\ndestino=" + printer.destination() + "\n", kRows);
     }
-    std::string row(int number) {
-        const std::string& line = kRows[static_cast<std::size_t>(number - 1)];
-        return labelBytes(withQuantity(line, line.substr(4, 6), "004711"),
-                          PrinterSettings(settings));
-    }
+    std::string row(int number) { return rotulano::test::rowLabelBytes(kRows, number, settings); }
     QString aboutPrinter(const QString& rest) {
         return QStringLiteral("A impressora da porta LPT1 (%1) ")
                    .arg(QString::fromStdString(printer.destination())) +

@@ -197,6 +197,19 @@ std::string labelBytes(const std::string& line, const core::PrinterSettings& set
     return routine == nullptr ? std::string() : printing::labelFileBytes(routine(request).lines);
 }
 
+const std::vector<std::string>& threeAdhesives() {
+    static const std::vector<std::string> rows = {itemLine('2', "000010"), itemLine('2', "000004"),
+                                                  itemLine('2', "000007")};
+    return rows;
+}
+
+std::string rowLabelBytes(const std::vector<std::string>& rows, int number,
+                          const std::string& settings) {
+    const std::string& line = rows[static_cast<std::size_t>(number - 1)];
+    return labelBytes(withQuantity(line, line.substr(4, 6), "004711"),
+                      core::PrinterSettings(settings));
+}
+
 std::string zplLogoBytes() {
     return logoDownloadBytes(5, samplePath(""));
 }

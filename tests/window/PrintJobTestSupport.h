@@ -92,6 +92,13 @@ class PrintJobWindow {
 // code without a layout.
 std::string labelBytes(const std::string& line, const core::PrinterSettings& settings);
 
+// Three small adhesives (no logo) of 10, 4 and 7 labels, as order lines.
+const std::vector<std::string>& threeAdhesives();
+// What the port gets for row `number` (from 1) of `rows`, printed on order "004711" with
+// the labels the row asks for and the settings record `settings`.
+std::string rowLabelBytes(const std::vector<std::string>& rows, int number,
+                          const std::string& settings);
+
 // The logo download as the printer receives it, waits left out.
 std::string zplLogoBytes();
 std::string dplLogoBytes(int model);
