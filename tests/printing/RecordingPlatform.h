@@ -14,8 +14,8 @@ namespace rotulano::test {
 
 // A platform with a fixed temporary directory and clock that records what is deleted,
 // sent and waited for. Port names map to the devices given in `devices` (else to
-// themselves); with `deliver` set the bytes really go to those devices (files or a
-// pseudo-terminal), through the system's own device writer.
+// themselves); only with `deliver` set do the bytes and the serial set-up really go to
+// those devices (files or a pseudo-terminal), through the system's own device writer.
 class RecordingPlatform : public core::Platform {
   public:
     struct Sent {
@@ -59,7 +59,7 @@ class RecordingPlatform : public core::Platform {
 
     core::FileStatus openSerialPort(const std::string& device, const std::string& bytes) override {
         serialOpened.push_back({device, bytes});
-        return system_.openSerialPort(device, bytes);
+        return deliver ? system_.openSerialPort(device, bytes) : core::kStatusOk;
     }
 
     void sleepFor(std::chrono::milliseconds duration) override {

@@ -21,6 +21,7 @@ TEST(SerialSetUp, OpenablePortGets00AndOneEmptyLine) {
         GTEST_SKIP() << "socat is not installed";
     }
     RecordingPlatform platform;
+    platform.deliver = true;
     platform.devices["COM2"] = line.portSide();
     ChannelState state;
     state.serialPortName = "COM2";
@@ -36,8 +37,12 @@ TEST(SerialSetUp, OpenablePortGets00AndOneEmptyLine) {
 }
 
 TEST(SerialSetUp, MissingPortGivesItsStatus) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString missing = dir.filePath("no-such-port");
     RecordingPlatform platform;
-    platform.devices["COM4"] = "/dev/rotulano-no-such-port";
+    platform.deliver = true;
+    platform.devices["COM4"] = missing.toStdString();
     ChannelState state;
     state.serialPortName = "COM4";
     PrintChannel channel(state, platform);
@@ -45,7 +50,7 @@ TEST(SerialSetUp, MissingPortGivesItsStatus) {
     EXPECT_EQ(rotinaSerial(channel), "35");
     EXPECT_EQ(state.serialPortName, "35  ");
     EXPECT_EQ(state.printFileName, "COM4:");
-    EXPECT_FALSE(QFileInfo::exists("/dev/rotulano-no-such-port"));
+    EXPECT_FALSE(QFileInfo::exists(missing));
 }
 
 TEST(SerialSetUp, LastPrintFileIsRemovedAndTheDeviceNameNeverDeleted) {
