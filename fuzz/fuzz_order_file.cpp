@@ -4,11 +4,7 @@
 //   - every item kept is one of the file's item lines, 300 bytes, in file order, and an
 //     order never holds more than the grid's 999 rows;
 //   - every numeric cell fits its column picture.
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -40,21 +36,15 @@ std::vector<std::string> linesOf(orders::LineReader& reader) {
 }
 
 // The lines of a file read through the guarded reader must be the lines of the same
-// bytes in memory. The file lives in the temporary directory, named after the process.
+// bytes in memory. The file is the run's own scratch file.
 void checkFileReadingMatches(const std::string& bytes, const std::vector<std::string>& lines) {
-    const char* tmp = std::getenv("TMPDIR");
-    const std::string path = std::string(tmp != nullptr ? tmp : "/tmp") + "/fuzz-order-" +
-                             std::to_string(::getpid()) + ".txt";
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    require(out != nullptr, "temporary order file cannot be made");
-    std::fwrite(bytes.data(), 1, bytes.size(), out);
-    std::fclose(out);
+    rotulano::fuzz::writeScratch(bytes);
+    const std::string& path = rotulano::fuzz::scratchFile();
     core::GuardedFile file;
     require(file.open(path) == core::kStatusOk, "guarded reader refuses a regular file");
     orders::LineReader reader(file);
     const std::vector<std::string> fromFile = linesOf(reader);
     file.close();
-    std::remove(path.c_str());
     require(fromFile == lines, "file and memory reading disagree", bytes);
 }
 

@@ -211,7 +211,10 @@ TEST_F(RenderSendTest, PortsFileNamedButMissingOrBadEndsWithStatusThree) {
                                "dispositivo como /dev/ttyUSB0, tcp://ENDEREÇO[:PORTA] ou "
                                "cups://FILA)."}};
     for (const auto& [path, message] : cases) {
-        const RenderRun result = send({QStringLiteral("--ports"), qs(path)});
+        // The row would go to the test's own listener, never to the machine's printer.
+        const RenderRun result =
+            send({QStringLiteral("--ports"), qs(path), QStringLiteral("--port"),
+                  qs("tcp://127.0.0.1:" + std::to_string(printer.port()))});
         EXPECT_EQ(result.exitCode, 3) << path;
         EXPECT_EQ(result.err, kTag + message + "\n");
     }
