@@ -12,7 +12,7 @@ DestinationSink::DestinationSink(PortSink& usual, PrintChannel& channel,
 PortCheck DestinationSink::prepare(const core::PrinterSettings& settings) {
     const int port = settings.port();
     route_.reset();
-    if (port >= 1 && port <= static_cast<int>(config::PrinterLists::portItems().size())) {
+    if (config::PrinterLists::isListedPort(port)) {
         route_.emplace(config::PrinterLists::portName(port), table_);
     }
     if (!routed()) {
@@ -31,7 +31,7 @@ PortCheck DestinationSink::prepare(const core::PrinterSettings& settings) {
 }
 
 void DestinationSink::confirmSetUp() {
-    channel_.state().serialPortConfigured = true;
+    usual_.confirmSetUp();
 }
 
 StatusCheck DestinationSink::askStatus(const core::PrinterSettings& settings) {

@@ -120,8 +120,7 @@ core::Delivery DeviceDestination::send(
 
 core::Delivery DeviceDestination::ask(const std::string& query, std::string& answer,
                                       const std::function<bool(const std::string&)>& complete,
-                                      std::chrono::milliseconds wait,
-                                      const std::atomic<bool>& stop) const {
+                                      std::chrono::milliseconds wait) const {
     core::Delivery delivery;
     const int fd = openHeld(O_RDWR, delivery);
     if (fd < 0) {
@@ -136,7 +135,7 @@ core::Delivery DeviceDestination::ask(const std::string& query, std::string& ans
             ::tcflush(fd, TCIFLUSH);
         }
         const portStream::Result asked =
-            portStream::ask(fd, query, answer, complete, wait, stall_, stop);
+            portStream::ask(fd, query, answer, complete, wait, stall_, stop_);
         if (asked.outcome == portStream::Outcome::Failed) {
             delivery = deviceFailure(asked.error);
         }

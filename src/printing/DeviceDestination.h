@@ -26,7 +26,7 @@ std::string deviceReason(const core::FileStatus& status);
 class DeviceDestination {
   public:
     // `stop`: a cancel of the job, which ends a wait for a printer that has stopped
-    // taking bytes after a short grace.
+    // taking bytes after a short grace, and a wait for its status answer at once.
     DeviceDestination(const core::PortDestination& destination, std::chrono::milliseconds stall,
                       const std::atomic<bool>& stop = portStream::StallClock::kNeverStopped);
 
@@ -37,11 +37,11 @@ class DeviceDestination {
 
     // Asks the printer on the device, opened for reading and writing and held as for a
     // row: its pending input is thrown away, `query` written and the answer read into
-    // `answer` until `complete`, `wait` passes or `stop` is set. Fails only when the device could
-    // not be used; an answer late or short is left to the caller.
+    // `answer` until `complete`, `wait` passes or the job is cancelled. Fails only when the device
+    // could not be used; an answer late or short is left to the caller.
     core::Delivery ask(const std::string& query, std::string& answer,
                        const std::function<bool(const std::string&)>& complete,
-                       std::chrono::milliseconds wait, const std::atomic<bool>& stop) const;
+                       std::chrono::milliseconds wait) const;
 
   private:
     // Opens the device with `flags` and locks it; -1 with the failure in `failure`.

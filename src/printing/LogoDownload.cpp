@@ -36,11 +36,7 @@ LogoDownload::LogoDownload(JobSink& sink, std::string logoDir)
     : sink_(sink), logoDir_(std::move(logoDir)) {}
 
 std::string LogoDownload::logoPath(const std::string& fileName) const {
-    if (logoDir_.empty()) {
-        return fileName;
-    }
-    const char last = logoDir_.back();
-    return last == '/' || last == '\\' ? logoDir_ + fileName : logoDir_ + "/" + fileName;
+    return core::logoFilePath(logoDir_, fileName);
 }
 
 // A logo that cannot be read, or an empty file, is not sent at all, not even the DPL

@@ -176,10 +176,6 @@ Result waitWritable(int fd, const StallClock& clock) {
 #endif
 }
 
-Result waitWritable(int fd, milliseconds stall) {
-    return waitWritable(fd, StallClock(stall));
-}
-
 std::string stallReason(milliseconds stall) {
     const long long tenths = (stall.count() + 99) / 100;
     std::string seconds = std::to_string(tenths / 10);

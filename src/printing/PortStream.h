@@ -59,7 +59,6 @@ Result drain(int fd, const std::function<long(int)>& pending, std::chrono::milli
 // Waits until the port can take bytes again, within the limit: the last write to a
 // printer driver that cannot tell its queue has completed by then.
 Result waitWritable(int fd, const StallClock& clock);
-Result waitWritable(int fd, std::chrono::milliseconds stall);
 
 // "sem resposta em 30 s", "sem resposta em 0,5 s".
 std::string stallReason(std::chrono::milliseconds stall);

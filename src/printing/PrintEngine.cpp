@@ -40,7 +40,6 @@ JobReport PrintEngine::run(const JobRequest& request, JobObserver& observer) {
     JobReport report;
     logo_.reset();
     warned_.clear();
-    statusWaived_ = false;
     acceptedStatus_ = {};
     const int count = static_cast<int>(request.rows.size());
     for (int index = 1; index <= count; ++index) {
@@ -90,20 +89,19 @@ bool PrintEngine::readyForRow(const core::PrinterSettings& settings, JobObserver
 
 bool PrintEngine::printerReady(const core::PrinterSettings& settings, JobObserver& observer,
                                JobReport& report) {
-    while (!statusWaived_) {
+    while (!notAskedAgain(acceptedStatus_)) {
         const StatusCheck check = sink_.askStatus(settings);
         if (check.status.allowsPrinting() || sameState(check.status, acceptedStatus_)) {
             return true;
         }
         // A job cancelled while the printer was asked asks the operator nothing more.
-        const StatusChoice choice =
-            cancelled_ ? StatusChoice::Cancel : observer.printerNotReady(check);
         if (cancelled_) {
             report.end = JobEnd::Cancelled;
             return false;
         }
+        const StatusChoice choice = observer.printerNotReady(check);
         if (choice == StatusChoice::PrintAnyway) {
-            acceptNotReady(check.status);
+            acceptedStatus_ = check.status;
             return true;
         }
         if (choice == StatusChoice::Cancel) {
@@ -120,12 +118,10 @@ bool PrintEngine::printerReady(const core::PrinterSettings& settings, JobObserve
 // pause was accepted) asks the operator again. A printer that does not answer, or whose
 // buffer stays full, is not asked again in this job, since each asking would hold every
 // row for the whole wait.
-void PrintEngine::acceptNotReady(const PrinterStatus& status) {
-    const bool costsAWait = status.kind == PrinterStatus::Kind::NoAnswer ||
-                            std::find(status.faults.begin(), status.faults.end(),
-                                      PrinterFault::BufferFull) != status.faults.end();
-    statusWaived_ = costsAWait;
-    acceptedStatus_ = status;
+bool PrintEngine::notAskedAgain(const PrinterStatus& accepted) {
+    return accepted.kind == PrinterStatus::Kind::NoAnswer ||
+           std::find(accepted.faults.begin(), accepted.faults.end(), PrinterFault::BufferFull) !=
+               accepted.faults.end();
 }
 
 bool PrintEngine::sameState(const PrinterStatus& status, const PrinterStatus& accepted) {

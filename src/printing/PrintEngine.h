@@ -118,7 +118,7 @@ class PrintEngine {
                      JobReport& report);
     bool printerReady(const core::PrinterSettings& settings, JobObserver& observer,
                       JobReport& report);
-    void acceptNotReady(const PrinterStatus& status);
+    static bool notAskedAgain(const PrinterStatus& accepted);
     static bool sameState(const PrinterStatus& status, const PrinterStatus& accepted);
     RowReport printRow(const JobRow& row, const core::LabelRequest& request);
     void passOnWarnings(const ChannelResult& channel, JobObserver& observer);
@@ -127,7 +127,6 @@ class PrintEngine {
     LogoDownload logo_;
     LabelJob labelJob_;
     std::atomic<bool> cancelled_{false};
-    bool statusWaived_ = false;     // the printer is not asked again in this job
     PrinterStatus acceptedStatus_;  // the state the operator chose to print in
     std::vector<ChannelWarning> warned_;
 };

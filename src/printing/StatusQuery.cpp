@@ -25,11 +25,9 @@ PrinterStatus askOnce(const core::PortDestination& destination, bool zpl, const 
     std::string answer;
     core::Delivery asked;
     if (destination.kind == core::DestinationKind::Tcp) {
-        asked = TcpDestination(destination, lookup, stall, stop)
-                    .ask(query, answer, complete, wait, stop);
+        asked = TcpDestination(destination, lookup, stall, stop).ask(query, answer, complete, wait);
     } else {
-        asked =
-            DeviceDestination(destination, stall, stop).ask(query, answer, complete, wait, stop);
+        asked = DeviceDestination(destination, stall, stop).ask(query, answer, complete, wait);
     }
     if (!asked.ok()) {
         return {PrinterStatus::Kind::Unreachable, {}, asked.reason};

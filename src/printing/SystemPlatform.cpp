@@ -80,7 +80,6 @@ core::FileStatus statusOf(const portStream::Result& result) {
     return core::fileStatusFromErrno(result.done() ? 0 : result.error);
 }
 
-// The bytes a serial line still holds; -1 with errno set when it cannot say.
 // The bytes have left the program: a serial line's queue is empty (asked for its length
 // rather than drained with tcdrain, which cannot be given a time limit), a device's last
 // transfer is over (a USB printer reports a non-blocking write done before its transfer

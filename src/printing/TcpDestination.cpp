@@ -104,8 +104,7 @@ core::Delivery TcpDestination::connect(int& fd) const {
 
 core::Delivery TcpDestination::ask(const std::string& query, std::string& answer,
                                    const std::function<bool(const std::string&)>& complete,
-                                   std::chrono::milliseconds wait,
-                                   const std::atomic<bool>& stop) const {
+                                   std::chrono::milliseconds wait) const {
     int fd = -1;
     core::Delivery delivery = connect(fd);
     if (!delivery.ok()) {
@@ -113,13 +112,13 @@ core::Delivery TcpDestination::ask(const std::string& query, std::string& answer
     }
 #ifndef _WIN32
     const portStream::Result asked =
-        portStream::ask(fd, query, answer, complete, wait, stall_, stop);
+        portStream::ask(fd, query, answer, complete, wait, stall_, stop_);
     if (asked.outcome == portStream::Outcome::Failed) {
         delivery = networkFailure(asked.error);
     }
     ::close(fd);
 #else
-    (void)query, (void)answer, (void)complete, (void)wait, (void)stop;
+    (void)query, (void)answer, (void)complete, (void)wait;
 #endif
     return delivery;
 }

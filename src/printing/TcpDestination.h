@@ -19,7 +19,8 @@ namespace rotulano::printing {
 class TcpDestination {
   public:
     // `stop`: a cancel of the job, which ends a wait for a printer that has stopped
-    // taking bytes (or does not answer the connection) after a short grace.
+    // taking bytes (or does not answer the connection) after a short grace, and a wait for
+    // its status answer at once.
     TcpDestination(const core::PortDestination& destination, const NameLookup& lookup,
                    std::chrono::milliseconds stall,
                    const std::atomic<bool>& stop = portStream::StallClock::kNeverStopped);
@@ -27,11 +28,11 @@ class TcpDestination {
     core::Delivery send(const std::string& bytes) const;
 
     // Asks the printer on a connection of its own: writes `query` and reads into `answer`
-    // until `complete`, `wait` passes or `stop` is set. Fails only when the printer could not be
-    // reached or the connection failed; an answer late or short is left to the caller.
+    // until `complete`, `wait` passes or the job is cancelled. Fails only when the printer could
+    // not be reached or the connection failed; an answer late or short is left to the caller.
     core::Delivery ask(const std::string& query, std::string& answer,
                        const std::function<bool(const std::string&)>& complete,
-                       std::chrono::milliseconds wait, const std::atomic<bool>& stop) const;
+                       std::chrono::milliseconds wait) const;
 
   private:
     core::Delivery connect(int& fd) const;
