@@ -48,13 +48,12 @@ struct PortDestination {
         return kind == DestinationKind::Device &&
                (target.rfind("/dev/lp", 0) == 0 || target.rfind("/dev/parport", 0) == 0);
     }
+    // A parallel port or a print queue can never be asked for the printer's status.
+    bool canCheckStatus() const { return kind != DestinationKind::Queue && !parallel(); }
     // A printer on the network is asked by default; a serial or USB device only when the
     // entry says so (one-way cables are common); a parallel port or a print queue never.
     bool checksStatus() const {
-        if (kind == DestinationKind::Queue || parallel()) {
-            return false;
-        }
-        return statusCheck.value_or(kind == DestinationKind::Tcp);
+        return canCheckStatus() && statusCheck.value_or(kind == DestinationKind::Tcp);
     }
 };
 

@@ -78,10 +78,6 @@ std::string chosen(const QComboBox* list) {
     return list->currentText().toStdString();
 }
 
-bool namesDevice(const QString& destination) {
-    return destination.trimmed().startsWith(QLatin1Char('/'));
-}
-
 }  // namespace
 
 PortsWindow::PortsWindow(std::string portsPath, const core::PrinterSettings& saved, bool portuguese,
@@ -210,15 +206,18 @@ void PortsWindow::showEntry(Row& row, const core::PortDestination& entry) {
     rowEdited(row);
 }
 
-// The serial line's fields mean something only for a device.
+// The serial line's fields mean something only for a device, and the status check only
+// where the printer can answer: never a print queue or a parallel port.
 void PortsWindow::rowEdited(Row& row) {
-    const bool device = namesDevice(row.destination->text());
+    core::PortDestination destination;
+    std::string reason;
+    const bool valid =
+        text::parse(row.destination->text().trimmed().toStdString(), destination, reason);
+    const bool device = valid && destination.kind == core::DestinationKind::Device;
     for (QComboBox* list : {row.speed, row.dataBits, row.parity, row.stopBits, row.flowControl}) {
         list->setEnabled(device);
     }
-    // A print queue is never asked for its status.
-    const QString written = row.destination->text().trimmed();
-    row.statusCheck->setEnabled(!written.isEmpty() && !written.startsWith(QStringLiteral("cups:")));
+    row.statusCheck->setEnabled(valid && destination.canCheckStatus());
     saveButton_->setEnabled(true);
 }
 

@@ -236,7 +236,12 @@ TEST_F(PortsWindowTest, StatusCheckIsSavedAndRefusedForAPrintQueue) {
               "\n[COM1]\ndestino=/dev/ttyUSB0\nconsultar-estado=sim\n");
     type("LPT2", "cups://ZEBRA");
     EXPECT_FALSE(control<QComboBox>("W-CONSULTA-LPT2")->isEnabled());
+    type("LPT2", "CUPS://ZEBRA");
+    EXPECT_FALSE(control<QComboBox>("W-CONSULTA-LPT2")->isEnabled());
+    type("LPT2", "tcp://192.168.0.51");
+    EXPECT_TRUE(control<QComboBox>("W-CONSULTA-LPT2")->isEnabled());
     type("COM2", "/dev/lp0");
+    EXPECT_FALSE(control<QComboBox>("W-CONSULTA-COM2")->isEnabled());
     choose("W-CONSULTA-COM2", "sim");
     control<QPushButton>("BT-GRAVA-PORTAS")->click();
     ASSERT_EQ(test.messageBox.shown.size(), 1u);
