@@ -13,7 +13,6 @@ struct Session {
     core::PrinterSettings settings;
     printing::ChannelState channel;  // temp dir, print file name, serial and logo flags
 
-    int gridColumnCount = 0;
     std::string orderNumber = "000000";  // numeric copy of the loaded order's number
     int lastSelRow = 0;  // the row of the last tick by click or Space, where a Shift-click
                          // range starts; 0 none

@@ -21,7 +21,6 @@ const char* const kParameterFileLabel = "Arquivo de parâmetros";
 void resetWorkFields(Session& session) {
     session.orderNumber = "000000";
     session.lastSelRow = 0;
-    session.gridColumnCount = 0;
     session.settingsLossReported = false;
     session.closeRequested = false;
     session.channel = printing::ChannelState();
@@ -80,7 +79,6 @@ void onFormOpened(WindowContext& context) {
     resetWorkFields(context.session);
     rotinaAchaTemp(context);
     context.session.channel.printFileName.clear();
-    context.session.gridColumnCount = controls.tabPedido->columnCount();
     controls.btImprime->setEnabled(false);
     controls.wDetqtd->setNumber(0);
     controls.wPrmmargEsq->setValue(0);

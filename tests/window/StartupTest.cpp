@@ -102,7 +102,7 @@ TEST(FirstStart, ResetsTheWorkFieldsAndClearsThePrintPage) {
     EXPECT_TRUE(s.channel.printFileName.empty());
     EXPECT_EQ(s.orderNumber, "000000");
     EXPECT_EQ(s.lastSelRow, 0);
-    EXPECT_EQ(s.gridColumnCount, 11);
+    EXPECT_EQ(test.controls().tabPedido->columnCount(), 11);
     EXPECT_EQ(test.controls().tabPedido->rowCount(), 0);
     EXPECT_TRUE(test.controls().wEtiqueta->text().isEmpty());
     EXPECT_TRUE(rotulano::window::pictureName(test.controls().cmImage2).isEmpty());
