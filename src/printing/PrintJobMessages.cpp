@@ -108,6 +108,19 @@ JobMessage cancelQuestion() {
             QStringLiteral("Confirmação"), core::kStyleQuestion | core::kStyleYesNo};
 }
 
+JobMessage failedJob(const JobReport& report) {
+    switch (report.end) {
+        case JobEnd::InvalidPort:
+            return invalidPort();
+        case JobEnd::SerialFailure:
+            return serialFailure(report.check.status);
+        case JobEnd::NoPrintFolder:
+            return noPrintFolder(report.check.name);
+        default:
+            return channelFailure(report.rows.back().channel);
+    }
+}
+
 JobMessage channelWarning(const ChannelWarning& warning) {
     return {utf8(warning.text), utf8(warning.title), core::kStyleWarning};
 }

@@ -5,6 +5,7 @@
 
 #include "core/FileStatus.h"
 #include "printing/ChannelResult.h"
+#include "printing/PrintEngine.h"
 
 // The texts and titles of the message boxes that the window's print job shows, and the
 // lines that rotulano-render --send writes for the same events.
@@ -31,11 +32,15 @@ JobMessage serialFailure(const core::FileStatus& status);
 // permission, the fix.
 JobMessage channelFailure(const ChannelResult& result);
 
-// The print files' folder could not be made in the temporary directory `sharedDir`.
 // The ports file beside the settings cannot be used: its message names the file and line.
 JobMessage portsFileFailure(const std::string& message);
 
+// The print files' folder could not be made in the temporary directory `sharedDir`.
 JobMessage noPrintFolder(const std::string& sharedDir);
+
+// What stopped a job that failed: a port not in the list, the COM port set-up, no print
+// folder, or the row that did not reach the printer. Only for a job that ended so.
+JobMessage failedJob(const JobReport& report);
 
 // Closing the progress dialog while a row goes out: cancel the job? (Yes / No)
 JobMessage cancelQuestion();

@@ -174,16 +174,10 @@ void PrintJob::finish(const printing::JobReport& report) {
             endNormally();
             return;
         case JobEnd::InvalidPort:
-            show(printJobMessages::invalidPort());
-            break;
         case JobEnd::SerialFailure:
-            show(printJobMessages::serialFailure(report.check.status));
-            break;
         case JobEnd::NoPrintFolder:
-            show(printJobMessages::noPrintFolder(report.check.name));
-            break;
         case JobEnd::RowFailed:
-            show(printJobMessages::channelFailure(report.rows.back().channel));
+            show(printJobMessages::failedJob(report));
             break;
     }
     endOnConfigurationPage();

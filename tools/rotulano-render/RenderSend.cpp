@@ -92,20 +92,6 @@ std::string messageLine(const messages::JobMessage& message) {
     return title.toStdString() + ": " + message.text.toStdString();
 }
 
-messages::JobMessage endMessage(const printing::JobReport& report) {
-    using printing::JobEnd;
-    switch (report.end) {
-        case JobEnd::InvalidPort:
-            return messages::invalidPort();
-        case JobEnd::SerialFailure:
-            return messages::serialFailure(report.check.status);
-        case JobEnd::NoPrintFolder:
-            return messages::noPrintFolder(report.check.name);
-        default:
-            return messages::channelFailure(report.rows.back().channel);
-    }
-}
-
 RenderExit jobEnd(const printing::JobReport& report, std::ostream& err) {
     using printing::JobEnd;
     if (report.end == JobEnd::Normal || report.end == JobEnd::Cancelled) {
@@ -118,7 +104,7 @@ RenderExit jobEnd(const printing::JobReport& report, std::ostream& err) {
     }
     const RenderExit status =
         report.end == JobEnd::InvalidPort ? RenderExit::Settings : RenderExit::Send;
-    return renderFailure(err, status, messageLine(endMessage(report)));
+    return renderFailure(err, status, messageLine(messages::failedJob(report)));
 }
 
 // --no-status: no port's printer is asked before its rows.
