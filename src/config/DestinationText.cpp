@@ -179,6 +179,19 @@ bool parseFlowControl(const std::string& text, core::FlowControl& flow) {
     return true;
 }
 
+bool parseYesNo(const std::string& text, bool& yes) {
+    const std::string word = lower(text);
+    if (word != "sim" && word != "nao" && word != "n\xc3\xa3o" && word != "n\xc3\x83o") {
+        return false;
+    }
+    yes = word == "sim";
+    return true;
+}
+
+std::string yesNoText(bool yes) {
+    return yes ? "sim" : "nao";
+}
+
 const std::vector<int>& serialSpeeds() {
     return kSpeeds;
 }

@@ -27,8 +27,13 @@ bool parseParity(const std::string& text, core::Parity& parity);
 bool parseStopBits(const std::string& text, int& bits);
 bool parseFlowControl(const std::string& text, core::FlowControl& flow);
 
-// The speeds a serial line may be given, slowest first.
+// The speeds a serial line may be given, slowest first: the one table that the ports file,
+// the Portas window and the line set-up use. Any other speed is refused.
 const std::vector<int>& serialSpeeds();
+
+// "sim" or "nao" ("não" read too), for the yes-or-no keys of the ports file.
+bool parseYesNo(const std::string& text, bool& yes);
+std::string yesNoText(bool yes);
 
 std::string parityText(core::Parity parity);
 std::string flowControlText(core::FlowControl flow);

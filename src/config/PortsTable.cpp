@@ -21,6 +21,7 @@ constexpr const char* kParityKey = "paridade";
 constexpr const char* kStopBitsKey = "bits-de-parada";
 constexpr const char* kFlowKey = "controle-de-fluxo";
 constexpr const char* kStatusKey = "consultar-estado";
+constexpr const char* kClosingKey = "confirma-fechando";
 
 std::string trimmed(const std::string& text) {
     const auto blank = [](unsigned char c) { return c == ' ' || c == '\t' || c == '\r'; };
@@ -50,8 +51,18 @@ std::string quoted(const std::string& text) {
 struct SerialKey {
     const char* key;
     std::function<bool(const std::string&, core::SerialLine&)> read;
-    const char* complaint;
+    std::string complaint;
 };
+
+// "velocidade inválida %s (use 300, 600, ... ou 230400)", from the table of speeds.
+std::string speedComplaint() {
+    const std::vector<int>& speeds = serialSpeeds();
+    std::string list;
+    for (std::size_t i = 0; i < speeds.size(); ++i) {
+        list += (i == 0 ? "" : i + 1 == speeds.size() ? " ou " : ", ") + std::to_string(speeds[i]);
+    }
+    return "velocidade inválida %s (use " + list + ")";
+}
 
 const std::vector<SerialKey>& serialKeys() {
     static const std::vector<SerialKey> keys = {
@@ -60,8 +71,7 @@ const std::vector<SerialKey>& serialKeys() {
              int n = 0;
              return parseSpeed(v, n) && (s.speed = n, true);
          },
-         "velocidade inválida %s (use 300, 600, 1200, 2400, 4800, 9600, 19200, 38400, "
-         "57600, 115200 ou 230400)"},
+         speedComplaint()},
         {kDataBitsKey,
          [](const std::string& v, core::SerialLine& s) {
              int n = 0;
@@ -90,7 +100,7 @@ const std::vector<SerialKey>& serialKeys() {
     return keys;
 }
 
-std::string complaint(const char* pattern, const std::string& value) {
+std::string complaint(const std::string& pattern, const std::string& value) {
     std::string text = pattern;
     text.replace(text.find("%s"), 2, quoted(value));
     return text;
@@ -168,6 +178,7 @@ class IniReader {
         hasDestination_ = false;
         firstSerialLine_ = 0;
         statusLine_ = 0;
+        closingLine_ = 0;
         keysSeen_.clear();
         return true;
     }
@@ -185,6 +196,9 @@ class IniReader {
         if (key == kStatusKey) {
             return readStatusCheck(value);
         }
+        if (key == kClosingKey) {
+            return readConfirmsByClosing(value);
+        }
         for (const SerialKey& serial : serialKeys()) {
             if (key == serial.key) {
                 firstSerialLine_ = firstSerialLine_ == 0 ? lineNumber_ : firstSerialLine_;
@@ -196,13 +210,22 @@ class IniReader {
     }
 
     bool readStatusCheck(const std::string& value) {
-        const std::string answer = lower(value);
-        if (answer != "sim" && answer != "nao" && answer != "não") {
+        bool yes = false;
+        if (!parseYesNo(value, yes)) {
             return fail(lineNumber_,
                         "consulta de estado inválida " + quoted(value) + " (use sim ou nao)");
         }
-        destination_.statusCheck = answer == "sim";
+        destination_.statusCheck = yes;
         statusLine_ = lineNumber_;
+        return true;
+    }
+
+    bool readConfirmsByClosing(const std::string& value) {
+        if (!parseYesNo(value, destination_.confirmsByClosing)) {
+            return fail(lineNumber_,
+                        "confirma-fechando inválido " + quoted(value) + " (use sim ou nao)");
+        }
+        closingLine_ = lineNumber_;
         return true;
     }
 
@@ -221,6 +244,9 @@ class IniReader {
                         "a consulta de estado não vale para uma fila de impressão nem para "
                         "uma porta paralela");
         }
+        if (closingLine_ != 0 && destination_.kind != core::DestinationKind::Tcp) {
+            return fail(closingLine_, "confirma-fechando só vale para uma impressora de rede");
+        }
         table_.set(section_, destination_);
         section_.clear();
         return true;
@@ -236,6 +262,7 @@ class IniReader {
     bool hasDestination_ = false;
     int firstSerialLine_ = 0;
     int statusLine_ = 0;
+    int closingLine_ = 0;
     std::vector<std::string> keysSeen_;
 };
 
@@ -284,7 +311,10 @@ std::string PortsTable::text() const {
         text += "\n[" + name + "]\n" + kDestinationKey + "=" + entry->text + "\n";
         appendSerial(entry->serial, text);
         if (entry->statusCheck) {
-            text += std::string(kStatusKey) + "=" + (*entry->statusCheck ? "sim" : "nao") + "\n";
+            text += std::string(kStatusKey) + "=" + yesNoText(*entry->statusCheck) + "\n";
+        }
+        if (!entry->confirmsByClosing) {
+            text += std::string(kClosingKey) + "=" + yesNoText(false) + "\n";
         }
     }
     return text;

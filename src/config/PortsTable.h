@@ -26,6 +26,9 @@ namespace rotulano::config {
 // consultar-estado: whether the printer is asked for its status before each row ("sim"
 // or "nao"); by default a network printer is and a device is not. A parallel port or a
 // print queue cannot answer: "sim" there is a fault of the file.
+// confirma-fechando: for a network printer, "nao" marks one known never to close its side
+// of the connection after a row: its rows count once the printer acknowledged every byte,
+// not when it closes (see TcpDestination); "sim", the default, is not written back.
 // Lines starting with ";" or "#" are comments; names and keys are taken in any case.
 class PortsTable {
   public:

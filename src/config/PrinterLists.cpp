@@ -52,6 +52,15 @@ std::string PrinterLists::serialPortName(int port) {
     return isSerialPort(port) ? "COM" + std::to_string(port - kFirstSerialPort + 1) : "";
 }
 
+bool PrinterLists::isSerialPortName(const std::string& name) {
+    for (int port = kFirstSerialPort; port <= kLastPort; ++port) {
+        if (name == serialPortName(port)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 int PrinterLists::speedPosition(char letter) {
     const int position = letter - kFirstSpeed + 1;
     return position >= 1 && position <= kSpeedCount ? position : 1;

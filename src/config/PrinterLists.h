@@ -32,6 +32,8 @@ class PrinterLists {
     static bool isListedPort(int port) { return port >= 1 && port <= 6; }
     // "COM1" to "COM4" for positions 3 to 6; empty for the others.
     static std::string serialPortName(int port);
+    // True for the names serialPortName gives: the one test of "is this a COM port".
+    static bool isSerialPortName(const std::string& name);
 
     // The speed list position of a stored letter: "A" 1 to "S" 19, anything else 1.
     static int speedPosition(char letter);

@@ -13,11 +13,17 @@ struct Delivery {
     FileStatus status = kStatusOk;
     std::string reason;
     int queueJobId = 0;
+    // A failed row some of whose bytes had left the program: the printer may hold part of
+    // its labels, and the operator is told to look before printing it again.
+    bool bytesWritten = false;
+    // A network printer closed its side of the connection after the row (what the Portas
+    // window's test reports: a printer that does not needs "confirma-fechando=nao").
+    bool printerClosed = false;
 
     bool ok() const { return status == kStatusOk; }
 
     static Delivery failed(const FileStatus& status, std::string reason) {
-        return {status, std::move(reason), 0};
+        return {status, std::move(reason), 0, false, false};
     }
 };
 

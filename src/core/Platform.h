@@ -4,6 +4,7 @@
 #include <chrono>
 #include <string>
 
+#include "core/Delivery.h"
 #include "core/FileStatus.h"
 
 namespace rotulano::core {
@@ -34,12 +35,15 @@ class Platform {
     // sendToDevice for a print job that can be cancelled: once `stop` turns true, a wait
     // for a port that has stopped taking bytes ends (with status "30") after a short
     // grace instead of the whole stall limit; a port that still takes bytes gets them all.
-    // The status is "00" only once the bytes have left the program: a serial line's
-    // output queue is empty, a USB printer's last transfer has completed.
-    virtual FileStatus deliverToDevice(const std::string& device, const std::string& bytes,
-                                       const std::atomic<bool>& stop) {
+    // The delivery is good only once the bytes have left the program: a serial line's
+    // output queue is empty, a USB printer's last transfer has completed. A failure says
+    // whether any byte had been written, and, for a device that hung up (switched off,
+    // unplugged), why.
+    virtual Delivery deliverToDevice(const std::string& device, const std::string& bytes,
+                                     const std::atomic<bool>& stop) {
         (void)stop;
-        return sendToDevice(device, bytes);
+        const FileStatus status = sendToDevice(device, bytes);
+        return status == kStatusOk ? Delivery{} : Delivery::failed(status, {});
     }
 
     // Opens the serial device for output and closes it again, writing `bytes` between.

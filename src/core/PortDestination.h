@@ -42,6 +42,10 @@ struct PortDestination {
     // Whether the printer is asked for its status before each row, as the entry says;
     // unset: the default of its kind.
     std::optional<bool> statusCheck;
+    // A network printer closes its side of the connection once it has read a row, which
+    // is what confirms the row. False for a printer known never to close it (the ports
+    // file's "confirma-fechando=nao"): there a row counts once every byte is acknowledged.
+    bool confirmsByClosing = true;
 
     // A parallel port (/dev/lp0, /dev/parport0) carries no answer back.
     bool parallel() const {

@@ -32,6 +32,8 @@ struct ChannelResult {
     // A destination of the ports file says why, in the operator's words ("conexão
     // recusada"); empty for the usual devices, whose status says it.
     std::string reason;
+    // Some bytes of the failed row had left the program: the printer may hold part of it.
+    bool bytesWritten = false;
     std::vector<ChannelWarning> warnings;
 
     bool ok() const { return failedStep == ChannelStep::None; }

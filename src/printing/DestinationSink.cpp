@@ -84,6 +84,7 @@ void DestinationSink::fail(const core::Delivery& delivery, ChannelResult& result
     result.fail(ChannelStep::PortCopy, delivery.status, route_->destination()->text,
                 route_->portName());
     result.reason = delivery.reason;
+    result.bytesWritten = delivery.bytesWritten;
 }
 
 }  // namespace rotulano::printing

@@ -7,11 +7,11 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 #endif
 
+#include "printing/PortKind.h"
 #include "printing/PortReading.h"
 #include "printing/PortStream.h"
 #include "printing/SerialLineSetup.h"
@@ -21,6 +21,7 @@ namespace rotulano::printing {
 namespace {
 
 const std::string kNotACharacterDevice = "não é um dispositivo de caracteres";
+const std::string kSerialRefused = "a porta não aceitou a configuração serial";
 
 core::Delivery deviceFailure(int error) {
     const bool busy = error == EBUSY || error == EWOULDBLOCK;
@@ -34,20 +35,18 @@ core::Delivery deviceFailure(int error) {
 }
 
 #ifndef _WIN32
-// Unix98 pseudo-terminals (/dev/pts/N): a flush there would throw away what the other
-// side has not read yet, bytes of rows already delivered.
-constexpr unsigned kFirstPtyMajor = 136;
-constexpr unsigned kLastPtyMajor = 143;
-
-bool isPseudoTerminal(const struct stat& info) {
-    return major(info.st_rdev) >= kFirstPtyMajor && major(info.st_rdev) <= kLastPtyMajor;
-}
-
 core::Delivery fromStream(const portStream::Result& result, std::chrono::milliseconds stall) {
-    if (result.outcome == portStream::Outcome::Stalled) {
-        return core::Delivery::failed(core::kStatusIoError, portStream::stallReason(stall));
+    switch (result.outcome) {
+        case portStream::Outcome::Done:
+            return {};
+        case portStream::Outcome::Stalled:
+            return core::Delivery::failed(core::kStatusIoError, portStream::stallReason(stall));
+        case portStream::Outcome::HungUp:
+            return core::Delivery::failed(core::kStatusIoError, portStream::kHungUpReason);
+        case portStream::Outcome::Failed:
+            break;
     }
-    return result.done() ? core::Delivery{} : deviceFailure(result.error);
+    return deviceFailure(result.error);
 }
 #endif
 
@@ -107,12 +106,12 @@ core::Delivery DeviceDestination::send(
     if (fd < 0) {
         return delivery;
     }
-    delivery = deliver(fd, pieces, pause);
-    struct stat info {};
-    if (!delivery.ok() && ::isatty(fd) != 0 && ::fstat(fd, &info) == 0 && !isPseudoTerminal(info)) {
-        // What a stalled serial line still holds belongs to the failing row only; the
-        // close would otherwise wait for it.
-        ::tcflush(fd, TCOFLUSH);
+    const portKind::PortKind kind = portKind::kindOf(fd);
+    delivery = deliver(fd, kind, pieces, pause);
+    if (!delivery.ok()) {
+        // What the port still holds belongs to the failing row only; the close would
+        // otherwise wait for it and deliver it.
+        portKind::discardUnsent(fd, kind);
     }
     ::close(fd);
     return delivery;
@@ -126,18 +125,18 @@ core::Delivery DeviceDestination::ask(const std::string& query, std::string& ans
     if (fd < 0) {
         return delivery;
     }
-    const bool serial = ::isatty(fd) != 0;
-    if (serial && applySerialLine(fd, destination_.serial) != 0) {
-        delivery = core::Delivery::failed(core::kStatusIoError,
-                                          "a porta não aceitou a configuração serial");
+    const bool terminal = portKind::isTerminal(portKind::kindOf(fd));
+    if (terminal && applySerialLine(fd, destination_.serial) != 0) {
+        delivery = core::Delivery::failed(core::kStatusIoError, kSerialRefused);
     } else {
-        if (serial) {
+        if (terminal) {
             ::tcflush(fd, TCIFLUSH);
         }
         const portStream::Result asked =
             portStream::ask(fd, query, answer, complete, wait, stall_, stop_);
-        if (asked.outcome == portStream::Outcome::Failed) {
-            delivery = deviceFailure(asked.error);
+        if (asked.outcome == portStream::Outcome::Failed ||
+            asked.outcome == portStream::Outcome::HungUp) {
+            delivery = fromStream(asked, stall_);
         }
     }
     ::close(fd);
@@ -145,16 +144,22 @@ core::Delivery DeviceDestination::ask(const std::string& query, std::string& ans
 }
 
 core::Delivery DeviceDestination::deliver(
-    int fd, const std::vector<RowPiece>& pieces,
+    int fd, portKind::PortKind kind, const std::vector<RowPiece>& pieces,
     const std::function<void(std::chrono::milliseconds)>& pause) const {
-    const bool serial = ::isatty(fd) != 0;
-    if (serial && applySerialLine(fd, destination_.serial) != 0) {
-        return core::Delivery::failed(core::kStatusIoError,
-                                      "a porta não aceitou a configuração serial");
+    if (portKind::isTerminal(kind) && applySerialLine(fd, destination_.serial) != 0) {
+        return core::Delivery::failed(core::kStatusIoError, kSerialRefused);
     }
+    bool written = false;
     for (const RowPiece& piece : pieces) {
-        const core::Delivery delivery = deliverPiece(fd, serial, piece.bytes);
+        portStream::StallClock clock(stall_, stop_);
+        portStream::Result result = portStream::writeAll(fd, piece.bytes, clock);
+        written = written || result.written > 0;
+        if (result.done()) {
+            result = portKind::settle(fd, kind, clock);
+        }
+        core::Delivery delivery = fromStream(result, stall_);
         if (!delivery.ok()) {
+            delivery.bytesWritten = written;
             return delivery;
         }
         if (piece.pauseAfter.count() > 0) {
@@ -162,20 +167,6 @@ core::Delivery DeviceDestination::deliver(
         }
     }
     return {};
-}
-
-core::Delivery DeviceDestination::deliverPiece(int fd, bool serial,
-                                               const std::string& bytes) const {
-    portStream::StallClock clock(stall_, stop_);
-    core::Delivery delivery = fromStream(portStream::writeAll(fd, bytes, clock), stall_);
-    if (delivery.ok()) {
-        // A serial line is done when its output queue is empty; a printer driver that
-        // cannot say so has completed the last write once it takes bytes again.
-        delivery = fromStream(serial ? portStream::drain(fd, portStream::serialQueue, clock)
-                                     : portStream::waitWritable(fd, clock),
-                              stall_);
-    }
-    return delivery;
 }
 
 #else

@@ -8,6 +8,7 @@
 
 #include "core/Delivery.h"
 #include "core/PortDestination.h"
+#include "printing/PortKind.h"
 #include "printing/PortStream.h"
 #include "printing/SystemDestinations.h"
 
@@ -46,9 +47,8 @@ class DeviceDestination {
   private:
     // Opens the device with `flags` and locks it; -1 with the failure in `failure`.
     int openHeld(int flags, core::Delivery& failure) const;
-    core::Delivery deliver(int fd, const std::vector<RowPiece>& pieces,
+    core::Delivery deliver(int fd, portKind::PortKind kind, const std::vector<RowPiece>& pieces,
                            const std::function<void(std::chrono::milliseconds)>& pause) const;
-    core::Delivery deliverPiece(int fd, bool serial, const std::string& bytes) const;
 
     const core::PortDestination& destination_;
     std::chrono::milliseconds stall_;

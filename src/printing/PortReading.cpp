@@ -59,7 +59,8 @@ Result readAnswer(int fd, std::string& answer,
         if (got > 0) {
             answer.append(chunk, static_cast<std::size_t>(got));
         } else if (got == 0) {
-            return {};
+            // A printer that closes the connection before it answers is closing, not silent.
+            return answer.empty() ? Result{Outcome::Failed, ECONNRESET} : Result{};
         } else if (errno == EIO && (watch.revents & POLLHUP) != 0) {
             return {};  // a terminal whose other side is gone
         } else if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {

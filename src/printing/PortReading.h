@@ -18,7 +18,8 @@ void discardInput(int fd);
 
 // Reads into `answer` until `complete` says it is whole (Done), the port is closed by
 // the other side or has given more than any answer holds (Done, with what came), `wait`
-// passes or `stop` turns true (Stalled) or reading fails.
+// passes or `stop` turns true (Stalled) or reading fails. A connection closed before any
+// byte of an answer came fails as reset (ECONNRESET).
 Result readAnswer(int fd, std::string& answer,
                   const std::function<bool(const std::string&)>& complete,
                   std::chrono::milliseconds wait, const std::atomic<bool>& stop);

@@ -1,5 +1,6 @@
 #include "printing/PortRoute.h"
 
+#include "config/PrinterLists.h"
 #include "labels/TestLabel.h"
 #include "printing/DeviceDestination.h"
 #include "printing/LabelFileBytes.h"
@@ -30,8 +31,8 @@ std::string PortRoute::describe(core::Platform& platform) const {
 }
 
 bool PortRoute::runsSerialSetup() const {
-    const bool com = portName_.rfind("COM", 0) == 0 && config::PortsTable::isPortName(portName_);
-    return com && (!destination_ || destination_->kind == core::DestinationKind::Device);
+    return config::PrinterLists::isSerialPortName(portName_) &&
+           (!destination_ || destination_->kind == core::DestinationKind::Device);
 }
 
 core::Delivery PortRoute::send(const std::string& bytes, core::Platform& platform,

@@ -22,8 +22,6 @@ using std::chrono::milliseconds;
 // Longest single wait before the port's state, the stall time and a cancel are looked
 // at again.
 constexpr milliseconds kPollSlice{20};
-// After a cancel, how long a port may take nothing before the wait for it ends.
-constexpr milliseconds kCancelGrace{1000};
 // A device that cannot tell when it takes bytes again (a parallel port) reports itself
 // ready at once: it is asked again after this pause rather than in a tight loop.
 constexpr milliseconds kRetryPause{2};
@@ -41,33 +39,65 @@ ssize_t writeSome(int fd, bool socket, const char* data, std::size_t size) {
     return socket ? ::send(fd, data, size, MSG_NOSIGNAL) : ::write(fd, data, size);
 }
 
-// Waits for `events` while the clock allows: 1 ready, 0 the wait is over, -1 failed.
-int waitFor(int fd, short events, const StallClock& clock) {
+// What poll's error events say: a device hung up; a connection failed with its error (a
+// refused connection says so here).
+Result fromErrorEvents(int fd, short revents) {
+    if (!isSocket(fd)) {
+        return {Outcome::HungUp, 0};
+    }
+    if ((revents & POLLNVAL) != 0) {
+        return {Outcome::Failed, EBADF};
+    }
+    const int error = socketError(fd);
+    return {Outcome::Failed, error != 0 ? error : EPIPE};
+}
+
+constexpr short kErrorEvents = POLLERR | POLLHUP | POLLNVAL;
+
+// Waits for `events` while the clock allows: Done once ready, Stalled once the wait is
+// over, Failed or HungUp as the port says.
+Result waitFor(int fd, short events, const StallClock& clock) {
     while (true) {
         const milliseconds left = clock.left();
         if (left.count() <= 0) {
-            return 0;
+            return {Outcome::Stalled, 0};
         }
         pollfd watch{fd, events, 0};
         const auto asked = Clock::now();
         const int ready = ::poll(&watch, 1, static_cast<int>(std::min(left, kPollSlice).count()));
+        if (ready > 0 && (watch.revents & kErrorEvents) != 0) {
+            return fromErrorEvents(fd, watch.revents);
+        }
         if (ready > 0) {
             if (Clock::now() - asked < kRetryPause) {
                 std::this_thread::sleep_for(kRetryPause);
             }
-            return 1;
+            return {};
         }
         if (ready < 0 && errno != EINTR) {
-            return -1;
+            return {Outcome::Failed, errno};
         }
     }
 }
 
-Result fromWait(int ready) {
-    if (ready == 0) {
-        return {Outcome::Stalled, 0};
+// A write that failed: on a device whose other side is gone (a terminal whose line hung up
+// says EIO, an unplugged USB printer ENODEV) the port's own hang-up says why.
+Result writeFailure(int fd, int error) {
+    pollfd watch{fd, 0, 0};
+    if (::poll(&watch, 1, 0) > 0 && (watch.revents & kErrorEvents) != 0 && !isSocket(fd)) {
+        return {Outcome::HungUp, error};
     }
-    return ready < 0 ? Result{Outcome::Failed, errno} : Result{};
+    return {Outcome::Failed, error};
+}
+
+// Pauses up to `time`, ending early when the device hangs up: Done or HungUp.
+Result pauseWatching(int fd, milliseconds time) {
+    pollfd watch{fd, 0, 0};
+    if (::poll(&watch, 1, static_cast<int>(time.count())) > 0 &&
+        (watch.revents & kErrorEvents) != 0) {
+        return fromErrorEvents(fd, watch.revents);
+    }
+    return {};
 }
 #endif
 
@@ -106,23 +136,41 @@ Result writeAll(int fd, const std::string& bytes, StallClock& clock) {
             continue;
         }
         if (written < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            const Result ready = fromWait(waitFor(fd, POLLOUT, clock));
+            Result ready = waitFor(fd, POLLOUT, clock);
             if (!ready.done()) {
+                ready.written = done;
                 return ready;
             }
             continue;
         }
-        return {Outcome::Failed, written < 0 ? errno : EIO};
+        Result failed = written < 0 ? writeFailure(fd, errno) : Result{Outcome::Failed, EIO};
+        failed.written = done;
+        return failed;
     }
+    return {Outcome::Done, 0, done};
 #else
     (void)fd, (void)bytes, (void)clock;
-#endif
     return {};
+#endif
 }
 
 Result writeAll(int fd, const std::string& bytes, milliseconds stall) {
     StallClock clock(stall);
     return writeAll(fd, bytes, clock);
+}
+
+int socketError(int fd) {
+#ifndef _WIN32
+    int error = 0;
+    socklen_t length = sizeof error;
+    if (::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0) {
+        return errno;
+    }
+    return error;
+#else
+    (void)fd;
+    return 0;
+#endif
 }
 
 long serialQueue(int fd) {
@@ -154,7 +202,10 @@ Result drain(int fd, const std::function<long(int)>& pending, StallClock& clock)
         if (time.count() <= 0) {
             return {Outcome::Stalled, 0};
         }
-        std::this_thread::sleep_for(std::min(time, kDrainSlice));
+        const Result watched = pauseWatching(fd, std::min(time, kDrainSlice));
+        if (!watched.done()) {
+            return watched;
+        }
     }
 #else
     (void)fd, (void)pending, (void)clock;
@@ -169,20 +220,24 @@ Result drain(int fd, const std::function<long(int)>& pending, milliseconds stall
 
 Result waitWritable(int fd, const StallClock& clock) {
 #ifndef _WIN32
-    return fromWait(waitFor(fd, POLLOUT, clock));
+    return waitFor(fd, POLLOUT, clock);
 #else
     (void)fd, (void)clock;
     return {};
 #endif
 }
 
-std::string stallReason(milliseconds stall) {
-    const long long tenths = (stall.count() + 99) / 100;
+std::string secondsText(milliseconds limit) {
+    const long long tenths = (limit.count() + 99) / 100;
     std::string seconds = std::to_string(tenths / 10);
     if (tenths % 10 != 0) {
         seconds += "," + std::to_string(tenths % 10);
     }
-    return "sem resposta em " + seconds + " s";
+    return seconds + " s";
+}
+
+std::string stallReason(milliseconds stall) {
+    return "sem resposta em " + secondsText(stall);
 }
 
 }  // namespace rotulano::printing::portStream

@@ -65,9 +65,11 @@ bool PrintChannel::copyPrintFile(const std::string& portName, ChannelResult& res
         return false;
     }
     const std::string device = platform_.portDevice(portName);
-    status = platform_.deliverToDevice(device, bytes, stop);
-    if (status != core::kStatusOk) {
-        result.fail(ChannelStep::PortCopy, status, device, portName);
+    const core::Delivery delivered = platform_.deliverToDevice(device, bytes, stop);
+    if (!delivered.ok()) {
+        result.fail(ChannelStep::PortCopy, delivered.status, device, portName);
+        result.reason = delivered.reason;
+        result.bytesWritten = delivered.bytesWritten;
         return false;
     }
     return true;

@@ -70,7 +70,8 @@ QString portAdvice(const ChannelResult& result) {
 JobMessage channelFailure(const ChannelResult& result) {
     const QString status = latin1(result.status);
     if (!result.reason.empty()) {
-        const core::Delivery delivery = core::Delivery::failed(result.status, result.reason);
+        core::Delivery delivery = core::Delivery::failed(result.status, result.reason);
+        delivery.bytesWritten = result.bytesWritten;
         return {utf8(deliveryFailureMessage(result.portName, result.failedName, delivery)),
                 QStringLiteral("ATENÇÃO"), core::kStyleWarning};
     }
@@ -83,9 +84,11 @@ JobMessage channelFailure(const ChannelResult& result) {
                QString::fromLocal8Bit(result.failedName.c_str()) +
                QStringLiteral(". Verifique a pasta temporária e tente novamente.");
     } else {
+        const QString warning =
+            result.bytesWritten ? QStringLiteral("; ") + utf8(kPartlySentWarning) : QString();
         text = QStringLiteral("Não foi possível enviar as etiquetas para a porta ") +
-               portAndDevice(result) + QStringLiteral(" [") + status + QStringLiteral("]. ") +
-               portAdvice(result);
+               portAndDevice(result) + QStringLiteral(" [") + status + QStringLiteral("]") +
+               warning + QStringLiteral(". ") + portAdvice(result);
     }
     return {text, QStringLiteral("ATENÇÃO"), core::kStyleWarning};
 }

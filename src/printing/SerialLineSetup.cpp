@@ -1,6 +1,12 @@
 #include "printing/SerialLineSetup.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "config/DestinationText.h"
 
 namespace rotulano::printing {
 
@@ -8,31 +14,23 @@ namespace rotulano::printing {
 
 namespace {
 
-speed_t speedCode(int speed) {
-    switch (speed) {
-        case 300:
-            return B300;
-        case 600:
-            return B600;
-        case 1200:
-            return B1200;
-        case 2400:
-            return B2400;
-        case 4800:
-            return B4800;
-        case 9600:
-            return B9600;
-        case 19200:
-            return B19200;
-        case 38400:
-            return B38400;
-        case 57600:
-            return B57600;
-        case 115200:
-            return B115200;
-        default:
-            return B230400;
+// The system's code of each speed of the one table of speeds (destinationText's); a speed
+// that is not in that table has none, and is refused rather than taken for another.
+std::optional<speed_t> speedCode(int speed) {
+    static const std::pair<int, speed_t> kCodes[] = {
+        {300, B300},     {600, B600},       {1200, B1200},    {2400, B2400},
+        {4800, B4800},   {9600, B9600},     {19200, B19200},  {38400, B38400},
+        {57600, B57600}, {115200, B115200}, {230400, B230400}};
+    const std::vector<int>& speeds = config::destinationText::serialSpeeds();
+    if (std::find(speeds.begin(), speeds.end(), speed) == speeds.end()) {
+        return std::nullopt;
     }
+    for (const auto& [bitsPerSecond, code] : kCodes) {
+        if (bitsPerSecond == speed) {
+            return code;
+        }
+    }
+    return std::nullopt;
 }
 
 tcflag_t sizeFlag(int bits) {
@@ -93,9 +91,11 @@ void applyFlowControl(termios& settings, core::FlowControl flow) {
 
 bool serialSettings(termios& settings, const core::SerialLine& line) {
     makeRaw(settings);
-    if (line.speed && (::cfsetospeed(&settings, speedCode(*line.speed)) != 0 ||
-                       ::cfsetispeed(&settings, speedCode(*line.speed)) != 0)) {
-        return false;
+    if (line.speed) {
+        const std::optional<speed_t> code = speedCode(*line.speed);
+        if (!code || ::cfsetospeed(&settings, *code) != 0 || ::cfsetispeed(&settings, *code) != 0) {
+            return false;
+        }
     }
     applyFraming(settings, line);
     if (line.flowControl) {

@@ -15,6 +15,8 @@ using std::chrono::milliseconds;
 
 // How long a printer with a full receive buffer is given before it is asked again.
 constexpr milliseconds kBufferFullPause{250};
+// A status connection carries no row: there is nothing for the printer's close to confirm.
+constexpr milliseconds kNoRowToConfirm{0};
 
 PrinterStatus askOnce(const core::PortDestination& destination, bool zpl, const NameLookup& lookup,
                       milliseconds stall, milliseconds wait, const std::atomic<bool>& stop) {
@@ -25,7 +27,8 @@ PrinterStatus askOnce(const core::PortDestination& destination, bool zpl, const 
     std::string answer;
     core::Delivery asked;
     if (destination.kind == core::DestinationKind::Tcp) {
-        asked = TcpDestination(destination, lookup, stall, stop).ask(query, answer, complete, wait);
+        asked = TcpDestination(destination, lookup, stall, kNoRowToConfirm, stop)
+                    .ask(query, answer, complete, wait);
     } else {
         asked = DeviceDestination(destination, stall, stop).ask(query, answer, complete, wait);
     }

@@ -32,7 +32,8 @@ core::Delivery SystemDestinations::sendRow(const core::PortDestination& destinat
                                            const std::vector<RowPiece>& pieces) {
     switch (destination.kind) {
         case core::DestinationKind::Tcp:
-            return TcpDestination(destination, lookup_, stall_, cancelled_).send(joined(pieces));
+            return TcpDestination(destination, lookup_, stall_, closeWait_, cancelled_)
+                .send(joined(pieces));
         case core::DestinationKind::Queue:
             return QueueDestination(destination, queueServer_, stall_).send(joined(pieces));
         default:
@@ -47,7 +48,8 @@ PrinterStatus SystemDestinations::askStatus(const core::PortDestination& destina
 std::string deliveryFailureMessage(const std::string& portName, const std::string& destination,
                                    const core::Delivery& delivery) {
     return "Não foi possível enviar as etiquetas para a porta " + portName + " (" + destination +
-           "): " + delivery.reason + " [" + delivery.status + "].";
+           "): " + delivery.reason + " [" + delivery.status + "]" +
+           (delivery.bytesWritten ? "; " + std::string(kPartlySentWarning) : std::string()) + ".";
 }
 
 }  // namespace rotulano::printing

@@ -56,6 +56,9 @@ class DestinationSender {
 class SystemDestinations : public DestinationSender {
   public:
     static constexpr std::chrono::milliseconds kStallLimit{30000};
+    // How long a network printer that has acknowledged a whole row is given to close its
+    // side of the connection, which confirms the row.
+    static constexpr std::chrono::milliseconds kCloseWait{10000};
 
     // `lookup`: where host names are looked up (the system's resolver when null);
     // `queueServer`: the print service to ask (the system's own when empty).
@@ -71,6 +74,7 @@ class SystemDestinations : public DestinationSender {
     std::chrono::milliseconds statusWait() const override { return statusWait_; }
     void cancel() override { cancelled_ = true; }
     void setStatusWait(std::chrono::milliseconds wait) { statusWait_ = wait; }
+    void setCloseWait(std::chrono::milliseconds wait) { closeWait_ = wait; }
 
     // How a device's pauses are waited (the platform's wait, which tests skip).
     void setPause(std::function<void(std::chrono::milliseconds)> pause) {
@@ -80,6 +84,7 @@ class SystemDestinations : public DestinationSender {
   private:
     std::chrono::milliseconds stall_;
     std::chrono::milliseconds statusWait_ = kStatusWait;
+    std::chrono::milliseconds closeWait_ = kCloseWait;
     std::atomic<bool> cancelled_{false};
     std::function<void(std::chrono::milliseconds)> pause_;
     SystemNameLookup systemLookup_;
@@ -87,8 +92,14 @@ class SystemDestinations : public DestinationSender {
     std::string queueServer_;
 };
 
+// What a failed row's message adds once any of its bytes had left the program.
+inline constexpr const char* kPartlySentWarning =
+    "a impressora pode ter recebido parte das etiquetas desta linha: confira antes de imprimir "
+    "de novo";
+
 // The message of a row the destination did not take, e.g. "Não foi possível enviar as
-// etiquetas para a porta LPT1 (tcp://10.0.0.7:9100): conexão recusada [30]."
+// etiquetas para a porta LPT1 (tcp://10.0.0.7:9100): conexão recusada [30]." A row some of
+// whose bytes were written ends with the warning above instead of the full stop alone.
 std::string deliveryFailureMessage(const std::string& portName, const std::string& destination,
                                    const core::Delivery& delivery);
 

@@ -10,13 +10,12 @@
 
 #ifndef _WIN32
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <termios.h>
 #include <unistd.h>
 #endif
 
+#include "config/PrinterLists.h"
 #include "core/FixedRecord.h"
+#include "printing/PortKind.h"
 #include "printing/PortStream.h"
 #include "printing/SerialLineSetup.h"
 
@@ -27,11 +26,11 @@ namespace {
 #ifdef _WIN32
 
 // Windows takes port names ("LPT1", "COM1") as file names of their devices.
-core::FileStatus writeDevice(const std::string& device, const std::string& bytes, bool,
-                             std::chrono::milliseconds, const std::atomic<bool>&) {
+core::Delivery writeDevice(const std::string& device, const std::string& bytes, bool,
+                           std::chrono::milliseconds, const std::atomic<bool>&) {
     std::FILE* file = std::fopen(device.c_str(), "wb");
     if (file == nullptr) {
-        return core::fileStatusFromErrno(errno);
+        return core::Delivery::failed(core::fileStatusFromErrno(errno), {});
     }
     int error = 0;
     if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
@@ -40,14 +39,11 @@ core::FileStatus writeDevice(const std::string& device, const std::string& bytes
     if (std::fclose(file) != 0 && error == 0) {
         error = errno != 0 ? errno : EIO;
     }
-    return core::fileStatusFromErrno(error);
+    return error == 0 ? core::Delivery{}
+                      : core::Delivery::failed(core::fileStatusFromErrno(error), {});
 }
 
 #else
-
-// Pseudo-terminal slaves: the numbers the system gives their device nodes.
-constexpr unsigned kFirstPtyMajor = 136;
-constexpr unsigned kLastPtyMajor = 143;
 
 // Bytes go through a serial line unchanged: no CR/LF translation, no echo, no special
 // characters. Line speed, character size, parity, stop bits and flow control stay as
@@ -56,87 +52,65 @@ core::FileStatus makeRaw(int fd) {
     return core::fileStatusFromErrno(applySerialLine(fd, {}));
 }
 
-// What kind of port a descriptor is: the way its bytes are known to have left differs.
-enum class PortKind { File, SerialLine, PseudoTerminal, Device };
-
-PortKind portKind(int fd) {
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode)) {
-        return PortKind::File;
-    }
-    if (::isatty(fd) == 0) {
-        return PortKind::Device;
-    }
-    const unsigned number = major(info.st_rdev);
-    return number >= kFirstPtyMajor && number <= kLastPtyMajor ? PortKind::PseudoTerminal
-                                                               : PortKind::SerialLine;
-}
-
-// A stalled port is an I/O failure ("30"); a failed write or wait says its errno.
-core::FileStatus statusOf(const portStream::Result& result) {
-    if (result.outcome == portStream::Outcome::Stalled) {
-        return core::kStatusIoError;
-    }
-    return core::fileStatusFromErrno(result.done() ? 0 : result.error);
-}
-
-// The bytes have left the program: a serial line's queue is empty (asked for its length
-// rather than drained with tcdrain, which cannot be given a time limit), a device's last
-// transfer is over (a USB printer reports a non-blocking write done before its transfer
-// completes and drops a transfer still in flight at the close: the port is writable
-// again only once it is over). A pseudo-terminal keeps nothing queued on the program's
-// side, and a file or a pipe holds what was written.
-core::FileStatus deliver(int fd, PortKind kind, portStream::StallClock& clock) {
-    switch (kind) {
-        case PortKind::SerialLine:
-            return statusOf(portStream::drain(fd, portStream::serialQueue, clock));
-        case PortKind::Device:
-            return statusOf(portStream::waitWritable(fd, clock));
-        case PortKind::File:
-        case PortKind::PseudoTerminal:
+// A stalled or hung-up port is an I/O failure ("30"), a hung-up one with its reason; a
+// failed write or wait says its errno.
+core::Delivery deliveryOf(const portStream::Result& result) {
+    switch (result.outcome) {
+        case portStream::Outcome::Done:
+            return {};
+        case portStream::Outcome::Stalled:
+            return core::Delivery::failed(core::kStatusIoError, {});
+        case portStream::Outcome::HungUp:
+            return core::Delivery::failed(core::kStatusIoError, portStream::kHungUpReason);
+        case portStream::Outcome::Failed:
             break;
     }
-    return core::kStatusOk;
+    return core::Delivery::failed(core::fileStatusFromErrno(result.error), {});
 }
 
 // Every port stays non-blocking, so that a dead line, a printer off line or a pipe
 // nobody reads cannot hang the program; a serial line is put in raw mode as well.
-core::FileStatus prepare(int fd) {
-    return ::isatty(fd) != 0 ? makeRaw(fd) : core::kStatusOk;
+core::FileStatus prepare(int fd, portKind::PortKind kind) {
+    return portKind::isTerminal(kind) ? makeRaw(fd) : core::kStatusOk;
 }
 
 // Opening with O_NONBLOCK keeps a serial port without carrier from blocking the open.
 // Nothing is ever created under /dev: a printer that is not there is reported missing
 // rather than replaced by a plain file of its name.
-core::FileStatus writeDevice(const std::string& device, const std::string& bytes, bool mayCreate,
-                             std::chrono::milliseconds stall, const std::atomic<bool>& stop) {
+core::Delivery writeDevice(const std::string& device, const std::string& bytes, bool mayCreate,
+                           std::chrono::milliseconds stall, const std::atomic<bool>& stop) {
     int flags = O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
     if (mayCreate && device.rfind("/dev/", 0) != 0) {
         flags |= O_CREAT | O_TRUNC;
     }
     const int fd = ::open(device.c_str(), flags, 0666);
     if (fd < 0) {
-        return core::fileStatusFromErrno(errno);
+        return core::Delivery::failed(core::fileStatusFromErrno(errno), {});
     }
-    const PortKind kind = portKind(fd);
+    const portKind::PortKind kind = portKind::kindOf(fd);
     portStream::StallClock clock(stall, stop);
-    core::FileStatus status = prepare(fd);
-    if (status == core::kStatusOk) {
-        status = statusOf(portStream::writeAll(fd, bytes, clock));
+    const core::FileStatus prepared = prepare(fd, kind);
+    core::Delivery delivery;
+    if (prepared != core::kStatusOk) {
+        delivery = core::Delivery::failed(prepared, {});
+    } else {
+        portStream::Result result = portStream::writeAll(fd, bytes, clock);
+        const bool written = result.written > 0;
+        if (result.done()) {
+            result = portKind::settle(fd, kind, clock);
+        }
+        delivery = deliveryOf(result);
+        delivery.bytesWritten = !delivery.ok() && written;
     }
-    if (status == core::kStatusOk) {
-        status = deliver(fd, kind, clock);
+    // What the port still holds of this piece is dropped, or the close would wait for it;
+    // earlier pieces have left already.
+    if (!delivery.ok()) {
+        portKind::discardUnsent(fd, kind);
     }
-    // What a stalled serial line still holds of this piece is dropped, or the close would
-    // wait for it; earlier pieces have left already. A pseudo-terminal is never flushed:
-    // there a flush throws away what the reader has not read yet.
-    if (status != core::kStatusOk && kind == PortKind::SerialLine) {
-        ::tcflush(fd, TCOFLUSH);
+    if (::close(fd) != 0 && delivery.ok() && errno != EINTR) {
+        delivery = core::Delivery::failed(core::fileStatusFromErrno(errno), {});
     }
-    if (::close(fd) != 0 && status == core::kStatusOk && errno != EINTR) {
-        status = core::fileStatusFromErrno(errno);
-    }
-    return status;
+    return delivery;
 }
 
 #endif
@@ -150,8 +124,7 @@ std::string lineDevice(const std::string& portName) {
         const std::string usb = "/dev/usb/lp" + number;
         return ::access(usb.c_str(), F_OK) == 0 ? usb : "/dev/lp" + number;
     }
-    if (portName.size() == 4 && portName.rfind("COM", 0) == 0 && portName[3] >= '1' &&
-        portName[3] <= '4') {
+    if (config::PrinterLists::isSerialPortName(portName)) {
         return "/dev/ttyS" + std::string(1, static_cast<char>(portName[3] - 1));
     }
     return portName;
@@ -200,19 +173,18 @@ std::string SystemPlatform::portDevice(const std::string& portName) {
 
 core::FileStatus SystemPlatform::sendToDevice(const std::string& device, const std::string& bytes) {
     const std::atomic<bool> never{false};
-    return writeDevice(device, bytes, true, stalledPortTimeout_, never);
+    return writeDevice(device, bytes, true, stalledPortTimeout_, never).status;
 }
 
-core::FileStatus SystemPlatform::deliverToDevice(const std::string& device,
-                                                 const std::string& bytes,
-                                                 const std::atomic<bool>& stop) {
+core::Delivery SystemPlatform::deliverToDevice(const std::string& device, const std::string& bytes,
+                                               const std::atomic<bool>& stop) {
     return writeDevice(device, bytes, true, stalledPortTimeout_, stop);
 }
 
 core::FileStatus SystemPlatform::openSerialPort(const std::string& device,
                                                 const std::string& bytes) {
     const std::atomic<bool> never{false};
-    return writeDevice(device, bytes, false, stalledPortTimeout_, never);
+    return writeDevice(device, bytes, false, stalledPortTimeout_, never).status;
 }
 
 void SystemPlatform::sleepFor(std::chrono::milliseconds duration) {

@@ -31,8 +31,8 @@ class SystemPlatform : public core::Platform {
     bool deleteFile(const std::string& path) override;
     std::string portDevice(const std::string& portName) override;
     core::FileStatus sendToDevice(const std::string& device, const std::string& bytes) override;
-    core::FileStatus deliverToDevice(const std::string& device, const std::string& bytes,
-                                     const std::atomic<bool>& stop) override;
+    core::Delivery deliverToDevice(const std::string& device, const std::string& bytes,
+                                   const std::atomic<bool>& stop) override;
     core::FileStatus openSerialPort(const std::string& device, const std::string& bytes) override;
     void sleepFor(std::chrono::milliseconds duration) override;
 

@@ -13,6 +13,9 @@
 #include <unistd.h>
 #endif
 
+#include <thread>
+
+#include "printing/PortKind.h"
 #include "printing/PortReading.h"
 #include "printing/PortStream.h"
 
@@ -20,22 +23,20 @@ namespace rotulano::printing {
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
 const std::string kPeerClosed = "conexão encerrada pela impressora";
+// How often a row waiting for its confirmation is looked at: the acknowledged count, the
+// printer's side and a cancel.
+constexpr milliseconds kConfirmSlice{5};
+constexpr int kMostReadsAtATime = 16;
 
 #ifndef _WIN32
-int socketError(int fd) {
-    int error = 0;
-    socklen_t length = sizeof error;
-    if (::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) != 0) {
-        return errno;
-    }
-    return error;
-}
-
 // Bytes the connection still holds: not yet sent, or sent and not yet acknowledged. A
 // connection the printer reset has none left, so its error is looked at first.
 long unacknowledged(int fd) {
-    const int error = socketError(fd);
+    const int error = portStream::socketError(fd);
     if (error != 0) {
         errno = error;
         return -1;
@@ -53,6 +54,7 @@ core::Delivery networkFailure(int error) {
         case ECONNREFUSED:
             return core::Delivery::failed(core::kStatusIoError, "conexão recusada");
         case EPIPE:
+        case ENOTCONN:
         case ECONNRESET:
         case ECONNABORTED:
             return core::Delivery::failed(core::kStatusIoError, kPeerClosed);
@@ -75,11 +77,72 @@ core::Delivery fromStream(const portStream::Result& result, std::chrono::millise
     return result.done() ? core::Delivery{} : networkFailure(result.error);
 }
 
+core::Delivery notConfirmed(milliseconds closeWait) {
+    const std::string waited = portStream::secondsText(closeWait);
+    return core::Delivery::failed(core::kStatusIoError,
+                                  "a impressora não confirmou a linha (não encerrou a conexão em " +
+                                      waited +
+                                      "; se ela nunca encerra, use confirma-fechando=nao no "
+                                      "arquivo de portas)");
+}
+
+#ifndef _WIN32
+// Reads and throws away what the printer sends on the row's connection, a bounded amount
+// at a time (a printer that never stops talking cannot hold the wait): 0 while it has more
+// to say, 1 once it has closed its side, -1 with errno when the connection failed.
+int readPrinterSide(int fd) {
+    char chunk[4096];
+    for (int reads = 0; reads < kMostReadsAtATime; ++reads) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got == 0) {
+            return 1;
+        }
+        if (got < 0) {
+            const bool nothingYet = errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
+            return nothingYet ? 0 : -1;
+        }
+    }
+    return 0;
+}
+
+// The close wait of a row whose bytes are all acknowledged, shortened by a cancel to the
+// grace counted from the cancel.
+class CloseWait {
+  public:
+    CloseWait(milliseconds wait, const std::atomic<bool>& stop) : wait_(wait), stop_(stop) {}
+
+    bool started() const { return started_; }
+    void start() {
+        started_ = true;
+        end_ = Clock::now() + wait_;
+    }
+    bool over() {
+        if (stop_ && !cancelled_) {
+            cancelled_ = true;
+            end_ = std::min(end_, Clock::now() + portStream::kCancelGrace);
+        }
+        return Clock::now() >= end_;
+    }
+
+  private:
+    milliseconds wait_;
+    const std::atomic<bool>& stop_;
+    bool started_ = false;
+    bool cancelled_ = false;
+    Clock::time_point end_{};
+};
+#endif
+
 }  // namespace
 
 TcpDestination::TcpDestination(const core::PortDestination& destination, const NameLookup& lookup,
-                               std::chrono::milliseconds stall, const std::atomic<bool>& stop)
-    : destination_(destination), lookup_(lookup), stall_(stall), stop_(stop) {}
+                               milliseconds stall, milliseconds closeWait,
+                               const std::atomic<bool>& stop)
+    : destination_(destination),
+      lookup_(lookup),
+      stall_(stall),
+      closeWait_(closeWait),
+      stop_(stop) {}
 
 core::Delivery TcpDestination::send(const std::string& bytes) const {
     int fd = -1;
@@ -143,7 +206,7 @@ core::Delivery TcpDestination::connectTo(const std::string& address, int& fd) co
     if (error == EINPROGRESS) {
         const portStream::Result ready =
             portStream::waitWritable(fd, portStream::StallClock(stall_, stop_));
-        error = ready.done() ? socketError(fd) : ready.error;
+        error = ready.done() ? portStream::socketError(fd) : ready.error;
         if (ready.outcome == portStream::Outcome::Stalled) {
             ::close(fd);
             return fromStream(ready, stall_);
@@ -160,15 +223,64 @@ core::Delivery TcpDestination::connectTo(const std::string& address, int& fd) co
 
 core::Delivery TcpDestination::deliver(int fd, const std::string& bytes) const {
     portStream::StallClock clock(stall_, stop_);
-    core::Delivery delivery = fromStream(portStream::writeAll(fd, bytes, clock), stall_);
+    const portStream::Result written = portStream::writeAll(fd, bytes, clock);
+    core::Delivery delivery = fromStream(written, stall_);
     if (delivery.ok()) {
-        delivery = fromStream(portStream::drain(fd, unacknowledged, clock), stall_);
+        delivery = confirm(fd, clock);
     }
-    if (delivery.ok() && ::shutdown(fd, SHUT_WR) != 0 && errno != ENOTCONN) {
-        delivery = networkFailure(errno);
+    if (!delivery.ok()) {
+        delivery.bytesWritten = written.written > 0;
+        portKind::discardUnsent(fd, portKind::PortKind::Network);
     }
     ::close(fd);
     return delivery;
+}
+
+// Until every byte is acknowledged the stall limit applies (a slow printer still taking
+// bytes is waited for); from then on the close wait, for the printer's end of stream.
+core::Delivery TcpDestination::confirm(int fd, portStream::StallClock& clock) const {
+    if (::shutdown(fd, SHUT_WR) != 0) {
+        return networkFailure(errno);
+    }
+    CloseWait closeWait(closeWait_, stop_);
+    bool ended = false;
+    long last = -1;
+    while (true) {
+        const int read = ended ? 1 : readPrinterSide(fd);
+        if (read < 0) {
+            return networkFailure(errno);
+        }
+        ended = read == 1;
+        const long queued = unacknowledged(fd);
+        if (queued < 0) {
+            return networkFailure(errno);
+        }
+        if (queued == 0 && (ended || !destination_.confirmsByClosing)) {
+            core::Delivery confirmed;
+            confirmed.printerClosed = ended;
+            return confirmed;
+        }
+        if (queued > 0) {
+            if (last >= 0 && queued < last) {
+                clock.progressed();
+            }
+            last = queued;
+            if (clock.left().count() <= 0) {
+                return core::Delivery::failed(core::kStatusIoError,
+                                              portStream::stallReason(stall_));
+            }
+        } else if (!closeWait.started()) {
+            closeWait.start();
+        } else if (closeWait.over()) {
+            return notConfirmed(closeWait_);
+        }
+        if (ended) {
+            std::this_thread::sleep_for(kConfirmSlice);
+        } else {
+            pollfd watch{fd, POLLIN, 0};
+            ::poll(&watch, 1, static_cast<int>(kConfirmSlice.count()));
+        }
+    }
 }
 
 #else

@@ -13,16 +13,25 @@
 namespace rotulano::printing {
 
 // A label printer on the network, raw TCP (tcp://HOST[:PORT], port 9100 by default): one
-// connection per row. The row is delivered only when every byte was written and the
-// printer acknowledged them all (nothing left in the connection's send queue within the
-// stall limit); the connection is then shut down and closed.
+// connection per row. A printer's network stack acknowledges bytes whether or not the
+// printer ever reads them (a connection waiting in its accept queue is acknowledged too),
+// so a row counts only when the printer itself says it has it: after the last byte the
+// sending side is shut down, and the printer's end of stream is awaited, bounded by the
+// close wait, while what it sends is read and thrown away. The end of stream confirms the
+// row only if no error is pending and every byte was acknowledged when it is read. A reset
+// at any time fails the row; a printer that neither closes nor resets within the close
+// wait has not confirmed it. A printer known never to close its side (confirmsByClosing
+// false) confirms a row by acknowledging every byte.
+// A row that fails or is cancelled is reset rather than closed, so that nothing the
+// connection still holds reaches the printer afterwards.
 class TcpDestination {
   public:
     // `stop`: a cancel of the job, which ends a wait for a printer that has stopped
     // taking bytes (or does not answer the connection) after a short grace, and a wait for
-    // its status answer at once.
+    // its status answer at once; a row whose bytes were all acknowledged is given the
+    // same grace for the printer's close.
     TcpDestination(const core::PortDestination& destination, const NameLookup& lookup,
-                   std::chrono::milliseconds stall,
+                   std::chrono::milliseconds stall, std::chrono::milliseconds closeWait,
                    const std::atomic<bool>& stop = portStream::StallClock::kNeverStopped);
 
     core::Delivery send(const std::string& bytes) const;
@@ -38,10 +47,12 @@ class TcpDestination {
     core::Delivery connect(int& fd) const;
     core::Delivery connectTo(const std::string& address, int& fd) const;
     core::Delivery deliver(int fd, const std::string& bytes) const;
+    core::Delivery confirm(int fd, portStream::StallClock& clock) const;
 
     const core::PortDestination& destination_;
     const NameLookup& lookup_;
     std::chrono::milliseconds stall_;
+    std::chrono::milliseconds closeWait_;
     const std::atomic<bool>& stop_;
 };
 

@@ -78,6 +78,20 @@ std::string chosen(const QComboBox* list) {
     return list->currentText().toStdString();
 }
 
+// For a network printer, which kind it is: one that closes its side of the connection
+// after a row (the row is confirmed so) or one that does not (confirma-fechando=nao).
+std::string closingReport(const printing::PortRoute& route, const core::Delivery& delivery) {
+    if (!route.destination() || route.destination()->kind != core::DestinationKind::Tcp) {
+        return {};
+    }
+    if (delivery.printerClosed) {
+        return " A impressora fecha a conexão ao fim de cada linha: cada linha é confirmada "
+               "assim.";
+    }
+    return " A impressora não fechou a conexão: cada linha conta quando ela confirma ter "
+           "recebido todos os bytes (confirma-fechando=nao).";
+}
+
 }  // namespace
 
 PortsWindow::PortsWindow(std::string portsPath, const core::PrinterSettings& saved, bool portuguese,
@@ -203,6 +217,7 @@ void PortsWindow::showEntry(Row& row, const core::PortDestination& entry) {
     select(row.stopBits, serial.stopBits ? std::to_string(*serial.stopBits) : "");
     select(row.flowControl, serial.flowControl ? text::flowControlText(*serial.flowControl) : "");
     select(row.statusCheck, entry.statusCheck ? (*entry.statusCheck ? "sim" : "nao") : "");
+    row.confirmsByClosing = entry.confirmsByClosing;
     rowEdited(row);
 }
 
@@ -250,6 +265,9 @@ bool PortsWindow::readRow(const Row& row, std::optional<core::PortDestination>& 
         if (text::parseFlowControl(chosen(row.flowControl), flow))
             serial.flowControl = flow;
     }
+    // Kept as the ports file says; the window has no control for it.
+    destination.confirmsByClosing =
+        destination.kind != core::DestinationKind::Tcp || row.confirmsByClosing;
     if (chosen(row.statusCheck) == "sim" || chosen(row.statusCheck) == "nao") {
         destination.statusCheck = chosen(row.statusCheck) == "sim";
     }
@@ -307,9 +325,9 @@ void PortsWindow::test(const Row& row) {
         warn(printing::deliveryFailureMessage(row.portName, where, delivery));
         return;
     }
-    services_.messageBox.show(
-        utf8("Etiqueta de teste enviada para a porta " + row.portName + " (" + where + ")."),
-        utf8(kTitle.portuguese), core::kStyleInformation);
+    services_.messageBox.show(utf8("Etiqueta de teste enviada para a porta " + row.portName + " (" +
+                                   where + ")." + closingReport(route, delivery)),
+                              utf8(kTitle.portuguese), core::kStyleInformation);
 }
 
 // A printer whose status check is on is asked first, as before a print job; one that is

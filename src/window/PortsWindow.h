@@ -59,6 +59,8 @@ class PortsWindow : public QDialog {
         QComboBox* flowControl = nullptr;
         QComboBox* statusCheck = nullptr;
         QPushButton* test = nullptr;
+        // The ports file's confirma-fechando, kept when the window saves.
+        bool confirmsByClosing = true;
     };
 
     void buildRows(bool portuguese);

@@ -139,6 +139,24 @@ TEST(PortsTableRead, StatusCheckIsOnForNetworkPrintersAndOffForDevicesUnlessTheE
               "\n[COM4]\ndestino=/dev/lp0\n");
 }
 
+TEST(PortsTableRead, ConfirmaFechandoNaoMarksANetworkPrinterThatNeverClosesAndIsWrittenBack) {
+    const PortsTable table = parsed(
+        "[LPT1]\ndestino=tcp://10.0.0.7\nconfirma-fechando=nao\n"
+        "[LPT2]\ndestino=tcp://10.0.0.8\nconfirma-fechando=SIM\n"
+        "[COM1]\ndestino=tcp://10.0.0.9\n");
+    EXPECT_FALSE(table.find("LPT1")->confirmsByClosing);
+    EXPECT_TRUE(table.find("LPT2")->confirmsByClosing);
+    EXPECT_TRUE(table.find("COM1")->confirmsByClosing);
+    const std::string text = table.text();
+    EXPECT_EQ(text,
+              "; Rotulano: para onde vai cada porta. Porta sem entrada: o dispositivo de "
+              "sempre.\n"
+              "\n[LPT1]\ndestino=tcp://10.0.0.7\nconfirma-fechando=nao\n"
+              "\n[LPT2]\ndestino=tcp://10.0.0.8\n"
+              "\n[COM1]\ndestino=tcp://10.0.0.9\n");
+    EXPECT_FALSE(parsed(text).find("LPT1")->confirmsByClosing);
+}
+
 TEST(PortsTableRead, EmptyOrCommentOnlyTextHasNoEntries) {
     EXPECT_TRUE(parsed("").empty());
     EXPECT_TRUE(parsed("; nada\n\n# ainda nada\r\n").empty());
@@ -211,6 +229,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"SpeedNotANumber", "[COM1]\ndestino=/dev/ttyS0\nvelocidade=rápida\n",
                     "linha 3: velocidade inválida \"rápida\" (use 300, 600, 1200, 2400, 4800, "
                     "9600, 19200, 38400, 57600, 115200 ou 230400)."},
+        BadFileCase{"SpeedBetweenTwoOfTheTable", "[COM1]\ndestino=/dev/ttyS0\nvelocidade=14400\n",
+                    "linha 3: velocidade inválida \"14400\" (use 300, 600, 1200, 2400, 4800, "
+                    "9600, 19200, 38400, 57600, 115200 ou 230400)."},
+        BadFileCase{"ConfirmaFechandoNotYesOrNo",
+                    "[LPT1]\ndestino=tcp://10.0.0.9\nconfirma-fechando=talvez\n",
+                    "linha 3: confirma-fechando inválido \"talvez\" (use sim ou nao)."},
+        BadFileCase{"ConfirmaFechandoOnADevice",
+                    "[COM1]\nconfirma-fechando=nao\ndestino=/dev/ttyUSB0\n",
+                    "linha 2: confirma-fechando só vale para uma impressora de rede."},
         BadFileCase{"DataBits", "[COM1]\ndestino=/dev/ttyS0\nbits-de-dados=9\n",
                     "linha 3: bits de dados inválidos \"9\" (use 5, 6, 7 ou 8)."},
         BadFileCase{"Parity", "[COM1]\ndestino=/dev/ttyS0\nparidade=marca\n",

@@ -114,15 +114,15 @@ class TerminalPlatform : public printing::SystemPlatform {
         : SystemPlatform(stall), folder_(std::move(folder)), line_(std::move(line)) {}
     std::string tempDir() override { return folder_ + "/"; }
     std::string portDevice(const std::string&) override { return line_; }
-    core::FileStatus deliverToDevice(const std::string& device, const std::string& bytes,
-                                     const std::atomic<bool>& stop) override {
+    core::Delivery deliverToDevice(const std::string& device, const std::string& bytes,
+                                   const std::atomic<bool>& stop) override {
         ++deliveries;
-        const core::FileStatus status = SystemPlatform::deliverToDevice(device, bytes, stop);
-        if (status != core::kStatusOk) {
+        const core::Delivery delivery = SystemPlatform::deliverToDevice(device, bytes, stop);
+        if (!delivery.ok()) {
             ++failures;
             failedAt = deliveries.load();
         }
-        return status;
+        return delivery;
     }
     void sleepFor(std::chrono::milliseconds) override {}
 
@@ -347,7 +347,7 @@ TEST_F(PortDelivery, ACancelLetsASlowLineFinishThePieceInHand) {
     done = true;
     printer.join();
     ASSERT_TRUE(ended) << "the piece never went out";
-    EXPECT_EQ(sending.get(), "00");
+    EXPECT_EQ(sending.get().status, "00");
     received += line_.read();
     EXPECT_EQ(received, piece);
 }

@@ -57,6 +57,39 @@ INSTANTIATE_TEST_SUITE_P(
                     "temporária e tente novamente."}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
+// A row some of whose bytes had been written may be partly printed: whichever way the
+// failure is told, the operator is warned to look before printing it again.
+struct PartlySentCase {
+    const char* name;
+    const char* reason;
+    const char* text;
+};
+
+class PartlySentText : public ::testing::TestWithParam<PartlySentCase> {};
+
+TEST_P(PartlySentText, WarnsThatThePrinterMayHaveTakenPartOfTheRow) {
+    printing::ChannelResult result;
+    result.fail(printing::ChannelStep::PortCopy, "30", "/dev/usb/lp0", "LPT1");
+    result.reason = GetParam().reason;
+    result.bytesWritten = true;
+    EXPECT_EQ(messages::channelFailure(result).text.toStdString(), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, PartlySentText,
+    ::testing::Values(
+        PartlySentCase{"HungUp", "a impressora foi desligada ou desconectada",
+                       "Não foi possível enviar as etiquetas para a porta LPT1 (/dev/usb/lp0): a "
+                       "impressora foi desligada ou desconectada [30]; a impressora pode ter "
+                       "recebido parte das etiquetas desta linha: confira antes de imprimir de "
+                       "novo."},
+        PartlySentCase{"Stalled", "",
+                       "Não foi possível enviar as etiquetas para a porta LPT1 (/dev/usb/lp0) "
+                       "[30]; a impressora pode ter recebido parte das etiquetas desta linha: "
+                       "confira antes de imprimir de novo. A impressora parou de receber dados. "
+                       "Verifique se está ligada, com papel e etiquetas, e tente novamente."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(PrintJobMessages, NoPrintFolderNamesTheTemporaryDirectory) {
     const messages::JobMessage message = messages::noPrintFolder("/var/tmp/");
     EXPECT_EQ(message.text.toStdString(),

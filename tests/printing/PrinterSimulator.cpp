@@ -8,6 +8,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace rotulano::test {
@@ -143,6 +144,22 @@ void PrinterSimulator::take(int fd, const char* bytes, std::size_t size, std::st
     writeAll(fd, answer);
 }
 
+std::size_t PrinterSimulator::allowance(std::size_t chunk) {
+    const std::size_t rate = bytesPerSecond_;
+    if (rate == 0) {
+        return chunk;
+    }
+    const auto now = std::chrono::steady_clock::now();
+    if (slowlyRead_ == 0) {
+        slowSince_ = now;
+    }
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now - slowSince_).count();
+    // At least one byte, so that the first read and an end of stream are seen.
+    const std::size_t due = static_cast<std::size_t>(elapsed) * rate / 1000 + 1;
+    return std::min(chunk, due > slowlyRead_ ? due - slowlyRead_ : 0);
+}
+
 void PrinterSimulator::run() {
     std::vector<int> connections;
     serve(connections);
@@ -158,8 +175,12 @@ void PrinterSimulator::serve(std::vector<int>& connections) {
     while (!stop_) {
         std::vector<pollfd> watch;
         watch.push_back({line_ == Line::Tcp ? listener_ : master_, POLLIN, 0});
+        bool oneWatched = false;
         for (int fd : connections) {
-            watch.push_back({fd, POLLIN, 0});
+            // A slow printer reads its oldest open connection only.
+            const bool watched = fd >= 0 && !(bytesPerSecond_ > 0 && oneWatched);
+            oneWatched = oneWatched || watched;
+            watch.push_back({watched ? fd : -1, POLLIN, 0});
         }
         if (::poll(watch.data(), watch.size(), kSliceMs) <= 0) {
             continue;
@@ -182,8 +203,14 @@ void PrinterSimulator::serve(std::vector<int>& connections) {
             if (watch[i].revents == 0 || connections[i - 1] < 0) {
                 continue;
             }
-            const ssize_t got = ::read(connections[i - 1], chunk, sizeof chunk);
+            const std::size_t most = allowance(sizeof chunk);
+            if (most == 0) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(kSliceMs));
+                continue;
+            }
+            const ssize_t got = ::read(connections[i - 1], chunk, most);
             if (got > 0) {
+                slowlyRead_ += static_cast<std::size_t>(got);
                 take(connections[i - 1], chunk, static_cast<std::size_t>(got), seen[i - 1]);
             } else {
                 ::close(connections[i - 1]);

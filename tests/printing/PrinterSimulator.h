@@ -34,6 +34,9 @@ class PrinterSimulator {
     void answerNext(const std::string& answer);
     // Bytes that wait on the line before the job asks: a stale answer.
     void sendNow(const std::string& bytes);
+    // A printer on a slow line: it reads `bytesPerSecond` at most, one network connection
+    // at a time (the oldest open one), as a printer that handles one job after the other.
+    void readSlowly(std::size_t bytesPerSecond) { bytesPerSecond_ = bytesPerSecond; }
 
     // Every byte received so far: waits until at least `expected` came (or `timeout`
     // passed), then a little longer, so that any extra byte is caught as well.
@@ -49,6 +52,8 @@ class PrinterSimulator {
     void run();
     void take(int fd, const char* bytes, std::size_t size, std::string& seen);
     void serve(std::vector<int>& connections);
+    // How much the printer may read now: all of `chunk` unless it reads slowly.
+    std::size_t allowance(std::size_t chunk);
 
     bool ready_ = false;
     Line line_;
@@ -59,6 +64,9 @@ class PrinterSimulator {
     int slave_ = -1;
     std::atomic<bool> stop_{false};
     std::atomic<int> queries_{0};
+    std::atomic<std::size_t> bytesPerSecond_{0};
+    std::size_t slowlyRead_ = 0;
+    std::chrono::steady_clock::time_point slowSince_{};
     std::mutex mutex_;
     std::string received_;
     std::string standing_;

@@ -192,6 +192,24 @@ INSTANTIATE_TEST_SUITE_P(Lines, HealthyPrinterTest,
                                            HealthyCase{"DplTerminal", Line::Pty, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The printer reads at 960 bytes/s (a 9600-baud line behind it) and handles one connection
+// after the other: each status query is asked once the row before is confirmed, so it never
+// waits behind that row's bytes.
+TEST_F(StatusCheckTest, ASlowPrinterStillTakingARowIsNeverCalledSilentAndPrintsTheWholeJob) {
+    PrinterSimulator printer(Line::Tcp, true);
+    ASSERT_TRUE(printer.ready());
+    printer.readSlowly(960);
+    const printing::JobRequest request = adhesives(3, 1, kZebra);
+    const printing::JobReport report = run(request, printer);
+    EXPECT_EQ(report.end, JobEnd::Normal);
+    EXPECT_TRUE(observer_.messages.empty()) << observer_.messages.front();
+    const std::vector<std::string> rows = bytesOfEachRow(request);
+    const std::string q = printer.query();
+    const std::string expected = q + rows[0] + q + rows[1] + q + rows[2];
+    EXPECT_EQ(printer.received(expected.size()), expected);
+    EXPECT_EQ(printer.queries(), 3);
+}
+
 TEST_F(StatusCheckTest, StaleAnswerWaitingOnTheLineIsThrownAway) {
     PrinterSimulator printer(Line::Pty, false);
     ASSERT_TRUE(printer.ready());

@@ -23,7 +23,11 @@ struct StatusCheckedSink {
           destinations(stall),
           sink(usual, channel, ports, destinations) {
         destinations.setStatusWait(wait);
+        destinations.setCloseWait(kCloseWait);
     }
+
+    // The printer stand-ins close each connection as soon as they have read it.
+    static constexpr std::chrono::milliseconds kCloseWait{1000};
 
     static printing::ChannelState withTempDir(const std::string& tempDir) {
         printing::ChannelState state;

@@ -122,9 +122,10 @@ TEST(SystemPlatformDevices, ADeviceThatTakesTheBytesIsDeliveredTo) {
         GTEST_SKIP() << "no device node can be made here (needs root)";
     }
     const std::atomic<bool> stop{false};
-    EXPECT_EQ(
-        SystemPlatform(std::chrono::milliseconds(500)).deliverToDevice(node, kTrickyLabel, stop),
-        "00");
+    EXPECT_EQ(SystemPlatform(std::chrono::milliseconds(500))
+                  .deliverToDevice(node, kTrickyLabel, stop)
+                  .status,
+              "00");
 }
 
 TEST(SystemPlatformWait, SleepsAtLeastTheDuration) {

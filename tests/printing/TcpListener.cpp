@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -58,9 +59,41 @@ TcpListener::~TcpListener() {
     }
 }
 
-void TcpListener::closeAfter(int connection, std::size_t bytes) {
+void TcpListener::closeAfter(int connection, std::size_t bytes, Close how) {
     std::lock_guard<std::mutex> lock(mutex_);
-    closeAfter_[connection] = bytes;
+    closeAfter_[connection] = {bytes, how};
+}
+
+void TcpListener::pauseReading(int connection) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    paused_ = connection;
+}
+
+std::size_t TcpListener::resumeReading() {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < end) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (pausedFd_ >= 0) {
+                int unread = 0;
+                ::ioctl(pausedFd_, FIONREAD, &unread);
+                resumed_ = true;
+                return static_cast<std::size_t>(unread);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(kSliceMs));
+    }
+    return 0;
+}
+
+void TcpListener::neverClose(int connection) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    neverClose_.push_back(connection);
+}
+
+void TcpListener::stopAcceptingAfter(int connections) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    stopAcceptingAfter_ = connections;
 }
 
 void TcpListener::neverRead(int connection) {
@@ -76,6 +109,15 @@ void TcpListener::goAwayAfter(int connections) {
 void TcpListener::run() {
     int connection = 0;
     while (waitReadable(listener_, stop_)) {
+        bool stopAccepting = false;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            stopAccepting = connection == stopAcceptingAfter_;
+        }
+        if (stopAccepting) {
+            // The listener stays open: connections queue up and are never accepted.
+            return;
+        }
         const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
         if (fd < 0) {
             continue;
@@ -83,17 +125,45 @@ void TcpListener::run() {
         ++accepted_;
         serve(fd, connection++);
         std::lock_guard<std::mutex> lock(mutex_);
-        if (connection == goAwayAfter_) {
-            // Nothing listens on the port any more: connections to it are refused.
-            ::close(listener_);
-            listener_ = -1;
+        if (listener_ < 0) {
             return;
         }
     }
 }
 
+// The printer that goes away closes its listener before the last connection, so that the
+// sender, which waits for that close, can only ever find the port refused.
+bool TcpListener::lastConnection(int connection) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (connection + 1 != goAwayAfter_) {
+        return false;
+    }
+    ::close(listener_);
+    listener_ = -1;
+    return true;
+}
+
+bool TcpListener::waitForResume(int fd) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        pausedFd_ = fd;
+    }
+    while (!stop_) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (resumed_) {
+                return true;
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(kSliceMs));
+    }
+    return false;
+}
+
 void TcpListener::serve(int fd, int connection) {
-    std::size_t limit = 0;
+    std::pair<std::size_t, Close> limit{0, Close::Reset};
+    bool keepOpen = false;
+    bool paused = false;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         if (std::find(neverRead_.begin(), neverRead_.end(), connection) != neverRead_.end()) {
@@ -101,7 +171,14 @@ void TcpListener::serve(int fd, int connection) {
             return;
         }
         const auto found = closeAfter_.find(connection);
-        limit = found == closeAfter_.end() ? 0 : found->second;
+        limit = found == closeAfter_.end() ? limit : found->second;
+        keepOpen =
+            std::find(neverClose_.begin(), neverClose_.end(), connection) != neverClose_.end();
+        paused = connection == paused_;
+    }
+    if (paused && !waitForResume(fd)) {
+        heldOpen_.push_back(fd);
+        return;
     }
     std::string bytes;
     char chunk[65536];
@@ -111,15 +188,24 @@ void TcpListener::serve(int fd, int connection) {
             break;
         }
         bytes.append(chunk, static_cast<std::size_t>(count));
-        if (limit > 0 && bytes.size() >= limit) {
-            const linger reset{1, 0};
-            ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+        if (limit.first > 0 && bytes.size() >= limit.first) {
+            if (limit.second == Close::Reset) {
+                const linger reset{1, 0};
+                ::setsockopt(fd, SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+            }
             break;
         }
     }
-    ::close(fd);
-    std::lock_guard<std::mutex> lock(mutex_);
-    finished_.push_back(bytes);
+    lastConnection(connection);
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        finished_.push_back(bytes);
+    }
+    if (keepOpen) {
+        heldOpen_.push_back(fd);
+    } else {
+        ::close(fd);
+    }
 }
 
 std::vector<std::string> TcpListener::received(std::size_t connections,

@@ -178,8 +178,35 @@ TEST_F(PortsWindowTest, TestLabelReachesANetworkPrinterAndSaysSo) {
     EXPECT_EQ(got[0], zebraTestLabel("LPT1"));
     ASSERT_EQ(test.messageBox.shown.size(), 1u);
     EXPECT_EQ(test.messageBox.shown[0].text,
-              "Etiqueta de teste enviada para a porta LPT1 (" + destination + ").");
+              "Etiqueta de teste enviada para a porta LPT1 (" + destination +
+                  "). A impressora fecha a conexão ao fim de cada linha: cada linha é "
+                  "confirmada assim.");
     EXPECT_EQ(test.messageBox.shown[0].title, "Portas");
+}
+
+// A printer marked as one that never closes its side: the test says it did not, and the
+// mark stays in the file when the window saves.
+TEST_F(PortsWindowTest, TestReportsAPrinterThatDoesNotCloseAndSaveKeepsItsMark) {
+    TcpListener printer;
+    ASSERT_TRUE(printer.ready());
+    printer.neverClose(0);
+    const std::string destination = "tcp://127.0.0.1:" + std::to_string(printer.port());
+    const std::string entry =
+        "[LPT1]\ndestino=" + destination + "\nconsultar-estado=nao\nconfirma-fechando=nao\n";
+    open('1', entry);
+    control<QPushButton>("BT-TESTAR-LPT1")->click();
+    EXPECT_EQ(printer.received(1), std::vector<std::string>{zebraTestLabel("LPT1")});
+    ASSERT_EQ(test.messageBox.shown.size(), 1u);
+    EXPECT_EQ(test.messageBox.shown[0].text,
+              utf8("Etiqueta de teste enviada para a porta LPT1 (" + destination +
+                   "). A impressora não fechou a conexão: cada linha conta quando ela confirma "
+                   "ter recebido todos os bytes (confirma-fechando=nao)."));
+    type("COM1", "/dev/ttyUSB0");
+    control<QPushButton>("BT-GRAVA-PORTAS")->click();
+    EXPECT_EQ(readBytes(portsFile()),
+              "; Rotulano: para onde vai cada porta. Porta sem entrada: o dispositivo de "
+              "sempre.\n\n" +
+                  entry + "\n[COM1]\ndestino=/dev/ttyUSB0\n");
 }
 
 TEST_F(PortsWindowTest, TestLabelThatDoesNotArriveSaysWhy) {
