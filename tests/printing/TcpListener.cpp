@@ -183,7 +183,10 @@ void TcpListener::serve(int fd, int connection) {
     std::string bytes;
     char chunk[65536];
     while (waitReadable(fd, stop_)) {
-        const ssize_t count = ::read(fd, chunk, sizeof chunk);
+        // A printer told to close after some bytes reads no more than those.
+        const std::size_t most =
+            limit.first > 0 ? std::min(sizeof chunk, limit.first - bytes.size()) : sizeof chunk;
+        const ssize_t count = ::read(fd, chunk, most);
         if (count <= 0) {
             break;
         }

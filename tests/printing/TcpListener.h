@@ -29,8 +29,8 @@ class TcpListener {
     bool ready() const { return port_ > 0; }
     int port() const { return port_; }
 
-    // The connection numbered `connection` (from 0) is closed once it has brought at
-    // least `bytes`: with a reset, or as a printer closes (a reset all the same when
+    // The connection numbered `connection` (from 0) is read up to `bytes` and closed: with
+    // a reset, or as a printer closes (a reset all the same when
     // bytes are left unread).
     enum class Close { Reset, Normal };
     void closeAfter(int connection, std::size_t bytes, Close how = Close::Reset);
