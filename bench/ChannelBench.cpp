@@ -41,7 +41,7 @@ void labelJobThroughTheTempDir(benchmark::State& state) {
     bench::FilePortPlatform system(folder.path().toStdString());
     printing::ChannelState channelState;
     printing::PrintChannel channel(channelState, system);
-    channel.rotinaAchaTemp();
+    channel.state().tempDir = channel.platform().tempDir();
     printing::PortSink sink(channel);
     sink.setPort("LPT1");
     printing::LogoDownload logo(sink);

@@ -1,5 +1,9 @@
 #include <QApplication>
+#include <QSocketNotifier>
+#include <memory>
 
+#include "printing/PrivateTempDir.h"
+#include "printing/ProgramSignals.h"
 #include "printing/SystemPlatform.h"
 #include "window/MainWindow.h"
 #include "window/Pictures.h"
@@ -7,12 +11,42 @@
 #include "window/QtMessageBox.h"
 #include "window/WindowGeometry.h"
 
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// Qt ends the program on a fatal message (the display went away with the session): the
+// print folder goes first, as no destructor will run.
+void onQtMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (type == QtFatalMsg) {
+        rotulano::printing::PrivateTempDir::removeLive();
+    }
+    if (qtHandler != nullptr) {
+        qtHandler(type, context, message);
+    }
+}
+
+}  // namespace
+
 // Rotulano: opens the chain's order files and prints their price tags and labels. The
 // working directory holds the parameter file CD21PRM.DAT and the logo files.
 int main(int argc, char** argv) {
+    qtHandler = qInstallMessageHandler(onQtMessage);
+    // SIGTERM, SIGHUP and SIGINT end the program as its own close does: a running print
+    // job is cancelled (its row ends as the destination allows), the window's closed
+    // event runs and the print folder goes.
+    rotulano::printing::ProgramSignals endSignals;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rotulano"));
     rotulano::window::initWindowResources();
+    std::unique_ptr<QSocketNotifier> signalled;
+    if (endSignals.ready()) {
+        signalled = std::make_unique<QSocketNotifier>(endSignals.wakeFd(), QSocketNotifier::Read);
+        QObject::connect(signalled.get(), &QSocketNotifier::activated, [&signalled] {
+            signalled->setEnabled(false);
+            QCoreApplication::exit(0);
+        });
+    }
 
     rotulano::window::QtMessageBox messageBox;
     rotulano::window::QtFileDialog fileDialog;
@@ -23,5 +57,7 @@ int main(int argc, char** argv) {
     window.rememberGeometryIn(rotulano::window::WindowGeometry::defaultFile());
 
     window.show();
-    return app.exec();
+    const int status = QApplication::exec();
+    window.close();
+    return status;
 }

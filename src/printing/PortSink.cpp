@@ -18,8 +18,8 @@ PortCheck PortSink::prepare(const core::PrinterSettings& settings) {
     if (!config::PrinterLists::isSerialPort(port) || state.serialPortConfigured) {
         return {};
     }
-    state.serialPortName = config::PrinterLists::serialPortName(port);
-    const core::FileStatus status = rotinaSerial(channel_);
+    const core::FileStatus status =
+        rotinaSerial(channel_, config::PrinterLists::serialPortName(port));
     if (status != core::kStatusOk) {
         return {PortCheck::Kind::SerialFailure, status, portName_};
     }

@@ -17,24 +17,17 @@ constexpr const char* kPrintFileExtension = ".TXT";
 PrintChannel::PrintChannel(ChannelState& state, core::Platform& platform)
     : state_(state), platform_(platform) {}
 
-void PrintChannel::rotinaAchaTemp() {
-    state_.sharedTempDir = platform_.tempDir();
-    state_.tempDir = state_.sharedTempDir;
-    state_.printFileName.clear();
-    state_.printFileIsOurs = false;
-}
-
 void PrintChannel::rotinaNomePrint() {
     deletePrintFile();
     const std::string clock = platform_.clockText();
     state_.printFileName =
         state_.tempDir + core::fieldAt(clock, kTimeOfDayAt, kTimeOfDayLength) + kPrintFileExtension;
-    state_.printFileIsOurs = true;
 }
 
 void PrintChannel::deletePrintFile() {
-    if (state_.printFileIsOurs && !state_.printFileName.empty()) {
+    if (!state_.printFileName.empty()) {
         platform_.deleteFile(state_.printFileName);
+        state_.printFileName.clear();
     }
 }
 

@@ -11,21 +11,19 @@
 namespace rotulano::printing {
 
 // The print output channel: labels are written as command lines into a fresh print
-// file in the temporary directory, which is then copied whole to the port device. The
-// file stays in the temporary directory until the next naming or the window's close.
+// file in the run's print folder (ChannelState::tempDir, see openPrintFolder), which is
+// then copied whole to the port device. The file stays in the folder until the next
+// naming or the end of the run.
 class PrintChannel {
   public:
     PrintChannel(ChannelState& state, core::Platform& platform);
 
-    // ROTINA-ACHA-TEMP: takes the temporary directory from the system; no print file yet.
-    void rotinaAchaTemp();
-
-    // ROTINA-NOME-PRINT: deletes the previous print file (never a device name left by
-    // the serial set-up) and names a new one: TempDir + hhmmsscc + ".TXT". The temporary
-    // directory is used whole, however long it is.
+    // ROTINA-NOME-PRINT: deletes the previous print file and names a new one in the
+    // print folder: TempDir + hhmmsscc + ".TXT". The folder is used whole, however long
+    // it is.
     void rotinaNomePrint();
 
-    // Deletes the last print file, if this program made one (the window's close).
+    // Deletes the last print file, if there is one, and forgets it.
     void deletePrintFile();
 
     // Writes `lines` into the current print file, each followed by CR LF. False, with the

@@ -9,7 +9,7 @@ namespace rotulano::window {
 // Start-up and shutdown
 void onFormOpened(WindowContext& context);
 void onFormClosed(WindowContext& context);
-void rotinaAchaTemp(WindowContext& context);  // TempDir from the system, whole
+void rotinaAchaTemp(WindowContext& context);  // the window's print folder in TempDir
 
 // Order file: loading (text change of W-NOME-COMPLETO) and choosing
 void onOrderPathChanged(WindowContext& context);

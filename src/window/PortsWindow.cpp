@@ -8,12 +8,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <atomic>
 #include <thread>
 
 #include "config/DestinationText.h"
 #include "config/PortsFile.h"
 #include "config/PrinterLists.h"
 #include "core/MessageRequest.h"
+#include "printing/PortJob.h"
 #include "printing/PortRoute.h"
 #include "window/StatusChoiceBox.h"
 
@@ -105,7 +107,7 @@ PortsWindow::PortsWindow(std::string portsPath, const core::PrinterSettings& sav
     setWindowTitle(caption(kTitle, portuguese));
     setAttribute(Qt::WA_DeleteOnClose);
     if (services_.destinations == nullptr) {
-        systemDestinations_ = std::make_unique<printing::SystemDestinations>();
+        systemDestinations_ = printing::systemDestinations(services_.platform);
         services_.destinations = systemDestinations_.get();
     }
     buildRows(portuguese);
@@ -142,8 +144,19 @@ PortsWindow* PortsWindow::open(QWidget* parent, std::string portsPath,
     return window;
 }
 
+void PortsWindow::done(int result) {
+    if (!testing_) {
+        QDialog::done(result);
+        return;
+    }
+    closeWanted_ = result;
+    services_.destinations->cancel();
+}
+
 void PortsWindow::buildRows(bool portuguese) {
-    auto* grid = new QGridLayout;
+    rowsPanel_ = new QWidget;
+    auto* grid = new QGridLayout(rowsPanel_);
+    grid->setContentsMargins(0, 0, 0, 0);
     int column = 0;
     for (const Caption& heading : kHeadings) {
         grid->addWidget(new QLabel(caption(heading, portuguese)), 0, column++);
@@ -196,7 +209,7 @@ void PortsWindow::buildRows(bool portuguese) {
     buttons->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
+    layout->addWidget(rowsPanel_);
     layout->addLayout(buttons);
 }
 
@@ -321,6 +334,9 @@ void PortsWindow::test(const Row& row) {
         delivery =
             printing::sendTestLabel(route, saved_, services_.platform, *services_.destinations);
     });
+    if (closeWanted_) {
+        return;
+    }
     if (!delivery.ok()) {
         warn(printing::deliveryFailureMessage(row.portName, where, delivery));
         return;
@@ -342,6 +358,9 @@ bool PortsWindow::printerReady(const printing::PortRoute& route) {
         printing::StatusCheck check{
             {}, route.portName(), destination->text, services_.destinations->statusWait()};
         aside([&] { check.status = services_.destinations->askStatus(*destination, zpl); });
+        if (closeWanted_) {
+            return false;
+        }
         if (check.status.allowsPrinting()) {
             return true;
         }
@@ -354,17 +373,34 @@ bool PortsWindow::printerReady(const printing::PortRoute& route) {
 }
 
 // The printer is talked to on a thread of its own, so that one that takes nothing (up to
-// the stall limit) leaves the window painting; the window takes no input meanwhile.
+// the stall limit) leaves the window painting. Meanwhile the rows take no input; closing
+// the window cancels the work, and the close is carried out from the event loop once the
+// thread has ended and the test's own code has returned. A loop ended by the program's end
+// cancels the work too.
 void PortsWindow::aside(const std::function<void()>& work) {
     QEventLoop waiting;
-    setEnabled(false);
+    std::atomic<bool> finished{false};
+    testing_ = true;
+    const bool unsaved = saveButton_->isEnabled();
+    rowsPanel_->setEnabled(false);
+    saveButton_->setEnabled(false);
     std::thread worker([&] {
         work();
+        finished = true;
         QMetaObject::invokeMethod(&waiting, &QEventLoop::quit, Qt::QueuedConnection);
     });
     waiting.exec();
+    if (!finished) {
+        services_.destinations->cancel();
+    }
     worker.join();
-    setEnabled(true);
+    testing_ = false;
+    rowsPanel_->setEnabled(true);
+    saveButton_->setEnabled(unsaved);
+    if (closeWanted_) {
+        QMetaObject::invokeMethod(
+            this, [this, result = *closeWanted_] { QDialog::done(result); }, Qt::QueuedConnection);
+    }
 }
 
 void PortsWindow::warn(const std::string& text) {

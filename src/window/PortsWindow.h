@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,10 @@ class PortsWindow : public QDialog {
                              const core::PrinterSettings& saved, bool portuguese,
                              Services services);
 
+    // Closing (the title bar's close, Escape, "Fechar") while "Testar" talks to a printer
+    // cancels the test; the window closes once the test's thread has ended.
+    void done(int result) override;
+
   private:
     struct Row {
         std::string portName;
@@ -82,7 +87,10 @@ class PortsWindow : public QDialog {
     Services services_;
     std::unique_ptr<printing::SystemDestinations> systemDestinations_;
     std::vector<Row> rows_;
+    QWidget* rowsPanel_ = nullptr;
     QPushButton* saveButton_ = nullptr;
+    bool testing_ = false;            // a test's thread is running
+    std::optional<int> closeWanted_;  // the result of a close asked for meanwhile
 };
 
 }  // namespace rotulano::window

@@ -9,8 +9,7 @@
 #include "config/PortsFile.h"
 #include "core/FixedRecord.h"
 #include "orders/ItemTable.h"
-#include "printing/DestinationSink.h"
-#include "printing/PortSink.h"
+#include "printing/PortJob.h"
 #include "window/Captions.h"
 #include "window/DisplayField.h"
 #include "window/DropDownList.h"
@@ -102,14 +101,8 @@ void PrintJob::run() {
         endOnConfigurationPage();
         return;
     }
-    printing::PrintChannel channel(context_.session.channel, context_.platform);
-    printing::PortSink usual(channel);
-    printing::SystemDestinations destinations;
-    core::Platform& platform = context_.platform;
-    destinations.setPause([&platform](std::chrono::milliseconds d) { platform.sleepFor(d); });
-    printing::DestinationSink sink(usual, channel, ports, destinations);
-    printing::PrintEngine engine(sink);
-    finish(runInBackground(engine, request, static_cast<int>(request.rows.size())));
+    printing::PortJob job(context_.session.channel, context_.platform, ports);
+    finish(runInBackground(job.engine(), request, static_cast<int>(request.rows.size())));
 }
 
 // The engine works on its own thread; the window waits in the dialog, which ends when the

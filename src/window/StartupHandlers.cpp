@@ -4,6 +4,7 @@
 #include "config/ParameterFile.h"
 #include "config/PrinterLists.h"
 #include "core/FixedRecord.h"
+#include "printing/PortJob.h"
 #include "window/Handlers.h"
 #include "window/Messages.h"
 #include "window/Pictures.h"
@@ -11,8 +12,6 @@
 namespace rotulano::window {
 
 namespace {
-
-constexpr const char* kPrintFolderPrefix = "rotulano";
 
 const char* const kParameterFileLabel = "Arquivo de parâmetros";
 
@@ -68,17 +67,14 @@ void checkParameterFile(WindowContext& context) {
 // name another directory, and the print files would be written there. When no folder can
 // be made, the next print job says so.
 void rotinaAchaTemp(WindowContext& context) {
-    printing::ChannelState& channel = context.session.channel;
-    channel.sharedTempDir = context.platform.tempDir();
-    channel.printFolder = std::make_shared<printing::PrivateTempDir>(kPrintFolderPrefix);
-    channel.tempDir = channel.printFolder->path(channel.sharedTempDir);
+    printing::openPrintFolder(context.session.channel, context.platform,
+                              printing::kWindowFolderPrefix);
 }
 
 void onFormOpened(WindowContext& context) {
     Controls& controls = context.controls;
     resetWorkFields(context.session);
     rotinaAchaTemp(context);
-    context.session.channel.printFileName.clear();
     controls.btImprime->setEnabled(false);
     controls.wDetqtd->setNumber(0);
     controls.wPrmmargEsq->setValue(0);
@@ -91,13 +87,10 @@ void onFormOpened(WindowContext& context) {
     subLeArqprm(context);
 }
 
+// The last print file goes, then the window's print folder with anything left in it.
 void onFormClosed(WindowContext& context) {
-    // Only a print file that this program made is deleted: after a serial set-up the name
-    // is that of the port device, which must never be deleted.
     printing::ChannelState& channel = context.session.channel;
-    if (channel.printFileIsOurs && !core::isBlank(channel.printFileName)) {
-        context.platform.deleteFile(channel.printFileName);
-    }
+    printing::PrintChannel(channel, context.platform).deletePrintFile();
     channel.printFolder.reset();
 }
 

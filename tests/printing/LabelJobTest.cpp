@@ -41,7 +41,7 @@ class LabelJobTest : public ::testing::Test {
     LabelJobTest() {
         platform_.temp = temp_.path().toStdString() + "/";
         platform_.devices = {{"LPT1", "/dev/usb/lp0"}, {"COM3", "/dev/ttyS2"}};
-        channel_.rotinaAchaTemp();
+        channel_.state().tempDir = channel_.platform().tempDir();
         state_.serialPortConfigured = true;
         writeBytes(logos_.filePath("LOGOVRDL.GRF").toStdString(), kGraphic);
         writeBytes(logos_.filePath("LOGOVRDL.BMP").toStdString(), kBitmap);

@@ -34,7 +34,7 @@ class LogoDownloadTest : public ::testing::Test {
     LogoDownloadTest() {
         platform_.temp = temp_.path().toStdString() + "/";
         platform_.devices["COM1"] = "/dev/ttyS0";
-        channel_.rotinaAchaTemp();
+        channel_.state().tempDir = channel_.platform().tempDir();
         sink_.setPort("COM1");
     }
     void putLogo(const char* name, const std::string& bytes) {
@@ -171,7 +171,7 @@ TEST(LogoDownloadDir, WorkingDirectoryByDefault) {
     EXPECT_EQ(LogoDownload(sink, "/opt/logos").logoPath("LOGOVRDL.BMP"), "/opt/logos/LOGOVRDL.BMP");
 
     platform.temp = working.path() + "/";
-    channel.rotinaAchaTemp();
+    channel.state().tempDir = channel.platform().tempDir();
     writeBytes(working.file("LOGOVRDL.GRF"), kGraphic);
     ChannelResult result;
     logo.rotinaEtqZplCarregaImagem(result);

@@ -178,7 +178,7 @@ struct LineJob {
     LineJob(const QTemporaryDir& folder, const HeldTerminal& line, std::chrono::milliseconds stall,
             const std::string& logoDir = {})
         : platform(folder.path().toStdString(), line.path(), stall), engine(sink, logoDir) {
-        channel.rotinaAchaTemp();
+        channel.state().tempDir = channel.platform().tempDir();
     }
 
     TerminalPlatform platform;

@@ -11,6 +11,7 @@
 
 #include "RecordingPlatform.h"
 #include "printing/LabelFileBytes.h"
+#include "printing/PortJob.h"
 #include "printing/PrintChannel.h"
 #include "support/TestSupport.h"
 
@@ -36,7 +37,7 @@ class PrintChannelTest : public ::testing::Test {
     PrintChannelTest() {
         platform_.temp = dir_.path().toStdString() + "/";
         platform_.devices["LPT1"] = "/dev/usb/lp0";
-        channel_.rotinaAchaTemp();
+        channel_.state().tempDir = channel_.platform().tempDir();
     }
     std::string temp() const { return platform_.temp; }
 
@@ -66,10 +67,9 @@ TEST_P(PrintFileNaming, TempDirThenTimeOfDayThenTxt) {
     platform.clock = c.clock;
     ChannelState state;
     PrintChannel channel(state, platform);
-    channel.rotinaAchaTemp();
+    channel.state().tempDir = channel.platform().tempDir();
     channel.rotinaNomePrint();
     EXPECT_EQ(state.printFileName, c.printFileName);
-    EXPECT_TRUE(state.printFileIsOurs);
     EXPECT_TRUE(platform.deleted.empty());
 }
 
@@ -82,15 +82,20 @@ INSTANTIATE_TEST_SUITE_P(
                       // A directory name past 243 characters is used whole.
                       NamingCase{kLongDir.c_str(), "2026030909050703-0300", kLongName.c_str()}));
 
-TEST(PrintFileNamingState, AchaTempTakesTheSystemDirAndForgetsThePrintFile) {
+// The run's print folder is made inside the system's temporary directory, whole, and
+// there is no print file yet.
+TEST(PrintFileNamingState, OpenPrintFolderTakesTheSystemDirAndForgetsThePrintFile) {
+    QTemporaryDir shared;
+    ASSERT_TRUE(shared.isValid());
     RecordingPlatform platform;
+    platform.temp = shared.path().toStdString() + "/";
     ChannelState state;
-    state.printFileName = "C:\\OLD\\01020304.TXT";
-    state.printFileIsOurs = true;
-    PrintChannel(state, platform).rotinaAchaTemp();
-    EXPECT_EQ(state.tempDir, "C:\\TEMP\\");
+    state.printFileName = "/old/01020304.TXT";
+    rotulano::printing::openPrintFolder(state, platform, "rotulano");
+    EXPECT_EQ(state.sharedTempDir, platform.temp);
+    ASSERT_EQ(state.tempDir.rfind(platform.temp + "rotulano-", 0), 0U) << state.tempDir;
+    EXPECT_EQ(state.tempDir.size(), platform.temp.size() + std::string("rotulano-XXXXXX/").size());
     EXPECT_EQ(state.printFileName, "");
-    EXPECT_FALSE(state.printFileIsOurs);
 }
 
 TEST_F(PrintChannelTest, NextNamingDeletesThePreviousPrintFile) {

@@ -24,14 +24,11 @@ TEST(SerialSetUp, OpenablePortGets00AndOneEmptyLine) {
     platform.deliver = true;
     platform.devices["COM2"] = line.portSide();
     ChannelState state;
-    state.serialPortName = "COM2";
     PrintChannel channel(state, platform);
 
-    EXPECT_EQ(rotinaSerial(channel), "00");
+    EXPECT_EQ(rotinaSerial(channel, "COM2"), "00");
     EXPECT_EQ(line.received(2), "\r\n");
-    EXPECT_EQ(state.serialPortName, "00  ");
-    EXPECT_EQ(state.printFileName, "COM2:");
-    EXPECT_FALSE(state.printFileIsOurs);
+    EXPECT_EQ(state.printFileName, "");
     ASSERT_EQ(platform.serialOpened.size(), 1u);
     EXPECT_EQ(platform.serialOpened[0].device, line.portSide());
 }
@@ -44,12 +41,10 @@ TEST(SerialSetUp, MissingPortGivesItsStatus) {
     platform.deliver = true;
     platform.devices["COM4"] = missing.toStdString();
     ChannelState state;
-    state.serialPortName = "COM4";
     PrintChannel channel(state, platform);
 
-    EXPECT_EQ(rotinaSerial(channel), "35");
-    EXPECT_EQ(state.serialPortName, "35  ");
-    EXPECT_EQ(state.printFileName, "COM4:");
+    EXPECT_EQ(rotinaSerial(channel, "COM4"), "35");
+    EXPECT_EQ(state.printFileName, "");
     EXPECT_FALSE(QFileInfo::exists(missing));
 }
 
@@ -60,15 +55,15 @@ TEST(SerialSetUp, LastPrintFileIsRemovedAndTheDeviceNameNeverDeleted) {
     platform.devices["COM1"] = "/dev/rotulano-no-such-port";
     ChannelState state;
     PrintChannel channel(state, platform);
-    channel.rotinaAchaTemp();
+    channel.state().tempDir = channel.platform().tempDir();
     channel.rotinaNomePrint();
     const std::string printFile = state.printFileName;
     ChannelResult result;
     ASSERT_TRUE(channel.writePrintFile({"E"}, result));
 
-    state.serialPortName = "COM1";
-    rotinaSerial(channel);
+    rotinaSerial(channel, "COM1");
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(printFile)));
+    EXPECT_EQ(state.printFileName, "");
 
     channel.rotinaNomePrint();
     channel.deletePrintFile();

@@ -35,7 +35,7 @@ struct JobRig {
     explicit JobRig(int model) : settings(core::PrinterSettings::defaults()) {
         settings.setModel(model);
         platform.tempDirValue = dir.path() + "/";
-        channel.rotinaAchaTemp();
+        channel.state().tempDir = channel.platform().tempDir();
         sink.setPort("LPT1");
     }
 
@@ -122,7 +122,7 @@ TEST(HostileTempDir, ALabelThatCannotBeWrittenIsNeverSent) {
         SCOPED_TRACE(temp);
         rig.platform.sent.clear();
         rig.platform.tempDirValue = temp;
-        rig.channel.rotinaAchaTemp();
+        rig.channel.state().tempDir = rig.channel.platform().tempDir();
         const printing::ChannelResult result = rig.send(rig.label('2'));
         EXPECT_FALSE(result.ok());
         EXPECT_EQ(result.failedStep, printing::ChannelStep::PrintFile);

@@ -45,6 +45,16 @@ class RenderProcessTest : public ::testing::Test {
         return rotulano::test::runRender(arguments, workDir_.path(), tempDir_.path());
     }
 
+    void start(QProcess& process, const QStringList& arguments) const {
+        rotulano::test::startRender(process, arguments, workDir_.path(), tempDir_.path());
+    }
+
+    // What the tool's temporary directory holds, hidden entries included.
+    QStringList tempDirEntries() const {
+        return QDir(tempDir_.path())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    }
+
     RenderRun runSample(const std::string& settingsPath, const QStringList& more = {}) const {
         QStringList arguments = {sampleOrder(), QStringLiteral("--settings"), qs(settingsPath),
                                  QStringLiteral("--logo-dir"), qs(samplePath(""))};

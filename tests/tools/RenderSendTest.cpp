@@ -149,6 +149,7 @@ TEST_F(RenderSendTest, SerialLineGetsTheBytesUnchanged) {
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.err, progress);
     EXPECT_EQ(line.received(expectedRows().size()), expectedRows());
+    EXPECT_TRUE(tempDirEmpty());
 }
 
 // A COM port whose entry is a device gets the serial set-up once, without a box, and
@@ -183,6 +184,7 @@ TEST_F(RenderSendTest, SerialSetUpFailureEndsWithStatusFive) {
                               "Ocorreu erro [35] ao configurar porta serial: Verifique se a "
                               "porta serial é válida\n");
     EXPECT_FALSE(QFile::exists(qs(work("nao-existe"))));
+    EXPECT_TRUE(tempDirEmpty());
 }
 
 TEST_F(RenderSendTest, RefusedConnectionStopsTheJobWithStatusFive) {
@@ -198,6 +200,7 @@ TEST_F(RenderSendTest, RefusedConnectionStopsTheJobWithStatusFive) {
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, kTag + "Não foi possível enviar as etiquetas para a porta LPT1 (" +
                               destination + "): conexão recusada [30].\n");
+    EXPECT_TRUE(tempDirEmpty());
 }
 
 TEST_F(RenderSendTest, PortsFileNamedButMissingOrBadEndsWithStatusThree) {

@@ -94,9 +94,8 @@ std::string expectedJob(const std::vector<std::string>& items, const std::vector
     return bytes;
 }
 
-RenderRun runRender(const QStringList& arguments, const QString& workingDir,
-                    const QString& tempDir) {
-    QProcess process;
+void startRender(QProcess& process, const QStringList& arguments, const QString& workingDir,
+                 const QString& tempDir) {
     process.setProgram(QStringLiteral(ROTULANO_RENDER_EXE));
     process.setArguments(arguments);
     process.setWorkingDirectory(workingDir);
@@ -106,6 +105,12 @@ RenderRun runRender(const QStringList& arguments, const QString& workingDir,
         process.setProcessEnvironment(environment);
     }
     process.start();
+}
+
+RenderRun runRender(const QStringList& arguments, const QString& workingDir,
+                    const QString& tempDir) {
+    QProcess process;
+    startRender(process, arguments, workingDir, tempDir);
     RenderRun run;
     if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit) {
         process.kill();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcess>
 #include <QStringList>
 #include <string>
 #include <vector>
@@ -48,5 +49,9 @@ struct RenderRun {
 // directory (TMPDIR) set to `tempDir` when given.
 RenderRun runRender(const QStringList& arguments, const QString& workingDir,
                     const QString& tempDir = {});
+
+// Starts the built rotulano-render as runRender does, without waiting for it.
+void startRender(QProcess& process, const QStringList& arguments, const QString& workingDir,
+                 const QString& tempDir = {});
 
 }  // namespace rotulano::test

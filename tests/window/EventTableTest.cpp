@@ -80,7 +80,6 @@ TEST(WiredExit, SaidaAndMenuSairCloseTheWindow) {
         Names ran;
         traceOf(test, ran);
         test.session().channel.printFileName = test.dir.file("09050703.TXT");
-        test.session().channel.printFileIsOurs = true;
         if (fromMenu) {
             test.controls().menuSair->trigger();
         } else {

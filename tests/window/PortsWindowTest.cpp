@@ -4,9 +4,14 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <chrono>
 
 #include "printing/PrinterSimulator.h"
+#include "printing/SystemDestinations.h"
 #include "printing/TcpListener.h"
 #include "support/WindowFakes.h"
 #include "window/PortsWindow.h"
@@ -276,3 +281,62 @@ TEST_F(PortsWindowTest, StatusCheckIsSavedAndRefusedForAPrintQueue) {
               utf8("Porta COM2: a consulta de estado não vale para uma fila de impressão nem "
                    "para uma porta paralela."));
 }
+
+namespace {
+
+// The three ways to close the Portas window.
+struct CloseCase {
+    const char* name;
+    void (*close)(QDialog* window);
+};
+
+class PortsWindowClosedDuringTest : public PortsWindowTest,
+                                    public ::testing::WithParamInterface<CloseCase> {};
+
+// A network printer that takes the connection and never reads or answers holds "Testar"
+// in its status query (the wait made long here, so that only the close can end it).
+// Closing the window then cancels the test; the window goes once the test's thread has
+// ended, no box follows, and the main window stays with its order.
+TEST_P(PortsWindowClosedDuringTest, CancelsTheTestAndClosesOnceItHasEnded) {
+    TcpListener printer;
+    ASSERT_TRUE(printer.ready());
+    printer.neverRead(0);
+    rotulano::printing::SystemDestinations destinations;
+    destinations.setStatusWait(std::chrono::minutes(5));
+    writeBytes(test.dir.file("CD21PRM.DAT"), settingsRecord('1'));
+    test.open();
+    window = rotulano::window::PortsWindow::open(test.controls().window, portsFile(),
+                                                 test.session().settings, true,
+                                                 {test.platform, test.messageBox, &destinations});
+    const QPointer<QDialog> shown = window;
+    type("LPT1", QStringLiteral("tcp://127.0.0.1:%1").arg(printer.port()));
+    choose("W-CONSULTA-LPT1", "sim");
+
+    bool closed = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!closed && printer.accepted() >= 1) {
+            closed = true;
+            GetParam().close(shown);
+        }
+    });
+    watch.start(10);
+    control<QPushButton>("BT-TESTAR-LPT1")->click();  // returns once the test has ended
+    watch.stop();
+    ASSERT_TRUE(closed);
+    QTRY_VERIFY_WITH_TIMEOUT(shown.isNull(), 30000);
+    EXPECT_TRUE(test.messageBox.shown.empty());
+    EXPECT_FALSE(test.window->formClosed());
+    EXPECT_TRUE(test.window->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, PortsWindowClosedDuringTest,
+    ::testing::Values(
+        CloseCase{"TitleBar", [](QDialog* window) { window->close(); }},
+        CloseCase{"Escape", [](QDialog* window) { QTest::keyClick(window, Qt::Key_Escape); }},
+        CloseCase{"CloseButton",
+                  [](QDialog* window) { window->findChild<QPushButton*>("BT-FECHAR")->click(); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace

@@ -87,8 +87,7 @@ std::string stateOf(PrintJobWindow& test) {
         state << mark.toStdString() << '|';
     }
     state << "\nchannel " << channel.tempDir << ' ' << channel.printFileName << ' '
-          << channel.printFileIsOurs << channel.serialPortConfigured << ' '
-          << channel.serialPortName << "\nprint " << test.controls().btImprime->isEnabled()
+          << channel.serialPortConfigured << "\nprint " << test.controls().btImprime->isEnabled()
           << test.controls().wDetqtd->text().toStdString() << "\nsends " << test.platform.sends
           << " sleeps " << test.platform.sleeps.size() << " boxes " << test.messageBox.shown.size()
           << "\nworking dir " << entries(test.dir.path()) << "\ntemp dir "

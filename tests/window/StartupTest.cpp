@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "config/PrinterLists.h"
+#include "printing/SerialSetup.h"
 #include "support/WindowFakes.h"
 #include "window/Pictures.h"
 
@@ -232,23 +233,31 @@ TEST(Shutdown, DeletesTheLastPrintFileMadeByTheProgram) {
     const std::string printFile = test.dir.file("10203040.TXT");
     writeBytes(printFile, "^XA\r\n^XZ\r\n");
     test.session().channel.printFileName = printFile;
-    test.session().channel.printFileIsOurs = true;
     test.window->close();
     EXPECT_EQ(test.platform.deleted, std::vector<std::string>{printFile});
     EXPECT_FALSE(std::filesystem::exists(printFile));
 }
 
-// The port device that the serial set-up leaves as the print file is never deleted.
+// The serial set-up removes the last print file itself: closing afterwards deletes nothing,
+// and the port device is never named for deletion. A window that never printed deletes
+// nothing either.
 TEST(Shutdown, DeletesNothingButItsOwnPrintFile) {
-    for (const char* printFile : {"COM1:", ""}) {
-        SCOPED_TRACE(printFile);
+    for (bool serialSetUp : {true, false}) {
+        SCOPED_TRACE(serialSetUp ? "after the serial set-up" : "never printed");
         TestWindow test;
         test.open();
-        test.session().channel.printFileName = printFile;
-        test.session().channel.printFileIsOurs = false;
+        std::vector<std::string> deleted;
+        if (serialSetUp) {
+            const std::string printFile = test.session().channel.tempDir + "10203040.TXT";
+            writeBytes(printFile, "^XA\r\n^XZ\r\n");
+            test.session().channel.printFileName = printFile;
+            rotulano::printing::PrintChannel channel(test.session().channel, test.platform);
+            rotulano::printing::rotinaSerial(channel, "COM1");
+            deleted.push_back(printFile);
+        }
         test.window->close();
         EXPECT_TRUE(test.window->formClosed());
-        EXPECT_TRUE(test.platform.deleted.empty());
+        EXPECT_EQ(test.platform.deleted, deleted);
     }
 }
 

@@ -18,6 +18,11 @@ enum class RenderExit : int {
     PrinterNotReady = 6,  // --send: the printer asked was not ready or did not answer
 };
 
+// --send cancelled by SIGHUP, SIGINT or SIGTERM ends with 128 and the signal's number
+// (129, 130, 143), as a shell reports a program that the signal ended, but only once the
+// row in hand has ended and the print folder is gone.
+inline constexpr int kSignalExitBase = 128;
+
 // Prefix of every line that the tool writes to the error output.
 inline constexpr const char* kRenderTag = "rotulano-render: ";
 

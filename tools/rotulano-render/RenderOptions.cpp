@@ -285,6 +285,11 @@ Nada é enviado a nenhuma impressora e não há esperas, a menos que se use --se
                       feita uma vez, sem pedir confirmação. Uma linha por linha
                       enviada vai para a saída de erros; a primeira linha que não
                       chega à impressora encerra o envio com a mensagem da janela.
+                      Cada execução usa uma pasta própria, rotulano-render-XXXXXX
+                      (modo 0700), criada em $TMPDIR (ou /tmp) no início e apagada
+                      com o arquivo de impressão no fim. SIGTERM, SIGHUP e SIGINT
+                      cancelam o envio: a linha em curso termina como o destino
+                      permite, nenhuma outra é enviada e a pasta é apagada.
                       Não combina com -o nem com --png.
   --port PORTA        com --send, a porta em vez da gravada: um nome (LPT1, LPT2,
                       COM1 a COM4), procurado no arquivo de portas, ou um destino
@@ -310,19 +315,30 @@ parte da saída.
 
 Situação de saída:
   0  bytes gerados (com --send: todas as linhas entregues à impressora)
-  1  linha de comando inválida (opção desconhecida, lista de linhas inválida, linha
-     que não existe no pedido, saída recusada, --port ou --ports sem --send,
+  1  linha de comando inválida (opção desconhecida, repetida ou sem valor, nenhum
+     ou mais de um arquivo de pedidos, lista de linhas inválida, linha que não
+     existe no pedido, saída recusada, --port, --ports ou --no-status sem --send,
      --send com -o ou --png, porta que não é nome nem destino)
   2  arquivo de pedidos que não pôde ser aberto ou que o programa recusa
   3  arquivo de parâmetros que não pôde ser lido, ou porta de saída inválida nele;
      arquivo de portas ausente (quando dado por --ports) ou inválido
-  4  arquivo de saída ou imagem que não pôde ser gravado
-  5  com --send: uma linha não chegou à impressora, ou a porta serial não pôde
-     ser preparada
+  4  sem --send: arquivo de saída ou imagem que não pôde ser gravado
+  5  com --send: uma linha não chegou à impressora (inclusive o arquivo de
+     impressão temporário que não pôde ser gravado ou lido), a porta serial não
+     pôde ser preparada, ou a impressora está ocupada por outro trabalho deste
+     computador
   6  com --send: a impressora consultada não está pronta (sem etiquetas, sem
      fita, cabeça aberta, em pausa, memória cheia), não respondeu ou deu uma
      resposta não reconhecida; nenhum byte de etiqueta foi enviado a ela depois
      da consulta
+  129, 130, 143
+     com --send: envio cancelado por SIGHUP, SIGINT ou SIGTERM (128 mais o
+     número do sinal); a última linha da saída de erros diz quantas linhas foram
+     enviadas
+
+Ambiente: TMPDIR, a pasta temporária (padrão /tmp). Uma pasta
+rotulano-XXXXXX ou rotulano-render-XXXXXX deste usuário que ficou de uma
+execução encerrada à força é apagada no início da execução seguinte.
 )";
 }
 

@@ -7,11 +7,10 @@
 #include "config/ParameterFile.h"
 #include "config/PortsFile.h"
 #include "config/PrinterLists.h"
-#include "printing/DestinationSink.h"
-#include "printing/PortSink.h"
-#include "printing/PrintChannel.h"
+#include "printing/PortJob.h"
 #include "printing/PrintJobMessages.h"
 #include "printing/PrinterStatusMessages.h"
+#include "printing/ProgramSignals.h"
 #include "printing/SystemPlatform.h"
 
 namespace rotulano::render {
@@ -118,9 +117,44 @@ void switchStatusCheckOff(config::PortsTable& table) {
     }
 }
 
+// A job that an end signal cancelled: the row in hand ended as its destination allows,
+// and no other was sent.
+RenderExit cancelled(const printing::JobReport& report, int signal, std::ostream& err) {
+    if (report.end != printing::JobEnd::Normal && report.end != printing::JobEnd::Cancelled) {
+        jobEnd(report, err);
+    }
+    const auto sent = std::count_if(report.rows.begin(), report.rows.end(), [](const auto& row) {
+        return row.outcome == printing::RowOutcome::Printed;
+    });
+    err << kRenderTag << "envio cancelado por " << printing::ProgramSignals::name(signal) << ": "
+        << sent << (sent == 1 ? " linha enviada\n" : " linhas enviadas\n");
+    err.flush();
+    return static_cast<RenderExit>(kSignalExitBase + signal);
+}
+
+// The job in a print folder of the run's own, removed with its files when the job ends.
+RenderExit sendJob(const printing::JobRequest& job, const config::PortsTable& table,
+                   const std::string& logoDir, printing::ProgramSignals& endSignals,
+                   std::ostream& err) {
+    printing::SystemPlatform platform;
+    printing::ChannelState state;
+    printing::openPrintFolder(state, platform, printing::kRenderFolderPrefix);
+    printing::PortJob portJob(state, platform, table, logoDir);
+    endSignals.watch([&portJob](int) { portJob.cancel(); });
+    SendObserver observer(err, static_cast<int>(job.rows.size()));
+    const printing::JobReport report = portJob.run(job, observer);
+    endSignals.stopWatching();
+    if (endSignals.caught() != 0) {
+        return cancelled(report, endSignals.caught(), err);
+    }
+    return jobEnd(report, err);
+}
+
 }  // namespace
 
 RenderExit sendRender(const RenderOptions& options, std::ostream& err) {
+    // From here on an end signal cancels the run: the print folder is removed.
+    printing::ProgramSignals endSignals;
     RenderRequest request;
     config::PortsTable table;
     RenderExit status = prepareRender(options, request, err);
@@ -141,17 +175,7 @@ RenderExit sendRender(const RenderOptions& options, std::ostream& err) {
     if (!buildJobRequest(request, job, error)) {
         return renderFailure(err, RenderExit::CommandLine, error);
     }
-    printing::SystemPlatform platform;
-    printing::ChannelState state;
-    printing::PrintChannel channel(state, platform);
-    channel.rotinaAchaTemp();
-    printing::PortSink usual(channel);
-    printing::SystemDestinations destinations;
-    destinations.setPause([&platform](std::chrono::milliseconds d) { platform.sleepFor(d); });
-    printing::DestinationSink sink(usual, channel, table, destinations);
-    printing::PrintEngine engine(sink, request.logoDir);
-    SendObserver observer(err, static_cast<int>(job.rows.size()));
-    return jobEnd(engine.run(job, observer), err);
+    return sendJob(job, table, request.logoDir, endSignals, err);
 }
 
 }  // namespace rotulano::render
