@@ -99,10 +99,11 @@ class NameLookupJobTest : public ::testing::Test {
     struct Job {
         Job(NameLookupJobTest& test, const config::PortsTable& ports,
             std::shared_ptr<const printing::NameLookup> names, milliseconds stall)
-            : channel(test.state_, test.platform_),
+            : ports(ports),
+              channel(test.state_, test.platform_),
               usual(channel),
               destinations(stall, std::move(names)),
-              sink(usual, channel, ports, destinations),
+              sink(usual, channel, this->ports, destinations),
               engine(sink) {}
 
         printing::JobReport run(int rows) {
@@ -110,6 +111,7 @@ class NameLookupJobTest : public ::testing::Test {
             return engine.run(adhesives(rows, 1), observer);
         }
 
+        config::PortsTable ports;
         printing::PrintChannel channel;
         printing::PortSink usual;
         printing::SystemDestinations destinations;
