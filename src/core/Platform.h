@@ -51,6 +51,11 @@ class Platform {
 
     // Waits, so that the printer can store a downloaded image.
     virtual void sleepFor(std::chrono::milliseconds duration) = 0;
+
+    // The namespace of the locks that keep one print job at a time on each printer for
+    // every user of this machine (printing::PrinterLock); empty for the system's own, which
+    // every copy of the program shares.
+    virtual std::string printerLockSpace() { return {}; }
 };
 
 }  // namespace rotulano::core

@@ -18,16 +18,28 @@ PortCheck DestinationSink::prepare(const core::PrinterSettings& settings) {
     if (!routed()) {
         return usual_.prepare(settings);
     }
+    const core::PortDestination& destination = *route_->destination();
+    if (!lock_.take(channel_.platform().printerLockSpace(),
+                    PrinterLock::destinationKey(destination))) {
+        return {PortCheck::Kind::PrinterBusy, core::kStatusLocked, route_->portName(),
+                destination.text};
+    }
     ChannelState& state = channel_.state();
     if (!route_->runsSerialSetup() || state.serialPortConfigured) {
         return {};
     }
     // The set-up feeds one empty line through the entry's device, with its line settings.
-    const core::Delivery fed = destinations_.send(*route_->destination(), kRecordEnd);
+    const core::Delivery fed = destinations_.send(destination, kRecordEnd);
     if (!fed.ok()) {
         return {PortCheck::Kind::SerialFailure, fed.status, route_->portName()};
     }
     return {PortCheck::Kind::SerialSetUp, core::kStatusOk, route_->portName()};
+}
+
+void DestinationSink::jobEnded() {
+    lock_.release();
+    usual_.jobEnded();
+    destinations_.jobEnded();
 }
 
 void DestinationSink::confirmSetUp() {

@@ -8,6 +8,7 @@
 #include "printing/JobSink.h"
 #include "printing/PortRoute.h"
 #include "printing/PortSink.h"
+#include "printing/PrinterLock.h"
 #include "printing/SystemDestinations.h"
 
 namespace rotulano::printing {
@@ -17,6 +18,7 @@ namespace rotulano::printing {
 // connection, one queue job, or one held device with the pauses); a port name without
 // one goes through the usual port sink, as always. A COM name whose entry is a device is
 // set up once per run of the program on that device, with its serial line settings.
+// Either way the printer is held for the job from its first preparation (PrinterLock).
 class DestinationSink : public JobSink {
   public:
     DestinationSink(PortSink& usual, PrintChannel& channel, const config::PortsTable& table,
@@ -33,6 +35,7 @@ class DestinationSink : public JobSink {
         usual_.cancel();
         destinations_.cancel();
     }
+    void jobEnded() override;
 
   private:
     bool routed() const { return route_ && route_->destination(); }
@@ -44,6 +47,7 @@ class DestinationSink : public JobSink {
     DestinationSender& destinations_;
     std::optional<PortRoute> route_;
     std::vector<RowPiece> pieces_;
+    PrinterLock lock_;
 };
 
 }  // namespace rotulano::printing

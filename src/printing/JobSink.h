@@ -18,10 +18,12 @@ struct PortCheck {
         SerialSetUp,    // a COM port was just set up: the operator confirms, then Ready
         SerialFailure,  // the COM port could not be set up (`status`)
         NoPrintFolder,  // no usable folder for the print files (`status`, `name`)
+        PrinterBusy,    // another job of this machine holds the printer (`name`, `destination`)
     };
     Kind kind = Kind::Ready;
     core::FileStatus status = core::kStatusOk;
     std::string name;
+    std::string destination{};  // the device or destination of the port `name`
 };
 
 // The printer's status, asked before a row: what it said, the port and destination it was
@@ -34,7 +36,9 @@ struct StatusCheck {
 };
 
 // Where the bytes of a print job go: the printer's port, memory, or any other
-// destination. The engine gets the destination ready before each row, then writes the
+// destination. A printer's sink holds the printer for the job from its first prepare()
+// to jobEnded(), refusing it while another job of this machine holds it. The engine gets
+// the destination ready before each row, then writes the
 // row's pieces in order (logo download records, the logo file, the label file), pausing
 // where the printer needs time, and finishes the row. A piece is written whole or the
 // write fails with its status, the port and the destination tried; after a failure the
@@ -68,6 +72,9 @@ class JobSink {
     // Called from any thread: a wait for a destination that has stopped taking bytes
     // ends at once, and the write in hand fails.
     virtual void cancel() {}
+
+    // The job is over, however it ended: the printer is free for the next job.
+    virtual void jobEnded() {}
 };
 
 }  // namespace rotulano::printing

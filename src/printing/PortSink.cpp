@@ -15,6 +15,10 @@ PortCheck PortSink::prepare(const core::PrinterSettings& settings) {
         return {PortCheck::Kind::NoPrintFolder, core::kStatusIoError, state.sharedTempDir};
     }
     portName_ = config::PrinterLists::portName(port);
+    const std::string device = channel_.platform().portDevice(portName_);
+    if (!lock_.take(channel_.platform().printerLockSpace(), PrinterLock::deviceKey(device))) {
+        return {PortCheck::Kind::PrinterBusy, core::kStatusLocked, portName_, device};
+    }
     if (!config::PrinterLists::isSerialPort(port) || state.serialPortConfigured) {
         return {};
     }

@@ -19,6 +19,8 @@ JobEnd endOf(PortCheck::Kind kind) {
             return JobEnd::SerialFailure;
         case PortCheck::Kind::NoPrintFolder:
             return JobEnd::NoPrintFolder;
+        case PortCheck::Kind::PrinterBusy:
+            return JobEnd::PrinterBusy;
         case PortCheck::Kind::Ready:
         case PortCheck::Kind::SerialSetUp:
             break;
@@ -41,6 +43,12 @@ JobReport PrintEngine::run(const JobRequest& request, JobObserver& observer) {
     logo_.reset();
     warned_.clear();
     acceptedStatus_ = {};
+    runRows(request, observer, report);
+    sink_.jobEnded();
+    return report;
+}
+
+void PrintEngine::runRows(const JobRequest& request, JobObserver& observer, JobReport& report) {
     const int count = static_cast<int>(request.rows.size());
     for (int index = 1; index <= count; ++index) {
         if (cancelled_) {
@@ -68,7 +76,6 @@ JobReport PrintEngine::run(const JobRequest& request, JobObserver& observer) {
             break;
         }
     }
-    return report;
 }
 
 bool PrintEngine::readyForRow(const core::PrinterSettings& settings, JobObserver& observer,

@@ -51,6 +51,7 @@ enum class JobEnd {
     RowFailed,        // a row did not reach the destination
     Cancelled,        // the operator cancelled
     PrinterNotReady,  // the printer was not ready and the operator chose to cancel
+    PrinterBusy,      // another job of this machine holds the printer: nothing printed
 };
 
 // What the operator does about a printer that is not ready before a row.
@@ -98,7 +99,9 @@ class JobObserver {
 // per run), its label request, the routine chosen by the saved model and the label code,
 // the logo download once per job where a layout shows the logo, and one label file. Where
 // the destination's status check is on, the printer is asked before each row and a
-// printer that is not ready stops the job until the operator chooses. The
+// printer that is not ready stops the job until the operator chooses. The job holds its
+// printer from the first row's preparation to its end: a printer that another job of
+// this machine holds ends the job before anything is sent to it. The
 // first row that fails ends the job at once; a cancel takes effect between rows and ends
 // a wait for a destination that stopped taking bytes or for a printer's status answer.
 // No widget: the window, the
@@ -114,6 +117,7 @@ class PrintEngine {
     bool cancelled() const { return cancelled_.load(); }
 
   private:
+    void runRows(const JobRequest& request, JobObserver& observer, JobReport& report);
     bool readyForRow(const core::PrinterSettings& settings, JobObserver& observer,
                      JobReport& report);
     bool printerReady(const core::PrinterSettings& settings, JobObserver& observer,

@@ -104,6 +104,13 @@ JobMessage noPrintFolder(const std::string& sharedDir) {
             QStringLiteral("ATENÇÃO"), core::kStyleWarning};
 }
 
+JobMessage printerBusy(const PortCheck& check) {
+    const core::Delivery busy = core::Delivery::failed(
+        check.status, "impressora ocupada por outro trabalho deste computador");
+    return {utf8(deliveryFailureMessage(check.name, check.destination, busy)),
+            QStringLiteral("ATENÇÃO"), core::kStyleWarning};
+}
+
 JobMessage cancelQuestion() {
     return {QStringLiteral("Cancelar a impressão? A linha que está sendo enviada termina "
                            "antes; as linhas impressas ficam marcadas e as demais continuam "
@@ -119,6 +126,8 @@ JobMessage failedJob(const JobReport& report) {
             return serialFailure(report.check.status);
         case JobEnd::NoPrintFolder:
             return noPrintFolder(report.check.name);
+        case JobEnd::PrinterBusy:
+            return printerBusy(report.check);
         default:
             return channelFailure(report.rows.back().channel);
     }

@@ -38,8 +38,13 @@ JobMessage portsFileFailure(const std::string& message);
 // The print files' folder could not be made in the temporary directory `sharedDir`.
 JobMessage noPrintFolder(const std::string& sharedDir);
 
+// Another job of this machine holds the printer of `check` (PortCheck::Kind::PrinterBusy):
+// nothing was sent.
+JobMessage printerBusy(const PortCheck& check);
+
 // What stopped a job that failed: a port not in the list, the COM port set-up, no print
-// folder, or the row that did not reach the printer. Only for a job that ended so.
+// folder, a printer held by another job, or the row that did not reach the printer. Only
+// for a job that ended so.
 JobMessage failedJob(const JobReport& report);
 
 // Closing the progress dialog while a row goes out: cancel the job? (Yes / No)

@@ -13,6 +13,49 @@ constexpr const char* kDocumentName = "etiquetas";
 
 #ifdef ROTULANO_HAVE_CUPS
 
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+// The client library's waits come back to the program this often, so that a cancel is
+// seen within it.
+constexpr milliseconds kServiceLook{250};
+// What the job cancelled after the service made it is given to take the cancel.
+constexpr milliseconds kJobCancelWait{1000};
+
+// The connection's cancel is the job's own flag, read by the library as an int.
+static_assert(std::atomic<int>::is_always_lock_free && sizeof(std::atomic<int>) == sizeof(int),
+              "the job's cancel must read as a plain int");
+
+// How long the service's waits go on: the library asks after every kServiceLook with
+// nothing moving. Calls one look apart are one wait going on; a longer gap means the
+// service answered or took bytes between them, and the stall limit starts again.
+struct ServiceWait {
+    const std::atomic<int>* cancel = nullptr;  // null: the cancel is no longer looked at
+    milliseconds stall;
+    Clock::time_point lastCall{};
+    Clock::time_point idleSince{};
+
+    // From here on only `limit` more, whatever the cancel: the job's cancel request.
+    void leaving(milliseconds limit) {
+        cancel = nullptr;
+        stall = limit;
+        lastCall = {};
+    }
+};
+
+int keepWaiting(http_t*, void* data) {
+    ServiceWait& wait = *static_cast<ServiceWait*>(data);
+    if (wait.cancel != nullptr && wait.cancel->load() != 0) {
+        return 0;
+    }
+    const Clock::time_point now = Clock::now();
+    if (now - wait.lastCall > 2 * kServiceLook) {
+        wait.idleSince = now - kServiceLook;
+    }
+    wait.lastCall = now;
+    return now - wait.idleSince < wait.stall ? 1 : 0;
+}
+
 // Closes the connection however the send ends.
 struct Connection {
     http_t* http = nullptr;
@@ -66,7 +109,8 @@ core::Delivery queueState(http_t* http, const std::string& queue) {
     return {};
 }
 
-core::Delivery sendJob(http_t* http, const std::string& queue, const std::string& bytes) {
+core::Delivery sendJob(http_t* http, const std::string& queue, const std::string& bytes,
+                       ServiceWait& wait) {
     const int job = cupsCreateJob(http, queue.c_str(), kJobTitle, 0, nullptr);
     if (job == 0) {
         return serviceFailure("a fila não criou o trabalho");
@@ -78,6 +122,7 @@ core::Delivery sendJob(http_t* http, const std::string& queue, const std::string
     const ipp_status_t finished = cupsFinishDocument(http, queue.c_str());
     if (!written || finished > IPP_STATUS_OK_EVENTS_COMPLETE) {
         const core::Delivery failure = serviceFailure("a fila não aceitou o trabalho");
+        wait.leaving(kJobCancelWait);
         cupsCancelJob2(http, queue.c_str(), job, 0);
         return failure;
     }
@@ -91,8 +136,8 @@ core::Delivery sendJob(http_t* http, const std::string& queue, const std::string
 }  // namespace
 
 QueueDestination::QueueDestination(const core::PortDestination& destination, std::string server,
-                                   std::chrono::milliseconds stall)
-    : destination_(destination), server_(std::move(server)), stall_(stall) {}
+                                   std::chrono::milliseconds stall, std::atomic<int>& cancel)
+    : destination_(destination), server_(std::move(server)), stall_(stall), cancel_(cancel) {}
 
 #ifdef ROTULANO_HAVE_CUPS
 
@@ -102,18 +147,22 @@ bool QueueDestination::available() {
 
 core::Delivery QueueDestination::send(const std::string& bytes) const {
     const std::string server = server_.empty() ? std::string(cupsServer()) : server_;
+    // The waits' state outlives the connection, whose close may still wait.
+    ServiceWait wait{&cancel_, stall_};
     Connection connection;
-    connection.http = httpConnect2(server.c_str(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(),
-                                   1, static_cast<int>(stall_.count()), nullptr);
+    connection.http =
+        httpConnect2(server.c_str(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                     static_cast<int>(stall_.count()), reinterpret_cast<int*>(&cancel_));
     if (connection.http == nullptr) {
         return core::Delivery::failed(core::kStatusIoError, "o serviço de impressão não respondeu");
     }
-    httpSetTimeout(connection.http, static_cast<double>(stall_.count()) / 1000.0, nullptr, nullptr);
+    httpSetTimeout(connection.http, std::chrono::duration<double>(kServiceLook).count(),
+                   keepWaiting, &wait);
     const core::Delivery state = queueState(connection.http, destination_.target);
     if (!state.ok()) {
         return state;
     }
-    return sendJob(connection.http, destination_.target, bytes);
+    return sendJob(connection.http, destination_.target, bytes, wait);
 }
 
 #else
@@ -123,7 +172,7 @@ bool QueueDestination::available() {
 }
 
 core::Delivery QueueDestination::send(const std::string&) const {
-    (void)stall_;
+    (void)stall_, (void)cancel_;
     return core::Delivery::failed(core::kStatusIoError,
                                   "filas de impressão não disponíveis nesta instalação");
 }

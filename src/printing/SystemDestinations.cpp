@@ -9,12 +9,19 @@
 
 namespace rotulano::printing {
 
-SystemDestinations::SystemDestinations(std::chrono::milliseconds stall, const NameLookup* lookup,
+SystemDestinations::SystemDestinations(std::chrono::milliseconds stall,
+                                       std::shared_ptr<const NameLookup> lookup,
                                        std::string queueServer)
     : stall_(stall),
       pause_([](std::chrono::milliseconds duration) { std::this_thread::sleep_for(duration); }),
-      lookup_(lookup != nullptr ? *lookup : systemLookup_),
+      jobLookup_(lookup != nullptr ? std::move(lookup) : std::make_shared<SystemNameLookup>(),
+                 stall, cancelled_),
       queueServer_(std::move(queueServer)) {}
+
+void SystemDestinations::cancel() {
+    cancelled_ = true;
+    queueCancelled_ = 1;
+}
 
 namespace {
 
@@ -32,17 +39,18 @@ core::Delivery SystemDestinations::sendRow(const core::PortDestination& destinat
                                            const std::vector<RowPiece>& pieces) {
     switch (destination.kind) {
         case core::DestinationKind::Tcp:
-            return TcpDestination(destination, lookup_, stall_, closeWait_, cancelled_)
+            return TcpDestination(destination, jobLookup_, stall_, closeWait_, cancelled_)
                 .send(joined(pieces));
         case core::DestinationKind::Queue:
-            return QueueDestination(destination, queueServer_, stall_).send(joined(pieces));
+            return QueueDestination(destination, queueServer_, stall_, queueCancelled_)
+                .send(joined(pieces));
         default:
             return DeviceDestination(destination, stall_, cancelled_).send(pieces, pause_);
     }
 }
 
 PrinterStatus SystemDestinations::askStatus(const core::PortDestination& destination, bool zpl) {
-    return statusQuery::ask(destination, zpl, lookup_, stall_, statusWait_, cancelled_);
+    return statusQuery::ask(destination, zpl, jobLookup_, stall_, statusWait_, cancelled_);
 }
 
 std::string deliveryFailureMessage(const std::string& portName, const std::string& destination,

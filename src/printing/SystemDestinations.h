@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,9 @@ class DestinationSender {
     // From any thread: a printer being asked is waited for no more, and one being asked
     // again (its buffer full) is asked no more.
     virtual void cancel() {}
+    // The job is over: what was learnt for it (a printer's addresses) is not kept for
+    // the next.
+    virtual void jobEnded() {}
 
     static constexpr std::chrono::milliseconds kStatusWait{2000};
 
@@ -60,10 +64,12 @@ class SystemDestinations : public DestinationSender {
     // side of the connection, which confirms the row.
     static constexpr std::chrono::milliseconds kCloseWait{10000};
 
-    // `lookup`: where host names are looked up (the system's resolver when null);
-    // `queueServer`: the print service to ask (the system's own when empty).
+    // `lookup`: where host names are looked up (the system's resolver when null), once
+    // per job and within the stall limit; `queueServer`: the print service to ask (the
+    // system's own when empty).
     explicit SystemDestinations(std::chrono::milliseconds stall = kStallLimit,
-                                const NameLookup* lookup = nullptr, std::string queueServer = {});
+                                std::shared_ptr<const NameLookup> lookup = nullptr,
+                                std::string queueServer = {});
 
     core::Delivery sendRow(const core::PortDestination& destination,
                            const std::vector<RowPiece>& pieces) override;
@@ -72,7 +78,8 @@ class SystemDestinations : public DestinationSender {
     PrinterStatus askStatus(const core::PortDestination& destination, bool zpl) override;
 
     std::chrono::milliseconds statusWait() const override { return statusWait_; }
-    void cancel() override { cancelled_ = true; }
+    void cancel() override;
+    void jobEnded() override { jobLookup_.forget(); }
     void setStatusWait(std::chrono::milliseconds wait) { statusWait_ = wait; }
     void setCloseWait(std::chrono::milliseconds wait) { closeWait_ = wait; }
 
@@ -86,9 +93,10 @@ class SystemDestinations : public DestinationSender {
     std::chrono::milliseconds statusWait_ = kStatusWait;
     std::chrono::milliseconds closeWait_ = kCloseWait;
     std::atomic<bool> cancelled_{false};
+    // The same cancel as the print service's client library reads it.
+    std::atomic<int> queueCancelled_{0};
     std::function<void(std::chrono::milliseconds)> pause_;
-    SystemNameLookup systemLookup_;
-    const NameLookup& lookup_;
+    JobNameLookup jobLookup_;
     std::string queueServer_;
 };
 

@@ -151,12 +151,12 @@ core::Delivery TcpDestination::send(const std::string& bytes) const {
 }
 
 core::Delivery TcpDestination::connect(int& fd) const {
-    const std::vector<std::string> addresses = lookup_.addresses(destination_.target);
-    if (addresses.empty()) {
-        return core::Delivery::failed(core::kStatusNotFound, "host não encontrado");
+    const LookupResult found = lookup_.lookUp(destination_.target);
+    if (!found.ok()) {
+        return lookupFailure(found);
     }
     core::Delivery tried;
-    for (const std::string& address : addresses) {
+    for (const std::string& address : found.addresses) {
         tried = connectTo(address, fd);
         if (tried.ok()) {
             return tried;
@@ -195,7 +195,7 @@ core::Delivery TcpDestination::connectTo(const std::string& address, int& fd) co
     addrinfo* found = nullptr;
     const std::string port = std::to_string(destination_.tcpPort);
     if (::getaddrinfo(address.c_str(), port.c_str(), &hints, &found) != 0) {
-        return core::Delivery::failed(core::kStatusNotFound, "host não encontrado");
+        return lookupFailure(LookupResult::failed(LookupResult::Kind::NotFound));
     }
     fd = ::socket(found->ai_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     int error = fd < 0 ? errno : 0;

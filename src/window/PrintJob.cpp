@@ -166,6 +166,10 @@ void PrintJob::finish(const printing::JobReport& report) {
         case JobEnd::PrinterNotReady:  // the operator has seen why and chosen to stop
             endNormally();
             return;
+        case JobEnd::PrinterBusy:  // the settings are right: print again once it is free
+            show(printJobMessages::failedJob(report));
+            endNormally();
+            return;
         case JobEnd::InvalidPort:
         case JobEnd::SerialFailure:
         case JobEnd::NoPrintFolder:

@@ -9,6 +9,7 @@
 
 #include "core/Platform.h"
 #include "printing/SystemPlatform.h"
+#include "support/TestSupport.h"
 
 namespace rotulano::test {
 
@@ -28,6 +29,8 @@ class RecordingPlatform : public core::Platform {
     std::map<std::string, std::string> devices;
     std::set<std::string> refusingDevices;  // devices whose send fails with "35"
     bool deliver = false;
+    // Jobs of platforms that share it hold each other's printers.
+    std::string lockSpace = ownPrinterLockSpace();
 
     std::vector<std::string> deleted;
     std::vector<Sent> sent;
@@ -66,6 +69,8 @@ class RecordingPlatform : public core::Platform {
         sleeps.push_back(duration);
         events.push_back("sleep " + std::to_string(duration.count()));
     }
+
+    std::string printerLockSpace() override { return lockSpace; }
 
     // Everything sent to the printer, in order, as one stream.
     std::string allSent() const {

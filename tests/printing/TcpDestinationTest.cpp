@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <map>
+#include <memory>
 
 #include "TcpListener.h"
 #include "printing/SystemDestinations.h"
@@ -14,6 +15,7 @@ using rotulano::core::Delivery;
 using rotulano::core::DestinationKind;
 using rotulano::core::PortDestination;
 using rotulano::printing::deliveryFailureMessage;
+using rotulano::printing::LookupResult;
 using rotulano::printing::NameLookup;
 using rotulano::printing::SystemDestinations;
 using rotulano::test::TcpListener;
@@ -25,11 +27,12 @@ constexpr std::chrono::milliseconds kStall{1000};
 // The names the shop's printers have; no look-up leaves the machine.
 class ShopNames : public NameLookup {
   public:
-    std::vector<std::string> addresses(const std::string& host) const override {
+    LookupResult lookUp(const std::string& host) const override {
         const std::map<std::string, std::vector<std::string>> names = {
             {"zebra-expedicao", {"127.0.0.1"}}, {"127.0.0.1", {"127.0.0.1"}}};
         const auto found = names.find(host);
-        return found == names.end() ? std::vector<std::string>{} : found->second;
+        return found == names.end() ? LookupResult::failed(LookupResult::Kind::NotFound)
+                                    : LookupResult::found(found->second);
     }
 };
 
@@ -76,8 +79,8 @@ class ClosedPort {
 TEST(TcpDestination, EachRowIsOneConnectionCarryingExactlyItsBytes) {
     TcpListener printer;
     ASSERT_TRUE(printer.ready());
-    ShopNames names;
-    SystemDestinations destinations(kStall, &names);
+    const auto names = std::make_shared<ShopNames>();
+    SystemDestinations destinations(kStall, names);
     const std::string first = rowBytes(300000, 'a');
     const std::string second = rowBytes(50, 'b');
     const Delivery one = destinations.send(tcp("zebra-expedicao", printer.port()), first);
@@ -92,9 +95,9 @@ TEST(TcpDestination, EachRowIsOneConnectionCarryingExactlyItsBytes) {
 
 TEST(TcpDestination, RefusedConnectionIsReported) {
     ClosedPort closed;
-    ShopNames names;
+    const auto names = std::make_shared<ShopNames>();
     const PortDestination destination = tcp("127.0.0.1", closed.port());
-    const Delivery delivery = SystemDestinations(kStall, &names).send(destination, "E\r\n");
+    const Delivery delivery = SystemDestinations(kStall, names).send(destination, "E\r\n");
     EXPECT_EQ(delivery.status, "30");
     EXPECT_EQ(delivery.reason, "conexão recusada");
     EXPECT_EQ(deliveryFailureMessage("LPT1", destination.text, delivery),
@@ -105,9 +108,9 @@ TEST(TcpDestination, RefusedConnectionIsReported) {
 TEST(TcpDestination, UnknownHostIsReportedWithoutConnecting) {
     TcpListener printer;
     ASSERT_TRUE(printer.ready());
-    ShopNames names;
+    const auto names = std::make_shared<ShopNames>();
     const PortDestination destination = tcp("zebra-deposito", printer.port());
-    const Delivery delivery = SystemDestinations(kStall, &names).send(destination, "E\r\n");
+    const Delivery delivery = SystemDestinations(kStall, names).send(destination, "E\r\n");
     EXPECT_EQ(delivery.status, "35");
     EXPECT_EQ(delivery.reason, "host não encontrado");
     EXPECT_EQ(printer.received(1, std::chrono::milliseconds(300)).size(), 0u);
@@ -118,8 +121,8 @@ TEST(TcpDestination, PrinterThatStopsReadingFailsTheRowWithinTheStallLimit) {
     TcpListener printer(4096);
     ASSERT_TRUE(printer.ready());
     printer.neverRead(1);
-    ShopNames names;
-    SystemDestinations destinations(kStall, &names);
+    const auto names = std::make_shared<ShopNames>();
+    SystemDestinations destinations(kStall, names);
     const std::string before = rowBytes(2000, 'a');
     EXPECT_TRUE(destinations.send(tcp("127.0.0.1", printer.port()), before).ok());
     const auto start = std::chrono::steady_clock::now();
@@ -138,8 +141,8 @@ TEST(TcpDestination, PrinterThatClosesMidRowFailsThatRowOnly) {
     TcpListener printer;
     ASSERT_TRUE(printer.ready());
     printer.closeAfter(1, 1000);
-    ShopNames names;
-    SystemDestinations destinations(kStall, &names);
+    const auto names = std::make_shared<ShopNames>();
+    SystemDestinations destinations(kStall, names);
     const std::string before = rowBytes(5000, 'a');
     EXPECT_TRUE(destinations.send(tcp("127.0.0.1", printer.port()), before).ok());
     const Delivery cut =

@@ -1,6 +1,8 @@
 #include "support/TestSupport.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <atomic>
 #include <fstream>
 #include <iterator>
 
@@ -12,6 +14,12 @@ std::string dataPath(const std::string& relative) {
 
 std::string samplePath(const std::string& relative) {
     return std::string(ROTULANO_SAMPLES) + "/" + relative;
+}
+
+std::string ownPrinterLockSpace() {
+    static std::atomic<int> made{0};
+    return "rotulano-teste-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
+           std::to_string(++made);
 }
 
 std::string readBytes(const std::string& path) {

@@ -22,6 +22,11 @@ std::string readBytes(const std::string& path);
 // Writes `bytes` to `path`, replacing the file.
 void writeBytes(const std::string& path, const std::string& bytes);
 
+// A namespace of printer locks no other test platform and no running copy of the program
+// shares (core::Platform::printerLockSpace): tests run side by side, each with printers
+// of the same names, never find them held by one another.
+std::string ownPrinterLockSpace();
+
 // Makes a fresh temporary directory the current directory for the life of the object
 // and goes back to the previous one afterwards.
 class ScopedWorkingDir {

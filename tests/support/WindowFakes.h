@@ -69,12 +69,14 @@ class FakePlatform : public core::Platform {
     core::FileStatus sendToDevice(const std::string& device, const std::string& bytes) override;
     core::FileStatus openSerialPort(const std::string& device, const std::string& bytes) override;
     void sleepFor(std::chrono::milliseconds duration) override { sleeps.push_back(duration); }
+    std::string printerLockSpace() override { return lockSpace; }
 
     std::string tempDirValue = "/tmp/";  // test windows point it at a directory of their own
     std::string clock = "2024010209050703-0300";
     std::string portDirectory;  // when set, port "COM1" is the file portDirectory/COM1
     core::FileStatus sendStatus = core::kStatusOk;
     core::FileStatus serialStatus = core::kStatusOk;
+    std::string lockSpace = ownPrinterLockSpace();
 
     std::vector<std::string> deleted;
     std::map<std::string, std::string> sent;  // device -> every byte written to it

@@ -15,7 +15,8 @@ enum class RenderExit : int {
     Settings = 3,         // the parameter file cannot be read, or its port is invalid
     Output = 4,           // a row cannot be printed, the output file or a picture cannot be written
     Send = 5,             // --send: a row or the serial set-up did not reach the printer
-    PrinterNotReady = 6,  // --send: the printer asked was not ready or did not answer
+    PrinterNotReady = 6,  // --send: the printer asked was not ready or did not answer, or
+                          // another job of this machine held it
 };
 
 // --send cancelled by SIGHUP, SIGINT or SIGTERM ends with 128 and the signal's number

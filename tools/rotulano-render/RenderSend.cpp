@@ -101,6 +101,11 @@ RenderExit jobEnd(const printing::JobReport& report, std::ostream& err) {
         return renderFailure(err, RenderExit::PrinterNotReady,
                              printing::printerStatusMessages::text(report.status));
     }
+    // Like a printer not ready: nothing was sent to it, and it can be tried again later.
+    if (report.end == JobEnd::PrinterBusy) {
+        return renderFailure(err, RenderExit::PrinterNotReady,
+                             messageLine(messages::failedJob(report)));
+    }
     const RenderExit status =
         report.end == JobEnd::InvalidPort ? RenderExit::Settings : RenderExit::Send;
     return renderFailure(err, status, messageLine(messages::failedJob(report)));
