@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "core/FileSizeSignal.h"
 #include "printing/SystemPlatform.h"
 #include "window/MainWindow.h"
 #include "window/Pictures.h"
@@ -10,6 +11,7 @@
 // Rotulano: opens the chain's order files and prints their price tags and labels. The
 // working directory holds the parameter file CD21PRM.DAT and the logo files.
 int main(int argc, char** argv) {
+    rotulano::core::ignoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rotulano"));
     rotulano::window::initWindowResources();
