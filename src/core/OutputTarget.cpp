@@ -25,6 +25,11 @@ bool namesStandardOutput(const std::string& path) {
 
 }  // namespace
 
+bool OutputTarget::sameFile(const std::string& first, const std::string& second) {
+    const std::string key = identity(first);
+    return !key.empty() && key == identity(second);
+}
+
 bool OutputTarget::writeProtected() const {
     return kind_ == Kind::File && exists_ && FileSaver::isWriteProtected(path_);
 }
@@ -55,14 +60,13 @@ FileStatus OutputTarget::write(const std::string& bytes, const LineSetup&) const
     return kind_ == Kind::File ? FileSaver::save(path_, bytes) : kStatusOk;
 }
 
-bool OutputTarget::sameFile(const std::string& first, const std::string& second) {
-    const QFileInfo a(QFile::decodeName(QByteArray::fromStdString(first)));
-    const QFileInfo b(QFile::decodeName(QByteArray::fromStdString(second)));
-    if (a.exists() && b.exists() && a.canonicalFilePath() == b.canonicalFilePath()) {
-        return true;
+std::string OutputTarget::identity(const std::string& path) {
+    const QFileInfo info(QFile::decodeName(QByteArray::fromStdString(path)));
+    if (info.exists()) {
+        return "#" + QFile::encodeName(info.canonicalFilePath().toLower()).toStdString();
     }
-    const std::string landing = FileSaver::landingName(first);
-    return !landing.empty() && landing == FileSaver::landingName(second);
+    const std::string landing = FileSaver::landingName(path);
+    return landing.empty() ? landing : "@" + landing;
 }
 
 FileStatus OutputTarget::makeFolders(const std::string& path) {
@@ -181,14 +185,15 @@ FileStatus OutputTarget::write(const std::string& bytes, const LineSetup& lineSe
     return kStatusOk;
 }
 
-bool OutputTarget::sameFile(const std::string& first, const std::string& second) {
-    struct stat a {};
-    struct stat b {};
-    if (::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0) {
-        return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+// A file that exists is its device and inode (a hard link is the same file); a name
+// that does not exist yet is where its save would create it.
+std::string OutputTarget::identity(const std::string& path) {
+    struct stat file {};
+    if (::stat(path.c_str(), &file) == 0) {
+        return "#" + std::to_string(file.st_dev) + ":" + std::to_string(file.st_ino);
     }
-    const std::string landing = FileSaver::landingName(first);
-    return !landing.empty() && landing == FileSaver::landingName(second);
+    const std::string landing = FileSaver::landingName(path);
+    return landing.empty() ? landing : "@" + landing;
 }
 
 FileStatus OutputTarget::makeFolders(const std::string& path) {

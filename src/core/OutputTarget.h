@@ -45,6 +45,10 @@ class OutputTarget {
     // written: the same file at the end of their links, though it does not exist yet.
     static bool sameFile(const std::string& first, const std::string& second);
 
+    // What sameFile compares: equal for two names exactly when they stand for the same
+    // file, so that many names are compared through a map. Empty for a loop of links.
+    static std::string identity(const std::string& path);
+
     // Makes the folder `path` and every missing folder above it.
     static FileStatus makeFolders(const std::string& path);
 

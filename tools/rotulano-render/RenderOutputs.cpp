@@ -1,5 +1,6 @@
 #include "rotulano-render/RenderOutputs.h"
 
+#include <map>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -104,17 +105,20 @@ bool RenderOutputs::landsOnAnotherOutput(const std::vector<std::string>& picture
         error = kOutputFile + *output + " é a própria pasta das imagens" + kNothingWritten;
         return true;
     }
-    for (auto picture = pictures.cbegin(); picture != pictures.cend(); ++picture) {
-        if (outputIsFile && OutputTarget::sameFile(*output, *picture)) {
-            error = kOutputFile + *output + " é a própria imagem " + *picture + kNothingWritten +
+    const std::string outputFile = outputIsFile ? OutputTarget::identity(*output) : "";
+    std::map<std::string, const std::string*> seen;
+    for (const std::string& picture : pictures) {
+        const std::string file = OutputTarget::identity(picture);
+        if (!outputFile.empty() && file == outputFile) {
+            error = kOutputFile + *output + " é a própria imagem " + picture + kNothingWritten +
                     "; use um nome fora da pasta das imagens";
             return true;
         }
-        for (auto other = pictures.cbegin(); other != picture; ++other) {
-            if (OutputTarget::sameFile(*picture, *other)) {
-                error = kPicture + *picture + " é a própria imagem " + *other + kNothingWritten;
-                return true;
-            }
+        const auto [earlier, first] = seen.emplace(file, &picture);
+        if (!first && !file.empty()) {
+            error =
+                kPicture + picture + " é a própria imagem " + *earlier->second + kNothingWritten;
+            return true;
         }
     }
     return false;
