@@ -2,6 +2,7 @@
 #include <QSocketNotifier>
 #include <memory>
 
+#include "core/FileSizeSignal.h"
 #include "printing/PrivateTempDir.h"
 #include "printing/ProgramSignals.h"
 #include "printing/SystemPlatform.h"
@@ -31,6 +32,7 @@ void onQtMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 // Rotulano: opens the chain's order files and prints their price tags and labels. The
 // working directory holds the parameter file CD21PRM.DAT and the logo files.
 int main(int argc, char** argv) {
+    rotulano::core::ignoreFileSizeSignal();
     qtHandler = qInstallMessageHandler(onQtMessage);
     // SIGTERM, SIGHUP and SIGINT end the program as its own close does: a running print
     // job is cancelled (its row ends as the destination allows), the window's closed

@@ -4,6 +4,7 @@
 #include <cerrno>
 
 #ifdef _WIN32
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -13,6 +14,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <limits>
 #endif
 
 namespace rotulano::core {
@@ -38,6 +41,19 @@ FileStatus FileSaver::save(const std::string& path, const std::string& bytes) {
     return file.commit() ? kStatusOk : kStatusIoError;
 }
 
+bool FileSaver::followLinks(const std::string& path, std::string& end) {
+    end = path;
+    return true;
+}
+
+std::string FileSaver::landingName(const std::string& path) {
+    const QFileInfo info(QFile::decodeName(QByteArray::fromStdString(path)));
+    const QString folder = info.absoluteDir().canonicalPath();
+    const QString landing =
+        folder.isEmpty() ? info.absoluteFilePath() : folder + QLatin1Char('/') + info.fileName();
+    return QFile::encodeName(landing.toLower()).toStdString();
+}
+
 bool FileSaver::isWriteProtected(const std::string& path) {
     const QFileInfo info(QFile::decodeName(QByteArray::fromStdString(path)));
     const auto writeBits =
@@ -48,6 +64,10 @@ bool FileSaver::isWriteProtected(const std::string& path) {
 #else
 
 namespace {
+
+// The system follows at most this many links in one name (Linux's MAXSYMLINKS); a
+// longer chain is taken for a loop, as the system takes it.
+constexpr int kMostLinksFollowed = 40;
 
 class Descriptor {
   public:
@@ -71,7 +91,7 @@ FileStatus lastStatus() {
     return fileStatusFromErrno(errno != 0 ? errno : EIO);
 }
 
-// Writes every byte at `offset`; a write that takes nothing (a file size limit) fails.
+// Writes every byte at `offset`; a write that takes nothing fails.
 FileStatus writeAt(int fd, const std::string& bytes, off_t offset) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -96,43 +116,49 @@ std::string folderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// Where a link whose file does not exist yet points to, taken from the link's folder.
-std::string linkTarget(const std::string& path) {
-    std::string target(4096, '\0');
+// What the link `path` holds, or false when it cannot be read.
+bool readLink(const std::string& path, off_t size, std::string& target) {
+    target.assign(size > 0 ? static_cast<std::size_t>(size) + 1 : 4096, '\0');
     const ssize_t length = ::readlink(path.c_str(), target.data(), target.size());
     if (length <= 0 || static_cast<std::size_t>(length) >= target.size()) {
-        return path;
+        return false;
     }
     target.resize(static_cast<std::size_t>(length));
-    return target[0] == '/' || path.find('/') == std::string::npos ? target
-                                                                   : folderOf(path) + "/" + target;
+    return true;
 }
 
-// The file a name stands for: a link is followed to its file, which is what is saved;
-// the link itself is never replaced by a file.
-std::string resolved(const std::string& path) {
-    char* real = ::realpath(path.c_str(), nullptr);
-    if (real == nullptr) {
-        struct stat link {};
-        return ::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode) ? linkTarget(path) : path;
+// Where a link's target is, seen from the folder of the link.
+std::string besideLink(const std::string& link, const std::string& target) {
+    if (target[0] == '/' || link.find('/') == std::string::npos) {
+        return target;
     }
-    std::string target(real);
-    std::free(real);
-    return target;
+    const std::string folder = folderOf(link);
+    return (folder == "/" ? folder : folder + "/") + target;
 }
 
-// A name for the new file beside `target` that nobody else uses; the new file is made
-// with the usual permissions, those of the old file are given afterwards.
-int createBeside(const std::string& target, std::string& name) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = target + ".rotulano-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
+// The permission bits that a new file gets (0666 less the umask). Linux shows the umask
+// without changing it; elsewhere it is set and put back at once.
+mode_t newFileMode() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    while (status >> key) {
+        unsigned mask = 0;
+        if (key == "Umask:" && status >> std::oct >> mask) {
+            return 0666 & ~static_cast<mode_t>(mask);
         }
+        status.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
     }
-    errno = EEXIST;
-    return -1;
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// The new file beside `target`: a short name of its own in the same folder, so that any
+// name the file system takes can be saved. It gets the old file's owner, group and
+// permissions afterwards, or those of any new file.
+int createBeside(const std::string& target, std::string& name) {
+    name = folderOf(target) + "/.rotulano-XXXXXX";
+    return ::mkostemp(name.data(), O_CLOEXEC);
 }
 
 // The new file takes the old one's owner, group and permissions; false when the owner or
@@ -152,6 +178,18 @@ void syncFolder(const std::string& path) {
     }
 }
 
+// Fills the new file and flushes it to disk.
+FileStatus fill(Descriptor& file, const std::string& bytes) {
+    FileStatus status = writeAt(file.get(), bytes, 0);
+    if (status == kStatusOk && ::fsync(file.get()) != 0) {
+        status = lastStatus();
+    }
+    if (!file.closeNow() && status == kStatusOk) {
+        status = lastStatus();
+    }
+    return status;
+}
+
 // A new file beside the old one, renamed into its place once whole. `inPlace` is set when
 // the old file must be rewritten in place instead.
 FileStatus replaceBeside(const std::string& target, const struct stat* old,
@@ -167,12 +205,12 @@ FileStatus replaceBeside(const std::string& target, const struct stat* old,
         inPlace = true;
         return kStatusNotPermitted;
     }
-    FileStatus status = writeAt(file.get(), bytes, 0);
-    if (status == kStatusOk && ::fsync(file.get()) != 0) {
+    FileStatus status = kStatusOk;
+    if (old == nullptr && ::fchmod(file.get(), newFileMode()) != 0) {
         status = lastStatus();
     }
-    if (!file.closeNow() && status == kStatusOk) {
-        status = lastStatus();
+    if (status == kStatusOk) {
+        status = fill(file, bytes);
     }
     if (status == kStatusOk && ::rename(name.c_str(), target.c_str()) != 0) {
         status = lastStatus();
@@ -186,8 +224,36 @@ FileStatus replaceBeside(const std::string& target, const struct stat* old,
     return kStatusOk;
 }
 
-// The bytes written over the old ones at the start of the file itself. Should the write
-// stop short, the old bytes go back where they were and the file keeps its old length.
+// Claims the disk space of the new length before any old byte is written over: a full
+// disk or the file size limit refuses the claim and the file keeps its bytes (a claim
+// that stopped halfway is given back). A file system that cannot claim space ahead is
+// written all the same, and a write that fails there puts the old bytes back.
+FileStatus reserve(int fd, std::size_t length, off_t oldLength) {
+    if (length == 0) {
+        return kStatusOk;
+    }
+    const int error = ::posix_fallocate(fd, 0, static_cast<off_t>(length));
+    if (error == 0 || error == EOPNOTSUPP || error == ENOSYS || error == EINVAL) {
+        return kStatusOk;
+    }
+    struct stat now {};
+    if (::fstat(fd, &now) == 0 && now.st_size != oldLength) {
+        ::ftruncate(fd, oldLength);
+    }
+    return fileStatusFromErrno(error);
+}
+
+// The old bytes back at the start of the file, at the old length.
+void putBack(int fd, const std::string& kept, off_t oldLength) {
+    writeAt(fd, kept, 0);
+    ::ftruncate(fd, oldLength);
+    ::fsync(fd);
+}
+
+// The bytes written over the old ones at the start of the file itself: the space is
+// claimed first, then the bytes are written and flushed to disk, and only then is the
+// file cut to their length. Should a write stop short, the old bytes, kept in memory,
+// go back where they were and the file keeps its old length.
 FileStatus rewriteInPlace(const std::string& target, const std::string& bytes) {
     Descriptor file(::open(target.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
     struct stat old {};
@@ -202,25 +268,64 @@ FileStatus rewriteInPlace(const std::string& target, const std::string& bytes) {
     if (::pread(file.get(), kept.data(), kept.size(), 0) != static_cast<ssize_t>(kept.size())) {
         return lastStatus();
     }
-    FileStatus status = writeAt(file.get(), bytes, 0);
-    if (status == kStatusOk && ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) != 0) {
-        status = lastStatus();
+    FileStatus status = reserve(file.get(), bytes.size(), old.st_size);
+    if (status != kStatusOk) {
+        return status;
     }
+    status = writeAt(file.get(), bytes, 0);
     if (status == kStatusOk && ::fsync(file.get()) != 0) {
         status = lastStatus();
     }
-    if (status != kStatusOk) {
-        writeAt(file.get(), kept, 0);
-        ::ftruncate(file.get(), old.st_size);
-        ::fsync(file.get());
+    if (status == kStatusOk && ::ftruncate(file.get(), static_cast<off_t>(bytes.size())) != 0) {
+        status = lastStatus();
     }
-    return status;
+    if (status != kStatusOk) {
+        putBack(file.get(), kept, old.st_size);
+        return status;
+    }
+    // Cut: the file holds the new bytes whole; only their flush can still fail.
+    return ::fsync(file.get()) == 0 ? kStatusOk : lastStatus();
 }
 
 }  // namespace
 
+bool FileSaver::followLinks(const std::string& path, std::string& end) {
+    end = path;
+    for (int hop = 0; hop <= kMostLinksFollowed; ++hop) {
+        struct stat named {};
+        if (::lstat(end.c_str(), &named) != 0) {
+            return errno != ELOOP;
+        }
+        std::string target;
+        if (!S_ISLNK(named.st_mode) || !readLink(end, named.st_size, target)) {
+            return true;
+        }
+        end = besideLink(end, target);
+    }
+    return false;
+}
+
+std::string FileSaver::landingName(const std::string& path) {
+    std::string end;
+    if (!followLinks(path, end)) {
+        return {};
+    }
+    const std::size_t slash = end.rfind('/');
+    const std::string name = slash == std::string::npos ? end : end.substr(slash + 1);
+    char* folder = ::realpath(folderOf(end).c_str(), nullptr);
+    if (folder == nullptr) {
+        return end;
+    }
+    std::string landing(folder);
+    std::free(folder);
+    return (landing == "/" ? landing : landing + "/") + name;
+}
+
 FileStatus FileSaver::save(const std::string& path, const std::string& bytes) {
-    const std::string target = resolved(path);
+    std::string target;
+    if (!followLinks(path, target)) {
+        return fileStatusFromErrno(ELOOP);
+    }
     struct stat old {};
     const bool exists = ::stat(target.c_str(), &old) == 0;
     if (!exists && errno != ENOENT) {
@@ -232,9 +337,9 @@ FileStatus FileSaver::save(const std::string& path, const std::string& bytes) {
     if (exists && !S_ISREG(old.st_mode)) {
         return kStatusNotRegularFile;
     }
-    // A file this user may not write to is not replaced either, even where its folder
-    // would let a new file take its place.
-    if (exists && ::access(target.c_str(), W_OK) != 0) {
+    // A file nobody may write to is not replaced either, even where its folder would let
+    // a new file take its place, and even by the administrator.
+    if (exists && isWriteProtected(target)) {
         return kStatusNotPermitted;
     }
     // A new file would cut the other names of the file off from the saved bytes.

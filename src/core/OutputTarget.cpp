@@ -11,6 +11,7 @@
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 #endif
 
@@ -24,26 +25,48 @@ bool namesStandardOutput(const std::string& path) {
 
 }  // namespace
 
+bool OutputTarget::sameFile(const std::string& first, const std::string& second) {
+    const std::string key = identity(first);
+    return !key.empty() && key == identity(second);
+}
+
+bool OutputTarget::writeProtected() const {
+    return kind_ == Kind::File && exists_ && FileSaver::isWriteProtected(path_);
+}
+
+void OutputTarget::refuse(const char* what, const FileStatus& status) {
+    kind_ = Kind::Refused;
+    refusal_ = what;
+    refusedStatus_ = status;
+}
+
 #ifdef _WIN32
 
 // Windows names no devices nor pipes among ordinary files.
 OutputTarget::OutputTarget(std::string path) : path_(std::move(path)) {
+    const QFileInfo info(QFile::decodeName(QByteArray::fromStdString(path_)));
+    exists_ = info.exists();
     if (namesStandardOutput(path_)) {
         kind_ = Kind::Standard;
-    } else if (QFileInfo(QFile::decodeName(QByteArray::fromStdString(path_))).isDir()) {
-        kind_ = Kind::Refused;
-        refusal_ = "uma pasta";
+    } else if (info.isDir()) {
+        refuse("uma pasta", kStatusAttributesConflict);
     }
 }
 
-FileStatus OutputTarget::write(const std::string& bytes) const {
+FileStatus OutputTarget::write(const std::string& bytes, const LineSetup&) const {
+    if (kind_ == Kind::Refused) {
+        return refusedStatus_;
+    }
     return kind_ == Kind::File ? FileSaver::save(path_, bytes) : kStatusOk;
 }
 
-bool OutputTarget::sameFile(const std::string& first, const std::string& second) {
-    const QFileInfo a(QFile::decodeName(QByteArray::fromStdString(first)));
-    const QFileInfo b(QFile::decodeName(QByteArray::fromStdString(second)));
-    return a.exists() && b.exists() && a.canonicalFilePath() == b.canonicalFilePath();
+std::string OutputTarget::identity(const std::string& path) {
+    const QFileInfo info(QFile::decodeName(QByteArray::fromStdString(path)));
+    if (info.exists()) {
+        return "#" + QFile::encodeName(info.canonicalFilePath().toLower()).toStdString();
+    }
+    const std::string landing = FileSaver::landingName(path);
+    return landing.empty() ? landing : "@" + landing;
 }
 
 FileStatus OutputTarget::makeFolders(const std::string& path) {
@@ -67,7 +90,27 @@ int openStream(const std::string& path, bool pipe) {
     return fd;
 }
 
-FileStatus writeStream(const std::string& path, const std::string& bytes) {
+// Writes into an open device or pipe. A terminal's line gets `lineSetup` first, and its
+// own settings back once the bytes have drained, so that the terminal is left as it was.
+int writeInto(int fd, const std::string& bytes, const OutputTarget::LineSetup& lineSetup) {
+    termios own{};
+    const bool terminal = lineSetup && ::isatty(fd) == 1 && ::tcgetattr(fd, &own) == 0;
+    int error = terminal ? lineSetup(fd) : 0;
+    if (error == 0) {
+        error = writeWhole(fd, bytes);
+    }
+    if (terminal) {
+        while (::tcdrain(fd) != 0 && errno == EINTR) {
+        }
+        if (::tcsetattr(fd, TCSANOW, &own) != 0 && error == 0) {
+            error = errno;
+        }
+    }
+    return error;
+}
+
+FileStatus writeStream(const std::string& path, const std::string& bytes,
+                       const OutputTarget::LineSetup& lineSetup) {
     struct stat named {};
     if (::stat(path.c_str(), &named) != 0) {
         return fileStatusFromErrno(errno);
@@ -83,7 +126,7 @@ FileStatus writeStream(const std::string& path, const std::string& bytes) {
     } else if (!S_ISCHR(opened.st_mode) && !S_ISFIFO(opened.st_mode)) {
         status = kStatusNotRegularFile;  // swapped for another kind meanwhile: left alone
     } else {
-        status = fileStatusFromErrno(writeWhole(fd, bytes));
+        status = fileStatusFromErrno(writeInto(fd, bytes, lineSetup));
     }
     if (::close(fd) != 0 && status == kStatusOk && errno != EINTR) {
         status = fileStatusFromErrno(errno);
@@ -110,38 +153,47 @@ int writeWhole(int fd, const std::string& bytes) {
 
 OutputTarget::OutputTarget(std::string path) : path_(std::move(path)) {
     struct stat named {};
+    const bool found = ::stat(path_.c_str(), &named) == 0;
+    exists_ = found;
     if (namesStandardOutput(path_)) {
         kind_ = Kind::Standard;
-    } else if (::stat(path_.c_str(), &named) != 0 || S_ISREG(named.st_mode)) {
+    } else if (!found && errno == ELOOP) {
+        refuse("um laço de links", fileStatusFromErrno(ELOOP));
+    } else if (!found || S_ISREG(named.st_mode)) {
         kind_ = Kind::File;
     } else if (S_ISCHR(named.st_mode) || S_ISFIFO(named.st_mode)) {
         kind_ = Kind::Stream;
+    } else if (S_ISDIR(named.st_mode)) {
+        refuse("uma pasta", kStatusAttributesConflict);
     } else {
-        kind_ = Kind::Refused;
-        refusal_ = S_ISDIR(named.st_mode)   ? "uma pasta"
-                   : S_ISBLK(named.st_mode) ? "um dispositivo de blocos"
-                                            : "um socket";
+        refuse(S_ISBLK(named.st_mode) ? "um dispositivo de blocos" : "um socket",
+               kStatusNotRegularFile);
     }
 }
 
-FileStatus OutputTarget::write(const std::string& bytes) const {
+FileStatus OutputTarget::write(const std::string& bytes, const LineSetup& lineSetup) const {
     switch (kind_) {
         case Kind::Stream:
-            return writeStream(path_, bytes);
+            return writeStream(path_, bytes, lineSetup);
         case Kind::File:
             return FileSaver::save(path_, bytes);
-        case Kind::Standard:
         case Kind::Refused:
+            return refusedStatus_;
+        case Kind::Standard:
             break;
     }
     return kStatusOk;
 }
 
-bool OutputTarget::sameFile(const std::string& first, const std::string& second) {
-    struct stat a {};
-    struct stat b {};
-    return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 &&
-           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+// A file that exists is its device and inode (a hard link is the same file); a name
+// that does not exist yet is where its save would create it.
+std::string OutputTarget::identity(const std::string& path) {
+    struct stat file {};
+    if (::stat(path.c_str(), &file) == 0) {
+        return "#" + std::to_string(file.st_dev) + ":" + std::to_string(file.st_ino);
+    }
+    const std::string landing = FileSaver::landingName(path);
+    return landing.empty() ? landing : "@" + landing;
 }
 
 FileStatus OutputTarget::makeFolders(const std::string& path) {

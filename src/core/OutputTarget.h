@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "core/FileStatus.h"
@@ -12,34 +13,53 @@ namespace rotulano::core {
 //   Stream     a character device, a terminal or a named pipe: opened without creating or
 //              emptying anything and written into; a pipe waits for its reader
 //   File       a regular file, or no file yet: saved by FileSaver, replaced only once
-//              every byte is written
-//   Refused    a directory, a block device or a socket: never written
+//              every byte is written (the file at the end of a chain of links)
+//   Refused    a directory, a block device, a socket or a loop of links: never written
 // Names are the file system's own bytes, whatever their encoding.
 class OutputTarget {
   public:
     enum class Kind { Standard, Stream, File, Refused };
+
+    // Puts an open terminal's line in the mode its bytes need; 0 or the errno of the
+    // failure.
+    using LineSetup = std::function<int(int fd)>;
 
     explicit OutputTarget(std::string path);
 
     Kind kind() const { return kind_; }
     const std::string& path() const { return path_; }
 
-    // For a refused name, what it is ("uma pasta", "um dispositivo de blocos", "um socket").
+    // A File that exists and may not be written: it is never replaced (FileSaver).
+    bool writeProtected() const;
+
+    // For a refused name, what it is ("uma pasta", "um dispositivo de blocos", "um socket",
+    // "um laço de links").
     const std::string& refusal() const { return refusal_; }
 
-    // Writes `bytes` to a Stream or a File (a Standard or Refused target writes nothing).
-    FileStatus write(const std::string& bytes) const;
+    // Writes `bytes` to a Stream or a File; a Standard target writes nothing, a Refused one
+    // fails with the status of its kind. A terminal gets `lineSetup` before the bytes, and
+    // its own settings back once they have drained, as it was before the run.
+    FileStatus write(const std::string& bytes, const LineSetup& lineSetup = {}) const;
 
-    // True when both names exist and stand for the same file (links followed).
+    // True when both names stand for the same file (links followed), or would once
+    // written: the same file at the end of their links, though it does not exist yet.
     static bool sameFile(const std::string& first, const std::string& second);
+
+    // What sameFile compares: equal for two names exactly when they stand for the same
+    // file, so that many names are compared through a map. Empty for a loop of links.
+    static std::string identity(const std::string& path);
 
     // Makes the folder `path` and every missing folder above it.
     static FileStatus makeFolders(const std::string& path);
 
   private:
+    void refuse(const char* what, const FileStatus& status);
+
     std::string path_;
     Kind kind_ = Kind::File;
+    bool exists_ = false;
     std::string refusal_;
+    FileStatus refusedStatus_ = kStatusOk;
 };
 
 #ifndef _WIN32

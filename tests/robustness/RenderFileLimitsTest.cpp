@@ -14,6 +14,7 @@ namespace {
 
 namespace test = rotulano::test;
 using test::ChildRun;
+using test::folderEntries;
 using test::kFull;
 using test::kTag;
 using test::RenderFiles;
@@ -91,16 +92,6 @@ INSTANTIATE_TEST_SUITE_P(
                       InputCase{"LogoPipe", "logo", test::makePipe, 0, ""},
                       InputCase{"LogoZeroDevice", "logo", zeroDevice, 0, ""}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// No file in the folder but the ones named: a save cut short leaves nothing behind.
-std::vector<std::string> folderEntries(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 // A disk that fills up (a file size limit just below the job's size, in a child that
 // ignores the signal): the earlier output file stays whole and nothing is left beside it.

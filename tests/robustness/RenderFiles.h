@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,16 @@ inline const std::string kTag = "rotulano-render: ";
 inline const std::string kFull = "status 34: Falta espaço em area de memória";
 
 // Runs the built rotulano-render with `arguments` (bytes) in a child set up as asked.
+// The names in `folder`, sorted: a save cut short leaves nothing behind.
+inline std::vector<std::string> folderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 inline ChildRun runRenderProcess(const std::vector<std::string>& arguments,
                                  const ChildSetup& setup) {
     return runProgram(ROTULANO_RENDER_EXE, arguments, setup);
@@ -39,10 +51,15 @@ class RenderFiles : public ::testing::Test {
     // Row 1 (a tag, with the logo) of the sample order on a Zebra printer, the logos of
     // the work folder (none unless a test puts one there), and `more`.
     ChildRun render(const std::vector<std::string>& more, long long fileSizeLimit = -1) const {
+        return renderIn(ChildSetup{fileSizeLimit, false, {}}, more);
+    }
+
+    // The same run in a child set up as asked.
+    ChildRun renderIn(const ChildSetup& setup, const std::vector<std::string>& more) const {
         std::vector<std::string> arguments = {
             order, "--settings", settings, "--rows", "1", "--logo-dir", dir.path().toStdString()};
         arguments.insert(arguments.end(), more.begin(), more.end());
-        return test::runRenderProcess(arguments, ChildSetup{fileSizeLimit, false, {}});
+        return test::runRenderProcess(arguments, setup);
     }
 
     // What the run writes to standard output when nothing else is asked.

@@ -151,6 +151,19 @@ TEST_F(SaveFolder, ASymbolicLinkSavesItsFileAndStaysALink) {
     EXPECT_TRUE(std::filesystem::is_symlink(link));
 }
 
+// A new file is made as any new file of the user is (0666 less the umask), though its
+// bytes wait under a private name first.
+TEST_F(SaveFolder, ANewFileTakesTheUsersUsualPermissions) {
+    const std::string made = base.path().toStdString() + "/NOVO.DAT";
+    const int result = test::runInChild(ChildSetup{}, [&] {
+        ::umask(027);
+        return core::FileSaver::save(made, oldRecord()) == "00" ? 0 : 1;
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(test::ownership(made).substr(test::ownership(made).rfind(':')), ":640");
+    EXPECT_EQ(test::readBytes(made), oldRecord());
+}
+
 struct FullDiskCase {
     const char* name;
     bool hardLinked;  // rewritten in place rather than replaced

@@ -34,7 +34,7 @@ bool dropToNobody() {
 // In the child, before its work: false when it cannot be set up as asked.
 bool setUp(const ChildSetup& setup) {
     if (setup.fileSizeLimit >= 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
+        std::signal(SIGXFSZ, setup.sizeSignalKills ? SIG_DFL : SIG_IGN);
         const rlimit limit{static_cast<rlim_t>(setup.fileSizeLimit),
                            static_cast<rlim_t>(setup.fileSizeLimit)};
         if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) {

@@ -21,6 +21,9 @@ struct ChildSetup {
     long long fileSizeLimit = -1;  // RLIMIT_FSIZE in bytes, SIGXFSZ ignored; -1: none
     bool asNobody = false;         // drops to the user and group of "nobody"
     std::string workingDir;        // empty: the parent's
+    // With a file size limit: the signal the limit raises left as the system sets it, so
+    // that it kills a program that does not ignore it, as "ulimit -f" in a shell does.
+    bool sizeSignalKills = false;
 };
 
 // Runs `body` in a forked child set up as asked; its result is the child's exit status.

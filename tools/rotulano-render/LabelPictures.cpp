@@ -2,6 +2,7 @@
 
 #include <QBuffer>
 
+#include "core/FileSaver.h"
 #include "core/OutputTarget.h"
 #include "preview/LabelPreview.h"
 
@@ -17,6 +18,19 @@ std::string pictureSuffix(std::size_t index, std::size_t count) {
         return index == 0 ? "etiqueta" : "resumo";
     }
     return std::to_string(index + 1);
+}
+
+// The picture of each label of a row, in the order the row prints them.
+std::vector<std::string> rowPictures(const std::string& directory, int row, std::size_t count) {
+    std::vector<std::string> names;
+    for (std::size_t index = 0; index < count; ++index) {
+        names.push_back(picturePath(directory, row, pictureSuffix(index, count)));
+    }
+    return names;
+}
+
+std::string rowBytes(const RenderResult& result, const RenderedRow& row) {
+    return result.bytes.substr(row.offset, row.length);
 }
 
 std::string pngBytes(const QImage& image) {
@@ -37,9 +51,10 @@ bool writePicture(const std::string& path, const QImage& image, const RenderOutp
     if (!outputs.checkPicture(path, error)) {
         return false;
     }
+    // A picture is only ever a file: a name that became anything else meanwhile fails.
     const std::string bytes = pngBytes(image);
     const core::FileStatus status =
-        bytes.empty() ? core::kStatusIoError : core::OutputTarget(path).write(bytes);
+        bytes.empty() ? core::kStatusIoError : core::FileSaver::save(path, bytes);
     if (status != core::kStatusOk) {
         error = "A imagem " + path + " não pôde ser gravada (" + statusWords(status) + ")";
         return false;
@@ -56,6 +71,16 @@ std::string picturePath(const std::string& directory, int row, const std::string
     return directory + (separated ? "" : "/") + "linha-" + number + "-" + suffix + ".png";
 }
 
+std::vector<std::string> pictureNames(const RenderResult& result, const std::string& directory) {
+    std::vector<std::string> names;
+    for (const RenderedRow& row : result.rows) {
+        const std::size_t labels = preview::parseJob(rowBytes(result, row)).size();
+        const std::vector<std::string> ofRow = rowPictures(directory, row.row, labels);
+        names.insert(names.end(), ofRow.begin(), ofRow.end());
+    }
+    return names;
+}
+
 bool writeLabelPictures(const RenderResult& result, const std::string& logoDir,
                         const std::string& directory, const RenderOutputs& outputs,
                         std::vector<std::string>& warnings, std::string& error, int& written) {
@@ -70,10 +95,10 @@ bool writeLabelPictures(const RenderResult& result, const std::string& logoDir,
         preview::PreviewResources::fromDirectoryBytes(logoDir);
     for (const RenderedRow& row : result.rows) {
         const std::vector<preview::RenderedLabel> labels =
-            preview::renderJob(result.bytes.substr(row.offset, row.length), resources);
+            preview::renderJob(rowBytes(result, row), resources);
+        const std::vector<std::string> names = rowPictures(directory, row.row, labels.size());
         for (std::size_t index = 0; index < labels.size(); ++index) {
-            const std::string path =
-                picturePath(directory, row.row, pictureSuffix(index, labels.size()));
+            const std::string& path = names[index];
             if (!writePicture(path, labels[index].image, outputs, error)) {
                 return false;
             }

@@ -22,17 +22,13 @@ void warn(std::ostream& err, const std::vector<std::string>& warnings) {
     err.flush();
 }
 
-// Pictures that would land on a file the run reads are refused before the job's bytes
-// are written; each picture is checked once more as it is written.
+// Every picture is checked, against the output file and the others too, before the
+// job's bytes are written; each is checked once more as it is written.
 RenderExit checkPictures(const RenderOptions& options, const RenderResult& result,
                          const RenderOutputs& outputs, std::ostream& err) {
     std::string error;
-    for (const RenderedRow& row : result.rows) {
-        for (const char* suffix : {"etiqueta", "resumo"}) {
-            if (!outputs.checkPicture(picturePath(*options.pngDir, row.row, suffix), error)) {
-                return fail(err, RenderExit::CommandLine, error);
-            }
-        }
+    if (!outputs.checkPictures(pictureNames(result, *options.pngDir), error)) {
+        return fail(err, RenderExit::CommandLine, error);
     }
     return RenderExit::Ok;
 }

@@ -1,5 +1,7 @@
 #include "rotulano-render/RenderOutputs.h"
 
+#include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -8,6 +10,7 @@
 #include "core/LogoFile.h"
 #include "core/OutputTarget.h"
 #include "printing/LogoDownload.h"
+#include "printing/SerialLineSetup.h"
 
 namespace rotulano::render {
 
@@ -16,6 +19,8 @@ namespace {
 using core::OutputTarget;
 
 const char* const kOutputFile = "O arquivo de saída ";
+const char* const kPicture = "A imagem ";
+const char* const kNothingWritten = ": nada foi gravado";
 
 }  // namespace
 
@@ -56,7 +61,12 @@ bool RenderOutputs::checkOutputFile(std::string& error) const {
     }
     std::string which;
     if (target.kind() != OutputTarget::Kind::Standard && isProtected(target.path(), which)) {
-        error = kOutputFile + target.path() + " é o próprio " + which + ": nada foi gravado";
+        error = kOutputFile + target.path() + " é o próprio " + which + kNothingWritten;
+        return false;
+    }
+    if (target.writeProtected()) {
+        error = kOutputFile + target.path() + " está protegido contra gravação" + kNothingWritten +
+                "; libere a gravação do arquivo ou use outro nome";
         return false;
     }
     return true;
@@ -65,10 +75,63 @@ bool RenderOutputs::checkOutputFile(std::string& error) const {
 bool RenderOutputs::checkPicture(const std::string& path, std::string& error) const {
     std::string which;
     if (isProtected(path, which)) {
-        error = "A imagem " + path + " é o próprio " + which + ": nada foi gravado";
+        error = kPicture + path + " é o próprio " + which + kNothingWritten;
+        return false;
+    }
+    const OutputTarget target(path);
+    const bool refused = target.kind() == OutputTarget::Kind::Refused;
+    if (refused || target.kind() == OutputTarget::Kind::Stream) {
+        error = kPicture + path + " é " +
+                (refused ? target.refusal() : std::string("um dispositivo ou um pipe")) +
+                kNothingWritten + "; retire-a ou use outra pasta em --png";
+        return false;
+    }
+    if (target.writeProtected()) {
+        error = kPicture + path + " está protegida contra gravação" + kNothingWritten +
+                "; libere a gravação do arquivo ou use outra pasta em --png";
         return false;
     }
     return true;
+}
+
+// The output file and the pictures are each written whole over what was there: one
+// landing on another would leave only the last one written.
+bool RenderOutputs::landsOnAnotherOutput(const std::vector<std::string>& pictures,
+                                         std::string& error) const {
+    const std::optional<std::string>& output = options_.outputPath;
+    const bool outputIsFile =
+        output && OutputTarget(*output).kind() != OutputTarget::Kind::Standard;
+    if (outputIsFile && options_.pngDir && OutputTarget::sameFile(*output, *options_.pngDir)) {
+        error = kOutputFile + *output + " é a própria pasta das imagens" + kNothingWritten;
+        return true;
+    }
+    const std::string outputFile = outputIsFile ? OutputTarget::identity(*output) : "";
+    std::map<std::string, const std::string*> seen;
+    for (const std::string& picture : pictures) {
+        const std::string file = OutputTarget::identity(picture);
+        if (!outputFile.empty() && file == outputFile) {
+            error = kOutputFile + *output + " é a própria imagem " + picture + kNothingWritten +
+                    "; use um nome fora da pasta das imagens";
+            return true;
+        }
+        const auto [earlier, first] = seen.emplace(file, &picture);
+        if (!first && !file.empty()) {
+            error =
+                kPicture + picture + " é a própria imagem " + *earlier->second + kNothingWritten;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool RenderOutputs::checkPictures(const std::vector<std::string>& pictures,
+                                  std::string& error) const {
+    for (const std::string& picture : pictures) {
+        if (!checkPicture(picture, error)) {
+            return false;
+        }
+    }
+    return !landsOnAnotherOutput(pictures, error);
 }
 
 bool RenderOutputs::writeJob(const std::string& bytes, std::ostream& out, std::string& error) {
@@ -82,7 +145,12 @@ bool RenderOutputs::writeJob(const std::string& bytes, std::ostream& out, std::s
         }
         return true;
     }
-    const core::FileStatus status = target.write(bytes);
+    // A terminal named as the output is a printer's line: its bytes go unchanged, as the
+    // print job sends them.
+    const auto printerLine = [](int fd) {
+        return printing::applySerialLine(fd, core::SerialLine{});
+    };
+    const core::FileStatus status = target.write(bytes, printerLine);
     if (status == core::kStatusOk) {
         jobWritten_ = true;
         return true;

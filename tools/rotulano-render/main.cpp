@@ -7,6 +7,7 @@
 #include <iostream>
 #include <memory>
 
+#include "core/FileSizeSignal.h"
 #include "printing/SystemPlatform.h"
 #include "rotulano-render/RenderCommand.h"
 #include "rotulano-render/RenderOptions.h"
@@ -31,6 +32,7 @@ std::unique_ptr<QGuiApplication> pictureApplication(int& argc, char** argv,
 }  // namespace
 
 int main(int argc, char** argv) {
+    rotulano::core::ignoreFileSizeSignal();
     using namespace rotulano::render;
     const ParsedOptions parsed =
         parseRenderOptions(std::vector<std::string>(argv + 1, argv + argc));

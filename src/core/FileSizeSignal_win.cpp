@@ -1,0 +1,7 @@
+#include "core/FileSizeSignal.h"
+
+namespace rotulano::core {
+
+void ignoreFileSizeSignal() {}
+
+}  // namespace rotulano::core
