@@ -16,6 +16,10 @@ SystemDestinations::SystemDestinations(std::chrono::milliseconds stall, const Na
       lookup_(lookup != nullptr ? *lookup : systemLookup_),
       queueServer_(std::move(queueServer)) {}
 
+void SystemDestinations::setCloseWait(std::chrono::milliseconds wait) {
+    closeWait_ = wait;
+}
+
 namespace {
 
 std::string joined(const std::vector<RowPiece>& pieces) {

@@ -56,6 +56,8 @@ class DestinationSender {
 class SystemDestinations : public DestinationSender {
   public:
     static constexpr std::chrono::milliseconds kStallLimit{30000};
+    // How long a network printer is given to close its side once it has a row's last byte.
+    static constexpr std::chrono::milliseconds kCloseWait{10000};
 
     // `lookup`: where host names are looked up (the system's resolver when null);
     // `queueServer`: the print service to ask (the system's own when empty).
@@ -71,6 +73,7 @@ class SystemDestinations : public DestinationSender {
     std::chrono::milliseconds statusWait() const override { return statusWait_; }
     void cancel() override { cancelled_ = true; }
     void setStatusWait(std::chrono::milliseconds wait) { statusWait_ = wait; }
+    void setCloseWait(std::chrono::milliseconds wait);
 
     // How a device's pauses are waited (the platform's wait, which tests skip).
     void setPause(std::function<void(std::chrono::milliseconds)> pause) {
@@ -80,6 +83,7 @@ class SystemDestinations : public DestinationSender {
   private:
     std::chrono::milliseconds stall_;
     std::chrono::milliseconds statusWait_ = kStatusWait;
+    std::chrono::milliseconds closeWait_ = kCloseWait;
     std::atomic<bool> cancelled_{false};
     std::function<void(std::chrono::milliseconds)> pause_;
     SystemNameLookup systemLookup_;
