@@ -14,19 +14,16 @@
 // The argument is the status check: 0 off, 1 on (the printer answers "~HS").
 #include <benchmark/benchmark.h>
 
-#include <QTemporaryDir>
 #include <chrono>
 #include <sstream>
 
 #include "BenchSupport.h"
 #include "NetworkPrinter.h"
+#include "NetworkSoak.h"
 #include "PrinterSimulator.h"
-#include "config/PortsTable.h"
 #include "core/FixedRecord.h"
 #include "core/OrderLine.h"
-#include "printing/DestinationSink.h"
 #include "printing/PrintEngine.h"
-#include "printing/SystemPlatform.h"
 
 namespace {
 
@@ -59,29 +56,17 @@ struct JobTimes {
     std::size_t bytesRead = 0;
 };
 
-// The job as the window runs it, to LPT1 whose entry is the printer.
+// The job as the window runs it, to LPT1 whose entry is the printer, with the system's
+// own limits; the bytes the printer read once it is idle again.
 JobTimes printTo(test::NetworkPrinter& printer, const printing::JobRequest& request,
                  bool statusCheck) {
-    config::PortsTable ports;
-    std::string message;
-    config::PortsTable::parse("[LPT1]\ndestino=" + printer.destination() +
-                                  "\nconsultar-estado=" + (statusCheck ? "sim" : "nao") + "\n",
-                              "bench", ports, message);
-    QTemporaryDir folder;
-    printing::SystemPlatform platform;
-    printing::ChannelState state;
-    state.tempDir = folder.path().toStdString() + "/";
-    printing::PrintChannel channel(state, platform);
-    printing::PortSink usual(channel);
     printing::SystemDestinations destinations;
-    printing::DestinationSink sink(usual, channel, ports, destinations);
-    printing::PrintEngine engine(sink, ROTULANO_SAMPLES);
     printing::JobObserver observer;
     JobTimes times;
     const auto start = Clock::now();
-    times.report = engine.run(request, observer);
+    times.report = test::printThroughPorts(test::portsFor(printer, statusCheck), request,
+                                           destinations, ROTULANO_SAMPLES, observer);
     times.seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    // What the printer still had to read when the job ended counts as read.
     printer.settle(std::chrono::milliseconds(500), std::chrono::minutes(3));
     times.bytesRead = printer.bytesRead();
     return times;
@@ -101,22 +86,29 @@ void reportJob(benchmark::State& state, const JobTimes& times, std::size_t rows)
     }
 }
 
-void BM_JobAtLineSpeed(benchmark::State& state) {
+// Runs the job to a printer that does `conduct` with every connection and answers the
+// ZPL status query.
+JobTimes runJob(benchmark::State& state, const test::Conduct& conduct, int rows) {
     const bool statusCheck = state.range(0) != 0;
-    const printing::JobRequest request = fullOrderRows(50);
-    test::NetworkPrinter printer(
-        [](std::size_t) { return test::Conduct::slowRead(10, std::chrono::microseconds(10400)); });
+    const printing::JobRequest request = fullOrderRows(rows);
+    test::NetworkPrinter printer([conduct](std::size_t) { return conduct; });
     printer.answerStatus(test::PrinterSimulator::queryOf(true),
                          test::PrinterSimulator::zplAnswer());
+    JobTimes times;
     if (!printer.ready()) {
         state.SkipWithError("no port on 127.0.0.1");
-        return;
+        return times;
     }
-    JobTimes times;
     for (auto _ : state) {
         times = printTo(printer, request, statusCheck);
     }
     reportJob(state, times, request.rows.size());
+    return times;
+}
+
+void BM_JobAtLineSpeed(benchmark::State& state) {
+    const JobTimes times =
+        runJob(state, test::Conduct::slowRead(10, std::chrono::microseconds(10400)), 50);
     const double wire = static_cast<double>(times.bytesRead) / kLineBytesPerSecond;
     state.counters["wire_seconds"] = wire;
     state.counters["wall_over_wire"] = wire > 0 ? times.seconds / wire : 0;
@@ -130,22 +122,9 @@ BENCHMARK(BM_JobAtLineSpeed)
     ->UseRealTime();
 
 void BM_JobAtFullSpeed(benchmark::State& state) {
-    const bool statusCheck = state.range(0) != 0;
-    const printing::JobRequest request = fullOrderRows(999);
-    test::NetworkPrinter printer([](std::size_t) { return test::Conduct{}; });
-    printer.answerStatus(test::PrinterSimulator::queryOf(true),
-                         test::PrinterSimulator::zplAnswer());
-    if (!printer.ready()) {
-        state.SkipWithError("no port on 127.0.0.1");
-        return;
-    }
-    JobTimes times;
-    for (auto _ : state) {
-        times = printTo(printer, request, statusCheck);
-    }
-    reportJob(state, times, request.rows.size());
-    state.counters["rows_per_second"] =
-        times.seconds > 0 ? static_cast<double>(request.rows.size()) / times.seconds : 0;
+    constexpr int kRows = 999;
+    const JobTimes times = runJob(state, test::Conduct{}, kRows);
+    state.counters["rows_per_second"] = times.seconds > 0 ? kRows / times.seconds : 0;
 }
 BENCHMARK(BM_JobAtFullSpeed)
     ->ArgName("status_check")

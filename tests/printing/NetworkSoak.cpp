@@ -1,5 +1,7 @@
 #include "NetworkSoak.h"
 
+#include "AdhesiveJobs.h"
+
 #include <QTemporaryDir>
 #include <fstream>
 #include <iomanip>
@@ -38,27 +40,6 @@ std::vector<std::string> sampleItems(const std::string& samplesDir) {
     return items;
 }
 
-// What the engine sends for each row of `request`, as one job to memory.
-class RowBytes : public printing::JobObserver {
-  public:
-    RowBytes(const printing::JobRequest& request, const std::string& logoDir) {
-        printing::PrintEngine engine(sink_, logoDir);
-        engine.run(request, *this);
-    }
-    void rowStarting(int, int, const printing::JobRow&, const core::LabelRequest&) override {
-        start_ = sink_.bytes().size();
-    }
-    void rowEnded(const printing::RowReport&, long long) override {
-        rows.push_back(sink_.bytes().substr(start_));
-    }
-
-    std::vector<std::string> rows;
-
-  private:
-    printing::MemorySink sink_;
-    std::size_t start_ = 0;
-};
-
 // The soak's rows: the sample items that have a layout on the model, over and over, each
 // time with another quantity, so that no two rows send the same bytes.
 std::vector<printing::JobRow> soakRows(const SoakSettings& settings,
@@ -66,7 +47,7 @@ std::vector<printing::JobRow> soakRows(const SoakSettings& settings,
     std::vector<std::string> items;
     for (const std::string& item : sampleItems(settings.samplesDir)) {
         printing::JobRequest one{{{1, item, 1}}, "004711", printer};
-        if (!RowBytes(one, settings.samplesDir).rows.at(0).empty()) {
+        if (!bytesOfJobRows(one, settings.samplesDir).at(0).empty()) {
             items.push_back(item);
         }
     }
@@ -114,41 +95,48 @@ class AttemptRecorder : public printing::JobObserver {
     Clock::time_point started_;
 };
 
-// One click on "Imprimir": a fresh engine, sink and destinations, as the window makes.
+// One click on "Imprimir", with the row each attempt sent.
 std::vector<SoakAttempt> printJob(const SoakSettings& settings, const config::PortsTable& ports,
                                   const printing::JobRequest& request) {
-    QTemporaryDir folder;
-    printing::SystemPlatform platform;
-    printing::ChannelState state;
-    state.tempDir = folder.path().toStdString() + "/";
-    printing::PrintChannel channel(state, platform);
-    printing::PortSink usual(channel);
     printing::SystemDestinations destinations(settings.stall);
     destinations.setCloseWait(settings.closeWait);
-    printing::DestinationSink sink(usual, channel, ports, destinations);
-    printing::PrintEngine engine(sink, settings.samplesDir);
     AttemptRecorder recorder;
-    engine.run(request, recorder);
+    printThroughPorts(ports, request, destinations, settings.samplesDir, recorder);
     // The bytes of each row reached, as the same job sends them.
     printing::JobRequest reached = request;
     reached.rows.resize(recorder.attempts.size());
-    const std::vector<std::string> bytes = RowBytes(reached, settings.samplesDir).rows;
+    const std::vector<std::string> bytes = bytesOfJobRows(reached, settings.samplesDir);
     for (std::size_t i = 0; i < recorder.attempts.size(); ++i) {
         recorder.attempts[i].expected = bytes.at(i);
     }
     return recorder.attempts;
 }
 
-config::PortsTable portsFor(const NetworkPrinter& printer) {
+}  // namespace
+
+config::PortsTable portsFor(const NetworkPrinter& printer, bool statusCheck) {
     config::PortsTable table;
     std::string message;
-    config::PortsTable::parse(
-        "[LPT1]\ndestino=" + printer.destination() + "\nconsultar-estado=nao\n", "soak", table,
-        message);
+    config::PortsTable::parse("[LPT1]\ndestino=" + printer.destination() +
+                                  "\nconsultar-estado=" + (statusCheck ? "sim" : "nao") + "\n",
+                              "portas.ini", table, message);
     return table;
 }
 
-}  // namespace
+printing::JobReport printThroughPorts(const config::PortsTable& ports,
+                                      const printing::JobRequest& request,
+                                      printing::SystemDestinations& destinations,
+                                      const std::string& logoDir, printing::JobObserver& observer) {
+    QTemporaryDir folder;
+    printing::SystemPlatform platform;
+    printing::ChannelState state;
+    state.tempDir = folder.path().toStdString() + "/";
+    printing::PrintChannel channel(state, platform);
+    printing::PortSink usual(channel);
+    printing::DestinationSink sink(usual, channel, ports, destinations);
+    printing::PrintEngine engine(sink, logoDir);
+    return engine.run(request, observer);
+}
 
 SoakRun runNetworkSoak(const SoakSettings& settings) {
     SoakRun run;
@@ -159,11 +147,12 @@ SoakRun runNetworkSoak(const SoakSettings& settings) {
     const std::vector<printing::JobRow> rows = soakRows(settings, request.settings);
     SeededConducts conducts(settings.seed, settings.mix);
     NetworkPrinter printer([&conducts](std::size_t) { return conducts.next(); });
-    const config::PortsTable ports = portsFor(printer);
+    const config::PortsTable ports = portsFor(printer, false);
     const auto start = Clock::now();
     std::vector<SoakAttempt> attempts;
     std::size_t next = 0;
-    int tries = 0;
+    int tries = 0;  // of the row that failed last
+    std::size_t lastFailed = rows.size();
     while (printer.ready() && next < rows.size()) {
         request.rows.assign(rows.begin() + static_cast<std::ptrdiff_t>(next), rows.end());
         const std::vector<SoakAttempt> job = printJob(settings, ports, request);
@@ -174,15 +163,15 @@ SoakRun runNetworkSoak(const SoakSettings& settings) {
         }
         next += job.size();
         if (job.back().outcome != SoakAttempt::Outcome::NotSent) {
-            tries = 0;
             continue;
         }
         // The operator prints the failed row again with the rest, unless it failed too often.
-        if (++tries < kMostTries) {
-            --next;
-        } else {
+        --next;
+        tries = next == lastFailed ? tries + 1 : 1;
+        lastFailed = next;
+        if (tries == kMostTries) {
             ++run.givenUp;
-            tries = 0;
+            ++next;
         }
         std::this_thread::sleep_for(settings.operatorPause);
     }

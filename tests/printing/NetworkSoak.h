@@ -6,6 +6,9 @@
 
 #include "NetworkPrinter.h"
 #include "SoakTally.h"
+#include "config/PortsTable.h"
+#include "printing/PrintEngine.h"
+#include "printing/SystemDestinations.h"
 
 namespace rotulano::test {
 
@@ -31,6 +34,17 @@ struct SoakRun {
     double seconds = 0;
     std::map<Conduct::Kind, int> conducts;  // connections that met each conduct
 };
+
+// A ports file whose LPT1 is `printer`, asked for its status before each row or not.
+config::PortsTable portsFor(const NetworkPrinter& printer, bool statusCheck);
+
+// One click on "Imprimir", as the window makes it: a fresh engine whose rows go through
+// the ports file's destination sink (the usual port sink, with a print folder of its
+// own, for a port without an entry) to `destinations`; a job's settings say LPT1.
+printing::JobReport printThroughPorts(const config::PortsTable& ports,
+                                      const printing::JobRequest& request,
+                                      printing::SystemDestinations& destinations,
+                                      const std::string& logoDir, printing::JobObserver& observer);
 
 // Prints `settings.rows` rows, each with label bytes of its own (the sample order's
 // items with the quantity of each row), through the print engine, the ports file's
