@@ -184,8 +184,9 @@ TEST(NetworkPrinter, AnswersTheStatusQueryOnTheConnection) {
 TEST(NetworkPrinter, StopsAcceptingDropsTheQueueAndComesBackOnTheSamePort) {
     Conduct away;
     away.kind = Kind::StopAccepting;
-    away.pause = 300ms;
-    away.away = 400ms;
+    // Long enough for the test's next step to come within each, however busy the machine.
+    away.pause = 1000ms;
+    away.away = 1000ms;
     NetworkPrinter printer([&away](std::size_t n) { return n == 0 ? away : Conduct{}; });
     ASSERT_TRUE(printer.ready());
     const std::string first = rowOf(500);

@@ -89,6 +89,12 @@ INSTANTIATE_TEST_SUITE_P(
                   {attempt(1, kRow1, Outcome::NotSent, 0, 10)},
                   {read("", 1)},
                   {0, 1, 0, 0, 0, 0, 0, 0, 0}},
+        // The printer has the row from the failed attempt only: it is lost, not printed.
+        TallyCase{"ReadWholeOnlyWhenReportedNotSent",
+                  {attempt(1, kRow1, Outcome::NotSent, 0, 10),
+                   attempt(1, kRow1, Outcome::Printed, 20, 30)},
+                  {read(kRow1, 1), read("", 21)},
+                  {0, 0, 0, 0, 0, 1, 1, 0, 0}},
         TallyCase{"NotSentButReadInPart",
                   {attempt(1, kRow1, Outcome::NotSent, 0, 10)},
                   {read(kRow1.substr(0, 3), 1)},

@@ -46,8 +46,8 @@ SoakTally tallySoak(const std::vector<SoakAttempt>& attempts,
     tally.attempts = static_cast<int>(attempts.size());
     tally.connections = static_cast<int>(connections.size());
     const std::vector<int> connectionOf = matchConnections(attempts, connections, tally.unmatched);
-    std::map<int, int> readWhole;  // row -> connections that read it whole
-    std::map<int, bool> printed;
+    std::map<int, int> readWhole;      // row -> connections that read it whole
+    std::map<int, bool> printedWhole;  // row -> its "Ø" attempt was read whole
     for (std::size_t a = 0; a < attempts.size(); ++a) {
         const SoakAttempt& attempt = attempts[a];
         const std::string noBytes;
@@ -58,7 +58,7 @@ SoakTally tallySoak(const std::vector<SoakAttempt>& attempts,
         readWhole[attempt.row] += whole ? 1 : 0;
         switch (attempt.outcome) {
             case SoakAttempt::Outcome::Printed:
-                printed[attempt.row] = true;
+                printedWhole[attempt.row] = whole;
                 tally.lost += whole ? 0 : 1;
                 break;
             case SoakAttempt::Outcome::NotSent:
@@ -77,7 +77,7 @@ SoakTally tallySoak(const std::vector<SoakAttempt>& attempts,
     }
     for (const auto& [row, times] : readWhole) {
         tally.readWholeTwice += times > 1 ? 1 : 0;
-        tally.printedOnce += times == 1 && printed[row] ? 1 : 0;
+        tally.printedOnce += times == 1 && printedWhole[row] ? 1 : 0;
     }
     return tally;
 }

@@ -33,7 +33,7 @@ struct SoakTally {
     int rows = 0;
     int attempts = 0;
     int connections = 0;
-    int printedOnce = 0;      // rows marked "Ø" and read whole exactly once
+    int printedOnce = 0;      // rows marked "Ø", read whole then and at no other time
     int notSentNotRead = 0;   // attempts reported not sent, of which nothing was read
     int warnedNotRead = 0;    // attempts reported with the warning, nothing read
     int warnedReadPart = 0;   // ... read in part
