@@ -38,4 +38,30 @@ inline std::vector<std::string> bytesOfEachRow(const printing::JobRequest& reque
     return rows;
 }
 
+// The bytes each row of `request` sends when it goes out as one job: the logo
+// download goes with the first row that shows the logo.
+inline std::vector<std::string> bytesOfJobRows(const printing::JobRequest& request,
+                                               const std::string& logoDir = {}) {
+    class RowBytes : public printing::JobObserver {
+      public:
+        explicit RowBytes(const printing::MemorySink& sink) : sink_(sink) {}
+        void rowStarting(int, int, const printing::JobRow&, const core::LabelRequest&) override {
+            start_ = sink_.bytes().size();
+        }
+        void rowEnded(const printing::RowReport&, long long) override {
+            rows.push_back(sink_.bytes().substr(start_));
+        }
+        std::vector<std::string> rows;
+
+      private:
+        const printing::MemorySink& sink_;
+        std::size_t start_ = 0;
+    };
+    printing::MemorySink sink;
+    printing::PrintEngine engine(sink, logoDir);
+    RowBytes rows(sink);
+    engine.run(request, rows);
+    return rows.rows;
+}
+
 }  // namespace rotulano::test

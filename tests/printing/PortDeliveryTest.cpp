@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "AdhesiveJobs.h"
 #include "orders/OrderTestLines.h"
 #include "printing/MemorySink.h"
 #include "printing/PortSink.h"
@@ -147,32 +148,6 @@ printing::JobRequest adhesiveJob(int count, char code = '2') {
     return request;
 }
 
-// The bytes each row sends, from the same engine into memory.
-class RowBytes : public printing::JobObserver {
-  public:
-    explicit RowBytes(const printing::MemorySink& sink) : sink_(sink) {}
-    void rowStarting(int, int, const printing::JobRow&, const core::LabelRequest&) override {
-        start_ = sink_.bytes().size();
-    }
-    void rowEnded(const printing::RowReport&, long long) override {
-        rows.push_back(sink_.bytes().substr(start_));
-    }
-    std::vector<std::string> rows;
-
-  private:
-    const printing::MemorySink& sink_;
-    std::size_t start_ = 0;
-};
-
-std::vector<std::string> bytesOfRows(const printing::JobRequest& request,
-                                     const std::string& logoDir) {
-    printing::MemorySink sink;
-    printing::PrintEngine engine(sink, logoDir);
-    RowBytes rows(sink);
-    engine.run(request, rows);
-    return rows.rows;
-}
-
 // A print job to the terminal: its own channel, port sink and engine.
 struct LineJob {
     LineJob(const QTemporaryDir& folder, const HeldTerminal& line, std::chrono::milliseconds stall,
@@ -242,7 +217,7 @@ class PortDelivery : public ::testing::Test {
 // every row marked printed, and the row that stalled is not marked.
 TEST_F(PortDelivery, AReaderThatStopsMidJobGetsEveryRowMarkedPrinted) {
     const printing::JobRequest request = adhesiveJob(400);
-    const std::vector<std::string> rows = bytesOfRows(request, {});
+    const std::vector<std::string> rows = rotulano::test::bytesOfJobRows(request);
     ASSERT_GT(joined(rows, rows.size()).size(), 128U * 1024U);
     LineJob job(folder_, line_, 300ms);
     TerminalPlatform& platform = job.platform;
@@ -304,7 +279,7 @@ TEST_F(PortDelivery, AStalledLogoDownloadSendsNoLabelBytes) {
 // was waiting does not, and the printer later gets every byte of the rows done.
 TEST_F(PortDelivery, ACancelEndsAStalledWaitAndKeepsTheRowsDone) {
     const printing::JobRequest request = adhesiveJob(400);
-    const std::vector<std::string> rows = bytesOfRows(request, {});
+    const std::vector<std::string> rows = rotulano::test::bytesOfJobRows(request);
     LineJob job(folder_, line_, 10min);
     printing::PrintEngine& engine = job.engine;
     const printing::JobReport report = runJob(engine, request, [&] {

@@ -46,11 +46,7 @@ void writeAll(int fd, const std::string& bytes) {
 
 }  // namespace
 
-PrinterSimulator::PrinterSimulator(Line line, bool zpl)
-    : line_(line),
-      query_(zpl ? "~HS"
-                 : "\x01"
-                   "A") {
+PrinterSimulator::PrinterSimulator(Line line, bool zpl) : line_(line), query_(queryOf(zpl)) {
     standing_ = zpl ? zplAnswer() : dplAnswer();
     if (line == Line::Tcp) {
         int port = 0;
@@ -218,6 +214,12 @@ void PrinterSimulator::serve(std::vector<int>& connections) {
             }
         }
     }
+}
+
+std::string PrinterSimulator::queryOf(bool zpl) {
+    return zpl ? "~HS"
+               : "\x01"
+                 "A";
 }
 
 std::string PrinterSimulator::zplAnswer(const std::string& flag) {

@@ -44,6 +44,8 @@ class PrinterSimulator {
                          std::chrono::milliseconds timeout = std::chrono::seconds(5));
     int queries() const { return queries_; }
 
+    // The status query of the printer's language: ZPL "~HS", DPL SOH "A".
+    static std::string queryOf(bool zpl);
     // Healthy answers and answers with one flag set, as the printers send them.
     static std::string zplAnswer(const std::string& flag = {});
     static std::string dplAnswer(const std::string& flags = "NNNNNNNN");
