@@ -65,7 +65,10 @@ TEST(SerialSetUp, LastPrintFileIsRemovedAndTheDeviceNameNeverDeleted) {
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(printFile)));
     EXPECT_EQ(state.printFileName, "");
 
+    // The next naming has nothing to delete; the close deletes the new print file only.
     channel.rotinaNomePrint();
+    const std::string next = state.printFileName;
     channel.deletePrintFile();
-    EXPECT_EQ(platform.deleted, (std::vector<std::string>{printFile, state.printFileName}));
+    EXPECT_EQ(platform.deleted, (std::vector<std::string>{printFile, next}));
+    EXPECT_EQ(state.printFileName, "");
 }
