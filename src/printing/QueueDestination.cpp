@@ -19,7 +19,8 @@ using std::chrono::milliseconds;
 // The client library's waits come back to the program this often, so that a cancel is
 // seen within it.
 constexpr milliseconds kServiceLook{250};
-// What the job cancelled after the service made it is given to take the cancel.
+// How long the service is given to take back the job it made for a row that failed or
+// was cancelled.
 constexpr milliseconds kJobCancelWait{1000};
 
 // The connection's cancel is the job's own flag, read by the library as an int.
