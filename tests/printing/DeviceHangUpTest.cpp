@@ -5,13 +5,18 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
+
+#include <QTemporaryDir>
 #include <chrono>
 #include <cstdlib>
+#include <future>
 #include <thread>
 
 #include "config/DestinationText.h"
 #include "printing/SerialLineSetup.h"
 #include "printing/SystemDestinations.h"
+#include "printing/SystemPlatform.h"
 
 // A device whose other side goes away while a row is written (a printer switched off or
 // unplugged) fails the row with the reason, and a serial line is never given a speed that
@@ -82,6 +87,33 @@ TEST(DeviceHangUp, APrinterSwitchedOffMidRowFailsItWithTheReasonAndTheWarning) {
               "Não foi possível enviar as etiquetas para a porta COM1 (" + com1.text +
                   "): a impressora foi desligada ou desconectada [30]; a impressora pode ter "
                   "recebido parte das etiquetas desta linha: confira antes de imprimir de novo.");
+}
+
+// The usual port of a port name, here a pipe in the test's folder: its reader goes away
+// once the pipe is full, and the row fails with the reason and the warning's flag.
+TEST(DeviceHangUp, APortWhoseReaderGoesAwayMidRowIsReportedSwitchedOff) {
+    QTemporaryDir dir;
+    const std::string fifo = dir.filePath("LPT1").toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(reader, 0);
+    printing::SystemPlatform platform(milliseconds(5000));
+    const std::atomic<bool> stop{false};
+    auto sending = std::async(std::launch::async, [&] {
+        return platform.deliverToDevice(fifo, std::string(1 << 20, 'P'), stop);
+    });
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    int waiting = 0;
+    while (waiting == 0 && std::chrono::steady_clock::now() < end) {
+        ::ioctl(reader, FIONREAD, &waiting);
+        std::this_thread::sleep_for(milliseconds(10));
+    }
+    ::close(reader);
+    ASSERT_EQ(sending.wait_for(std::chrono::seconds(20)), std::future_status::ready);
+    const core::Delivery delivery = sending.get();
+    EXPECT_EQ(delivery.status, "30");
+    EXPECT_EQ(delivery.reason, "a impressora foi desligada ou desconectada");
+    EXPECT_TRUE(delivery.bytesWritten);
 }
 
 TEST(SerialSpeeds, EverySpeedOfTheTableIsSetAndAnyOtherRefused) {

@@ -55,7 +55,9 @@ TEST_F(PrintJobPortsFile, PrinterThatGoesAwayIsNamedWithTheReasonAndTheRowsBefor
     ASSERT_TRUE(printer.ready());
     printer.goAwayAfter(1);
     start(lpt1());
-    ASSERT_EQ(test.messageBox.shown.size(), 1U);
+    ASSERT_EQ(test.messageBox.shown.size(), 1U)
+        << "marks " << test.marks()[0].toStdString() << test.marks()[1].toStdString()
+        << test.marks()[2].toStdString() << ", connections " << printer.accepted();
     EXPECT_EQ(test.messageBox.shown[0].text,
               QStringLiteral("Não foi possível enviar as etiquetas para a porta LPT1 "
                              "(tcp://127.0.0.1:%1): conexão recusada [30].")
