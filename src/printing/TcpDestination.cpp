@@ -105,6 +105,21 @@ int readPrinterSide(int fd) {
     return 0;
 }
 
+// A connection to a port of this machine that nothing listens on can be given that very
+// port as its own and connect to itself: it would read back its own row and end of stream
+// and take them for the printer's. Nothing listened there: the port refused.
+bool connectedToItself(int fd) {
+    sockaddr_storage local{};
+    sockaddr_storage peer{};
+    socklen_t localLength = sizeof local;
+    socklen_t peerLength = sizeof peer;
+    if (::getsockname(fd, reinterpret_cast<sockaddr*>(&local), &localLength) != 0 ||
+        ::getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &peerLength) != 0) {
+        return false;
+    }
+    return localLength == peerLength && std::memcmp(&local, &peer, localLength) == 0;
+}
+
 // The close wait of a row whose bytes are all acknowledged, shortened by a cancel to the
 // grace counted from the cancel.
 class CloseWait {
@@ -211,6 +226,9 @@ core::Delivery TcpDestination::connectTo(const std::string& address, int& fd) co
             ::close(fd);
             return fromStream(ready, stall_);
         }
+    }
+    if (error == 0 && connectedToItself(fd)) {
+        error = ECONNREFUSED;
     }
     if (error != 0) {
         if (fd >= 0) {
