@@ -324,13 +324,14 @@ Situação de saída:
      arquivo de portas ausente (quando dado por --ports) ou inválido
   4  sem --send: arquivo de saída ou imagem que não pôde ser gravado
   5  com --send: uma linha não chegou à impressora (inclusive o arquivo de
-     impressão temporário que não pôde ser gravado ou lido), a porta serial não
-     pôde ser preparada, ou a impressora está ocupada por outro trabalho deste
-     computador
+     impressão temporário que não pôde ser gravado ou lido), ou a porta serial
+     não pôde ser preparada
   6  com --send: a impressora consultada não está pronta (sem etiquetas, sem
      fita, cabeça aberta, em pausa, memória cheia), não respondeu ou deu uma
      resposta não reconhecida; nenhum byte de etiqueta foi enviado a ela depois
-     da consulta
+     da consulta; ou a impressora está ocupada por outro trabalho deste
+     computador (outra janela ou outro rotulano-render, de qualquer usuário):
+     nada foi enviado a ela
   129, 130, 143
      com --send: envio cancelado por SIGHUP, SIGINT ou SIGTERM (128 mais o
      número do sinal); a última linha da saída de erros diz quantas linhas foram
