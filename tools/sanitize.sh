@@ -21,8 +21,8 @@ jobs="${ROTULANO_SANITIZE_JOBS:-2}"
 # library: LeakSanitizer drops a leak when any frame of its stack matches, so a library's
 # name (or a frame of Qt's event loop, which is under every slot, timer and event handler)
 # would hide the program's own leaks with it. The list is empty: run without suppressions,
-# the suite reports no leak, the libraries' one-off allocations included (Qt, fontconfig
-# and glib keep theirs reachable). The self-check below proves on every run that a leak
+# the test programs report no leak, the libraries' one-off allocations included (Qt,
+# fontconfig and glib keep theirs reachable). The self-check below proves on every run that a leak
 # under the event loop is still reported.
 write_leak_suppressions() {
     cat >"$1" <<'SUPP'
