@@ -89,7 +89,7 @@ TEST_P(MissingLogoTest, WarningAndTheLabelsWithoutTheDownload) {
              QStringLiteral("--logo-dir"), qs(noLogos)});
     const std::string file = model >= 5 ? "LOGOVRDL.GRF" : "LOGOVRDL.BMP";
     ASSERT_EQ(missing.exitCode, 0) << missing.err;
-    EXPECT_EQ(missing.err, kTag + "aviso: Arquivo do logotipo " + file +
+    EXPECT_EQ(missing.err, kTag + "aviso: Arquivo do logotipo " + noLogos + "/" + file +
                                " não encontrado: as etiquetas sairão sem o logotipo\n");
     EXPECT_EQ(missing.out, expectedSampleJob(settingsRecord(model), noLogos));
     EXPECT_EQ(missing.out.find("ICBLOGOVRDL"), std::string::npos);

@@ -4,9 +4,11 @@
 #include <vector>
 
 #include "config/ParameterFile.h"
+#include "core/FileStamp.h"
 #include "core/FileStatusTitles.h"
 #include "core/LogoFile.h"
 #include "core/OutputTarget.h"
+#include "core/ShownBytes.h"
 #include "printing/LogoDownload.h"
 
 namespace rotulano::render {
@@ -82,14 +84,19 @@ bool RenderOutputs::writeJob(const std::string& bytes, std::ostream& out, std::s
         }
         return true;
     }
+    // Only a file that was there before the write has earlier bytes to keep.
+    core::FileStamp before;
+    const bool existed = core::fileStampOf(target.path(), before) == core::kStatusOk;
     const core::FileStatus status = target.write(bytes);
     if (status == core::kStatusOk) {
         jobWritten_ = true;
         return true;
     }
-    error = kOutputFile + target.path() + " não pôde ser gravado (" + statusWords(status) + ")";
+    error = kOutputFile + core::shownBytes(target.path()) +
+            " não pôde ser gravado: " + core::fileStatusCause(status) + "; " + statusWords(status);
     if (target.kind() == OutputTarget::Kind::File) {
-        error += "; um arquivo anterior com esse nome fica como estava";
+        error += existed ? "; o arquivo anterior com esse nome fica como estava"
+                         : "; nenhum arquivo foi criado";
     }
     return false;
 }
