@@ -13,7 +13,6 @@ namespace rotulano::window {
 namespace {
 
 const char* const kDefaultMessageTitle = "Mensagem do Sistema";
-const char* const kParameterFileLabel = "Arquivo de parâmetros";
 const char* const kCannotCreateAdvice =
     "O programa não abre sem esse arquivo e o cria na pasta em que é aberto: abra-o numa "
     "pasta em que possa gravar, ou dê essa permissão à pasta.";

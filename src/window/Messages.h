@@ -9,6 +9,9 @@
 
 namespace rotulano::window {
 
+// The parameter file CD21PRM.DAT as a status report names it.
+inline constexpr const char* kParameterFileLabel = "Arquivo de parâmetros";
+
 // ROTINA-MSG: shows `message` (default style information, default title "Mensagem do
 // Sistema"; trailing blanks are not shown) and returns the operator's answer.
 int rotinaMsg(MessageBoxService& box, const core::MessageRequest& message);

@@ -12,7 +12,6 @@ namespace rotulano::window {
 
 namespace {
 
-const char* const kParameterFileLabel = "Arquivo de parâmetros";
 const char* const kUpdateOpenLabel = "Erro Fatal do Arquivo de Parametros (02)";
 const char* const kUpdateReadLabel = "Impossivel Atualizar sistema erro Fatal !";
 const char* const kDamagedTitle = "ATENÇÃO";

@@ -5,8 +5,10 @@
 #include <functional>
 #include <string>
 
+#include "orders/ItemTable.h"
 #include "orders/OrderTestLines.h"
 #include "window/DropDownList.h"
+#include "window/Handlers.h"
 #include "window/NumericField.h"
 #include "window/PrintJobTestSupport.h"
 
@@ -47,7 +49,12 @@ class DamagedSettings : public ::testing::TestWithParam<DamageCase> {
     }
     void tickAndPrint() {
         test.loadOrder({headerLine(), itemLine('2')});
-        test.clickCell(1, 1);
+        test.clickPage(1);
+        test.clickCell(1, rotulano::orders::kColSel);
+        print();
+    }
+    void print() {
+        test.clickPage(2);
         test.clickPrint();
     }
 
@@ -87,7 +94,7 @@ TEST_P(DamagedSettings, AreShownOnceUnselectedAndNothingPrintsUntilSaved) {
     choose(controls.wPrmvel, 3);
     controls.btGrava->click();
     EXPECT_EQ(test.session().settings.record(), settingsRecord(5, 1));
-    test.clickPrint();
+    print();
     EXPECT_EQ(test.messageBox.shown.size(), 2U);
     EXPECT_NE(test.port("LPT1"), "");
 }
