@@ -50,7 +50,7 @@ const std::map<FileStatus, const char*>& statusCauses() {
     static const std::map<FileStatus, const char*> causes = {
         {"30", "erro de leitura ou gravação no disco"},
         {"34", "disco cheio, ou o arquivo passa do tamanho que o sistema permite"},
-        {"35", "o arquivo não existe"},
+        {"35", "o arquivo, ou a pasta em que estaria, não existe"},
         {"37", "sem permissão para abrir ou gravar o arquivo (ou a pasta dele)"},
         {"39", "o nome é de uma pasta, não de um arquivo"},
         {"91", "o nome escolhido não pôde ser lido como o sistema o escreve"},

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 #include <vector>
 
 #include "core/GuardedFile.h"
@@ -31,8 +32,10 @@ std::vector<std::string> configFolders() {
     std::size_t start = 0;
     while (start <= system.size()) {
         const std::size_t colon = std::min(system.find(':', start), system.size());
-        if (colon > start) {
-            folders.push_back(system.substr(start, colon - start));
+        const std::string folder = system.substr(start, colon - start);
+        // A folder named twice is looked at once.
+        if (!folder.empty() && std::find(folders.begin(), folders.end(), folder) == folders.end()) {
+            folders.push_back(folder);
         }
         start = colon + 1;
     }

@@ -15,6 +15,7 @@ namespace {
 namespace test = rotulano::test;
 using test::ChildRun;
 using test::kFull;
+using test::kFullCause;
 using test::kTag;
 using test::RenderFiles;
 

@@ -116,9 +116,9 @@ TEST_F(RenderProcessTest, OutputFileThatCannotBeWrittenIsAnError) {
     EXPECT_EQ(result.exitCode, 4);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, kTag + "O arquivo de saída " + path +
-                              " não pôde ser gravado (status 35: Arquivo não existe em disco e "
-                              "não pode ser criado); um arquivo anterior com esse nome fica "
-                              "como estava\n");
+                              " não pôde ser gravado: o arquivo, ou a pasta em que estaria, não "
+                              "existe; status 35: Arquivo não existe em disco e não pode ser "
+                              "criado; nenhum arquivo foi criado\n");
     EXPECT_FALSE(QFile::exists(qs(path)));
 }
 

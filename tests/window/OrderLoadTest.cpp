@@ -305,7 +305,7 @@ TEST_F(OrderLoad, MissingFileIsReportedWithItsStatus) {
     loadPath(QString::fromStdString(test.dir.file("SUMIU.txt")));
     expectOneBox(QStringLiteral("Status [35] Arquivo de Pedidos\n") +
                      QString::fromStdString(test.dir.file("SUMIU.txt")) +
-                     QStringLiteral(": o arquivo não existe"),
+                     QStringLiteral(": o arquivo, ou a pasta em que estaria, não existe"),
                  QStringLiteral("Arquivo não existe em disco e não pode ser criado"), 0x10);
     expectHeaderCleared();
     EXPECT_EQ(grid().rowCount(), 0);

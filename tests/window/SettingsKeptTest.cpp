@@ -90,7 +90,8 @@ TEST_F(SettingsFileGone, EnteringConfiguracaoReportsItOnceAndKeepsTheWindow) {
     ASSERT_EQ(test.messageBox.shown.size(), 1u);
     EXPECT_EQ(test.messageBox.shown[0].text,
               utf8("Status [35] Arquivo de parâmetros\n") +
-                  QString::fromStdString(test.dir.file("CD21PRM.DAT")) + ": o arquivo não existe");
+                  QString::fromStdString(test.dir.file("CD21PRM.DAT")) +
+                  ": o arquivo, ou a pasta em que estaria, não existe");
     EXPECT_EQ(test.messageBox.shown[0].title,
               utf8("Arquivo não existe em disco e não pode ser criado"));
     EXPECT_EQ(test.messageBox.shown[0].style, 0x10);

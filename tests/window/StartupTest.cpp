@@ -195,7 +195,8 @@ std::vector<BadFile> badFiles() {
          "erro de leitura ou gravação no disco", false},
         {"missing and cannot be created",
          [](const std::string& p) { std::filesystem::create_symlink("sem-pasta/CD21PRM.DAT", p); },
-         "35", "Arquivo não existe em disco e não pode ser criado", "o arquivo não existe", true},
+         "35", "Arquivo não existe em disco e não pode ser criado",
+         "o arquivo, ou a pasta em que estaria, não existe", true},
     };
 }
 
