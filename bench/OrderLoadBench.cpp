@@ -91,6 +91,31 @@ void BM_Read999ItemOrderFile(benchmark::State& state) {
 }
 BENCHMARK(BM_Read999ItemOrderFile)->Unit(benchmark::kMillisecond);
 
+// A header, an item and then 20 GB without a line end (a disk image chosen by mistake):
+// the load is refused after reading 600 bytes past the item, whatever the file's size.
+// The file is sparse, so it costs no disk space.
+void BM_RefuseA20GbFileWithoutLineEnds(benchmark::State& state) {
+    Workspace workspace;
+    const std::string path =
+        QFile::encodeName(workspace.dir.filePath(QStringLiteral("IMAGEM.txt"))).toStdString();
+    const std::string order = fullOrder();
+    const std::size_t itemEnd = order.find('\n', order.find('\n') + 1);
+    std::ofstream(path, std::ios::binary) << order.substr(0, itemEnd + 1);
+    QFile image(QString::fromStdString(path));
+    if (!image.resize(20LL * 1024 * 1024 * 1024)) {
+        state.SkipWithError("the file system takes no sparse file of 20 GB");
+        return;
+    }
+    for (auto _ : state) {
+        orders::OrderLoad load = orders::OrderFileReader::read(path);
+        if (load.outcome != orders::LoadOutcome::Message) {
+            state.SkipWithError("the file was not refused");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_RefuseA20GbFileWithoutLineEnds)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

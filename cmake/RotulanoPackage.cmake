@@ -26,5 +26,8 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ROTULANO_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own dialogs (the file chooser's "Examinar", "Abrir", "Cancelar") speak Portuguese
+# with Qt's translation; without it they stay in English and the program works the same.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)

@@ -1,6 +1,10 @@
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QSocketNotifier>
+#include <iostream>
 #include <memory>
+
+#include "core/QtOwnFiles.h"
 
 #include "core/FileSizeSignal.h"
 #include "printing/PrivateTempDir.h"
@@ -10,6 +14,7 @@
 #include "window/Pictures.h"
 #include "window/QtFileDialog.h"
 #include "window/QtMessageBox.h"
+#include "window/QtTranslation.h"
 #include "window/WindowGeometry.h"
 
 namespace {
@@ -31,14 +36,18 @@ void onQtMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 
 // Rotulano: opens the chain's order files and prints their price tags and labels. The
 // working directory holds the parameter file CD21PRM.DAT and the logo files.
-int main(int argc, char** argv) {
+int main(int /*argc*/, char** argv) {
     rotulano::core::ignoreFileSizeSignal();
     qtHandler = qInstallMessageHandler(onQtMessage);
     // SIGTERM, SIGHUP and SIGINT end the program as its own close does: a running print
     // job is cancelled (its row ends as the destination allows), the window's closed
     // event runs and the print folder goes.
     rotulano::printing::ProgramSignals endSignals;
-    QApplication app(argc, argv);
+    // Qt's own files are looked at before Qt reads them: one that would hang it is set aside.
+    const rotulano::core::QtOwnFiles qtFiles(std::cerr, "rotulano: ");
+    // Qt sees the program's name only: no argument is taken for a Qt option ("-platform").
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Rotulano"));
     rotulano::window::initWindowResources();
     std::unique_ptr<QSocketNotifier> signalled;
@@ -59,6 +68,8 @@ int main(int argc, char** argv) {
     window.rememberGeometryIn(rotulano::window::WindowGeometry::defaultFile());
 
     window.show();
+    rotulano::window::QtTranslation qtTexts(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    qtTexts.follow(window.session().settings.language());
     const int status = QApplication::exec();
     window.close();
     return status;

@@ -1,6 +1,7 @@
 #include "config/ParameterFile.h"
 
 #include "core/FileSaver.h"
+#include "core/FileStatusTitles.h"
 #include "core/GuardedFile.h"
 
 namespace rotulano::config {
@@ -69,6 +70,13 @@ core::FileStatus ParameterFile::rewrite(const core::PrinterSettings& settings) c
         return core::kStatusRecordNotFound;
     }
     return save(settings);
+}
+
+std::string ParameterFile::statusCause(const core::FileStatus& status) {
+    if (status == core::kStatusRecordNotFound) {
+        return "o arquivo não contém o registro de parâmetros (146 bytes, chave \"1\")";
+    }
+    return core::fileStatusCause(status);
 }
 
 core::FileStatus ParameterFile::save(const core::PrinterSettings& settings) const {

@@ -41,6 +41,11 @@ class ParameterFile {
 
     const std::string& path() const { return path_; }
 
+    // What a status of this file means, in plain words for the line below a status report
+    // (UTF-8): "o arquivo não contém o registro de parâmetros ..." for "23", the file
+    // status's own cause otherwise.
+    static std::string statusCause(const core::FileStatus& status);
+
   private:
     core::FileStatus readBytes(std::string& bytes) const;
     core::FileStatus save(const core::PrinterSettings& settings) const;

@@ -45,7 +45,27 @@ const std::map<FileStatus, const char*>& statusTitles() {
     return titles;
 }
 
+// The causes that the file routines report, as the operator can act on them.
+const std::map<FileStatus, const char*>& statusCauses() {
+    static const std::map<FileStatus, const char*> causes = {
+        {"30", "erro de leitura ou gravação no disco"},
+        {"34", "disco cheio, ou o arquivo passa do tamanho que o sistema permite"},
+        {"35", "o arquivo, ou a pasta em que estaria, não existe"},
+        {"37", "sem permissão para abrir ou gravar o arquivo (ou a pasta dele)"},
+        {"39", "o nome é de uma pasta, não de um arquivo"},
+        {"91", "o nome escolhido não pôde ser lido como o sistema o escreve"},
+        {"93", "o arquivo está em uso por outro programa"},
+        {"96", "não é um arquivo comum (dispositivo, pipe ou socket)"},
+    };
+    return causes;
+}
+
 }  // namespace
+
+const char* fileStatusCause(const FileStatus& status) {
+    const auto found = statusCauses().find(status);
+    return found == statusCauses().end() ? fileStatusTitle(status) : found->second;
+}
 
 const char* fileStatusTitle(const FileStatus& status) {
     const auto found = statusTitles().find(status);

@@ -63,6 +63,10 @@ void GuardedFile::close() {
     handle_.reset();
 }
 
+FileStatus GuardedFile::stamp(FileStamp& stamp) const {
+    return fileStampOf(QFile::encodeName(handle_->file.fileName()).toStdString(), stamp);
+}
+
 #else
 
 struct GuardedFile::Handle {
@@ -129,6 +133,15 @@ FileStatus GuardedFile::read(char* buffer, std::size_t size, std::size_t& count)
 
 void GuardedFile::close() {
     handle_.reset();
+}
+
+FileStatus GuardedFile::stamp(FileStamp& stamp) const {
+    struct stat opened {};
+    if (::fstat(handle_->fd, &opened) != 0) {
+        return fileStatusFromErrno(errno);
+    }
+    stamp = fileStampFromStat(opened);
+    return kStatusOk;
 }
 
 #endif

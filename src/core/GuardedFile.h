@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "core/FileStamp.h"
 #include "core/FileStatus.h"
 
 namespace rotulano::core {
@@ -29,6 +30,9 @@ class GuardedFile {
     FileStatus read(char* buffer, std::size_t size, std::size_t& count);
 
     void close();
+
+    // The stamp of the file opened (not of whatever its name may name by now).
+    FileStatus stamp(FileStamp& stamp) const;
 
     // The whole file at `path` into `bytes`. A file larger than `limit` bytes is not read
     // ("34"), so that no file can fill the memory.

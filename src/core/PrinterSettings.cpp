@@ -1,6 +1,7 @@
 #include "core/PrinterSettings.h"
 
 #include "core/FixedRecord.h"
+#include "core/ShownBytes.h"
 
 namespace rotulano::core {
 
@@ -13,7 +14,83 @@ constexpr std::size_t kLeftMarginAt = 9;
 constexpr std::size_t kTopMarginAt = 11;
 constexpr std::size_t kSpeedAt = 13;
 constexpr std::size_t kLanguageAt = 14;
+constexpr int kLowestDarkness = 1;
+constexpr int kHighestDarkness = 30;
+constexpr char kFirstSpeed = 'A';
+constexpr char kLastSpeed = 'S';
+// The first start writes "0" where the speed goes; it is read as speed "A".
+constexpr char kFirstStartSpeed = '0';
+
+bool darknessSound(const std::string& digits) {
+    if (!isAllDigits(digits)) {
+        return false;
+    }
+    const long long value = digitsValue(digits);
+    return value >= kLowestDarkness && value <= kHighestDarkness;
+}
+
+bool speedSound(char letter) {
+    return (letter >= kFirstSpeed && letter <= kLastSpeed) || letter == kFirstStartSpeed;
+}
+
+struct FieldWords {
+    const char* name;
+    const char* expected;
+};
+
+FieldWords wordsFor(DamagedField::Kind kind) {
+    switch (kind) {
+        case DamagedField::Kind::Darkness:
+            return {"temperatura", "um número de 01 a 30"};
+        case DamagedField::Kind::LeftMargin:
+            return {"margem esquerda", "dois dígitos (milímetros)"};
+        case DamagedField::Kind::SecondMargin:
+            return {"margem superior/inferior", "dois dígitos (milímetros)"};
+        case DamagedField::Kind::Speed:
+            return {"velocidade", "uma letra de A a S"};
+    }
+    return {"", ""};
+}
+
+std::string positions(const DamagedField& field) {
+    if (field.value.size() == 1) {
+        return "posição " + std::to_string(field.position);
+    }
+    return "posições " + std::to_string(field.position) + "-" +
+           std::to_string(field.position + field.value.size() - 1);
+}
+
 }  // namespace
+
+std::vector<DamagedField> PrinterSettings::damagedFields() const {
+    using Kind = DamagedField::Kind;
+    std::vector<DamagedField> fields;
+    if (!darknessSound(darknessDigits())) {
+        fields.push_back({Kind::Darkness, kDarknessAt, darknessDigits()});
+    }
+    if (!isAllDigits(leftMarginDigits())) {
+        fields.push_back({Kind::LeftMargin, kLeftMarginAt, leftMarginDigits()});
+    }
+    if (!isAllDigits(topMarginDigits())) {
+        fields.push_back({Kind::SecondMargin, kTopMarginAt, topMarginDigits()});
+    }
+    if (!speedSound(speed())) {
+        fields.push_back({Kind::Speed, kSpeedAt, std::string(1, speed())});
+    }
+    return fields;
+}
+
+std::string PrinterSettings::damageText(const std::vector<DamagedField>& fields,
+                                        const std::string& separator) {
+    std::string text;
+    for (const DamagedField& field : fields) {
+        const FieldWords words = wordsFor(field.kind);
+        text += text.empty() ? "" : separator;
+        text += std::string("campo ") + words.name + " (" + positions(field) + ") = \"" +
+                shownBytes(field.value) + "\": deveria ser " + words.expected;
+    }
+    return text;
+}
 
 PrinterSettings::PrinterSettings() : record_(kLength, '0') {
     record_[0] = '1';

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "core/PrinterModel.h"
 
@@ -19,6 +20,15 @@ namespace rotulano::core {
 //   13     speed letter "A"-"S"
 //   14     language, 1 Português, 2 English
 //   15-146 filler, carried unchanged by every save
+// A numeric field of the record that holds what no save of the program writes: the label
+// commands would carry it to the printer ("^MD99", "H99"), so nothing is printed with it.
+struct DamagedField {
+    enum class Kind { Darkness, LeftMargin, SecondMargin, Speed };
+    Kind kind;
+    std::size_t position;  // 1-based, as in the record layout
+    std::string value;     // the bytes stored there
+};
+
 class PrinterSettings {
   public:
     static constexpr std::size_t kLength = 146;
@@ -55,6 +65,17 @@ class PrinterSettings {
     void setTopMargin(int millimetres);
     void setSpeed(char letter);
     void setLanguage(int position);
+
+    // The darkness, margin and speed fields that are damaged, in record order: a darkness
+    // that is not two digits from 01 to 30, a margin that is not two digits, a speed that
+    // is neither a letter "A" to "S" nor the "0" of the record made at the first start.
+    // Model and port are left to the checks of their own users.
+    std::vector<DamagedField> damagedFields() const;
+
+    // What the record holds wrong, field after field with `separator` between them: its
+    // name, positions, bytes (shown escaped) and what it should hold, in Portuguese (UTF-8).
+    static std::string damageText(const std::vector<DamagedField>& fields,
+                                  const std::string& separator);
 
     // What the stored model position means for the bytes sent to the printer.
     PrinterModel printerModel() const { return PrinterModel(model()); }

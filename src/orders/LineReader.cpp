@@ -4,19 +4,19 @@
 
 namespace rotulano::orders {
 
-namespace {
-constexpr std::size_t kChunkSize = 64 * 1024;
+LineReader::LineReader(core::GuardedFile& file, std::string path)
+    : file_(&file), path_(std::move(path)) {
+    status_ = file.stamp(openedStamp_);
 }
-
-LineReader::LineReader(core::GuardedFile& file) : file_(&file) {}
 
 LineReader::LineReader(std::string_view bytes) : pending_(bytes) {}
 
-bool LineReader::refill() {
-    if (file_ == nullptr) {
+// Reads at most `most` bytes: no more than the current line may still hold.
+bool LineReader::refill(std::size_t most) {
+    if (file_ == nullptr || status_ != core::kStatusOk) {
         return false;
     }
-    chunk_.resize(kChunkSize);
+    chunk_.resize(most);
     std::size_t got = 0;
     status_ = file_->read(chunk_.data(), chunk_.size(), got);
     chunk_.resize(got);
@@ -37,30 +37,22 @@ void LineReader::keep(std::string& line, std::string_view bytes) {
     lastWasCr_ = bytes.back() == '\r';
 }
 
-LineReader::Result LineReader::next(std::string& line) {
-    line.clear();
-    lineLength_ = 0;
-    lastWasCr_ = false;
-    bool started = false;
-    for (;;) {
-        if (pending_.empty() && !refill()) {
-            if (status_ != core::kStatusOk) {
-                return Result::Error;
-            }
-            if (!started) {
-                return Result::EndOfFile;
-            }
-            break;
-        }
-        started = true;
-        const std::size_t lf = pending_.find('\n');
-        keep(line, pending_.substr(0, lf));
-        if (lf != std::string_view::npos) {
-            pending_.remove_prefix(lf + 1);
-            break;
-        }
-        pending_ = std::string_view();
+// The end of the file: the file must still be the one opened, as it was when opened.
+LineReader::Result LineReader::endOfFile() {
+    if (status_ != core::kStatusOk) {
+        return Result::Error;
     }
+    if (file_ != nullptr) {
+        core::FileStamp now;
+        if (core::fileStampOf(path_, now) != core::kStatusOk || now != openedStamp_) {
+            return Result::Changed;
+        }
+    }
+    return Result::EndOfFile;
+}
+
+LineReader::Result LineReader::lineEnded(std::string& line) {
+    ++lineNumber_;
     if (lastWasCr_ && lineLength_ <= kMaxKept + 1) {
         line.pop_back();
     }
@@ -68,6 +60,39 @@ LineReader::Result LineReader::next(std::string& line) {
         line.resize(kMaxKept);
     }
     return Result::Line;
+}
+
+LineReader::Result LineReader::next(std::string& line) {
+    line.clear();
+    lineLength_ = 0;
+    lastWasCr_ = false;
+    bool started = false;
+    for (;;) {
+        if (lineLength_ >= kLongestLine) {
+            lineNumber_ += 1;
+            return Result::TooLong;
+        }
+        const std::size_t room = kLongestLine - lineLength_;
+        if (pending_.empty() && !refill(room)) {
+            if (status_ != core::kStatusOk) {
+                return Result::Error;
+            }
+            if (!started) {
+                return endOfFile();
+            }
+            break;
+        }
+        started = true;
+        const std::string_view reach = pending_.substr(0, room);
+        const std::size_t lf = reach.find('\n');
+        keep(line, reach.substr(0, lf));
+        if (lf != std::string_view::npos) {
+            pending_.remove_prefix(lf + 1);
+            break;
+        }
+        pending_.remove_prefix(reach.size());
+    }
+    return lineEnded(line);
 }
 
 }  // namespace rotulano::orders

@@ -25,6 +25,14 @@ const char* const kQuantityInvalid = "Campo quantidade é inválido ou erro na e
 const char* const kTooManyItems =
     "Pedido com mais de 999 itens: divida o arquivo para poder imprimir";
 const char* const kWarningTitle = "ATENÇÃO";
+const char* const kChangedWhileRead = "o arquivo mudou enquanto era lido: abra de novo";
+
+// The words for a line that runs on past twice a record's length, naming the line.
+std::string lineTooLong(std::size_t lineNumber) {
+    return "A linha " + std::to_string(lineNumber) + " passa de " +
+           std::to_string(LineReader::kLongestLine) +
+           " bytes sem fim de linha: esse não é um arquivo de Pedidos LOJASVERDELIS";
+}
 
 // The order-file format versions this reader takes, as the header's version field writes
 // them: 02.04.00 up to 02.05.00. They describe the file's layout, not this program.
@@ -85,7 +93,7 @@ OrderLoad OrderFileReader::read(const std::string& path) {
         load.status = opened;
         return load;
     }
-    LineReader lines(file);
+    LineReader lines(file, path);
     return OrderFileReader(lines).run();
 }
 
@@ -104,17 +112,33 @@ OrderLoad OrderFileReader::run() {
 bool OrderFileReader::readLine(std::string& line, bool& atEnd) {
     const LineReader::Result result = reader_.next(line);
     atEnd = result == LineReader::Result::EndOfFile;
-    if (result == LineReader::Result::Error) {
-        load_.outcome = LoadOutcome::ReadFailed;
-        load_.status = reader_.status();
-        return false;
+    switch (result) {
+        case LineReader::Result::Line:
+        case LineReader::Result::EndOfFile:
+            return true;
+        case LineReader::Result::Error:
+            load_.outcome = LoadOutcome::ReadFailed;
+            load_.status = reader_.status();
+            return false;
+        case LineReader::Result::TooLong:
+            refuse(lineTooLong(reader_.lineNumber()));
+            return false;
+        case LineReader::Result::Changed:
+            refuse(kChangedWhileRead);
+            return false;
     }
-    return true;
+    return false;
 }
 
-void OrderFileReader::warn(const char* text) {
+// Nothing of a file that is refused whole is shown: neither its header nor its items.
+void OrderFileReader::refuse(const std::string& text) {
+    load_ = OrderLoad();
+    warn(text);
+}
+
+void OrderFileReader::warn(const std::string& text) {
     load_.outcome = LoadOutcome::Message;
-    load_.message.text = QString::fromUtf8(text);
+    load_.message.text = QString::fromStdString(text);
     load_.message.title = QString::fromUtf8(kWarningTitle);
     load_.message.type = core::kStyleWarning;
 }
@@ -171,8 +195,7 @@ void OrderFileReader::readItems() {
 bool OrderFileReader::addItem(const std::string& line) {
     if (load_.items.size() >= static_cast<std::size_t>(kMaxItems)) {
         // Refused whole: the operator splits the order rather than printing part of it.
-        load_ = OrderLoad();
-        warn(kTooManyItems);
+        refuse(kTooManyItems);
         return false;
     }
     load_.items.push_back(line);

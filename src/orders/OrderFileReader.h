@@ -14,7 +14,8 @@ namespace rotulano::orders {
 // unless the line is a pack or internal item, quantity digits). Item lines (record type
 // "1") are kept in file order; lines of any other type after the first item are skipped
 // but still checked. An order holds at most 999 items: a longer one is refused whole, so
-// that no item is ever left out unnoticed.
+// that no item is ever left out unnoticed. A line that runs on past 600 bytes without a
+// line end, and a file that changed while it was read, are refused whole as well.
 class OrderFileReader {
   public:
     // Reads the file at `path` (the local file name's bytes, any encoding); only a regular
@@ -33,7 +34,8 @@ class OrderFileReader {
     void readItems();
     bool addItem(const std::string& line);
     bool readLine(std::string& line, bool& atEnd);
-    void warn(const char* text);
+    void warn(const std::string& text);
+    void refuse(const std::string& text);
 
     LineReader& reader_;
     OrderLoad load_;

@@ -69,7 +69,9 @@ std::vector<RenderedLabel> renderJob(const std::string& bytes, const PreviewReso
         picture.across = label.across;
         picture.complete = label.complete;
         picture.language = label.language;
+        // A label that recalls the missing logo in each of its columns says so once.
         picture.warnings = std::move(label.warnings);
+        picture.warnings.removeDuplicates();
         rendered.push_back(std::move(picture));
     }
     return rendered;

@@ -2,6 +2,7 @@
 
 #include "core/LogoFile.h"
 #include "core/PrinterModel.h"
+#include "core/ShownBytes.h"
 #include "printing/LabelFileBytes.h"
 
 namespace rotulano::printing {
@@ -25,9 +26,11 @@ std::vector<std::string> dplHeaderRecords(int model) {
     return records;
 }
 
-ChannelWarning unusableLogo(const std::string& fileName, const std::string& reason) {
-    return {"ATENÇÃO",
-            "Arquivo do logotipo " + fileName + reason + ": as etiquetas sairão sem o logotipo"};
+// Named with the folder it was looked for in: the window's working folder, or the
+// renderer's --logo-dir.
+ChannelWarning unusableLogo(const std::string& path, const std::string& reason) {
+    return {"ATENÇÃO", "Arquivo do logotipo " + core::shownBytes(path) + reason +
+                           ": as etiquetas sairão sem o logotipo"};
 }
 
 }  // namespace
@@ -46,11 +49,11 @@ std::string LogoDownload::logoPath(const std::string& fileName) const {
 bool LogoDownload::readLogo(const char* fileName, std::string& bytes, ChannelResult& result) const {
     const core::FileStatus status = core::readLogoFile(logoPath(fileName), bytes);
     if (status != core::kStatusOk) {
-        result.warnings.push_back(unusableLogo(fileName, core::logoFileProblem(status)));
+        result.warnings.push_back(unusableLogo(logoPath(fileName), core::logoFileProblem(status)));
         return false;
     }
     if (bytes.empty()) {
-        result.warnings.push_back(unusableLogo(fileName, " está vazio"));
+        result.warnings.push_back(unusableLogo(logoPath(fileName), " está vazio"));
         return false;
     }
     return true;

@@ -1,6 +1,11 @@
 #include "window/Messages.h"
 
+#include <QDir>
+#include <QFile>
+
+#include "config/ParameterFile.h"
 #include "core/FileStatusTitles.h"
+#include "core/ShownBytes.h"
 #include "window/TrailingBlanks.h"
 
 namespace rotulano::window {
@@ -8,6 +13,12 @@ namespace rotulano::window {
 namespace {
 
 const char* const kDefaultMessageTitle = "Mensagem do Sistema";
+const char* const kCannotCreateAdvice =
+    "O programa não abre sem esse arquivo e o cria na pasta em que é aberto: abra-o numa "
+    "pasta em que possa gravar, ou dê essa permissão à pasta.";
+const char* const kDamagedFileAdvice =
+    "O programa não abre sem esse arquivo: corrija-o ou apague-o (ao abrir, o programa cria "
+    "outro com os valores iniciais) e abra o programa de novo.";
 
 bool isBlank(const QString& text) {
     return withoutTrailingBlanks(text).isEmpty();
@@ -42,6 +53,32 @@ void rotinaStatus(MessageBoxService& box, const core::FileStatus& status, const 
     box.show(withoutTrailingBlanks(statusFrame(status, fileLabel)),
              withoutTrailingBlanks(isBlank(title) ? statusTitle(status) : title),
              style == 0 ? core::kStyleError : style);
+}
+
+void rotinaStatusFile(MessageBoxService& box, const core::FileStatus& status,
+                      const QString& fileLabel, const std::string& path, const std::string& cause,
+                      const QString& advice) {
+    QString text = withoutTrailingBlanks(statusFrame(status, fileLabel)) + QLatin1Char('\n') +
+                   shownPath(path) + QStringLiteral(": ") + QString::fromStdString(cause);
+    if (!advice.isEmpty()) {
+        text += QLatin1Char('\n') + advice;
+    }
+    box.show(text, statusTitle(status), core::kStyleError);
+}
+
+QString shownPath(const std::string& path) {
+    std::string whole = path;
+    if (QDir::isRelativePath(QFile::decodeName(QByteArray::fromStdString(path)))) {
+        whole = QFile::encodeName(QDir::currentPath()).toStdString() + "/" + path;
+    }
+    return QString::fromStdString(core::shownBytes(whole));
+}
+
+void reportStartUpSettingsFault(MessageBoxService& box, const core::FileStatus& status,
+                                const std::string& path, bool creating) {
+    rotinaStatusFile(box, status, QString::fromUtf8(kParameterFileLabel), path,
+                     config::ParameterFile::statusCause(status),
+                     QString::fromUtf8(creating ? kCannotCreateAdvice : kDamagedFileAdvice));
 }
 
 }  // namespace rotulano::window

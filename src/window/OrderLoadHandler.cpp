@@ -1,6 +1,7 @@
 #include <QFile>
 #include <QPushButton>
 
+#include "core/FileStatusTitles.h"
 #include "orders/FieldNumber.h"
 #include "orders/ItemRow.h"
 #include "orders/OrderFileReader.h"
@@ -76,10 +77,11 @@ orders::OrderLoad undecodableName() {
     return load;
 }
 
-void report(WindowContext& context, const orders::OrderLoad& load) {
+void report(WindowContext& context, const orders::OrderLoad& load, const QString& path) {
     if (load.outcome == orders::LoadOutcome::OpenFailed ||
         load.outcome == orders::LoadOutcome::ReadFailed) {
-        rotinaStatus(context.messageBox, load.status, QString::fromUtf8(kOrderFileLabel));
+        rotinaStatusFile(context.messageBox, load.status, QString::fromUtf8(kOrderFileLabel),
+                         QFile::encodeName(path).toStdString(), core::fileStatusCause(load.status));
     } else if (load.outcome == orders::LoadOutcome::Message) {
         rotinaMsg(context.messageBox, load.message);
     }
@@ -110,7 +112,7 @@ void onOrderPathChanged(WindowContext& context) {
     if (!load.items.empty()) {
         fillGrid(context, load.items);
     }
-    report(context, load);
+    report(context, load, path);
     if (endedNormally(load)) {
         context.controls.tabPedido->setFocus();
     }

@@ -6,32 +6,36 @@
 #include "config/PrinterLists.h"
 #include "window/Handlers.h"
 #include "window/Messages.h"
+#include "window/NumericField.h"
 
 namespace rotulano::window {
 
 namespace {
 
-const char* const kParameterFileLabel = "Arquivo de parâmetros";
-const char* const kReadFailedText = "Impossível inicializar sistema, erro Fatal !";
 const char* const kUpdateOpenLabel = "Erro Fatal do Arquivo de Parametros (02)";
 const char* const kUpdateReadLabel = "Impossivel Atualizar sistema erro Fatal !";
+const char* const kDamagedTitle = "ATENÇÃO";
+const char* const kDamagedAdvice =
+    "Escolha esses valores na página Configuração e clique em Gravar: até lá nada é impresso.";
 
+// The status of the parameter file, naming the file and the cause below the status frame.
 void reportStatus(WindowContext& context, const core::FileStatus& status, const char* label) {
-    rotinaStatus(context.messageBox, status, QString::fromUtf8(label));
+    const config::ParameterFile file;
+    rotinaStatusFile(context.messageBox, status, QString::fromUtf8(label), file.path(),
+                     config::ParameterFile::statusCause(status));
 }
 
-// Reads the record into the shared settings at start-up; a failure is reported and ends
-// the program once the handler in hand returns (the settings keep what they held).
+// Reads the record into the shared settings at start-up; a failure is reported once and
+// ends the program once the handler in hand returns (the settings keep what they held).
+// A fault the start-up reported already (a file that could not be made) is not read again.
 bool readAtStartUp(WindowContext& context) {
-    const config::ParameterFile file;
-    const core::FileStatus opened = file.openCheck();
-    if (opened != core::kStatusOk) {
-        reportStatus(context, opened, kParameterFileLabel);
-        context.session.closeRequested = true;
+    if (context.session.closeRequested) {
+        return false;
     }
+    const config::ParameterFile file;
     const core::FileStatus read = file.read(context.session.settings);
     if (read != core::kStatusOk) {
-        rotinaMsg(context.messageBox, QString::fromUtf8(kReadFailedText));
+        reportStartUpSettingsFault(context.messageBox, read, file.path(), false);
         context.session.closeRequested = true;
         return false;
     }
@@ -82,6 +86,46 @@ void showSettings(WindowContext& context) {
     controls.wPrmvel->setSelection(config::PrinterLists::speedPosition(settings.speed()));
 }
 
+// An empty margin field; a save made without a choice writes 00, never the digits that
+// happened to stand among the damaged bytes.
+void clearMargin(NumericField* field) {
+    field->setValue(0);
+    field->clear();
+}
+
+// Damaged fields are shown unselected (a margin field empty), so that the operator sees
+// what to choose; the message is given once per damaged record read, not at every visit
+// of the configuration page.
+void showDamage(WindowContext& context, const std::vector<core::DamagedField>& fields,
+                bool report) {
+    const Controls& controls = context.controls;
+    for (const core::DamagedField& field : fields) {
+        switch (field.kind) {
+            case core::DamagedField::Kind::Darkness:
+                controls.wPrmtemp->setSelection(0);
+                break;
+            case core::DamagedField::Kind::LeftMargin:
+                clearMargin(controls.wPrmmargEsq);
+                break;
+            case core::DamagedField::Kind::SecondMargin:
+                clearMargin(controls.wPrmmargSup);
+                break;
+            case core::DamagedField::Kind::Speed:
+                controls.wPrmvel->setSelection(0);
+                break;
+        }
+    }
+    if (report) {
+        const config::ParameterFile file;
+        const QString text =
+            QString::fromUtf8(kParameterFileLabel) + QLatin1Char(' ') + shownPath(file.path()) +
+            QStringLiteral(" danificado:\n") +
+            QString::fromStdString(core::PrinterSettings::damageText(fields, "\n")) +
+            QLatin1Char('\n') + QString::fromUtf8(kDamagedAdvice);
+        rotinaMsg(context.messageBox, text, QString::fromUtf8(kDamagedTitle), core::kStyleWarning);
+    }
+}
+
 // The controls' values written over `settings`; positions are stored as they come,
 // except a darkness list that shows nothing.
 void takeSettings(const Controls& controls, core::PrinterSettings& settings) {
@@ -127,11 +171,17 @@ void recreateSettings(WindowContext& context) {
 
 void subLeArqprm(WindowContext& context, SettingsRead when) {
     const bool running = when == SettingsRead::WhileRunning;
+    const std::string heldBefore = context.session.settings.record();
     const bool read = running ? readWhileRunning(context) : readAtStartUp(context);
     showSettings(context);
+    const std::vector<core::DamagedField> damaged =
+        read ? context.session.settings.damagedFields() : std::vector<core::DamagedField>();
+    if (!damaged.empty()) {
+        showDamage(context, damaged, !running || heldBefore != context.session.settings.record());
+    }
     // Settings that could not be read back may differ from the file: Save stays on, and
-    // recreates a file that went away.
-    context.controls.btGrava->setEnabled(!read && running);
+    // recreates a file that went away. Damaged fields wait for the operator's choice.
+    context.controls.btGrava->setEnabled((!read && running) || !damaged.empty());
 }
 
 // A save that fails at any step is reported and changes nothing: the file keeps its old

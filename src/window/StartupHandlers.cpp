@@ -13,8 +13,6 @@ namespace rotulano::window {
 
 namespace {
 
-const char* const kParameterFileLabel = "Arquivo de parâmetros";
-
 // The shared work fields back to blank and zero, and the run flags to "no". The settings
 // record is not touched.
 void resetWorkFields(Session& session) {
@@ -44,17 +42,17 @@ void fillLists(const Controls& controls) {
     fillList(controls.wPrmvel, config::PrinterLists::speedItems());
 }
 
-// Makes sure the parameter file can be opened, creating it with the default record when
-// it is missing (once: a file that is still missing afterwards is reported).
+// Creates the parameter file with the default record when it is missing. A file that
+// cannot be made is reported here, with the cause of the failed creation; any other fault
+// of the file is the reader's to report, so that the operator hears of it once.
 void checkParameterFile(WindowContext& context) {
     const config::ParameterFile file;
-    core::FileStatus status = file.openCheck();
-    if (status == core::kStatusNotFound) {
-        file.create(core::PrinterSettings::defaults());
-        status = file.openCheck();
+    if (file.openCheck() != core::kStatusNotFound) {
+        return;
     }
-    if (status != core::kStatusOk) {
-        rotinaStatus(context.messageBox, status, QString::fromUtf8(kParameterFileLabel));
+    const core::FileStatus created = file.create(core::PrinterSettings::defaults());
+    if (created != core::kStatusOk) {
+        reportStartUpSettingsFault(context.messageBox, created, file.path(), true);
         context.session.closeRequested = true;
     }
 }

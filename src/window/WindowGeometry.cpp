@@ -1,8 +1,13 @@
 #include "window/WindowGeometry.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QWidget>
+#include <iostream>
+
+#include "core/QtOwnFiles.h"
+#include "core/ShownBytes.h"
 
 namespace rotulano::window {
 
@@ -15,12 +20,30 @@ QString WindowGeometry::defaultFile() {
            QStringLiteral("/rotulano-janela.ini");
 }
 
+// QSettings opens the file waiting and reads it whole: a named pipe or a huge file put
+// in its place would keep the window from ever opening.
+bool WindowGeometry::fileIsSafe(bool say) const {
+    const std::string path = QFile::encodeName(file_).toStdString();
+    const std::string cause = core::unsafeQtFile(path);
+    if (!cause.empty() && say) {
+        std::cerr << "rotulano: arquivo do tamanho e posição da janela " << core::shownBytes(path)
+                  << ' ' << cause << ": ignorado\n";
+    }
+    return cause.empty();
+}
+
 bool WindowGeometry::restore(QWidget* window) const {
+    if (!fileIsSafe(true)) {
+        return false;
+    }
     const QByteArray kept = QSettings(file_, QSettings::IniFormat).value(kKey).toByteArray();
     return !kept.isEmpty() && window->restoreGeometry(kept);
 }
 
 void WindowGeometry::save(const QWidget* window) const {
+    if (!fileIsSafe(false)) {
+        return;
+    }
     QSettings settings(file_, QSettings::IniFormat);
     settings.setValue(kKey, window->saveGeometry());
 }

@@ -76,7 +76,7 @@ TEST(LineReader, CrossesChunkBoundariesOfAFile) {
     rotulano::test::writeBytes(path, bytes);
     rotulano::core::GuardedFile file;
     ASSERT_EQ(file.open(path), "00");
-    LineReader reader(file);
+    LineReader reader(file, path);
     std::string line;
     int count = 0;
     while (reader.next(line) == LineReader::Result::Line) {

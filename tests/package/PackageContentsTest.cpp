@@ -68,6 +68,7 @@ TEST_F(PackageTest, ControlFileNamesThePackageItsPlaceAndWhatItNeeds) {
     for (const char* library : {"libqt6widgets6", "libqt6svg6", "libzint", "libc6"}) {
         EXPECT_TRUE(depends.contains(library)) << library << " not in " << depends.toStdString();
     }
+    EXPECT_EQ(package().field("Recommends"), "qt6-translations-l10n");
 }
 
 TEST_F(PackageTest, DescriptionIsEnglishWithASynopsisAndAnExtendedPart) {

@@ -110,9 +110,10 @@ TEST_F(LogoDownloadTest, MissingBitmapWarnsOnceSetsTheFlagAndSendsNothing) {
     EXPECT_TRUE(result_.ok());
     ASSERT_EQ(result_.warnings.size(), 1u);
     EXPECT_EQ(result_.warnings[0].title, "ATEN\xc3\x87\xc3\x83O");
-    EXPECT_EQ(result_.warnings[0].text,
-              "Arquivo do logotipo LOGOVRDL.BMP n\xc3\xa3o encontrado: as etiquetas "
-              "sair\xc3\xa3o sem o logotipo");
+    EXPECT_EQ(result_.warnings[0].text, "Arquivo do logotipo " +
+                                            logos_.filePath("LOGOVRDL.BMP").toStdString() +
+                                            " n\xc3\xa3o encontrado: as etiquetas "
+                                            "sair\xc3\xa3o sem o logotipo");
 }
 
 TEST_F(LogoDownloadTest, MissingGraphicWarnsOnceAndSetsTheFlag) {
@@ -122,19 +123,21 @@ TEST_F(LogoDownloadTest, MissingGraphicWarnsOnceAndSetsTheFlag) {
     EXPECT_TRUE(logo_.loaded());
     EXPECT_TRUE(platform_.sent.empty());
     ASSERT_EQ(result_.warnings.size(), 1u);
-    EXPECT_EQ(result_.warnings[0].text,
-              "Arquivo do logotipo LOGOVRDL.GRF n\xc3\xa3o encontrado: as etiquetas "
-              "sair\xc3\xa3o sem o logotipo");
+    EXPECT_EQ(result_.warnings[0].text, "Arquivo do logotipo " +
+                                            logos_.filePath("LOGOVRDL.GRF").toStdString() +
+                                            " n\xc3\xa3o encontrado: as etiquetas "
+                                            "sair\xc3\xa3o sem o logotipo");
 }
 
 TEST_F(LogoDownloadTest, UnreadableLogoNamesItsStatus) {
     ASSERT_TRUE(QDir(logos_.path()).mkdir("LOGOVRDL.GRF"));
     logo_.rotinaEtqZplCarregaImagem(result_);
     ASSERT_EQ(result_.warnings.size(), 1u);
-    EXPECT_EQ(result_.warnings[0].text,
-              "Arquivo do logotipo LOGOVRDL.GRF n\xc3\xa3o p\xc3\xb4"
-              "de ser lido (status 39): "
-              "as etiquetas sair\xc3\xa3o sem o logotipo");
+    EXPECT_EQ(result_.warnings[0].text, "Arquivo do logotipo " +
+                                            logos_.filePath("LOGOVRDL.GRF").toStdString() +
+                                            " n\xc3\xa3o p\xc3\xb4"
+                                            "de ser lido (status 39): "
+                                            "as etiquetas sair\xc3\xa3o sem o logotipo");
 }
 
 TEST_F(LogoDownloadTest, BitmapIsNotSentWhenItsHeaderCouldNotBe) {

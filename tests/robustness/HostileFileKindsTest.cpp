@@ -27,6 +27,7 @@ using rotulano::orders::LoadOutcome;
 using rotulano::orders::OrderFileReader;
 
 const char* const kNotRegularTitle = "Não é um arquivo comum (dispositivo, pipe, socket)";
+const char* const kNotRegularCause = "não é um arquivo comum (dispositivo, pipe ou socket)";
 
 struct KindCase {
     const char* name;
@@ -121,9 +122,13 @@ class KindsInTheWindow : public ::testing::Test {
     void SetUp() override { ::alarm(60); }
     void TearDown() override { ::alarm(0); }
 
-    void expectOneStatusBox(const char* text, const char* title) {
+    // The status frame, then the file's path and the cause on the line below.
+    void expectOneStatusBox(const char* text, const std::string& path, const char* cause,
+                            const char* title) {
         ASSERT_EQ(window.messageBox.shown.size(), 1U);
-        EXPECT_EQ(window.messageBox.shown[0].text, QString::fromUtf8(text));
+        EXPECT_EQ(window.messageBox.shown[0].text, QString::fromUtf8(text) + "\n" +
+                                                       QString::fromStdString(path) + ": " +
+                                                       QString::fromUtf8(cause));
         EXPECT_EQ(window.messageBox.shown[0].title, QString::fromUtf8(title));
         EXPECT_EQ(window.messageBox.shown[0].style, 0x10);
     }
@@ -138,7 +143,7 @@ TEST_F(KindsInTheWindow, AnOrderThatIsAPipeIsReportedAndTheWindowGoesOn) {
     ASSERT_TRUE(test::makePipe(pipe));
     window.fileDialog.answers = {QString::fromStdString(pipe)};
     window.controls().btSelecionar->click();
-    expectOneStatusBox("Status [96] Arquivo de Pedidos", kNotRegularTitle);
+    expectOneStatusBox("Status [96] Arquivo de Pedidos", pipe, kNotRegularCause, kNotRegularTitle);
     EXPECT_EQ(window.controls().tabPedido->rowCount(), 0);
     EXPECT_FALSE(window.window->formClosed());
     EXPECT_EQ(test::fileKind(pipe), "pipe");
@@ -156,8 +161,14 @@ TEST_F(KindsInTheWindow, SettingsThatArePipesOrDevicesStopTheStartWithTheirStatu
         }
         start.open();
         ASSERT_FALSE(start.messageBox.shown.empty());
+        ASSERT_EQ(start.messageBox.shown.size(), 1U);
         EXPECT_EQ(start.messageBox.shown[0].text,
-                  QString::fromUtf8("Status [96] Arquivo de parâmetros"));
+                  QString::fromUtf8("Status [96] Arquivo de parâmetros\n") +
+                      QString::fromStdString(path) + ": " + QString::fromUtf8(kNotRegularCause) +
+                      "\n" +
+                      QString::fromUtf8("O programa não abre sem esse arquivo: corrija-o ou "
+                                        "apague-o (ao abrir, o programa cria outro com os valores "
+                                        "iniciais) e abra o programa de novo."));
         EXPECT_EQ(start.messageBox.shown[0].title, QString::fromUtf8(kNotRegularTitle));
         EXPECT_TRUE(start.window->formClosed());
         EXPECT_EQ(test::fileKind(path), device ? "char" : "pipe");
@@ -175,7 +186,8 @@ TEST_F(KindsInTheWindow, ADialogNameThatLostItsBytesIsRefused) {
                      test::orderFile({test::headerLine(), test::itemLine('1').str()}));
     window.fileDialog.answers = {chosen};
     window.controls().btSelecionar->click();
-    expectOneStatusBox("Status [91] Arquivo de Pedidos",
+    expectOneStatusBox("Status [91] Arquivo de Pedidos", chosen.toStdString(),
+                       "o nome escolhido não pôde ser lido como o sistema o escreve",
                        "Nome externo do arquivo não corresponde ao nome in");
     EXPECT_EQ(window.controls().tabPedido->rowCount(), 0);
     EXPECT_FALSE(window.window->formClosed());

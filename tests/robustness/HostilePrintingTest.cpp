@@ -88,7 +88,7 @@ TEST_P(HostileLogos, AreSentWholeOrNotAtAll) {
         EXPECT_EQ(sent, label);
         ASSERT_EQ(result.warnings.size(), 1U);
         EXPECT_EQ(result.warnings[0].title, "ATENÇÃO");
-        EXPECT_EQ(result.warnings[0].text, std::string("Arquivo do logotipo ") + c.file +
+        EXPECT_EQ(result.warnings[0].text, "Arquivo do logotipo " + rig.dir.file(c.file) +
                                                " está vazio: as etiquetas sairão sem o logotipo");
         EXPECT_TRUE(rig.platform.sleeps.empty());
     } else {

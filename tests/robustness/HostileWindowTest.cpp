@@ -18,6 +18,10 @@ using rotulano::test::TestWindow;
 const char* const kAtencao = "ATENÇÃO";
 const char* const kDefaultTitle = "Mensagem do Sistema";
 
+const char* const kFirstLineTooLong =
+    "A linha 1 passa de 600 bytes sem fim de linha: esse não é um arquivo de Pedidos "
+    "LOJASVERDELIS";
+
 struct WindowCase {
     const char* file;
     const char* text;  // the one box shown, nullptr for none
@@ -70,8 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         WindowCase{"empty.txt", "VOCE NÃO SELECIONOU UM ARQUIVO DE PEDIDOS LOJASVERDELIS", kAtencao,
                    0x30, false, 0},
-        WindowCase{"binary.txt", "VOCE NÃO SELECIONOU UM ARQUIVO DE PEDIDOS LOJASVERDELIS",
-                   kAtencao, 0x30, false, 0},
+        // No line end within 600 bytes: refused before anything else is looked at.
+        WindowCase{"binary.txt", kFirstLineTooLong, kAtencao, 0x30, false, 0},
         WindowCase{"utf8_bom.txt", "VOCE NÃO SELECIONOU UM ARQUIVO DE PEDIDOS LOJASVERDELIS",
                    kAtencao, 0x30, false, 0},
         WindowCase{"utf8_accents.txt", "Campo preço é inválido ou erro na estrutura do arquivo",
@@ -80,8 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "Campo quantidade é inválido ou erro na estrutura do arquivo", kAtencao, 0x30,
                    true, 1},
         WindowCase{"header_only.txt", "Erro na Estrutura do Arquivo", kDefaultTitle, 0x40, true, 0},
-        WindowCase{"cr_line_ends.txt", "Erro na Estrutura do Arquivo", kDefaultTitle, 0x40, true,
-                   0},
+        WindowCase{"cr_line_ends.txt", kFirstLineTooLong, kAtencao, 0x30, false, 0},
         WindowCase{"blank_lines.txt", "Tipo de registro é inválido ou erro na estrutura do arquivo",
                    kAtencao, 0x30, true, 1},
         WindowCase{"nul_in_text.txt", nullptr, "", 0, true, 2},
@@ -93,8 +96,8 @@ struct ParameterCase {
     bool starts;
 };
 
-// A parameter file too short for its record stops the start with the program's fatal
-// message and is left as it was; a longer one starts on its first 146 bytes.
+// A parameter file too short for its record stops the start with one message that names
+// it and says what to do, and is left as it was; a longer one starts on its first 146 bytes.
 TEST(HostileParameterFileAtStart, ShortFilesStopTheStartAndLongOnesStart) {
     const std::string record = "1050321N0508Q2" + std::string(132, '7');
     for (const ParameterCase& c :
@@ -113,26 +116,49 @@ TEST(HostileParameterFileAtStart, ShortFilesStopTheStartAndLongOnesStart) {
         } else {
             ASSERT_EQ(test.messageBox.shown.size(), 1U);
             EXPECT_EQ(test.messageBox.shown[0].text,
-                      QString::fromUtf8("Impossível inicializar sistema, erro Fatal !"));
+                      QString::fromUtf8("Status [23] Arquivo de parâmetros\n") +
+                          QString::fromStdString(test.dir.file("CD21PRM.DAT")) +
+                          QString::fromUtf8(": o arquivo não contém o registro de parâmetros "
+                                            "(146 bytes, chave \"1\")\nO programa não abre sem "
+                                            "esse arquivo: corrija-o ou apague-o (ao abrir, o "
+                                            "programa cria outro com os valores iniciais) e abra "
+                                            "o programa de novo."));
         }
     }
 }
 
 // Letters where the digits of the settings go: the window starts and shows what it can
-// (no model, port or language chosen) instead of failing.
+// (no model, port or language chosen) instead of failing; the damaged darkness, margins
+// and speed are said once and left unselected, with Gravar on.
 TEST(HostileParameterFileAtStart, LettersWhereDigitsGoStartWithNothingChosen) {
     TestWindow test;
     rotulano::test::writeBytes(test.dir.file("CD21PRM.DAT"),
                                "1ABCDXY?abcd#Z" + std::string(132, '0'));
     test.open();
-    EXPECT_TRUE(test.messageBox.shown.empty());
+    ASSERT_EQ(test.messageBox.shown.size(), 1U);
+    EXPECT_EQ(test.messageBox.shown[0].text,
+              QString::fromUtf8("Arquivo de parâmetros ") +
+                  QString::fromStdString(test.dir.file("CD21PRM.DAT")) +
+                  QString::fromUtf8(
+                      " danificado:\n"
+                      "campo temperatura (posições 6-7) = \"XY\": deveria ser um número de 01 a "
+                      "30\n"
+                      "campo margem esquerda (posições 9-10) = \"ab\": deveria ser dois dígitos "
+                      "(milímetros)\n"
+                      "campo margem superior/inferior (posições 11-12) = \"cd\": deveria ser dois "
+                      "dígitos (milímetros)\n"
+                      "campo velocidade (posição 13) = \"#\": deveria ser uma letra de A a S\n"
+                      "Escolha esses valores na página Configuração e clique em Gravar: até lá "
+                      "nada é impresso."));
     EXPECT_FALSE(test.window->formClosed());
     EXPECT_EQ(test.controls().wPrmtipoimp->selection(), 0);
     EXPECT_EQ(test.controls().wPrmportaimp->selection(), 0);
     EXPECT_EQ(test.controls().wPrmtemp->count(), 15);
-    EXPECT_EQ(test.controls().wPrmvel->currentText(), QStringLiteral("A"));
-    EXPECT_EQ(test.controls().wPrmmargEsq->value(), 0);
-    EXPECT_FALSE(test.controls().btGrava->isEnabled());
+    EXPECT_EQ(test.controls().wPrmtemp->selection(), 0);
+    EXPECT_EQ(test.controls().wPrmvel->selection(), 0);
+    EXPECT_EQ(test.controls().wPrmmargEsq->text(), QString());
+    EXPECT_EQ(test.controls().wPrmmargSup->text(), QString());
+    EXPECT_TRUE(test.controls().btGrava->isEnabled());
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ namespace test = rotulano::test;
 using test::ChildRun;
 using test::folderEntries;
 using test::kFull;
+using test::kFullCause;
 using test::kTag;
 using test::RenderFiles;
 
@@ -62,9 +63,8 @@ TEST_P(InputKinds, AreRefusedWithTheirStatusAndNothingWaits) {
     if (c.exitCode == 0) {
         EXPECT_EQ(run.out, withoutLogo.out);
         EXPECT_EQ(run.err.substr(0, run.err.find('\n') + 1),
-                  kTag +
-                      "aviso: Arquivo do logotipo LOGOVRDL.GRF não é um arquivo comum: as "
-                      "etiquetas sairão sem o logotipo\n");
+                  kTag + "aviso: Arquivo do logotipo " + path +
+                      " não é um arquivo comum: as etiquetas sairão sem o logotipo\n");
     } else {
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err, kTag + replacedPath(c.message, path) + "\n");
@@ -72,11 +72,10 @@ TEST_P(InputKinds, AreRefusedWithTheirStatusAndNothingWaits) {
 }
 
 const char* const kOrderNotOpened =
-    "Status [96] Arquivo de Pedidos PATH: o arquivo não pôde ser aberto (Não é um arquivo comum "
-    "(dispositivo, pipe, socket))";
+    "Status [96] Arquivo de Pedidos PATH: o arquivo não pôde ser aberto: não é um arquivo comum "
+    "(dispositivo, pipe ou socket)";
 const char* const kSettingsNotRead =
-    "Status [96] Arquivo de parâmetros PATH: o arquivo não pôde ser lido (Não é um arquivo "
-    "comum (dispositivo, pipe, socket))";
+    "Status [96] Arquivo de parâmetros PATH: não é um arquivo comum (dispositivo, pipe ou socket)";
 
 bool zeroDevice(const std::string& path) {
     return test::makeCharDevice(path, 1, 5);
@@ -106,8 +105,8 @@ TEST_F(RenderFiles, AFullDiskNeverLeavesHalfAnOutputFile) {
     const ChildRun cut = render({"-o", output}, static_cast<long long>(expected.out.size()) - 1);
     EXPECT_EQ(cut.exitCode, 4);
     EXPECT_EQ(cut.err.substr(cut.err.rfind(kTag)),
-              kTag + "O arquivo de saída " + output + " não pôde ser gravado (" + kFull +
-                  "); um arquivo anterior com esse nome fica como estava\n");
+              kTag + "O arquivo de saída " + output + " não pôde ser gravado: " + kFullCause +
+                  "; " + kFull + "; o arquivo anterior com esse nome fica como estava\n");
     EXPECT_EQ(test::readBytes(output), "an earlier job");
     EXPECT_EQ(folderEntries(dir.path().toStdString()), before);
 }

@@ -18,6 +18,8 @@ namespace rotulano::test {
 
 inline const std::string kTag = "rotulano-render: ";
 inline const std::string kFull = "status 34: Falta espaço em area de memória";
+inline const std::string kFullCause =
+    "disco cheio, ou o arquivo passa do tamanho que o sistema permite";
 
 // Runs the built rotulano-render with `arguments` (bytes) in a child set up as asked.
 // The names in `folder`, sorted: a save cut short leaves nothing behind.

@@ -89,7 +89,7 @@ TEST_P(MissingLogoTest, WarningAndTheLabelsWithoutTheDownload) {
              QStringLiteral("--logo-dir"), qs(noLogos)});
     const std::string file = model >= 5 ? "LOGOVRDL.GRF" : "LOGOVRDL.BMP";
     ASSERT_EQ(missing.exitCode, 0) << missing.err;
-    EXPECT_EQ(missing.err, kTag + "aviso: Arquivo do logotipo " + file +
+    EXPECT_EQ(missing.err, kTag + "aviso: Arquivo do logotipo " + noLogos + "/" + file +
                                " não encontrado: as etiquetas sairão sem o logotipo\n");
     EXPECT_EQ(missing.out, expectedSampleJob(settingsRecord(model), noLogos));
     EXPECT_EQ(missing.out.find("ICBLOGOVRDL"), std::string::npos);
@@ -116,9 +116,9 @@ TEST_F(RenderProcessTest, OutputFileThatCannotBeWrittenIsAnError) {
     EXPECT_EQ(result.exitCode, 4);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, kTag + "O arquivo de saída " + path +
-                              " não pôde ser gravado (status 35: Arquivo não existe em disco e "
-                              "não pode ser criado); um arquivo anterior com esse nome fica "
-                              "como estava\n");
+                              " não pôde ser gravado: o arquivo, ou a pasta em que estaria, não "
+                              "existe; status 35: Arquivo não existe em disco e não pode ser "
+                              "criado; nenhum arquivo foi criado\n");
     EXPECT_FALSE(QFile::exists(qs(path)));
 }
 

@@ -67,3 +67,55 @@ TEST(RotinaStatus, ShowsTheLabelWithoutTrailingBlanksAndWhole) {
 }
 
 }  // namespace
+
+namespace {
+
+using rotulano::window::rotinaStatusFile;
+using rotulano::window::shownPath;
+
+struct FileFaultCase {
+    const char* name;
+    const char* status;
+    std::string path;
+    const char* cause;
+    const char* advice;
+    const char* text;
+    const char* title;
+};
+
+class RotinaStatusFile : public ::testing::TestWithParam<FileFaultCase> {};
+
+// The title stays the status's own, cut at 50 characters as it always was; the second line
+// says which file and why, with any odd byte of its name escaped.
+TEST_P(RotinaStatusFile, NamesTheFileAndTheCauseBelowTheStatus) {
+    const FileFaultCase& c = GetParam();
+    FakeMessageBox box;
+    rotinaStatusFile(box, c.status, QStringLiteral("Arquivo de Pedidos"), c.path, c.cause,
+                     utf8(c.advice));
+    expectOneBox(box, utf8(c.text), utf8(c.title), 0x10);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, RotinaStatusFile,
+    ::testing::Values(
+        FileFaultCase{"Permission", "37", "/pedidos/P.txt", "sem permissão", "",
+                      "Status [37] Arquivo de Pedidos\n/pedidos/P.txt: sem permissão",
+                      "Função especificada não é suportada"},
+        FileFaultCase{"TitleCutAt50", "39", "/pedidos", "o nome é de uma pasta", "",
+                      "Status [39] Arquivo de Pedidos\n/pedidos: o nome é de uma pasta",
+                      "Atributos do arquivo conflitantes com o programa ("},
+        FileFaultCase{"OddBytesEscaped", "96", std::string("/p/a\0b\xE9\x1B", 8), "pipe", "",
+                      "Status [96] Arquivo de Pedidos\n/p/a\\x00b\\xE9\\x1B: pipe",
+                      "Não é um arquivo comum (dispositivo, pipe, socket)"},
+        FileFaultCase{"WithAdvice", "34", "/d/CD21PRM.DAT", "disco cheio", "Libere espaço.",
+                      "Status [34] Arquivo de Pedidos\n/d/CD21PRM.DAT: disco cheio\nLibere espaço.",
+                      "Falta espaço em area de memória"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ShownPath, ARelativeNameIsShownFromTheWorkingFolder) {
+    rotulano::test::ScopedWorkingDir dir;
+    EXPECT_EQ(shownPath("CD21PRM.DAT"), QString::fromStdString(dir.file("CD21PRM.DAT")));
+    EXPECT_EQ(shownPath("/abs/\xC3\x81rea"), utf8("/abs/Área"));
+}
+
+}  // namespace

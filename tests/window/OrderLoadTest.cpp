@@ -303,7 +303,9 @@ TEST_F(OrderLoad, HeaderOnlyShowsTheHeaderAndTheStructureErrorAsInformation) {
 
 TEST_F(OrderLoad, MissingFileIsReportedWithItsStatus) {
     loadPath(QString::fromStdString(test.dir.file("SUMIU.txt")));
-    expectOneBox(QStringLiteral("Status [35] Arquivo de Pedidos"),
+    expectOneBox(QStringLiteral("Status [35] Arquivo de Pedidos\n") +
+                     QString::fromStdString(test.dir.file("SUMIU.txt")) +
+                     QStringLiteral(": o arquivo, ou a pasta em que estaria, não existe"),
                  QStringLiteral("Arquivo não existe em disco e não pode ser criado"), 0x10);
     expectHeaderCleared();
     EXPECT_EQ(grid().rowCount(), 0);
@@ -312,7 +314,9 @@ TEST_F(OrderLoad, MissingFileIsReportedWithItsStatus) {
 TEST_F(OrderLoad, ReadFailureIsReportedWithItsStatus) {
     load(threeItems());
     loadPath(QString::fromStdString(test.dir.path()));
-    expectOneBox(QStringLiteral("Status [39] Arquivo de Pedidos"),
+    expectOneBox(QStringLiteral("Status [39] Arquivo de Pedidos\n") +
+                     QString::fromStdString(test.dir.path()) +
+                     QStringLiteral(": o nome é de uma pasta, não de um arquivo"),
                  QStringLiteral("Atributos do arquivo conflitantes com o programa ("), 0x10);
     expectHeaderCleared();
     EXPECT_EQ(grid().rowCount(), 0);

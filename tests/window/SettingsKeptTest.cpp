@@ -88,7 +88,10 @@ TEST_F(SettingsFileGone, EnteringConfiguracaoReportsItOnceAndKeepsTheWindow) {
     std::filesystem::remove(test.dir.file("CD21PRM.DAT"));
     test.clickPage(3);
     ASSERT_EQ(test.messageBox.shown.size(), 1u);
-    EXPECT_EQ(test.messageBox.shown[0].text, utf8("Status [35] Arquivo de parâmetros"));
+    EXPECT_EQ(test.messageBox.shown[0].text,
+              utf8("Status [35] Arquivo de parâmetros\n") +
+                  QString::fromStdString(test.dir.file("CD21PRM.DAT")) +
+                  ": o arquivo, ou a pasta em que estaria, não existe");
     EXPECT_EQ(test.messageBox.shown[0].title,
               utf8("Arquivo não existe em disco e não pode ser criado"));
     EXPECT_EQ(test.messageBox.shown[0].style, 0x10);
@@ -118,7 +121,10 @@ TEST_F(SettingsFileGone, AFileThatLostItsRecordIsReportedOnceToo) {
     writeBytes(test.dir.file("CD21PRM.DAT"), "2");
     test.clickPage(3);
     ASSERT_EQ(test.messageBox.shown.size(), 1u);
-    EXPECT_EQ(test.messageBox.shown[0].text, utf8("Status [23] Arquivo de parâmetros"));
+    EXPECT_EQ(test.messageBox.shown[0].text,
+              utf8("Status [23] Arquivo de parâmetros\n") +
+                  QString::fromStdString(test.dir.file("CD21PRM.DAT")) +
+                  utf8(": o arquivo não contém o registro de parâmetros (146 bytes, chave \"1\")"));
     EXPECT_EQ(test.messageBox.shown[0].title, utf8("Registro não existe no arquivo"));
     expectOrderKept();
     EXPECT_EQ(test.controls().wPrmportaimp->selection(), 3);

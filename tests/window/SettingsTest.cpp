@@ -105,7 +105,8 @@ TEST_F(SaveSettings, AnotherPortClearsTheSerialSetUpFlagTheSamePortKeepsIt) {
 struct FailedSave {
     const char* name;
     std::function<void(const std::string& path)> damage;  // done after the start-up
-    const char* text;
+    const char* text;                                     // the status frame
+    const char* cause;  // the line below it, after the file's path
     const char* title;
 };
 
@@ -124,7 +125,8 @@ TEST_P(FailedSaves, AreReportedAndChangeNothing) {
     choose(test.controls().wPrmvel, 5);
     save();
     ASSERT_EQ(test.messageBox.shown.size(), 1u);
-    EXPECT_EQ(test.messageBox.shown[0].text, utf8(c.text));
+    EXPECT_EQ(test.messageBox.shown[0].text,
+              utf8(c.text) + "\n" + QString::fromStdString(path) + ": " + utf8(c.cause));
     EXPECT_EQ(test.messageBox.shown[0].title, utf8(c.title));
     EXPECT_EQ(test.messageBox.shown[0].style, 0x10);
     EXPECT_TRUE(test.controls().btGrava->isEnabled());
@@ -137,17 +139,21 @@ TEST_P(FailedSaves, AreReportedAndChangeNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Damaged, FailedSaves,
-    ::testing::Values(
-        FailedSave{"ReadOnly",
-                   [](const std::string& path) {
-                       namespace fs = std::filesystem;
-                       fs::permissions(path, fs::perms::owner_read | fs::perms::group_read |
-                                                 fs::perms::others_read);
-                   },
-                   "Status [37] Arquivo de parâmetros", "Função especificada não é suportada"},
-        FailedSave{"LostItsRecord", [](const std::string& path) { writeBytes(path, "2"); },
-                   "Status [23] Impossivel Atualizar sistema erro Fatal !",
-                   "Registro não existe no arquivo"}),
+    ::testing::Values(FailedSave{"ReadOnly",
+                                 [](const std::string& path) {
+                                     namespace fs = std::filesystem;
+                                     fs::permissions(path, fs::perms::owner_read |
+                                                               fs::perms::group_read |
+                                                               fs::perms::others_read);
+                                 },
+                                 "Status [37] Arquivo de parâmetros",
+                                 "sem permissão para abrir ou gravar o arquivo (ou a pasta dele)",
+                                 "Função especificada não é suportada"},
+                      FailedSave{
+                          "LostItsRecord", [](const std::string& path) { writeBytes(path, "2"); },
+                          "Status [23] Impossivel Atualizar sistema erro Fatal !",
+                          "o arquivo não contém o registro de parâmetros (146 bytes, chave \"1\")",
+                          "Registro não existe no arquivo"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SaveSettings, ReadingTheSettingsAgainUndoesUnsavedChoices) {

@@ -163,50 +163,61 @@ TEST(Start, ShowsTheStoredSettings) {
 struct BadFile {
     const char* name;
     std::function<void(const std::string& path)> make;
-    std::vector<rotulano::test::ShownMessage> boxes;
+    const char* status;
+    const char* title;
+    const char* cause;  // the line below the status frame, after the file's path
+    bool creating;      // the file was missing and could not be made
 };
 
-const QString kFatal = QString::fromUtf8("Impossível inicializar sistema, erro Fatal !");
+const char* const kFixAdvice =
+    "O programa não abre sem esse arquivo: corrija-o ou apague-o (ao abrir, o programa cria "
+    "outro com os valores iniciais) e abra o programa de novo.";
+const char* const kCreateAdvice =
+    "O programa não abre sem esse arquivo e o cria na pasta em que é aberto: abra-o numa "
+    "pasta em que possa gravar, ou dê essa permissão à pasta.";
+const char* const kNoRecord = "Registro não existe no arquivo";
+const char* const kNoRecordCause =
+    "o arquivo não contém o registro de parâmetros (146 bytes, chave \"1\")";
 
 std::vector<BadFile> badFiles() {
-    const auto status = [](const char* code, const char* title) {
-        return rotulano::test::ShownMessage{
-            QStringLiteral("Status [") + code + QString::fromUtf8("] Arquivo de parâmetros"),
-            QString::fromUtf8(title), 0x10};
-    };
-    const rotulano::test::ShownMessage fatal{kFatal, QStringLiteral("Mensagem do Sistema"), 0x40};
-    const auto directory = status("39", "Atributos do arquivo conflitantes com o programa (");
-    const auto looping = status("30", "Ocorreu um erro físico durante o acesso ao arquivo");
-    const auto missing = status("35", "Arquivo não existe em disco e não pode ser criado");
     return {
-        {"empty", [](const std::string& p) { writeBytes(p, ""); }, {fatal}},
-        {"wrong key",
-         [](const std::string& p) { writeBytes(p, "2" + std::string(145, '0')); },
-         {fatal}},
-        {"short record", [](const std::string& p) { writeBytes(p, "1010110S"); }, {fatal}},
-        {"directory",
-         [](const std::string& p) { std::filesystem::create_directory(p); },
-         {directory, directory, fatal}},
+        {"empty", [](const std::string& p) { writeBytes(p, ""); }, "23", kNoRecord, kNoRecordCause,
+         false},
+        {"wrong key", [](const std::string& p) { writeBytes(p, "2" + std::string(145, '0')); },
+         "23", kNoRecord, kNoRecordCause, false},
+        {"short record", [](const std::string& p) { writeBytes(p, "1010110S"); }, "23", kNoRecord,
+         kNoRecordCause, false},
+        {"directory", [](const std::string& p) { std::filesystem::create_directory(p); }, "39",
+         "Atributos do arquivo conflitantes com o programa (",
+         "o nome é de uma pasta, não de um arquivo", false},
         {"unreadable link loop",
-         [](const std::string& p) { std::filesystem::create_symlink(p, p); },
-         {looping, looping, fatal}},
+         [](const std::string& p) { std::filesystem::create_symlink(p, p); }, "30",
+         "Ocorreu um erro físico durante o acesso ao arquivo",
+         "erro de leitura ou gravação no disco", false},
         {"missing and cannot be created",
          [](const std::string& p) { std::filesystem::create_symlink("sem-pasta/CD21PRM.DAT", p); },
-         {missing, missing, fatal}},
+         "35", "Arquivo não existe em disco e não pode ser criado",
+         "o arquivo, ou a pasta em que estaria, não existe", true},
     };
 }
 
-TEST(StartWithABadParameterFile, ShowsItsReportsAndThenTheProgramEnds) {
+// One box says which file, why and what to do; the program ends after it.
+TEST(StartWithABadParameterFile, SaysOnceWhichFileWhyAndWhatToDoThenTheProgramEnds) {
     for (const BadFile& bad : badFiles()) {
         TestWindow test;
-        bad.make(test.dir.file("CD21PRM.DAT"));
+        const std::string path = test.dir.file("CD21PRM.DAT");
+        bad.make(path);
         test.open();
-        ASSERT_EQ(test.messageBox.shown.size(), bad.boxes.size()) << bad.name;
-        for (std::size_t i = 0; i < bad.boxes.size(); ++i) {
-            EXPECT_EQ(test.messageBox.shown[i].text, bad.boxes[i].text) << bad.name << i;
-            EXPECT_EQ(test.messageBox.shown[i].title, bad.boxes[i].title) << bad.name << i;
-            EXPECT_EQ(test.messageBox.shown[i].style, bad.boxes[i].style) << bad.name << i;
-        }
+        ASSERT_EQ(test.messageBox.shown.size(), 1U) << bad.name;
+        EXPECT_EQ(test.messageBox.shown[0].text,
+                  QStringLiteral("Status [") + bad.status +
+                      QString::fromUtf8("] Arquivo de parâmetros\n") +
+                      QString::fromStdString(path) + QStringLiteral(": ") +
+                      QString::fromUtf8(bad.cause) + QLatin1Char('\n') +
+                      QString::fromUtf8(bad.creating ? kCreateAdvice : kFixAdvice))
+            << bad.name;
+        EXPECT_EQ(test.messageBox.shown[0].title, QString::fromUtf8(bad.title)) << bad.name;
+        EXPECT_EQ(test.messageBox.shown[0].style, 0x10) << bad.name;
         EXPECT_TRUE(test.window->formClosed()) << bad.name;
         EXPECT_FALSE(test.window->isVisible()) << bad.name;
     }

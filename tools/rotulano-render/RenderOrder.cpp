@@ -1,6 +1,7 @@
 #include "rotulano-render/RenderOrder.h"
 
 #include "core/FileStatusTitles.h"
+#include "core/ShownBytes.h"
 #include "orders/OrderFileReader.h"
 
 namespace rotulano::render {
@@ -8,7 +9,8 @@ namespace rotulano::render {
 namespace {
 
 std::string statusText(const orders::OrderLoad& load, const std::string& path, const char* what) {
-    return "Status [" + load.status + "] Arquivo de Pedidos " + path + ": " + what;
+    return "Status [" + load.status + "] Arquivo de Pedidos " + core::shownBytes(path) + ": " +
+           what;
 }
 
 }  // namespace
@@ -22,14 +24,15 @@ bool loadRenderOrder(const std::string& path, RenderOrder& order, std::string& e
             return true;
         case orders::LoadOutcome::OpenFailed:
             // A missing file says so in the words above; any other status (a device, a
-            // pipe, a directory, no permission) is named by its meaning.
+            // pipe, a directory, no permission) is named by its cause.
             error = statusText(load, path, "o arquivo não pôde ser aberto");
             if (load.status != core::kStatusNotFound) {
-                error += std::string(" (") + core::fileStatusTitle(load.status) + ")";
+                error += std::string(": ") + core::fileStatusCause(load.status);
             }
             return false;
         case orders::LoadOutcome::ReadFailed:
-            error = statusText(load, path, "erro na leitura do arquivo");
+            error = statusText(load, path, "erro na leitura do arquivo: ") +
+                    core::fileStatusCause(load.status);
             return false;
         case orders::LoadOutcome::Message:
             break;

@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "config/ParameterFile.h"
+#include "core/FileStamp.h"
 #include "core/FileStatusTitles.h"
 #include "core/LogoFile.h"
 #include "core/OutputTarget.h"
+#include "core/ShownBytes.h"
 #include "printing/LogoDownload.h"
 #include "printing/SerialLineSetup.h"
 
@@ -145,6 +147,9 @@ bool RenderOutputs::writeJob(const std::string& bytes, std::ostream& out, std::s
         }
         return true;
     }
+    // Only a file that was there before the write has earlier bytes to keep.
+    core::FileStamp before;
+    const bool existed = core::fileStampOf(target.path(), before) == core::kStatusOk;
     // A terminal named as the output is a printer's line: its bytes go unchanged, as the
     // print job sends them.
     const auto printerLine = [](int fd) {
@@ -155,9 +160,11 @@ bool RenderOutputs::writeJob(const std::string& bytes, std::ostream& out, std::s
         jobWritten_ = true;
         return true;
     }
-    error = kOutputFile + target.path() + " não pôde ser gravado (" + statusWords(status) + ")";
+    error = kOutputFile + core::shownBytes(target.path()) +
+            " não pôde ser gravado: " + core::fileStatusCause(status) + "; " + statusWords(status);
     if (target.kind() == OutputTarget::Kind::File) {
-        error += "; um arquivo anterior com esse nome fica como estava";
+        error += existed ? "; o arquivo anterior com esse nome fica como estava"
+                         : "; nenhum arquivo foi criado";
     }
     return false;
 }

@@ -2,29 +2,21 @@
 
 #include "config/ParameterFile.h"
 #include "config/PrinterLists.h"
-#include "core/FileStatusTitles.h"
+#include "core/ShownBytes.h"
 
 namespace rotulano::render {
 
 namespace {
 
-// The usual failures get a plain explanation; any other status is named by the title the
-// window shows for it.
-std::string statusMeaning(const core::FileStatus& status) {
-    if (status == core::kStatusNotFound) {
-        return "o arquivo não existe";
-    }
-    if (status == core::kStatusRecordNotFound) {
-        return "o arquivo não contém o registro de parâmetros (146 bytes, chave \"1\")";
-    }
-    if (status == core::kStatusAttributesConflict) {
-        return "o nome é de uma pasta";
-    }
-    return std::string("o arquivo não pôde ser lido (") + core::fileStatusTitle(status) + ")";
+std::string readError(const core::FileStatus& status, const std::string& path) {
+    return "Status [" + status + "] Arquivo de parâmetros " + core::shownBytes(path) + ": " +
+           config::ParameterFile::statusCause(status);
 }
 
-std::string readError(const core::FileStatus& status, const std::string& path) {
-    return "Status [" + status + "] Arquivo de parâmetros " + path + ": " + statusMeaning(status);
+std::string damageError(const std::vector<core::DamagedField>& fields, const std::string& path) {
+    return "Arquivo de parâmetros " + core::shownBytes(path) +
+           " danificado: " + core::PrinterSettings::damageText(fields, "; ") +
+           " (escolha os valores na janela do Rotulano e clique em Gravar)";
 }
 
 }  // namespace
@@ -43,9 +35,14 @@ bool loadRenderSettings(const std::optional<std::string>& path, core::PrinterSet
     }
     if (!config::PrinterLists::isListedPort(read.port())) {
         // The print job stops at its first row with this message and prints nothing.
-        error = "PORTA DE SÁIDA INVÁLIDA ! (porta " + read.portDigits() +
-                " no arquivo de parâmetros " + file.path() +
+        error = "PORTA DE SÁIDA INVÁLIDA ! (porta " + core::shownBytes(read.portDigits()) +
+                " no arquivo de parâmetros " + core::shownBytes(file.path()) +
                 "; o programa não imprime nada com ela)";
+        return false;
+    }
+    const std::vector<core::DamagedField> damaged = read.damagedFields();
+    if (!damaged.empty()) {
+        error = damageError(damaged, file.path());
         return false;
     }
     settings = read;

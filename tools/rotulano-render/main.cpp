@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/FileSizeSignal.h"
+#include "core/QtOwnFiles.h"
 #include "printing/SystemPlatform.h"
 #include "rotulano-render/RenderCommand.h"
 #include "rotulano-render/RenderOptions.h"
@@ -17,8 +18,13 @@ namespace {
 // The label pictures need Qt's fonts, hence a GUI application; it never shows a window.
 // Qt wants a private runtime folder and complains on the error output when the session
 // has none (a batch job, a service): the run then gets one of its own, removed at the end.
-std::unique_ptr<QGuiApplication> pictureApplication(int& argc, char** argv,
-                                                    std::unique_ptr<QTemporaryDir>& runtimeDir) {
+// Qt sees the program's name only: "--png -platform" names a picture folder, never a Qt
+// option. Qt's own files are looked at before Qt reads them.
+std::unique_ptr<QGuiApplication> pictureApplication(
+    char** argv, std::unique_ptr<QTemporaryDir>& runtimeDir,
+    std::unique_ptr<rotulano::core::QtOwnFiles>& qtFiles) {
+    static int qtArgc = 1;
+    qtFiles = std::make_unique<rotulano::core::QtOwnFiles>(std::cerr, rotulano::render::kRenderTag);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         runtimeDir = std::make_unique<QTemporaryDir>();
@@ -26,7 +32,7 @@ std::unique_ptr<QGuiApplication> pictureApplication(int& argc, char** argv,
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir->path()));
         }
     }
-    return std::make_unique<QGuiApplication>(argc, argv);
+    return std::make_unique<QGuiApplication>(qtArgc, argv);
 }
 
 }  // namespace
@@ -50,9 +56,10 @@ int main(int argc, char** argv) {
         return static_cast<int>(RenderExit::Ok);
     }
     std::unique_ptr<QTemporaryDir> runtimeDir;
+    std::unique_ptr<rotulano::core::QtOwnFiles> qtFiles;
     std::unique_ptr<QGuiApplication> application;
     if (parsed.options.pngDir) {
-        application = pictureApplication(argc, argv, runtimeDir);
+        application = pictureApplication(argv, runtimeDir, qtFiles);
     }
     // A standard output that nobody reads any more fails the write instead of ending the run.
     rotulano::printing::SystemPlatform system;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/FileStatus.h"
+
+#ifndef _WIN32
+struct stat;
+#endif
+
+namespace rotulano::core {
+
+// What tells one state of a file from another without reading it: the file it is (device
+// and inode), its size, and the times of its last change of content and of status. A file
+// read while another program rewrites, cuts or replaces it gives a different stamp after
+// the read than before it. Windows has no inode: there the stamp is the size and times.
+struct FileStamp {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modifiedNs = 0;
+    std::int64_t changedNs = 0;
+
+    bool operator==(const FileStamp& other) const {
+        return device == other.device && inode == other.inode && size == other.size &&
+               modifiedNs == other.modifiedNs && changedNs == other.changedNs;
+    }
+    bool operator!=(const FileStamp& other) const { return !(*this == other); }
+};
+
+// The stamp of the file that `path` names now (links followed).
+FileStatus fileStampOf(const std::string& path, FileStamp& stamp);
+
+#ifndef _WIN32
+// The stamp that stat() or fstat() gave.
+FileStamp fileStampFromStat(const struct stat& status);
+#endif
+
+}  // namespace rotulano::core
