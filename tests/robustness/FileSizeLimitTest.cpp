@@ -24,6 +24,7 @@ using test::ChildRun;
 using test::ChildSetup;
 using test::folderEntries;
 using test::kFull;
+using test::kFullCause;
 using test::kTag;
 using test::RenderFiles;
 
@@ -56,8 +57,11 @@ TEST_P(OutputUnderALimit, FailsLikeAFullDiskAndKeepsTheOldBytes) {
     const ChildRun run = renderIn(ChildSetup{limit, false, {}, true}, {"-o", output});
     EXPECT_EQ(run.exitCode, 4);
     EXPECT_EQ(run.err.substr(run.err.rfind(kTag)),
-              kTag + "O arquivo de saída " + output + " não pôde ser gravado (" + kFull +
-                  "); um arquivo anterior com esse nome fica como estava\n");
+              kTag + "O arquivo de saída " + output + " não pôde ser gravado: " + kFullCause +
+                  "; " + kFull + "; " +
+                  (c.earlierFile ? "o arquivo anterior com esse nome fica como estava"
+                                 : "nenhum arquivo foi criado") +
+                  "\n");
     EXPECT_EQ(test::fileKind(output), c.earlierFile ? "regular" : "missing");
     if (c.earlierFile) {
         EXPECT_EQ(test::readBytes(output), "an earlier job");
