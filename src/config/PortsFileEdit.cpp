@@ -78,7 +78,13 @@ std::string lineEndOf(const std::string& text) {
     return newline != std::string::npos && newline > 0 && text[newline - 1] == '\r' ? "\r\n" : "\n";
 }
 
-bool sameValue(const std::string& written, const std::string& wanted) {
+// The words and numbers of the other keys are read in any case ("SIM" is "sim"), so a
+// value written in capitals is not rewritten; a destination's case is its own (a device
+// path, a queue name).
+bool sameValue(const std::string& key, const std::string& written, const std::string& wanted) {
+    if (key == PortsTable::keys().front()) {
+        return trimmed(written) == wanted;
+    }
     return changedCase(trimmed(written), std::tolower) == changedCase(wanted, std::tolower);
 }
 
@@ -152,7 +158,7 @@ class Editor {
                 written->removed = true;
             } else if (written != nullptr) {
                 const std::string& body = written->body;
-                if (!sameValue(body.substr(body.find('=') + 1), wanted->second)) {
+                if (!sameValue(key, body.substr(body.find('=') + 1), wanted->second)) {
                     replaceValue(*written, wanted->second);
                 }
             }

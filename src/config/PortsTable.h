@@ -45,7 +45,7 @@ class PortsTable {
     // The INI text of the entries, in the order of the port list.
     std::string text() const;
 
-    // The keys an entry may have, in the order they are written.
+    // The keys an entry may have, in the order they are written ("destino" first).
     static const std::vector<std::string>& keys();
     // The keys `destination` is written with and their values, in that order.
     static std::vector<std::pair<std::string, std::string>> keyValues(

@@ -149,6 +149,15 @@ const EditCase kCases[] = {
           "consultar-estado=nao\n") +
          crlf(kReadmeExample.substr(kReadmeExample.find("\n\n; LPT2") + 1)) +
          crlf("\n[COM4]\ndestino=cups://Fila\n")},
+    {"DestinationInAnotherCaseIsAnotherDestination",
+     "[LPT2]\ndestino=cups://ZEBRA\nconsultar-estado=NAO\n",
+     [](PortsTable& t) {
+         PortDestination lpt2 = *t.find("LPT2");
+         lpt2.text = "cups://Zebra";
+         lpt2.target = "Zebra";
+         t.set("LPT2", lpt2);
+     },
+     "[LPT2]\ndestino=cups://Zebra\nconsultar-estado=NAO\n"},
     {"LastLineWithoutLineEndGetsOneBeforeWhatFollows", "[LPT1]\ndestino=/dev/usb/lp0",
      [](PortsTable& t) {
          PortDestination lpt1 = *t.find("LPT1");
