@@ -142,7 +142,7 @@ Result writeAll(int fd, const std::string& bytes, StallClock& clock) {
     while (done < bytes.size()) {
         const DWORD size =
             static_cast<DWORD>(std::min<std::size_t>(kLargestWrite, bytes.size() - done));
-        OVERLAPPED& pending = event.start(done);
+        OVERLAPPED& pending = event.start(OverlappedEvent::kEndOfFile);
         DWORD transferred = 0;
         Result result;
         if (!::WriteFile(port, bytes.data() + done, size, nullptr, &pending)) {

@@ -48,8 +48,12 @@ class OverlappedEvent {
     OverlappedEvent& operator=(const OverlappedEvent&) = delete;
 
     bool ready() const { return event_ != nullptr; }
-    // A fresh OVERLAPPED for an operation at `offset` (a file's; a device ignores it).
+    // A fresh OVERLAPPED for an operation at `offset` of a file (a device ignores it).
     OVERLAPPED& start(unsigned long long offset);
+
+    // The offset of a write that goes after what the file holds, as a port's bytes follow
+    // the ones before (a port that is a plain file, as Wine's unmapped ports are).
+    static constexpr unsigned long long kEndOfFile = ~0ULL;
 
   private:
     HANDLE event_;
