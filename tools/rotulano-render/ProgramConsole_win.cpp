@@ -14,7 +14,6 @@
 #include <string>
 
 #include "rotulano-render/ProgramConsole.h"
-#include "rotulano-render/WideText.h"
 
 namespace rotulano::render {
 
@@ -54,15 +53,25 @@ class ConsoleBuffer : public std::streambuf {
     int sync() override { return writeOut() ? 0 : -1; }
 
   private:
+    // A byte that is no UTF-8 shows on the console as U+FFFD.
+    static std::wstring wideCharacters(const std::string& text) {
+        const int length = static_cast<int>(text.size());
+        const int count = MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
+        std::wstring wide(static_cast<std::size_t>(count > 0 ? count : 0), L'\0');
+        if (count > 0) {
+            MultiByteToWideChar(CP_UTF8, 0, text.data(), length, wide.data(), count);
+        }
+        return wide;
+    }
+
     bool writeOut() {
-        const std::u16string wide = wideText(pending_);
+        const std::wstring wide = wideCharacters(pending_);
         pending_.clear();
         std::size_t at = 0;
         while (at < wide.size()) {
             DWORD written = 0;
             const auto chunk = static_cast<DWORD>(std::min<std::size_t>(wide.size() - at, 8192));
-            if (!WriteConsoleW(console_, reinterpret_cast<const wchar_t*>(wide.data() + at), chunk,
-                               &written, nullptr) ||
+            if (!WriteConsoleW(console_, wide.data() + at, chunk, &written, nullptr) ||
                 written == 0) {
                 return false;
             }
