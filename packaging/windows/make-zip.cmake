@@ -112,7 +112,7 @@ message(STATUS "make-zip: DLLs shipped: ${shipped_text}")
 # One fixed time for every entry, so that two runs on one tree make the same zip.
 file(REMOVE "${OUT}")
 execute_process(COMMAND "${CMAKE_COMMAND}" -E tar cf "${OUT}" --format=zip
-                        --mtime=2000-01-01T00:00:00Z -- "${FOLDER}"
+                        "--mtime=2000-01-01 00:00:00 UTC" -- "${FOLDER}"
                 WORKING_DIRECTORY "${WORK_DIR}" RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "make-zip: the zip ${OUT} could not be written")
