@@ -214,9 +214,10 @@ class IniReader {
     }
 
     // A device destination is looked at when the file is read, so that a name that can
-    // never be a printer port is reported with its line, not at the first row sent.
+    // never be a printer port is reported with its line, not at the first row sent. A
+    // Windows port name (COM1) names no file: the parser's rule is all there is to it.
     bool namesDevice(std::string& reason) const {
-        if (destination_.kind != core::DestinationKind::Device) {
+        if (destination_.kind != core::DestinationKind::Device || kThisSystem == System::Windows) {
             return true;
         }
         const core::PathKind kind = core::pathKindOf(destination_.target);
