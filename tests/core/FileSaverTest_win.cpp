@@ -124,6 +124,10 @@ TEST_F(FileSaverWinTest, WideNamesReachTheirFile) {
 TEST_F(FileSaverWinTest, ANameWithALoneSurrogateReachesItsFile) {
     const std::wstring name = std::wstring(L"meio-") + wchar_t(0xD800) + L".bin";
     const std::string path = pathFromWide(folder_.wide(name));
+    if (!writeWide(folder_.wide(name), kOld)) {
+        GTEST_SKIP() << "this file system takes no lone surrogate in a name (Wine keeps names "
+                        "as UTF-8)";
+    }
 
     EXPECT_EQ(FileSaver::save(path, kNew), kStatusOk);
 
