@@ -14,7 +14,8 @@ namespace rotulano::core {
 // What tells one state of a file from another without reading it: the file it is (device
 // and inode), its size, and the times of its last change of content and of status. A file
 // read while another program rewrites, cuts or replaces it gives a different stamp after
-// the read than before it. Windows has no inode: there the stamp is the size and times.
+// the read than before it. On Windows the device is the volume's serial number and the
+// inode the file's index on it.
 struct FileStamp {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
@@ -32,7 +33,10 @@ struct FileStamp {
 // The stamp of the file that `path` names now (links followed).
 FileStatus fileStampOf(const std::string& path, FileStamp& stamp);
 
-#ifndef _WIN32
+#ifdef _WIN32
+// The stamp of the file open as `handle` (a Windows HANDLE).
+FileStatus fileStampOfHandle(void* handle, FileStamp& stamp);
+#else
 // The stamp that stat() or fstat() gave.
 FileStamp fileStampFromStat(const struct stat& status);
 #endif

@@ -26,4 +26,9 @@ inline const FileStatus kStatusLocked = "93";
 // Maps an operating-system error number (errno) to a file status.
 FileStatus fileStatusFromErrno(int error);
 
+#ifdef _WIN32
+// Maps a Windows error code (GetLastError) to a file status, as its errno would map.
+FileStatus fileStatusFromSystemError(unsigned long error);
+#endif
+
 }  // namespace rotulano::core

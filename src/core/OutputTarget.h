@@ -53,6 +53,7 @@ class OutputTarget {
     static FileStatus makeFolders(const std::string& path);
 
   private:
+    static bool namesStandardOutput(const std::string& path);
     void refuse(const char* what, const FileStatus& status);
 
     std::string path_;

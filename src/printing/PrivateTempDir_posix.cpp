@@ -15,16 +15,7 @@ namespace rotulano::printing {
 
 namespace {
 
-constexpr const char* kMarker = "em-uso.trava";
-constexpr std::size_t kRandomPart = 6;  // mkdtemp's XXXXXX
 constexpr mode_t kFolderMode = 0700;
-
-// The folders this process made and has not removed yet.
-std::mutex liveMutex;
-std::vector<PrivateTempDir*>& liveFolders() {
-    static std::vector<PrivateTempDir*> folders;
-    return folders;
-}
 
 void closeFd(int& fd) {
     if (fd >= 0) {
@@ -54,16 +45,6 @@ void emptyFolder(int folderFd) {
     ::closedir(dir);
 }
 
-// "rotulano-AbC123" for the prefix "rotulano": the prefix, a hyphen and six letters or digits.
-bool namedBy(const std::string& name, const std::string& prefix) {
-    if (name.size() != prefix.size() + 1 + kRandomPart || name.compare(0, prefix.size(), prefix) ||
-        name[prefix.size()] != '-') {
-        return false;
-    }
-    return std::all_of(name.end() - kRandomPart, name.end(),
-                       [](unsigned char c) { return std::isalnum(c) != 0; });
-}
-
 // The folder `name` in `sharedFd` is stale when it is a directory of this user with mode
 // 0700 (looked at without following a link), and its marker is a written file whose lock
 // can be taken. A marker not written yet belongs to a folder being made.
@@ -80,7 +61,8 @@ bool removeIfStale(int sharedFd, const char* name) {
         closeFd(folderFd);
         return false;
     }
-    int markerFd = ::openat(folderFd, kMarker, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    int markerFd = ::openat(folderFd, PrivateTempDir::markerName(),
+                            O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     struct stat marker {};
     const bool stale = markerFd >= 0 && ::fstat(markerFd, &marker) == 0 &&
                        S_ISREG(marker.st_mode) && marker.st_size > 0 &&
@@ -94,27 +76,7 @@ bool removeIfStale(int sharedFd, const char* name) {
     return stale;
 }
 
-void removeLiveAtExit() {
-    PrivateTempDir::removeLive();
-}
-
 }  // namespace
-
-PrivateTempDir::~PrivateTempDir() {
-    remove();
-}
-
-const char* PrivateTempDir::markerName() {
-    return kMarker;
-}
-
-std::string PrivateTempDir::path(const std::string& sharedDir) {
-    if (!tried_) {
-        tried_ = true;
-        make(sharedDir);
-    }
-    return path_;
-}
 
 // The marker is locked before anything is written into it: a folder whose marker is
 // empty is never taken for stale, so no other run removes this one while it is made.
@@ -130,7 +92,7 @@ void PrivateTempDir::make(const std::string& sharedDir) {
     sharedFd_ = ::open(sharedDir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     folderFd_ = ::open(pattern.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     markerFd_ = folderFd_ < 0 ? -1
-                              : ::openat(folderFd_, kMarker,
+                              : ::openat(folderFd_, PrivateTempDir::markerName(),
                                          O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     const std::string pid = std::to_string(::getpid()) + "\n";
     if (sharedFd_ < 0 || markerFd_ < 0 || ::flock(markerFd_, LOCK_EX | LOCK_NB) != 0 ||
@@ -142,18 +104,11 @@ void PrivateTempDir::make(const std::string& sharedDir) {
         return;
     }
     path_ = pattern + "/";
-    static std::once_flag atExit;
-    std::call_once(atExit, [] { std::atexit(removeLiveAtExit); });
-    const std::lock_guard<std::mutex> lock(liveMutex);
-    liveFolders().push_back(this);
+    enlist(this);
 }
 
 void PrivateTempDir::remove() {
-    {
-        const std::lock_guard<std::mutex> lock(liveMutex);
-        auto& live = liveFolders();
-        live.erase(std::remove(live.begin(), live.end(), this), live.end());
-    }
+    delist(this);
     if (folderFd_ >= 0) {
         emptyFolder(folderFd_);
     }
@@ -187,8 +142,7 @@ void PrivateTempDir::removeStale(const std::string& sharedDir,
     std::vector<std::string> candidates;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
-        if (std::any_of(prefixes.begin(), prefixes.end(),
-                        [&name](const std::string& prefix) { return namedBy(name, prefix); })) {
+        if (namedByOne(name, prefixes)) {
             candidates.push_back(name);
         }
     }
@@ -197,17 +151,6 @@ void PrivateTempDir::removeStale(const std::string& sharedDir,
         removeIfStale(sharedFd, name.c_str());
     }
     ::close(sharedFd);
-}
-
-void PrivateTempDir::removeLive() {
-    std::vector<PrivateTempDir*> live;
-    {
-        const std::lock_guard<std::mutex> lock(liveMutex);
-        live = liveFolders();
-    }
-    for (PrivateTempDir* folder : live) {
-        folder->remove();
-    }
 }
 
 }  // namespace rotulano::printing

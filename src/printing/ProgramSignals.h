@@ -12,9 +12,14 @@ namespace rotulano::printing {
 // byte into a pipe of its own (nothing else is safe inside a handler); the program reads
 // that pipe from its event loop (a QSocketNotifier on wakeFd()) or has watch() run a
 // thread that waits on it. One object at a time; the system's default handling comes
-// back when it goes.
+// back when it goes. On Windows the console's Ctrl+C, close, log-off and shut-down are
+// taken the same way (ProgramSignals_win.cpp says how each maps) and keep the numbers of
+// the signals they stand for, so that exit statuses are those of Linux.
 class ProgramSignals {
   public:
+    // The number of SIGHUP, which Windows does not define.
+    static constexpr int kHangUp = 1;
+
     ProgramSignals();
     ~ProgramSignals();
     ProgramSignals(const ProgramSignals&) = delete;
@@ -24,8 +29,13 @@ class ProgramSignals {
     // program as before).
     bool ready() const { return ready_; }
 
+#ifdef _WIN32
+    // An event (a HANDLE) set once a signal has come.
+    void* wakeEvent() const;
+#else
     // Readable once a signal has come.
     int wakeFd() const;
+#endif
 
     // The last signal caught; 0 before any.
     int caught() const;
@@ -44,7 +54,11 @@ class ProgramSignals {
     void waitForSignal(const std::function<void(int)>& onSignal) const;
 
     bool ready_ = false;
+#ifdef _WIN32
+    void* stopEvent_ = nullptr;  // ends the watching thread
+#else
     int stopPipe_[2] = {-1, -1};  // ends the watching thread
+#endif
     std::thread watcher_;
 };
 

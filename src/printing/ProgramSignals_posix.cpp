@@ -12,6 +12,7 @@ namespace rotulano::printing {
 namespace {
 
 constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
+static_assert(SIGHUP == ProgramSignals::kHangUp);
 
 int wakePipe[2] = {-1, -1};
 volatile std::sig_atomic_t lastSignal = 0;
@@ -110,19 +111,6 @@ void ProgramSignals::waitForSignal(const std::function<void(int)>& onSignal) con
             onSignal(lastSignal);
         }
         return;
-    }
-}
-
-std::string ProgramSignals::name(int signal) {
-    switch (signal) {
-        case SIGTERM:
-            return "SIGTERM";
-        case SIGHUP:
-            return "SIGHUP";
-        case SIGINT:
-            return "SIGINT";
-        default:
-            return "sinal " + std::to_string(signal);
     }
 }
 

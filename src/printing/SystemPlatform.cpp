@@ -8,7 +8,11 @@
 #include <cstdio>
 #include <thread>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+
+#include "core/SystemPath.h"
+#else
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -140,6 +144,30 @@ SystemPlatform::SystemPlatform(std::chrono::milliseconds stalledPortTimeout)
 #endif
 }
 
+#ifdef _WIN32
+
+// GetTempPathW: TMP, TEMP or USERPROFILE, as Windows chooses, with its trailing
+// backslash; the name as the program keeps names (UTF-8).
+std::string SystemPlatform::tempDir() {
+    wchar_t folder[MAX_PATH + 2] = {};
+    const DWORD length = ::GetTempPathW(MAX_PATH + 1, folder);
+    if (length == 0 || length > MAX_PATH + 1) {
+        return {};
+    }
+    std::string path = core::pathFromWide(std::wstring(folder, length));
+    if (!path.empty() && path.back() != '\\') {
+        path += '\\';
+    }
+    return path;
+}
+
+bool SystemPlatform::deleteFile(const std::string& path) {
+    const std::wstring name = core::wideSystemPath(path);
+    return ::DeleteFileW(name.c_str()) != 0 || ::GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
+#else
+
 std::string SystemPlatform::tempDir() {
     const QString path = QDir::tempPath();
     if (path.isEmpty()) {
@@ -148,6 +176,12 @@ std::string SystemPlatform::tempDir() {
     const QString withSeparator = QDir::toNativeSeparators(path + QLatin1Char('/'));
     return QFile::encodeName(withSeparator).toStdString();
 }
+
+bool SystemPlatform::deleteFile(const std::string& path) {
+    return std::remove(path.c_str()) == 0 || errno == ENOENT;
+}
+
+#endif
 
 std::string SystemPlatform::clockText() {
     const QDateTime now = QDateTime::currentDateTime();
@@ -161,10 +195,6 @@ std::string SystemPlatform::clockText() {
            zeroPadded(time.second(), 2) + zeroPadded(time.msec() / 10, 2) +
            (offsetMinutes < 0 ? '-' : '+') + zeroPadded(offset / 60, 2) +
            zeroPadded(offset % 60, 2);
-}
-
-bool SystemPlatform::deleteFile(const std::string& path) {
-    return std::remove(path.c_str()) == 0 || errno == ENOENT;
 }
 
 std::string SystemPlatform::portDevice(const std::string& portName) {

@@ -40,9 +40,9 @@ std::string pngBytes(const QImage& image) {
     return image.save(&buffer, "PNG") ? bytes.toStdString() : std::string();
 }
 
-std::string labelWarning(const std::string& path, const QString& warning) {
-    const std::size_t slash = path.rfind('/');
-    return path.substr(slash == std::string::npos ? 0 : slash + 1) + ": " + warning.toStdString();
+// A warning names the picture by its own name, whatever the folder and its separators.
+std::string labelWarning(int row, const std::string& suffix, const QString& warning) {
+    return pictureFileName(row, suffix) + ": " + warning.toStdString();
 }
 
 // Encodes and writes one picture; false, with the reason in `error`, when it fails.
@@ -64,11 +64,15 @@ bool writePicture(const std::string& path, const QImage& image, const RenderOutp
 
 }  // namespace
 
-std::string picturePath(const std::string& directory, int row, const std::string& suffix) {
+std::string pictureFileName(int row, const std::string& suffix) {
     std::string number = std::to_string(row);
     number.insert(0, number.size() < 3 ? 3 - number.size() : 0, '0');
+    return "linha-" + number + "-" + suffix + ".png";
+}
+
+std::string picturePath(const std::string& directory, int row, const std::string& suffix) {
     const bool separated = !directory.empty() && directory.back() == '/';
-    return directory + (separated ? "" : "/") + "linha-" + number + "-" + suffix + ".png";
+    return directory + (separated ? "" : "/") + pictureFileName(row, suffix);
 }
 
 std::vector<std::string> pictureNames(const RenderResult& result, const std::string& directory) {
@@ -98,13 +102,13 @@ bool writeLabelPictures(const RenderResult& result, const std::string& logoDir,
             preview::renderJob(rowBytes(result, row), resources);
         const std::vector<std::string> names = rowPictures(directory, row.row, labels.size());
         for (std::size_t index = 0; index < labels.size(); ++index) {
-            const std::string& path = names[index];
-            if (!writePicture(path, labels[index].image, outputs, error)) {
+            if (!writePicture(names[index], labels[index].image, outputs, error)) {
                 return false;
             }
             ++written;
+            const std::string suffix = pictureSuffix(index, labels.size());
             for (const QString& warning : labels[index].warnings) {
-                warnings.push_back(labelWarning(path, warning));
+                warnings.push_back(labelWarning(row.row, suffix, warning));
             }
         }
     }

@@ -8,6 +8,10 @@
 
 namespace rotulano::render {
 
+// The file name of the picture of label `suffix` ("etiqueta", "resumo", or a number) of
+// grid row `row`: "linha-NNN-<suffix>.png".
+std::string pictureFileName(int row, const std::string& suffix);
+
 // The picture of label `suffix` ("etiqueta", "resumo", or a number) of grid row `row`
 // in `directory`: "linha-NNN-<suffix>.png", as bytes of the file name.
 std::string picturePath(const std::string& directory, int row, const std::string& suffix);

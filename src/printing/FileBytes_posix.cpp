@@ -1,45 +1,12 @@
-#include "printing/FileBytes.h"
-
-#include <cerrno>
-#include <cstdio>
-
-#ifndef _WIN32
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include "core/OutputTarget.h"
-#endif
+#include "printing/FileBytes.h"
 
 namespace rotulano::printing {
-
-#ifdef _WIN32
-
-namespace {
-
-int lastError() {
-    return errno != 0 ? errno : EIO;
-}
-
-}  // namespace
-
-core::FileStatus createFileBytes(const std::string& path, const std::string& bytes) {
-    std::remove(path.c_str());
-    errno = 0;
-    std::FILE* file = std::fopen(path.c_str(), "wbx");
-    if (file == nullptr) {
-        return core::fileStatusFromErrno(lastError());
-    }
-    int error = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
-        error = lastError();
-    }
-    if (std::fclose(file) != 0 && error == 0) {
-        error = lastError();
-    }
-    return core::fileStatusFromErrno(error);
-}
-
-#else
 
 namespace {
 
@@ -64,7 +31,5 @@ core::FileStatus createFileBytes(const std::string& path, const std::string& byt
     }
     return core::fileStatusFromErrno(error);
 }
-
-#endif
 
 }  // namespace rotulano::printing

@@ -2,30 +2,9 @@
 
 #include <cerrno>
 
-#ifdef _WIN32
-#include <QFile>
-#include <QFileInfo>
-#else
 #include <sys/stat.h>
-#endif
 
 namespace rotulano::core {
-
-#ifdef _WIN32
-
-FileStatus fileStampOf(const std::string& path, FileStamp& stamp) {
-    const QFileInfo info(QFile::decodeName(QByteArray::fromStdString(path)));
-    if (!info.exists()) {
-        return kStatusNotFound;
-    }
-    stamp = FileStamp();
-    stamp.size = info.size();
-    stamp.modifiedNs = info.lastModified().toMSecsSinceEpoch() * 1000000;
-    stamp.changedNs = info.metadataChangeTime().toMSecsSinceEpoch() * 1000000;
-    return kStatusOk;
-}
-
-#else
 
 FileStamp fileStampFromStat(const struct stat& status) {
     constexpr std::int64_t kNsPerSecond = 1000000000;
@@ -48,7 +27,5 @@ FileStatus fileStampOf(const std::string& path, FileStamp& stamp) {
     stamp = fileStampFromStat(status);
     return kStatusOk;
 }
-
-#endif
 
 }  // namespace rotulano::core

@@ -3,12 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 
-#ifdef _WIN32
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,52 +10,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <limits>
-#endif
 
 namespace rotulano::core {
-
-#ifdef _WIN32
-
-// Windows keeps owners and links apart from the name: Qt's save file does the job.
-FileStatus FileSaver::save(const std::string& path, const std::string& bytes) {
-    const QString name = QFile::decodeName(QByteArray::fromStdString(path));
-    if (QFileInfo(name).isDir()) {
-        return kStatusAttributesConflict;
-    }
-    QSaveFile file(name);
-    file.setDirectWriteFallback(true);
-    const auto length = static_cast<qint64>(bytes.size());
-    if (!file.open(QIODevice::WriteOnly)) {
-        return kStatusNotPermitted;
-    }
-    if (file.write(bytes.data(), length) != length) {
-        file.cancelWriting();
-        return kStatusIoError;
-    }
-    return file.commit() ? kStatusOk : kStatusIoError;
-}
-
-bool FileSaver::followLinks(const std::string& path, std::string& end) {
-    end = path;
-    return true;
-}
-
-std::string FileSaver::landingName(const std::string& path) {
-    const QFileInfo info(QFile::decodeName(QByteArray::fromStdString(path)));
-    const QString folder = info.absoluteDir().canonicalPath();
-    const QString landing =
-        folder.isEmpty() ? info.absoluteFilePath() : folder + QLatin1Char('/') + info.fileName();
-    return QFile::encodeName(landing.toLower()).toStdString();
-}
-
-bool FileSaver::isWriteProtected(const std::string& path) {
-    const QFileInfo info(QFile::decodeName(QByteArray::fromStdString(path)));
-    const auto writeBits =
-        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return info.exists() && (!info.isWritable() || (info.permissions() & writeBits) == 0);
-}
-
-#else
 
 namespace {
 
@@ -359,7 +309,5 @@ bool FileSaver::isWriteProtected(const std::string& path) {
     const mode_t writeBits = S_IWUSR | S_IWGRP | S_IWOTH;
     return (info.st_mode & writeBits) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
-
-#endif
 
 }  // namespace rotulano::core

@@ -1,0 +1,136 @@
+// The standard streams on Windows. MinGW opens them in text mode, which would write every
+// LF of the job's bytes as CR LF: both go to binary mode before anything is written, so
+// that a pipe or a file gets the same bytes as on Linux. A console gets the UTF-8 text
+// as UTF-16 characters through WriteConsoleW; the job's bytes reach it unchanged.
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+#include <streambuf>
+#include <string>
+
+#include "rotulano-render/ProgramConsole.h"
+
+namespace rotulano::render {
+
+namespace {
+
+bool isConsole(HANDLE handle) {
+    DWORD mode = 0;
+    return handle != INVALID_HANDLE_VALUE && handle != nullptr && GetConsoleMode(handle, &mode);
+}
+
+// UTF-8 text written to a console as characters, a line at a time: a line end never
+// falls inside a character, so no character is cut in two.
+class ConsoleBuffer : public std::streambuf {
+  public:
+    explicit ConsoleBuffer(HANDLE console) : console_(console) {}
+    ~ConsoleBuffer() override { writeOut(); }
+
+  protected:
+    int_type overflow(int_type c) override {
+        if (traits_type::eq_int_type(c, traits_type::eof())) {
+            return traits_type::not_eof(c);
+        }
+        pending_.push_back(traits_type::to_char_type(c));
+        if (c == '\n') {
+            writeOut();
+        }
+        return c;
+    }
+
+    std::streamsize xsputn(const char* text, std::streamsize count) override {
+        for (std::streamsize i = 0; i < count; ++i) {
+            overflow(traits_type::to_int_type(text[i]));
+        }
+        return count;
+    }
+
+    int sync() override { return writeOut() ? 0 : -1; }
+
+  private:
+    // A byte that is no UTF-8 shows on the console as U+FFFD.
+    static std::wstring wideCharacters(const std::string& text) {
+        const int length = static_cast<int>(text.size());
+        const int count = MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
+        std::wstring wide(static_cast<std::size_t>(count > 0 ? count : 0), L'\0');
+        if (count > 0) {
+            MultiByteToWideChar(CP_UTF8, 0, text.data(), length, wide.data(), count);
+        }
+        return wide;
+    }
+
+    bool writeOut() {
+        const std::wstring wide = wideCharacters(pending_);
+        pending_.clear();
+        std::size_t at = 0;
+        while (at < wide.size()) {
+            DWORD written = 0;
+            const auto chunk = static_cast<DWORD>(std::min<std::size_t>(wide.size() - at, 8192));
+            if (!WriteConsoleW(console_, wide.data() + at, chunk, &written, nullptr) ||
+                written == 0) {
+                return false;
+            }
+            at += written;
+        }
+        return true;
+    }
+
+    HANDLE console_;
+    std::string pending_;
+};
+
+}  // namespace
+
+struct ProgramConsole::Streams {
+    Streams()
+        : outConsole(isConsole(GetStdHandle(STD_OUTPUT_HANDLE))),
+          errConsole(isConsole(GetStdHandle(STD_ERROR_HANDLE))),
+          outBuffer(GetStdHandle(STD_OUTPUT_HANDLE)),
+          errBuffer(GetStdHandle(STD_ERROR_HANDLE)),
+          outText(&outBuffer),
+          errText(&errBuffer) {}
+
+    bool outConsole;
+    bool errConsole;
+    ConsoleBuffer outBuffer;
+    ConsoleBuffer errBuffer;
+    std::ostream outText;
+    std::ostream errText;
+};
+
+ProgramConsole::ProgramConsole() {
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    streams_ = std::make_unique<Streams>();
+}
+
+ProgramConsole::~ProgramConsole() {
+    streams_->outText.flush();
+    streams_->errText.flush();
+    std::cout.flush();
+    std::cerr.flush();
+}
+
+std::ostream& ProgramConsole::bytes() {
+    return std::cout;
+}
+
+std::ostream& ProgramConsole::text() {
+    return streams_->outConsole ? streams_->outText : std::cout;
+}
+
+std::ostream& ProgramConsole::errors() {
+    return streams_->errConsole ? streams_->errText : std::cerr;
+}
+
+// Qt on Windows keeps no runtime folder.
+std::unique_ptr<QTemporaryDir> qtRuntimeFolder() {
+    return nullptr;
+}
+
+}  // namespace rotulano::render
