@@ -118,7 +118,8 @@ void emptyFolder(const std::wstring& folder) {
     ::FindClose(search);
 }
 
-// True when the held folder is a plain folder owned as this user's new files are.
+// True when the held folder is a plain folder owned by this user, or as this user's new
+// files are (an administrator's belong to the administrators' group).
 bool ownFolder(HANDLE folder) {
     BY_HANDLE_FILE_INFORMATION info{};
     if (!::GetFileInformationByHandle(folder, &info) ||
@@ -126,15 +127,18 @@ bool ownFolder(HANDLE folder) {
         (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
         return false;
     }
-    PSID owner = nullptr;
+    PSID folderOwner = nullptr;
     PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (::GetSecurityInfo(folder, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &owner, nullptr,
+    if (::GetSecurityInfo(folder, SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION, &folderOwner, nullptr,
                           nullptr, nullptr, &descriptor) != ERROR_SUCCESS) {
         return false;
     }
-    const auto mine = tokenInformation(TokenOwner);
+    const auto user = tokenInformation(TokenUser);
+    const auto owner = tokenInformation(TokenOwner);
     const bool same =
-        mine && ::EqualSid(owner, reinterpret_cast<TOKEN_OWNER*>(mine.get())->Owner) != 0;
+        (user &&
+         ::EqualSid(folderOwner, reinterpret_cast<TOKEN_USER*>(user.get())->User.Sid) != 0) ||
+        (owner && ::EqualSid(folderOwner, reinterpret_cast<TOKEN_OWNER*>(owner.get())->Owner) != 0);
     ::LocalFree(descriptor);
     return same;
 }

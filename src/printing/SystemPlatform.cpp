@@ -11,7 +11,12 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include <algorithm>
+
+#include "config/DestinationText.h"
 #include "core/SystemPath.h"
+#include "core/WindowsHandle.h"
+#include "printing/DeviceDestination.h"
 #else
 #include <fcntl.h>
 #include <unistd.h>
@@ -29,22 +34,42 @@ namespace {
 
 #ifdef _WIN32
 
-// Windows takes port names ("LPT1", "COM1") as file names of their devices.
-core::Delivery writeDevice(const std::string& device, const std::string& bytes, bool,
-                           std::chrono::milliseconds, const std::atomic<bool>&) {
-    std::FILE* file = std::fopen(device.c_str(), "wb");
-    if (file == nullptr) {
-        return core::Delivery::failed(core::fileStatusFromErrno(errno), {});
+// Any name that is not a port: a file, written whole (made when `mayCreate`).
+core::Delivery writeFile(const std::string& name, const std::string& bytes, bool mayCreate) {
+    core::WindowsHandle file(
+        ::CreateFileW(core::wideSystemPath(name).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                      mayCreate ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    std::size_t done = 0;
+    DWORD written = 1;
+    while (file.valid() && done < bytes.size() && written > 0) {
+        const auto size = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1U << 20));
+        if (!::WriteFile(file.get(), bytes.data() + done, size, &written, nullptr)) {
+            break;
+        }
+        done += written;
     }
-    int error = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size()) {
-        error = errno != 0 ? errno : EIO;
+    const bool whole = file.valid() && done == bytes.size();
+    const core::FileStatus status =
+        whole ? core::kStatusOk : core::fileStatusFromSystemError(::GetLastError());
+    if (!file.closeNow() && whole) {
+        return core::Delivery::failed(core::fileStatusFromSystemError(::GetLastError()), {});
     }
-    if (std::fclose(file) != 0 && error == 0) {
-        error = errno != 0 ? errno : EIO;
+    return whole ? core::Delivery{} : core::Delivery::failed(status, {});
+}
+
+// A port name (COM1-COM256, LPT1-LPT3) goes through the ports' own code, with its
+// stall limit, its lock and its drain; any other name is a file.
+core::Delivery writeDevice(const std::string& device, const std::string& bytes, bool mayCreate,
+                           std::chrono::milliseconds stall, const std::atomic<bool>& stop) {
+    core::PortDestination port;
+    std::string reason;
+    if (config::destinationText::parse(config::destinationText::System::Windows, device, port,
+                                       reason) &&
+        port.kind == core::DestinationKind::Device) {
+        return DeviceDestination(port, stall, stop)
+            .send({RowPiece{bytes, {}}}, [](std::chrono::milliseconds) {});
     }
-    return error == 0 ? core::Delivery{}
-                      : core::Delivery::failed(core::fileStatusFromErrno(error), {});
+    return writeFile(device, bytes, mayCreate);
 }
 
 #else
