@@ -1,8 +1,6 @@
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QSocketNotifier>
 #include <iostream>
-#include <memory>
 
 #include "core/QtOwnFiles.h"
 
@@ -50,12 +48,11 @@ int main(int /*argc*/, char** argv) {
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Rotulano"));
     rotulano::window::initWindowResources();
-    std::unique_ptr<QSocketNotifier> signalled;
+    // The signal's thread only asks the event loop to end; the loop ends in its own thread.
     if (endSignals.ready()) {
-        signalled = std::make_unique<QSocketNotifier>(endSignals.wakeFd(), QSocketNotifier::Read);
-        QObject::connect(signalled.get(), &QSocketNotifier::activated, [&signalled] {
-            signalled->setEnabled(false);
-            QCoreApplication::exit(0);
+        endSignals.watch([&app](int) {
+            QMetaObject::invokeMethod(
+                &app, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
         });
     }
 
@@ -71,6 +68,7 @@ int main(int /*argc*/, char** argv) {
     rotulano::window::QtTranslation qtTexts(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     qtTexts.follow(window.session().settings.language());
     const int status = QApplication::exec();
+    endSignals.stopWatching();
     window.close();
     return status;
 }

@@ -10,6 +10,9 @@ namespace {
 constexpr const char* kTcpPrefix = "tcp://";
 constexpr const char* kQueuePrefix = "cups://";
 constexpr int kLargestTcpPort = 65535;
+// The highest port numbers Windows gives serial and parallel ports.
+constexpr int kLastComPort = 256;
+constexpr int kLastLptPort = 3;
 // The line speeds a serial printer and the system's serial drivers both know.
 const std::vector<int> kSpeeds = {300,   600,   1200,  2400,   4800,  9600,
                                   19200, 38400, 57600, 115200, 230400};
@@ -21,6 +24,12 @@ bool startsWith(const std::string& text, const char* prefix) {
 std::string lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+std::string upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return text;
 }
 
@@ -92,9 +101,57 @@ bool validDevicePath(const std::string& path) {
            std::none_of(path.begin(), path.end(), [](unsigned char c) { return c < ' '; });
 }
 
+// "COM1" to "COM256", "LPT1" to "LPT3", in any case: the ports Windows numbers.
+bool validWindowsPort(const std::string& name) {
+    const std::string upperName = upper(name);
+    const std::string number = upperName.substr(std::min<std::size_t>(3, upperName.size()));
+    if (!allDigits(number, 3) || number[0] == '0') {
+        return false;
+    }
+    const int value = std::stoi(number);
+    const std::string prefix = upperName.substr(0, 3);
+    return (prefix == "COM" && value <= kLastComPort) || (prefix == "LPT" && value <= kLastLptPort);
+}
+
+// What each system takes, said when a destination is none of it.
+std::string deviceFormsReason(System system) {
+    if (system == System::Windows) {
+        return "use COM1 a COM256, LPT1 a LPT3 ou tcp://ENDEREÇO[:PORTA]";
+    }
+    return "use um dispositivo como /dev/ttyUSB0, tcp://ENDEREÇO[:PORTA] ou cups://FILA";
+}
+
+bool parseQueue(System system, const std::string& text, core::PortDestination& read,
+                std::string& reason) {
+    read.kind = core::DestinationKind::Queue;
+    read.target = text.substr(std::string(kQueuePrefix).size());
+    if (system == System::Windows) {
+        reason = "filas cups:// não existem no Windows (" + deviceFormsReason(system) + ")";
+        return false;
+    }
+    reason = "nome de fila inválido (use cups://FILA)";
+    return validQueueName(read.target);
+}
+
+bool parseDevice(System system, const std::string& text, core::PortDestination& read,
+                 std::string& reason) {
+    read.kind = core::DestinationKind::Device;
+    if (system == System::Windows) {
+        read.target = upper(text);
+        reason = startsWith(text, "/") ? "dispositivos /dev/ não existem no Windows (" +
+                                             deviceFormsReason(system) + ")"
+                                       : "destino inválido (" + deviceFormsReason(system) + ")";
+        return validWindowsPort(text);
+    }
+    read.target = text;
+    reason = "destino inválido (" + deviceFormsReason(system) + ")";
+    return validDevicePath(text);
+}
+
 }  // namespace
 
-bool parse(const std::string& text, core::PortDestination& destination, std::string& reason) {
+bool parse(System system, const std::string& text, core::PortDestination& destination,
+           std::string& reason) {
     core::PortDestination read = destination;
     read.text = text;
     bool good = false;
@@ -103,17 +160,9 @@ bool parse(const std::string& text, core::PortDestination& destination, std::str
         good = parseHostAndPort(text.substr(std::string(kTcpPrefix).size()), read);
         reason = "endereço de rede inválido (use tcp://ENDEREÇO ou tcp://ENDEREÇO:PORTA)";
     } else if (startsWith(lower(text), kQueuePrefix)) {
-        read.kind = core::DestinationKind::Queue;
-        read.target = text.substr(std::string(kQueuePrefix).size());
-        good = validQueueName(read.target);
-        reason = "nome de fila inválido (use cups://FILA)";
+        good = parseQueue(system, text, read, reason);
     } else {
-        read.kind = core::DestinationKind::Device;
-        read.target = text;
-        good = validDevicePath(text);
-        reason =
-            "destino inválido (use um dispositivo como /dev/ttyUSB0, "
-            "tcp://ENDEREÇO[:PORTA] ou cups://FILA)";
+        good = parseDevice(system, text, read, reason);
     }
     if (!good) {
         return false;
@@ -128,7 +177,7 @@ bool parseSpeed(const std::string& text, int& speed) {
         return false;
     }
     const int value = std::stoi(text);
-    if (std::find(kSpeeds.begin(), kSpeeds.end(), value) == kSpeeds.end()) {
+    if (!isSerialSpeed(value)) {
         return false;
     }
     speed = value;
@@ -194,6 +243,10 @@ std::string yesNoText(bool yes) {
 
 const std::vector<int>& serialSpeeds() {
     return kSpeeds;
+}
+
+bool isSerialSpeed(int speed) {
+    return std::find(kSpeeds.begin(), kSpeeds.end(), speed) != kSpeeds.end();
 }
 
 std::string parityText(core::Parity parity) {

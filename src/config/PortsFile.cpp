@@ -1,8 +1,11 @@
 #include "config/PortsFile.h"
 
+#include "config/PortsFileEdit.h"
 #include "core/FileSaver.h"
 #include "core/FileStatus.h"
 #include "core/GuardedFile.h"
+#include "core/PathKind.h"
+#include "core/ShownBytes.h"
 
 namespace rotulano::config {
 
@@ -22,7 +25,7 @@ core::FileStatus savePortsText(const std::string& path, const std::string& bytes
 }
 
 std::string readFailure(const std::string& path, const core::FileStatus& status) {
-    const std::string file = "Arquivo de portas " + path;
+    const std::string file = "Arquivo de portas " + core::shownBytes(path);
     if (status == core::kStatusNotFound) {
         return file + " não encontrado.";
     }
@@ -35,6 +38,13 @@ std::string readFailure(const std::string& path, const core::FileStatus& status)
     return file + " não pode ser lido [" + status + "].";
 }
 
+// A name that is there but leads nowhere (a broken link, a loop of links) is the file's
+// fault, never an absent file: the operator meant a ports file there.
+std::string linkFailure(const std::string& path, core::PathKind kind) {
+    return "Arquivo de portas " + core::shownBytes(path) + " é " + core::pathKindText(kind) +
+           ": corrija o link ou apague-o.";
+}
+
 }  // namespace
 
 PortsFile::PortsFile(std::string path) : path_(std::move(path)) {}
@@ -45,25 +55,51 @@ std::string PortsFile::besideSettings(const std::string& settingsPath) {
                                       : settingsPath.substr(0, slash + 1) + kFileName;
 }
 
+core::FileStatus PortsFile::readText(std::string& bytes, std::string& message,
+                                     bool mustExist) const {
+    bytes.clear();
+    const core::FileStatus status = readPortsText(path_, bytes);
+    if (status == core::kStatusOk) {
+        message.clear();
+        return status;
+    }
+    const core::PathKind kind = core::pathKindOf(path_);
+    if (kind == core::PathKind::BrokenLink || kind == core::PathKind::LinkLoop) {
+        message = linkFailure(path_, kind);
+    } else if (status == core::kStatusNotFound && !mustExist) {
+        message.clear();
+    } else {
+        message = readFailure(path_, status);
+    }
+    return status;
+}
+
 bool PortsFile::load(PortsTable& table, std::string& message, bool mustExist) const {
     std::string bytes;
-    const core::FileStatus status = readPortsText(path_, bytes);
-    if (status == core::kStatusNotFound && !mustExist) {
-        table = PortsTable();
-        message.clear();
-        return true;
-    }
+    const core::FileStatus status = readText(bytes, message, mustExist);
     if (status != core::kStatusOk) {
-        message = readFailure(path_, status);
-        return false;
+        if (message.empty()) {
+            table = PortsTable();
+        }
+        return message.empty();
     }
     return PortsTable::parse(bytes, path_, table, message);
 }
 
 bool PortsFile::save(const PortsTable& table, std::string& message) const {
-    const core::FileStatus status = savePortsText(path_, table.text());
+    std::string original;
+    if (readText(original, message, false) != core::kStatusOk && !message.empty()) {
+        return false;
+    }
+    const std::string edited = editPortsText(original, table);
+    PortsTable check;
+    if (!PortsTable::parse(edited, path_, check, message)) {
+        return false;
+    }
+    const core::FileStatus status = savePortsText(path_, edited);
     if (status != core::kStatusOk) {
-        message = "Não foi possível gravar o arquivo de portas " + path_ + " [" + status + "].";
+        message = "Não foi possível gravar o arquivo de portas " + core::shownBytes(path_) + " [" +
+                  status + "].";
         return false;
     }
     message.clear();

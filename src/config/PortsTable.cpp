@@ -7,6 +7,8 @@
 
 #include "config/DestinationText.h"
 #include "config/PrinterLists.h"
+#include "core/PathKind.h"
+#include "core/ShownBytes.h"
 
 namespace rotulano::config {
 
@@ -135,8 +137,10 @@ class IniReader {
 
   private:
     bool fail(int line, const std::string& what) {
-        message_ = "Arquivo de portas " + fileName_ + ", linha " + std::to_string(line) + ": " +
-                   what + ".";
+        // The file's bytes are shown escaped: a NUL or a Latin-1 letter in a key or a
+        // value must not reach the message as it is.
+        message_ = core::shownBytes("Arquivo de portas " + fileName_ + ", linha " +
+                                    std::to_string(line) + ": " + what + ".");
         return false;
     }
 
@@ -190,7 +194,7 @@ class IniReader {
         keysSeen_.push_back(key);
         if (key == kDestinationKey) {
             std::string reason;
-            hasDestination_ = parse(value, destination_, reason);
+            hasDestination_ = parse(value, destination_, reason) && namesDevice(reason);
             return hasDestination_ || fail(lineNumber_, quoted(value) + ": " + reason);
         }
         if (key == kStatusKey) {
@@ -207,6 +211,30 @@ class IniReader {
             }
         }
         return fail(lineNumber_, "chave desconhecida " + quoted(key));
+    }
+
+    // A device destination is looked at when the file is read, so that a name that can
+    // never be a printer port is reported with its line, not at the first row sent. A
+    // Windows port name (COM1) names no file: the parser's rule is all there is to it.
+    bool namesDevice(std::string& reason) const {
+        if (destination_.kind != core::DestinationKind::Device || kThisSystem == System::Windows) {
+            return true;
+        }
+        const core::PathKind kind = core::pathKindOf(destination_.target);
+        switch (kind) {
+            case core::PathKind::RegularFile:
+            case core::PathKind::Folder:
+            case core::PathKind::Fifo:
+            case core::PathKind::BlockDevice:
+            case core::PathKind::Socket:
+            case core::PathKind::LinkLoop:
+                reason = std::string("é ") + core::pathKindText(kind) +
+                         ", não um dispositivo de caracteres (use um dispositivo como "
+                         "/dev/ttyUSB0, tcp://ENDEREÇO[:PORTA] ou cups://FILA)";
+                return false;
+            default:
+                return true;
+        }
     }
 
     bool readStatusCheck(const std::string& value) {
@@ -266,27 +294,6 @@ class IniReader {
     std::vector<std::string> keysSeen_;
 };
 
-void appendSerial(const core::SerialLine& serial, std::string& text) {
-    const auto line = [&text](const char* key, const std::string& value) {
-        text += std::string(key) + "=" + value + "\n";
-    };
-    if (serial.speed) {
-        line(kSpeedKey, std::to_string(*serial.speed));
-    }
-    if (serial.dataBits) {
-        line(kDataBitsKey, std::to_string(*serial.dataBits));
-    }
-    if (serial.parity) {
-        line(kParityKey, parityText(*serial.parity));
-    }
-    if (serial.stopBits) {
-        line(kStopBitsKey, std::to_string(*serial.stopBits));
-    }
-    if (serial.flowControl) {
-        line(kFlowKey, flowControlText(*serial.flowControl));
-    }
-}
-
 }  // namespace
 
 bool PortsTable::parse(const std::string& bytes, const std::string& fileName, PortsTable& table,
@@ -308,16 +315,47 @@ std::string PortsTable::text() const {
         if (entry == nullptr) {
             continue;
         }
-        text += "\n[" + name + "]\n" + kDestinationKey + "=" + entry->text + "\n";
-        appendSerial(entry->serial, text);
-        if (entry->statusCheck) {
-            text += std::string(kStatusKey) + "=" + yesNoText(*entry->statusCheck) + "\n";
-        }
-        if (!entry->confirmsByClosing) {
-            text += std::string(kClosingKey) + "=" + yesNoText(false) + "\n";
+        text += "\n[" + name + "]\n";
+        for (const auto& [key, value] : keyValues(*entry)) {
+            text += key + "=" + value + "\n";
         }
     }
     return text;
+}
+
+const std::vector<std::string>& PortsTable::keys() {
+    static const std::vector<std::string> keys = {kDestinationKey, kSpeedKey,    kDataBitsKey,
+                                                  kParityKey,      kStopBitsKey, kFlowKey,
+                                                  kStatusKey,      kClosingKey};
+    return keys;
+}
+
+std::vector<std::pair<std::string, std::string>> PortsTable::keyValues(
+    const core::PortDestination& entry) {
+    std::vector<std::pair<std::string, std::string>> values = {{kDestinationKey, entry.text}};
+    const core::SerialLine& serial = entry.serial;
+    if (serial.speed) {
+        values.emplace_back(kSpeedKey, std::to_string(*serial.speed));
+    }
+    if (serial.dataBits) {
+        values.emplace_back(kDataBitsKey, std::to_string(*serial.dataBits));
+    }
+    if (serial.parity) {
+        values.emplace_back(kParityKey, parityText(*serial.parity));
+    }
+    if (serial.stopBits) {
+        values.emplace_back(kStopBitsKey, std::to_string(*serial.stopBits));
+    }
+    if (serial.flowControl) {
+        values.emplace_back(kFlowKey, flowControlText(*serial.flowControl));
+    }
+    if (entry.statusCheck) {
+        values.emplace_back(kStatusKey, yesNoText(*entry.statusCheck));
+    }
+    if (!entry.confirmsByClosing) {
+        values.emplace_back(kClosingKey, yesNoText(false));
+    }
+    return values;
 }
 
 const core::PortDestination* PortsTable::find(const std::string& portName) const {

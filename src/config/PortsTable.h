@@ -2,6 +2,8 @@
 
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/PortDestination.h"
 
@@ -33,12 +35,21 @@ namespace rotulano::config {
 class PortsTable {
   public:
     // Reads the INI text `bytes`. False, with a message naming `fileName` and the line,
-    // at the first thing that is wrong; `table` is then left as it was.
+    // at the first thing that is wrong; `table` is then left as it was. A device
+    // destination that names a regular file, a folder, a pipe, a block device or a socket
+    // is wrong here, not only when bytes are sent to it; one that does not exist yet may
+    // be plugged in later.
     static bool parse(const std::string& bytes, const std::string& fileName, PortsTable& table,
                       std::string& message);
 
     // The INI text of the entries, in the order of the port list.
     std::string text() const;
+
+    // The keys an entry may have, in the order they are written.
+    static const std::vector<std::string>& keys();
+    // The keys `destination` is written with and their values, in that order.
+    static std::vector<std::pair<std::string, std::string>> keyValues(
+        const core::PortDestination& destination);
 
     // The entry of `portName`, or nullptr when it keeps its usual device.
     const core::PortDestination* find(const std::string& portName) const;

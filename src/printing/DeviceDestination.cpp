@@ -3,14 +3,6 @@
 #include <cerrno>
 #include <cstring>
 
-#ifndef _WIN32
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <termios.h>
-#include <unistd.h>
-#endif
-
 #include "printing/PortKind.h"
 #include "printing/PortReading.h"
 #include "printing/PortStream.h"
@@ -20,8 +12,9 @@ namespace rotulano::printing {
 
 namespace {
 
-const std::string kNotACharacterDevice = "não é um dispositivo de caracteres";
 const std::string kSerialRefused = "a porta não aceitou a configuração serial";
+
+}  // namespace
 
 core::Delivery deviceFailure(int error) {
     const bool busy = error == EBUSY || error == EWOULDBLOCK;
@@ -34,7 +27,8 @@ core::Delivery deviceFailure(int error) {
                                   "falha de escrita (" + std::string(std::strerror(error)) + ")");
 }
 
-#ifndef _WIN32
+namespace {
+
 core::Delivery fromStream(const portStream::Result& result, std::chrono::milliseconds stall) {
     switch (result.outcome) {
         case portStream::Outcome::Done:
@@ -48,7 +42,6 @@ core::Delivery fromStream(const portStream::Result& result, std::chrono::millise
     }
     return deviceFailure(result.error);
 }
-#endif
 
 }  // namespace
 
@@ -70,39 +63,11 @@ DeviceDestination::DeviceDestination(const core::PortDestination& destination,
                                      std::chrono::milliseconds stall, const std::atomic<bool>& stop)
     : destination_(destination), stall_(stall), stop_(stop) {}
 
-#ifndef _WIN32
-
-int DeviceDestination::openHeld(int flags, core::Delivery& failure) const {
-    struct stat info {};
-    if (::stat(destination_.target.c_str(), &info) != 0) {
-        failure = deviceFailure(errno);
-        return -1;
-    }
-    if (!S_ISCHR(info.st_mode)) {
-        failure = core::Delivery::failed(core::kStatusAttributesConflict, kNotACharacterDevice);
-        return -1;
-    }
-    const int fd = ::open(destination_.target.c_str(), flags | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        failure = deviceFailure(errno);
-        return -1;
-    }
-    if (::fstat(fd, &info) != 0 || !S_ISCHR(info.st_mode)) {
-        failure = core::Delivery::failed(core::kStatusAttributesConflict, kNotACharacterDevice);
-    } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        failure = deviceFailure(errno == EWOULDBLOCK ? EBUSY : errno);
-    } else {
-        return fd;
-    }
-    ::close(fd);
-    return -1;
-}
-
 core::Delivery DeviceDestination::send(
     const std::vector<RowPiece>& pieces,
     const std::function<void(std::chrono::milliseconds)>& pause) const {
     core::Delivery delivery;
-    const int fd = openHeld(O_WRONLY, delivery);
+    const int fd = openHeld(false, delivery);
     if (fd < 0) {
         return delivery;
     }
@@ -113,7 +78,7 @@ core::Delivery DeviceDestination::send(
         // otherwise wait for it and deliver it.
         portKind::discardUnsent(fd, kind);
     }
-    ::close(fd);
+    closeHeld(fd);
     return delivery;
 }
 
@@ -121,7 +86,7 @@ core::Delivery DeviceDestination::ask(const std::string& query, std::string& ans
                                       const std::function<bool(const std::string&)>& complete,
                                       std::chrono::milliseconds wait) const {
     core::Delivery delivery;
-    const int fd = openHeld(O_RDWR, delivery);
+    const int fd = openHeld(true, delivery);
     if (fd < 0) {
         return delivery;
     }
@@ -130,7 +95,7 @@ core::Delivery DeviceDestination::ask(const std::string& query, std::string& ans
         delivery = core::Delivery::failed(core::kStatusIoError, kSerialRefused);
     } else {
         if (terminal) {
-            ::tcflush(fd, TCIFLUSH);
+            dropLineInput(fd);
         }
         const portStream::Result asked =
             portStream::ask(fd, query, answer, complete, wait, stall_, stop_);
@@ -139,7 +104,7 @@ core::Delivery DeviceDestination::ask(const std::string& query, std::string& ans
             delivery = fromStream(asked, stall_);
         }
     }
-    ::close(fd);
+    closeHeld(fd);
     return delivery;
 }
 
@@ -168,20 +133,5 @@ core::Delivery DeviceDestination::deliver(
     }
     return {};
 }
-
-#else
-
-core::Delivery DeviceDestination::send(
-    const std::vector<RowPiece>&, const std::function<void(std::chrono::milliseconds)>&) const {
-    return core::Delivery::failed(core::kStatusIoError, "dispositivo não disponível");
-}
-
-core::Delivery DeviceDestination::ask(const std::string&, std::string&,
-                                      const std::function<bool(const std::string&)>&,
-                                      std::chrono::milliseconds, const std::atomic<bool>&) const {
-    return core::Delivery::failed(core::kStatusIoError, "dispositivo não disponível");
-}
-
-#endif
 
 }  // namespace rotulano::printing

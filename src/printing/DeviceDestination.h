@@ -15,7 +15,8 @@
 namespace rotulano::printing {
 
 // A character device named in the ports file (/dev/ttyUSB0, /dev/usb/lp1, a link under
-// /dev/serial/by-id/): anything else is refused before a byte is sent. For each row the
+// /dev/serial/by-id/; on Windows COM1 or LPT1, opened as \\.\COM1): anything else is
+// refused before a byte is sent. For each row the
 // device is opened, locked for this program alone (two programs never interleave bytes
 // on one port; a port another program holds is reported busy), a serial line is set to
 // raw mode with the entry's speed and framing, the bytes are written and the device
@@ -23,6 +24,9 @@ namespace rotulano::printing {
 // The reason a device failure gets in the messages, by its status; empty where the
 // status says nothing more than that the write failed.
 std::string deviceReason(const core::FileStatus& status);
+// The failure of a device call, by its errno: a port another program holds (EBUSY) is
+// busy, with the reason above.
+core::Delivery deviceFailure(int error);
 
 class DeviceDestination {
   public:
@@ -45,8 +49,13 @@ class DeviceDestination {
                        std::chrono::milliseconds wait) const;
 
   private:
-    // Opens the device with `flags` and locks it; -1 with the failure in `failure`.
-    int openHeld(int flags, core::Delivery& failure) const;
+    // The system's side (DeviceDestination_posix.cpp, _win.cpp).
+    // Opens the device for writing (and reading, `forReading`), held for this program
+    // alone; -1 with the failure in `failure`.
+    int openHeld(bool forReading, core::Delivery& failure) const;
+    static void closeHeld(int fd);
+    // Throws away what a serial line has received and not yet been read.
+    static void dropLineInput(int fd);
     core::Delivery deliver(int fd, portKind::PortKind kind, const std::vector<RowPiece>& pieces,
                            const std::function<void(std::chrono::milliseconds)>& pause) const;
 

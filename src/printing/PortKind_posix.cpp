@@ -37,10 +37,6 @@ PortKind kindOf(int fd) {
                                                                : PortKind::Serial;
 }
 
-bool isTerminal(PortKind kind) {
-    return kind == PortKind::Serial || kind == PortKind::PseudoTerminal;
-}
-
 portStream::Result settle(int fd, PortKind kind, portStream::StallClock& clock) {
     switch (kind) {
         case PortKind::Serial:

@@ -10,7 +10,13 @@
 namespace rotulano::printing::portStream {
 
 // Reading a printer's answer from an open two-way port (a network connection, a serial
-// line, a USB printer), opened non-blocking.
+// line, a USB printer), opened non-blocking (on Windows, for overlapped reads).
+
+// A status answer is a few dozen bytes. A port that holds or sends more than these is not
+// a printer answering (a device that never stops giving bytes, a peer that sends forever):
+// what it gave up to here is its answer, which then does not parse.
+inline constexpr std::size_t kMostDiscarded = 64 * 1024;
+inline constexpr std::size_t kLongestAnswer = 4096;
 
 // Throws away what the port holds already, so that a stale answer is never read; a port
 // that never runs dry is left after a bounded amount.

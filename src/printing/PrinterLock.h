@@ -15,9 +15,9 @@ namespace rotulano::printing {
 // left behind.
 //
 // A printer is known by its key, the same however its entry is written: a device by its
-// path with every link followed, a network printer by its host in lower case and its
-// port, a print queue by its name in lower case (the print service ignores case). A
-// network printer named once by its name and once by its address has two keys.
+// path with every link followed (on Windows by its name in upper case: COM1), a network printer by
+// its host in lower case and its port, a print queue by its name in lower case (the print service
+// ignores case). A network printer named once by its name and once by its address has two keys.
 //
 // The lock is a name in a namespace the whole machine shares, held by an open handle of
 // the program's: on Linux an abstract local socket name ("@rotulano-impressora-..." in
@@ -49,7 +49,7 @@ class PrinterLock {
     // The name of the printer `key` in `space`, as the system's namespace takes it.
     static std::string nameOf(const std::string& space, const std::string& key);
 
-    // The system's side (PrinterLock_posix.cpp).
+    // The system's side (PrinterLock_posix.cpp, PrinterLock_win.cpp).
     static Taken takeName(const std::string& name, std::intptr_t& handle);
     static void releaseName(std::intptr_t handle);
     static std::string resolvedPath(const std::string& path);

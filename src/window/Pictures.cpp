@@ -1,10 +1,13 @@
 #include "window/Pictures.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmapCache>
+#ifdef ROTULANO_HAVE_SVG
 #include <QSvgRenderer>
+#endif
 
 #include "window/TrailingBlanks.h"
 
@@ -28,6 +31,38 @@ QString resourcePath(const QString& name) {
 QString trimmedName(const QString& name) {
     return resourcePath(name).mid(QStringLiteral(":/pictures/").size());
 }
+
+#ifdef ROTULANO_HAVE_SVG
+// The picture drawn from its SVG at the size asked for.
+QPixmap drawPicture(const QString& name, const QSize& size) {
+    QSvgRenderer renderer(resourcePath(name));
+    if (!renderer.isValid()) {
+        return QPixmap();
+    }
+    QPixmap pixmap(renderer.defaultSize().scaled(size, Qt::KeepAspectRatio));
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    painter.end();
+    return pixmap;
+}
+#else
+// Without Qt Svg (Windows) the build drew each picture to PNG at 1x and 2x: the 2x drawing is
+// scaled down where the picture is shown larger than its 1x drawing, so it never looks blurred.
+QPixmap drawPicture(const QString& name, const QSize& size) {
+    const QPixmap small(resourcePath(name));
+    if (small.isNull()) {
+        return QPixmap();
+    }
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    const QSize wanted = small.size().scaled(size, Qt::KeepAspectRatio);
+    const bool larger =
+        wanted.width() * ratio > small.width() || wanted.height() * ratio > small.height();
+    const QPixmap large(QStringLiteral(":/pictures-2x/") + trimmedName(name));
+    const QPixmap& source = larger && !large.isNull() ? large : small;
+    return source.scaled(wanted, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+#endif
 
 }  // namespace
 
@@ -59,15 +94,10 @@ QPixmap loadPicture(const QString& name, const QSize& size) {
     if (QPixmapCache::find(key, &pixmap)) {
         return pixmap;
     }
-    QSvgRenderer renderer(resourcePath(name));
-    if (!renderer.isValid()) {
-        return QPixmap();
+    pixmap = drawPicture(name, size);
+    if (pixmap.isNull()) {
+        return pixmap;
     }
-    pixmap = QPixmap(renderer.defaultSize().scaled(size, Qt::KeepAspectRatio));
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }

@@ -1,40 +1,18 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 
+#include "ParameterFileFixture.h"
 #include "config/ParameterFile.h"
-#include "support/ChildProcess.h"
 #include "support/TestSupport.h"
 
 using rotulano::config::ParameterFile;
 using rotulano::core::PrinterSettings;
 using rotulano::test::readBytes;
+using rotulano::test::storedRecord;
 using rotulano::test::writeBytes;
-
-namespace {
-
-// Model 6, port COM2, darkness 27, no pause, margins 5 and 12, speed C, English, then a
-// filler that is not the program's zeros, so that a save must carry it byte for byte.
-std::string storedRecord() {
-    std::string filler = "Ajuste local: n\xe3o mexer \xd8 ";
-    filler.resize(132, '#');
-    return "1060427N0512C2" + filler;
-}
-
-class ParameterFileTest : public ::testing::Test {
-  protected:
-    std::string file(const std::string& name = "CD21PRM.DAT") const {
-        return dir_.path().toStdString() + "/" + name;
-    }
-    QTemporaryDir dir_;
-};
-
-}  // namespace
 
 TEST_F(ParameterFileTest, CreatesTheDefaultRecordAsExactly146PlainBytes) {
     rotulano::test::ScopedWorkingDir workingDir;
@@ -108,22 +86,6 @@ TEST_F(ParameterFileTest, DirectoryInPlaceOfTheFileIs39) {
     EXPECT_EQ(parameters.create(settings), "39");
 }
 
-// The administrator reads every file, so the reading runs as an operator who may not.
-TEST_F(ParameterFileTest, UnreadableFileIs37) {
-    if (!rotulano::test::operatorRunsPossible()) {
-        GTEST_SKIP() << "no user \"nobody\" to read the parameter file as";
-    }
-    ASSERT_TRUE(rotulano::test::openToOperator(dir_.path().toStdString()));
-    writeBytes(file(), storedRecord());
-    ASSERT_EQ(::chmod(file().c_str(), 0), 0);
-    const auto run = rotulano::test::answerAsOperator(dir_.path().toStdString(), [&] {
-        PrinterSettings settings;
-        return ParameterFile(file()).openCheck() + " " + ParameterFile(file()).read(settings);
-    });
-    ASSERT_EQ(run.exitCode, 0) << "the reading as \"nobody\" did not end well";
-    EXPECT_EQ(run.out, "37 37");
-}
-
 TEST_F(ParameterFileTest, RewriteChangesTheFieldsAndCarriesPositions15To146) {
     writeBytes(file(), storedRecord());
     ParameterFile parameters(file());
@@ -139,51 +101,6 @@ TEST_F(ParameterFileTest, RewriteChangesTheFieldsAndCarriesPositions15To146) {
     settings.setLanguage(1);
     ASSERT_EQ(parameters.rewrite(settings), "00");
     EXPECT_EQ(readBytes(file()), "1020109S0700S1" + storedRecord().substr(14));
-}
-
-TEST_F(ParameterFileTest, RewriteReplacesTheFileWholeAndLeavesNothingBehind) {
-    writeBytes(file(), storedRecord());
-    struct stat before {};
-    ASSERT_EQ(::stat(file().c_str(), &before), 0);
-    PrinterSettings settings(storedRecord());
-    settings.setSpeed('B');
-    ASSERT_EQ(ParameterFile(file()).rewrite(settings), "00");
-    struct stat after {};
-    ASSERT_EQ(::stat(file().c_str(), &after), 0);
-    // A new file took the old one's place: the old bytes were never overwritten in place.
-    EXPECT_NE(before.st_ino, after.st_ino);
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"CD21PRM.DAT"});
-    EXPECT_EQ(readBytes(file()).size(), 146u);
-}
-
-TEST_F(ParameterFileTest, SaveCutShortLeavesTheOldRecordIntact) {
-    writeBytes(file(), storedRecord());
-    PrinterSettings settings(storedRecord());
-    settings.setModel(5);
-    // Files may not grow beyond 100 bytes: the new record cannot be written whole.
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit previous{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
-    rlimit small = previous;
-    small.rlim_cur = 100;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string status = ParameterFile(file()).rewrite(settings);
-    ::setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
-
-    EXPECT_NE(status, "00");
-    EXPECT_EQ(readBytes(file()), storedRecord());
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"CD21PRM.DAT"});
-}
-
-TEST_F(ParameterFileTest, ReadOnlyFileIsNeverReplaced) {
-    writeBytes(file(), storedRecord());
-    ASSERT_EQ(::chmod(file().c_str(), 0444), 0);
-    PrinterSettings settings(storedRecord());
-    settings.setModel(1);
-    EXPECT_EQ(ParameterFile(file()).rewrite(settings), "37");
-    EXPECT_EQ(ParameterFile(file()).create(settings), "37");
-    EXPECT_EQ(readBytes(file()), storedRecord());
 }
 
 TEST_F(ParameterFileTest, RewriteOfAFileWithoutRecordIs23AndChangesNothing) {

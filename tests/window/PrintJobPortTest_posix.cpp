@@ -9,7 +9,7 @@
 #include "printing/LabelFileBytes.h"
 #include "support/TestSupport.h"
 #include "window/PageControl.h"
-#include "window/PrintJobPtyLine.h"
+#include "window/PrintJobPtyLine_posix.h"
 #include "window/PrintJobTestSupport.h"
 
 // The print job's checks of the output port and what the operator is told when labels

@@ -1,4 +1,4 @@
-#include "window/PrintJobPtyLine.h"
+#include "window/PrintJobPtyLine_posix.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -1,16 +1,12 @@
 #include "printing/SerialLineSetup.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <optional>
 #include <utility>
-#include <vector>
 
 #include "config/DestinationText.h"
 
 namespace rotulano::printing {
-
-#ifndef _WIN32
 
 namespace {
 
@@ -21,8 +17,7 @@ std::optional<speed_t> speedCode(int speed) {
         {300, B300},     {600, B600},       {1200, B1200},    {2400, B2400},
         {4800, B4800},   {9600, B9600},     {19200, B19200},  {38400, B38400},
         {57600, B57600}, {115200, B115200}, {230400, B230400}};
-    const std::vector<int>& speeds = config::destinationText::serialSpeeds();
-    if (std::find(speeds.begin(), speeds.end(), speed) == speeds.end()) {
+    if (!config::destinationText::isSerialSpeed(speed)) {
         return std::nullopt;
     }
     for (const auto& [bitsPerSecond, code] : kCodes) {
@@ -89,7 +84,7 @@ void applyFlowControl(termios& settings, core::FlowControl flow) {
 
 }  // namespace
 
-bool serialSettings(termios& settings, const core::SerialLine& line) {
+bool serialSettings(SerialSettings& settings, const core::SerialLine& line) {
     makeRaw(settings);
     if (line.speed) {
         const std::optional<speed_t> code = speedCode(*line.speed);
@@ -117,13 +112,5 @@ int applySerialLine(int fd, const core::SerialLine& line) {
     }
     return 0;
 }
-
-#else
-
-int applySerialLine(int, const core::SerialLine&) {
-    return 0;
-}
-
-#endif
 
 }  // namespace rotulano::printing
