@@ -5,6 +5,7 @@
 #include "core/QtOwnFiles.h"
 
 #include "core/FileSizeSignal.h"
+#include "core/WorkingFolder.h"
 #include "printing/PrivateTempDir.h"
 #include "printing/ProgramSignals.h"
 #include "printing/SystemPlatform.h"
@@ -34,7 +35,10 @@ void onQtMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
 
 // Rotulano: opens the chain's order files and prints their price tags and labels. The
 // working directory holds the parameter file CD21PRM.DAT and the logo files.
-int main(int /*argc*/, char** argv) {
+int main(int argc, char** argv) {
+    if (!rotulano::core::enterWorkingFolder(argc, argv)) {
+        return 1;
+    }
     rotulano::core::ignoreFileSizeSignal();
     qtHandler = qInstallMessageHandler(onQtMessage);
     // SIGTERM, SIGHUP and SIGINT end the program as its own close does: a running print

@@ -47,10 +47,11 @@ struct PortDestination {
     // file's "confirma-fechando=nao"): there a row counts once every byte is acknowledged.
     bool confirmsByClosing = true;
 
-    // A parallel port (/dev/lp0, /dev/parport0) carries no answer back.
+    // A parallel port (/dev/lp0, /dev/parport0; LPT1 on Windows) carries no answer back.
     bool parallel() const {
         return kind == DestinationKind::Device &&
-               (target.rfind("/dev/lp", 0) == 0 || target.rfind("/dev/parport", 0) == 0);
+               (target.rfind("/dev/lp", 0) == 0 || target.rfind("/dev/parport", 0) == 0 ||
+                target.rfind("LPT", 0) == 0);
     }
     // A parallel port or a print queue can never be asked for the printer's status.
     bool canCheckStatus() const { return kind != DestinationKind::Queue && !parallel(); }

@@ -2,50 +2,32 @@
 
 #include <QFile>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
+#include "core/WideText.h"
 
 namespace rotulano::core {
 
 #ifdef _WIN32
 
+// Through the same conversion as the system's names, so that a name Qt gives reaches its
+// file whatever it holds.
 std::string pathFromQt(const QString& name) {
-    return name.toStdString();
+    return narrowText(name.toStdU16String());
 }
 
 QString pathToQt(const std::string& path) {
-    return QString::fromStdString(path);
+    return QString::fromStdU16String(wideText(path));
 }
 
+// wchar_t is a UTF-16 unit on Windows.
+static_assert(sizeof(wchar_t) == sizeof(char16_t));
+
 std::wstring wideSystemPath(const std::string& path) {
-    if (path.empty()) {
-        return {};
-    }
-    const int length = static_cast<int>(path.size());
-    const int wide =
-        ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), length, nullptr, 0);
-    if (wide <= 0) {
-        return {};
-    }
-    std::wstring name(static_cast<std::size_t>(wide), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, path.data(), length, name.data(), wide);
-    return name;
+    const std::u16string units = wideText(path);
+    return std::wstring(units.begin(), units.end());
 }
 
 std::string pathFromWide(const std::wstring& name) {
-    if (name.empty()) {
-        return {};
-    }
-    const int length = static_cast<int>(name.size());
-    const int narrow =
-        ::WideCharToMultiByte(CP_UTF8, 0, name.data(), length, nullptr, 0, nullptr, nullptr);
-    if (narrow <= 0) {
-        return {};
-    }
-    std::string path(static_cast<std::size_t>(narrow), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, name.data(), length, path.data(), narrow, nullptr, nullptr);
-    return path;
+    return narrowText(std::u16string(name.begin(), name.end()));
 }
 
 #else

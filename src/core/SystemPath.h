@@ -19,8 +19,9 @@ std::string pathFromQt(const QString& name);
 QString pathToQt(const std::string& path);
 
 #ifdef _WIN32
-// The name as the ...W calls of Windows take it; empty for an empty name or one that is
-// not UTF-8 (which no call of the program then finds).
+// The name as the ...W calls of Windows take it. A Windows name may hold a lone UTF-16
+// surrogate; the program keeps it as its three bytes (core/WideText.h), so that every
+// name Windows gives comes back to its file.
 std::wstring wideSystemPath(const std::string& path);
 
 // A name that Windows gave, as the program keeps it.
