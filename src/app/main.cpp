@@ -60,6 +60,12 @@ int main(int argc, char** argv) {
         });
     }
 
+    // Qt's own texts (the buttons of the first start-up box included) are Portuguese
+    // before the settings say which language the operator chose: the start-up messages
+    // are Portuguese whatever the settings hold.
+    rotulano::window::QtTranslation qtTexts(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    qtTexts.follow(rotulano::window::QtTranslation::kPortuguese);
+
     rotulano::window::QtMessageBox messageBox;
     rotulano::window::QtFileDialog fileDialog;
     rotulano::printing::SystemPlatform platform;
@@ -69,7 +75,6 @@ int main(int argc, char** argv) {
     window.rememberGeometryIn(rotulano::window::WindowGeometry::defaultFile());
 
     window.show();
-    rotulano::window::QtTranslation qtTexts(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     qtTexts.follow(window.session().settings.language());
     const int status = QApplication::exec();
     endSignals.stopWatching();

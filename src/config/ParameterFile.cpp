@@ -3,6 +3,7 @@
 #include "core/FileSaver.h"
 #include "core/FileStatusTitles.h"
 #include "core/GuardedFile.h"
+#include "core/PathKind.h"
 
 namespace rotulano::config {
 
@@ -72,9 +73,12 @@ core::FileStatus ParameterFile::rewrite(const core::PrinterSettings& settings) c
     return save(settings);
 }
 
-std::string ParameterFile::statusCause(const core::FileStatus& status) {
+std::string ParameterFile::statusCause(const core::FileStatus& status, const std::string& path) {
     if (status == core::kStatusRecordNotFound) {
         return "o arquivo não contém o registro de parâmetros (146 bytes, chave \"1\")";
+    }
+    if (status != core::kStatusOk && core::pathKindOf(path) == core::PathKind::LinkLoop) {
+        return "o nome é um laço de links, que não leva a nenhum arquivo";
     }
     return core::fileStatusCause(status);
 }

@@ -41,10 +41,11 @@ class ParameterFile {
 
     const std::string& path() const { return path_; }
 
-    // What a status of this file means, in plain words for the line below a status report
-    // (UTF-8): "o arquivo não contém o registro de parâmetros ..." for "23", the file
-    // status's own cause otherwise.
-    static std::string statusCause(const core::FileStatus& status);
+    // What a status of the file at `path` means, in plain words for the line below a
+    // status report (UTF-8): "o arquivo não contém o registro de parâmetros ..." for "23",
+    // "o nome é um laço de links ..." when `path` is one (the system's error for it is a
+    // mere "30"), the file status's own cause otherwise.
+    static std::string statusCause(const core::FileStatus& status, const std::string& path);
 
   private:
     core::FileStatus readBytes(std::string& bytes) const;

@@ -8,9 +8,9 @@
 namespace rotulano::printing::portStream {
 
 // Writing to an open port (a device, a print file or a network connection, opened
-// non-blocking) so that a printer that stops taking bytes can never hang the program:
-// every wait is bounded by the stall limit, which starts again whenever the port takes a
-// byte.
+// non-blocking; on Windows opened for overlapped I/O, see PortStream_win.h) so that a
+// printer that stops taking bytes can never hang the program: every wait is bounded by the
+// stall limit, which starts again whenever the port takes a byte.
 // HungUp: the device reported its other side gone (the system's POLLHUP, POLLERR or
 // POLLNVAL): a printer switched off or unplugged, a pipe whose reader went away. A network
 // connection never hangs up here: its errors are failures with their errno.

@@ -50,7 +50,6 @@ long unacknowledged(int fd) {
     }
     return queued;
 }
-#endif
 
 core::Delivery networkFailure(int error) {
     switch (error) {
@@ -89,7 +88,6 @@ core::Delivery notConfirmed(milliseconds closeWait) {
                                       "arquivo de portas)");
 }
 
-#ifndef _WIN32
 // Reads and throws away what the printer sends on the row's connection, a bounded amount
 // at a time (a printer that never stops talking cannot hold the wait): 0 while it has more
 // to say, 1 once it has closed its side, -1 with errno when the connection failed.

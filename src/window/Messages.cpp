@@ -77,7 +77,7 @@ QString shownPath(const std::string& path) {
 void reportStartUpSettingsFault(MessageBoxService& box, const core::FileStatus& status,
                                 const std::string& path, bool creating) {
     rotinaStatusFile(box, status, QString::fromUtf8(kParameterFileLabel), path,
-                     config::ParameterFile::statusCause(status),
+                     config::ParameterFile::statusCause(status, path),
                      QString::fromUtf8(creating ? kCannotCreateAdvice : kDamagedFileAdvice));
 }
 

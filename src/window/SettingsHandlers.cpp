@@ -22,7 +22,7 @@ const char* const kDamagedAdvice =
 void reportStatus(WindowContext& context, const core::FileStatus& status, const char* label) {
     const config::ParameterFile file;
     rotinaStatusFile(context.messageBox, status, QString::fromUtf8(label), file.path(),
-                     config::ParameterFile::statusCause(status));
+                     config::ParameterFile::statusCause(status, file.path()));
 }
 
 // Reads the record into the shared settings at start-up; a failure is reported once and

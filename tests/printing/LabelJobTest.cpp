@@ -119,12 +119,19 @@ TEST_F(LabelJobTest, UnwritableTempDirIsReportedAndNothingIsSent) {
 }
 
 TEST_F(LabelJobTest, FailingDeviceIsReportedNotPassedOffAsPrinted) {
+    // A device that is not there, in each system's device namespace: nothing may ever be
+    // created in its place (under Wine, "/dev/..." would be a file on drive Z:).
+#ifdef _WIN32
+    const std::string missing = "\\\\.\\COM200";
+#else
+    const std::string missing = "/dev/rotulano-no-such-printer";
+#endif
     platform_.deliver = true;
-    platform_.devices["LPT1"] = "/dev/rotulano-no-such-printer";
+    platform_.devices["LPT1"] = missing;
     const auto result = send(zplTag(LogoPoint::None), 5, 1);
     EXPECT_EQ(result.failedStep, ChannelStep::PortCopy);
     EXPECT_EQ(result.status, "35");
-    EXPECT_EQ(result.failedName, "/dev/rotulano-no-such-printer");
+    EXPECT_EQ(result.failedName, missing);
 }
 
 TEST_F(LabelJobTest, PortOutsideTheListIsRefusedBeforeAnythingIsSent) {

@@ -30,13 +30,25 @@ class RecordingDestinations : public DestinationSender {
     }
 };
 
+// A network printer, a serial device and something that is neither (a print queue on
+// Linux, which Windows has not: a second network printer there), as each system writes them.
 PortsTable shopPorts() {
+#ifdef _WIN32
+    const std::string device = "COM5";
+    const std::string other = "tcp://10.0.0.8:6101";
+#else
+    const std::string device = "/dev/ttyUSB0";
+    const std::string other = "cups://ZEBRA";
+#endif
     PortsTable table;
     std::string message;
     EXPECT_TRUE(
         PortsTable::parse("[LPT1]\ndestino=tcp://10.0.0.7\n"
-                          "[COM1]\ndestino=/dev/ttyUSB0\nvelocidade=9600\n"
-                          "[COM2]\ndestino=cups://ZEBRA\n",
+                          "[COM1]\ndestino=" +
+                              device +
+                              "\nvelocidade=9600\n"
+                              "[COM2]\ndestino=" +
+                              other + "\n",
                           "portas.ini", table, message))
         << message;
     return table;

@@ -27,8 +27,20 @@ using rotulano::test::TcpListener;
 
 constexpr std::chrono::milliseconds kStall{5000};
 
+// The entry of `text`. A device here is a regular file of the test's standing in for a
+// printer port, which the ports file's reader refuses: its entry is put in the table as
+// the reader puts a device's.
 config::PortsTable portsWith(const std::string& text) {
     config::PortsTable table;
+    const std::string devicePrefix = "destino=/";
+    const std::size_t device = text.find(devicePrefix);
+    if (device != std::string::npos) {
+        rotulano::core::PortDestination entry;
+        const std::size_t start = device + devicePrefix.size() - 1;
+        entry.text = entry.target = text.substr(start, text.find('\n', start) - start);
+        table.set(text.substr(1, 4), entry);
+        return table;
+    }
     std::string message;
     EXPECT_TRUE(config::PortsTable::parse(text, "portas.ini", table, message)) << message;
     return table;

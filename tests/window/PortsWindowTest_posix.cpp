@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -122,7 +126,9 @@ TEST_F(PortsWindowTest, CaptionsFollowTheInterfaceLanguage) {
     }
 }
 
-TEST_F(PortsWindowTest, SaveWritesTheWholeFile) {
+// The file is edited, not rewritten: the entry emptied goes, the others stay where they
+// were and the new ones follow them.
+TEST_F(PortsWindowTest, SaveEditsTheEntriesOfTheFile) {
     open();
     type("LPT1", "tcp://192.168.0.50");
     type("LPT2", "");
@@ -137,12 +143,10 @@ TEST_F(PortsWindowTest, SaveWritesTheWholeFile) {
     EXPECT_TRUE(test.messageBox.shown.empty());
     EXPECT_FALSE(save->isEnabled());
     EXPECT_EQ(readBytes(portsFile()),
-              "; Rotulano: para onde vai cada porta. Porta sem entrada: o dispositivo de "
-              "sempre.\n"
+              "[COM2]\ndestino=/dev/ttyUSB0\nvelocidade=9600\nparidade=par\n"
               "\n[LPT1]\ndestino=tcp://192.168.0.50\n"
               "\n[COM1]\ndestino=/dev/serial/by-id/usb-FTDI-if00\nvelocidade=19200\n"
-              "bits-de-dados=7\nbits-de-parada=2\ncontrole-de-fluxo=rts-cts\n"
-              "\n[COM2]\ndestino=/dev/ttyUSB0\nvelocidade=9600\nparidade=par\n");
+              "bits-de-dados=7\nbits-de-parada=2\ncontrole-de-fluxo=rts-cts\n");
 }
 
 TEST_F(PortsWindowTest, BadDestinationIsNamedAndNothingIsSaved) {
@@ -208,10 +212,7 @@ TEST_F(PortsWindowTest, TestReportsAPrinterThatDoesNotCloseAndSaveKeepsItsMark) 
                    "ter recebido todos os bytes (confirma-fechando=nao)."));
     type("COM1", "/dev/ttyUSB0");
     control<QPushButton>("BT-GRAVA-PORTAS")->click();
-    EXPECT_EQ(readBytes(portsFile()),
-              "; Rotulano: para onde vai cada porta. Porta sem entrada: o dispositivo de "
-              "sempre.\n\n" +
-                  entry + "\n[COM1]\ndestino=/dev/ttyUSB0\n");
+    EXPECT_EQ(readBytes(portsFile()), entry + "\n[COM1]\ndestino=/dev/ttyUSB0\n");
 }
 
 TEST_F(PortsWindowTest, TestLabelThatDoesNotArriveSaysWhy) {
@@ -340,3 +341,32 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+// Gravar reads the file it is about to write with the ports file's reader: a destination
+// that is a folder is named with the line it would have, and the file stays as it was.
+TEST_F(PortsWindowTest, DestinationThatIsAFolderIsRefusedWithItsLineAndNothingIsSaved) {
+    open();
+    const std::string folder = test.dir.file("impressora");
+    ASSERT_TRUE(QDir().mkdir(QString::fromStdString(folder)));
+    type("COM3", QString::fromStdString(folder));
+    control<QPushButton>("BT-GRAVA-PORTAS")->click();
+    ASSERT_EQ(test.messageBox.shown.size(), 1u);
+    EXPECT_EQ(test.messageBox.shown[0].text,
+              utf8("Arquivo de portas rotulano-portas.ini, linha 9: \"" + folder +
+                   "\": é uma pasta, não um dispositivo de caracteres (use um dispositivo como "
+                   "/dev/ttyUSB0, tcp://ENDEREÇO[:PORTA] ou cups://FILA)."));
+    EXPECT_EQ(readBytes(portsFile()), kSavedPorts);
+}
+
+TEST_F(PortsWindowTest, PortsFileThatIsABrokenLinkIsReportedAndNotEdited) {
+    writeBytes(test.dir.file("CD21PRM.DAT"), settingsRecord('1'));
+    ASSERT_EQ(::symlink("nao-existe.ini", portsFile().c_str()), 0);
+    open('1', "");
+    ASSERT_EQ(test.messageBox.shown.size(), 1u);
+    EXPECT_EQ(test.messageBox.shown[0].text,
+              utf8("Arquivo de portas rotulano-portas.ini é um link para um arquivo que não "
+                   "existe: corrija o link ou apague-o. As portas só podem ser editadas aqui "
+                   "depois que o arquivo for corrigido."));
+    EXPECT_FALSE(control<QLineEdit>("W-DESTINO-LPT1")->isEnabled());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(test.dir.file("nao-existe.ini"))));
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include "PrintJobTestSupport.h"
 #include "core/PrinterSettings.h"
 #include "orders/OrderTestLines.h"
@@ -75,6 +77,21 @@ TEST_F(PrintJobPortsFile, BadPortsFileStopsTheJobBeforeAnythingIsSent) {
               QStringLiteral("Arquivo de portas rotulano-portas.ini, linha 2: "
                              "\"tcp://impressora:0\": endereço de rede inválido (use "
                              "tcp://ENDEREÇO ou tcp://ENDEREÇO:PORTA)."));
+    EXPECT_EQ(test.marks(), std::vector<QString>(3, kTicked));
+    EXPECT_EQ(test.port("LPT1"), "");
+}
+
+// A ports file that is a link to nothing is the file's fault: the job stops with it and the
+// usual device of LPT1 gets nothing.
+TEST_F(PrintJobPortsFile, BrokenLinkStopsTheJobAndTheUsualDeviceGetsNothing) {
+    test.printWithPortsMadeBy(
+        settingsRecord(5, 1),
+        [](const std::string& path) { ASSERT_EQ(::symlink("nao-existe.ini", path.c_str()), 0); },
+        kRows);
+    ASSERT_EQ(test.messageBox.shown.size(), 1U);
+    EXPECT_EQ(test.messageBox.shown[0].text,
+              QStringLiteral("Arquivo de portas rotulano-portas.ini é um link para um arquivo "
+                             "que não existe: corrija o link ou apague-o."));
     EXPECT_EQ(test.marks(), std::vector<QString>(3, kTicked));
     EXPECT_EQ(test.port("LPT1"), "");
 }

@@ -113,8 +113,15 @@ void PrintJobWindow::loadOrder(const std::vector<std::string>& lines) {
 
 void PrintJobWindow::printWithPorts(const std::string& settings, const std::string& ports,
                                     const std::vector<std::string>& items) {
+    printWithPortsMadeBy(
+        settings, [&ports](const std::string& path) { writeBytes(path, ports); }, items);
+}
+
+void PrintJobWindow::printWithPortsMadeBy(
+    const std::string& settings, const std::function<void(const std::string&)>& makePortsFile,
+    const std::vector<std::string>& items) {
     open(settings);
-    writeBytes(dir.file("rotulano-portas.ini"), ports);
+    makePortsFile(dir.file("rotulano-portas.ini"));
     std::vector<std::string> lines = {headerLine()};
     lines.insert(lines.end(), items.begin(), items.end());
     loadOrder(lines);

@@ -64,6 +64,11 @@ class PrintJobWindow {
     // order of `items` under the usual header, ticks every row and prints.
     void printWithPorts(const std::string& settings, const std::string& ports,
                         const std::vector<std::string>& items);
+    // The same with the ports file made by `makePortsFile` (given its path): a link, a
+    // folder.
+    void printWithPortsMadeBy(const std::string& settings,
+                              const std::function<void(const std::string&)>& makePortsFile,
+                              const std::vector<std::string>& items);
 
     void clickCell(int row, int column);  // rows and columns from 1, as the handlers count
     void clickPage(int page);             // the tab of the page, 1-based

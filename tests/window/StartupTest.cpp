@@ -193,7 +193,7 @@ std::vector<BadFile> badFiles() {
         {"unreadable link loop",
          [](const std::string& p) { std::filesystem::create_symlink(p, p); }, "30",
          "Ocorreu um erro físico durante o acesso ao arquivo",
-         "erro de leitura ou gravação no disco", false},
+         "o nome é um laço de links, que não leva a nenhum arquivo", false},
         {"missing and cannot be created",
          [](const std::string& p) { std::filesystem::create_symlink("sem-pasta/CD21PRM.DAT", p); },
          "35", "Arquivo não existe em disco e não pode ser criado",

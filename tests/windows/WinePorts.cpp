@@ -27,6 +27,7 @@ std::string readAvailable(int fd) {
 }
 
 constexpr int kStopWaitMs = 60000;
+constexpr int kStartWaitMs = 30000;
 
 }  // namespace
 
@@ -121,6 +122,7 @@ void PrivatePrefix::startRender(QProcess& process, const QStringList& arguments)
     process.setProcessEnvironment(environment());
     process.setWorkingDirectory(folder_.path());
     process.start(QStringLiteral(ROTULANO_WINE_RUN), QStringList{windowsRender()} + arguments);
+    process.waitForStarted(kStartWaitMs);
     process.closeWriteChannel();
 }
 

@@ -70,7 +70,8 @@ class PrivatePrefix {
     PrivatePrefix(const PrivatePrefix&) = delete;
     PrivatePrefix& operator=(const PrivatePrefix&) = delete;
 
-    // Starts rotulano-render.exe of the Windows build with `arguments` under wine-run.
+    // Starts rotulano-render.exe of the Windows build with `arguments` under wine-run (its
+    // state is Running once this returns, unless it could not start).
     void startRender(QProcess& process, const QStringList& arguments) const;
 
   private:

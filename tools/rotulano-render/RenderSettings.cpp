@@ -10,7 +10,7 @@ namespace {
 
 std::string readError(const core::FileStatus& status, const std::string& path) {
     return "Status [" + status + "] Arquivo de parâmetros " + core::shownBytes(path) + ": " +
-           config::ParameterFile::statusCause(status);
+           config::ParameterFile::statusCause(status, path);
 }
 
 std::string damageError(const std::vector<core::DamagedField>& fields, const std::string& path) {
