@@ -3,18 +3,20 @@
 #   cmake -DOUT=rotulano-V-win64.zip -DFOLDER=rotulano-V-win64 -DWORK_DIR=folder
 #         -DPROGRAMS=a.exe;b.exe -DPLUGIN_DIR=qt/plugins -DPLUGINS=platforms/qwindows.dll;...
 #         -DDLL_DIRS=dir;dir -DSYSTEM_DLL_DIR=wine/x86_64-windows -DOBJDUMP=objdump
-#         -DTRANSLATIONS=qtbase_pt_BR.qm -DSAMPLES=dir -DQT_CONF=qt.conf -P make-zip.cmake
+#         -DTRANSLATIONS=qtbase_pt_BR.qm -DSAMPLES=dir -DQT_CONF=qt.conf
+#         -DFONTS=a.otf;b.ttf -DFONT_NOTICES=/usr/share/doc/PACKAGE/copyright;... -P make-zip.cmake
 #
 # The zip holds one folder: the programs, every DLL that they and the plugins import
 # (read from each file's import table, then from each DLL's own, found in DLL_DIRS), the
 # plugins under plugins\, Qt's Portuguese texts under translations\, qt.conf that points
-# Qt at both, and the samples under samples\. A DLL found in no folder must be one that
+# Qt at both, the label preview's fonts with their packages' copyright notices under
+# fonts\ (PACKAGE-copyright.txt), and the samples under samples\. A DLL found in no folder must be one that
 # Windows itself provides (an API set, or a DLL of the system folder that Wine stands in
 # for, SYSTEM_DLL_DIR); anything else stops the zip, which would not start elsewhere.
 cmake_minimum_required(VERSION 3.22)
 
 foreach(required OUT FOLDER WORK_DIR PROGRAMS PLUGIN_DIR PLUGINS DLL_DIRS OBJDUMP TRANSLATIONS
-                 SAMPLES QT_CONF)
+                 SAMPLES QT_CONF FONTS FONT_NOTICES)
     if(NOT DEFINED ${required} OR "${${required}}" STREQUAL "")
         message(FATAL_ERROR "make-zip: ${required} is not given")
     endif()
@@ -104,6 +106,12 @@ endwhile()
 file(COPY "${TRANSLATIONS}" DESTINATION "${stage}/translations")
 file(COPY "${SAMPLES}/" DESTINATION "${stage}/samples")
 file(COPY "${QT_CONF}" DESTINATION "${stage}")
+file(COPY ${FONTS} DESTINATION "${stage}/fonts")
+foreach(notice IN LISTS FONT_NOTICES)
+    get_filename_component(package "${notice}" DIRECTORY)
+    get_filename_component(package "${package}" NAME)
+    file(COPY_FILE "${notice}" "${stage}/fonts/${package}-copyright.txt")
+endforeach()
 
 list(SORT shipped)
 string(REPLACE ";" " " shipped_text "${shipped}")

@@ -62,7 +62,17 @@ INSTANTIATE_TEST_SUITE_P(
         ZipFileCase{"qt.conf", ROTULANO_SOURCE_DIR "/packaging/windows/qt.conf"},
         ZipFileCase{"samples/PEDIDO.txt", ROTULANO_SOURCE_DIR "/samples/PEDIDO.txt"},
         ZipFileCase{"samples/LOGOVRDL.GRF", ROTULANO_SOURCE_DIR "/samples/LOGOVRDL.GRF"},
-        ZipFileCase{"samples/LOGOVRDL.BMP", ROTULANO_SOURCE_DIR "/samples/LOGOVRDL.BMP"}),
+        ZipFileCase{"samples/LOGOVRDL.BMP", ROTULANO_SOURCE_DIR "/samples/LOGOVRDL.BMP"},
+        ZipFileCase{"fonts/NimbusSans-Bold.otf",
+                    "/usr/share/fonts/opentype/urw-base35/NimbusSans-Bold.otf"},
+        ZipFileCase{"fonts/NimbusSansNarrow-Bold.otf",
+                    "/usr/share/fonts/opentype/urw-base35/NimbusSansNarrow-Bold.otf"},
+        ZipFileCase{"fonts/DejaVuSansMono-Bold.ttf",
+                    "/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf"},
+        ZipFileCase{"fonts/fonts-urw-base35-copyright.txt",
+                    "/usr/share/doc/fonts-urw-base35/copyright"},
+        ZipFileCase{"fonts/fonts-dejavu-core-copyright.txt",
+                    "/usr/share/doc/fonts-dejavu-core/copyright"}),
     [](const ::testing::TestParamInfo<ZipFileCase>& info) {
         return QString::fromLatin1(info.param.path)
             .replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")), QStringLiteral("_"))

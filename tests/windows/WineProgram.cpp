@@ -112,10 +112,14 @@ std::string windowsPath(const std::string& unixPath) {
     return windowsPath(QString::fromStdString(unixPath)).toStdString();
 }
 
+QProcessEnvironment windowsProgramEnvironment() {
+    return prefix().environment();
+}
+
 RenderRun runWindowsProgram(const QString& program, const QStringList& arguments,
                             const QString& workingDir) {
     QProcess process;
-    process.setProcessEnvironment(prefix().environment());
+    process.setProcessEnvironment(windowsProgramEnvironment());
     process.setWorkingDirectory(workingDir);
     process.start(QStringLiteral(ROTULANO_WINE_RUN), QStringList{program} + arguments);
     process.closeWriteChannel();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <string>
@@ -25,6 +26,10 @@ const UnpackedZip& unpackedZip();
 // A Unix path as a Windows program names it, through Wine's drive Z: ("Z:\tmp\a.txt").
 QString windowsPath(const QString& unixPath);
 std::string windowsPath(const std::string& unixPath);
+
+// The environment of a Windows program run through tools/wine-run (ROTULANO_WINE_RUN):
+// this test program's prefix, no DLL path.
+QProcessEnvironment windowsProgramEnvironment();
 
 // Runs `program` with `arguments` in `workingDir` and waits for it, at most a few minutes.
 // Only the zip's own folder gives the program its DLLs (no DLL path to the SDK), so a

@@ -13,6 +13,7 @@
 #include <streambuf>
 #include <string>
 
+#include "core/WideText.h"
 #include "rotulano-render/ProgramConsole.h"
 
 namespace rotulano::render {
@@ -53,25 +54,16 @@ class ConsoleBuffer : public std::streambuf {
     int sync() override { return writeOut() ? 0 : -1; }
 
   private:
-    // A byte that is no UTF-8 shows on the console as U+FFFD.
-    static std::wstring wideCharacters(const std::string& text) {
-        const int length = static_cast<int>(text.size());
-        const int count = MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0);
-        std::wstring wide(static_cast<std::size_t>(count > 0 ? count : 0), L'\0');
-        if (count > 0) {
-            MultiByteToWideChar(CP_UTF8, 0, text.data(), length, wide.data(), count);
-        }
-        return wide;
-    }
-
     bool writeOut() {
-        const std::wstring wide = wideCharacters(pending_);
+        // The program's one conversion of its UTF-8 to the system's UTF-16.
+        const std::u16string wide = core::wideText(pending_);
         pending_.clear();
         std::size_t at = 0;
         while (at < wide.size()) {
             DWORD written = 0;
             const auto chunk = static_cast<DWORD>(std::min<std::size_t>(wide.size() - at, 8192));
-            if (!WriteConsoleW(console_, wide.data() + at, chunk, &written, nullptr) ||
+            if (!WriteConsoleW(console_, reinterpret_cast<const wchar_t*>(wide.data() + at), chunk,
+                               &written, nullptr) ||
                 written == 0) {
                 return false;
             }

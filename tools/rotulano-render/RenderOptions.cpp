@@ -294,7 +294,8 @@ Nada é enviado a nenhuma impressora e não há esperas, a menos que se use --se
   --port PORTA        com --send, a porta em vez da gravada: um nome (LPT1, LPT2,
                       COM1 a COM4), procurado no arquivo de portas, ou um destino
                       escrito como no arquivo de portas: /dev/ttyUSB0,
-                      tcp://ENDEREÇO[:PORTA] ou cups://FILA.
+                      tcp://ENDEREÇO[:PORTA] ou cups://FILA; no Windows, COM1
+                      a COM256 ou LPT1 a LPT3.
   --ports ARQUIVO     com --send, o arquivo de portas a usar; padrão: o
                       rotulano-portas.ini da pasta do arquivo de parâmetros. O
                       arquivo dado tem de existir.
