@@ -62,14 +62,14 @@ int main(int /*argc*/, char** argv) {
     rotulano::window::QtMessageBox messageBox;
     rotulano::window::QtFileDialog fileDialog;
     rotulano::printing::SystemPlatform platform;
+    rotulano::window::QtTranslation qtTexts(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     rotulano::window::MainWindow window(messageBox, fileDialog, platform);
     messageBox.setParent(&window);
     fileDialog.setParent(&window);
+    window.context().qtTexts = &qtTexts;  // the language shown at start-up puts it in place
     window.rememberGeometryIn(rotulano::window::WindowGeometry::defaultFile());
 
     window.show();
-    rotulano::window::QtTranslation qtTexts(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    qtTexts.follow(window.session().settings.language());
     const int status = QApplication::exec();
     window.close();
     return status;
