@@ -50,12 +50,24 @@ void settle() {
     QCoreApplication::processEvents();
 }
 
-bool writePages(MainWindow& window, const QDir& out) {
+// The language shown as the saved one, so that no page shows it as a change to save.
+void showLanguage(MainWindow& window, int language) {
+    window.session().settings.setLanguage(language);
+    window.controls().wPrmlingua->setSelection(language);
+    settle();
+}
+
+// Entering Configuração reads the settings file again: the language given is shown again
+// on every page.
+bool writePages(MainWindow& window, const QDir& out, int language) {
     const char* const names[] = {"1-selecao.png", "2-impressao.png", "3-configuracao.png"};
     bool written = true;
     for (int page = 1; page <= 3; ++page) {
         window.controls().tbOpera->setPage(page);
         settle();
+        if (language != 0) {
+            showLanguage(window, language);
+        }
         const QString file = out.filePath(QString::fromLatin1(names[page - 1]));
         if (!window.grab().save(file, "PNG")) {
             std::fprintf(stderr, "rotulano-snapshots: cannot write %s\n", qUtf8Printable(file));
@@ -130,13 +142,6 @@ bool parseOptions(const QStringList& arguments, Options& options) {
     return true;
 }
 
-// The language shown as the saved one, so that no page shows it as a change to save.
-void showLanguage(MainWindow& window, int language) {
-    window.session().settings.setLanguage(language);
-    window.controls().wPrmlingua->setSelection(language);
-    settle();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -181,7 +186,7 @@ int main(int argc, char** argv) {
                      qUtf8Printable(options.order));
     }
     window.controls().wNomeCompleto->setText(QFileInfo(options.order).absoluteFilePath());
-    const bool written = writePages(window, out);
+    const bool written = writePages(window, out, options.language);
     window.close();
     return written ? 0 : 1;
 }
