@@ -72,10 +72,10 @@ int main(int argc, char** argv) {
     rotulano::window::MainWindow window(messageBox, fileDialog, platform);
     messageBox.setParent(&window);
     fileDialog.setParent(&window);
+    window.context().qtTexts = &qtTexts;  // the language shown at start-up puts it in place
     window.rememberGeometryIn(rotulano::window::WindowGeometry::defaultFile());
 
     window.show();
-    qtTexts.follow(window.session().settings.language());
     const int status = QApplication::exec();
     endSignals.stopWatching();
     window.close();

@@ -58,6 +58,11 @@ void PrintEngine::runRows(const JobRequest& request, JobObserver& observer, JobR
         const JobRow& row = request.rows[static_cast<std::size_t>(index - 1)];
         const core::LabelRequest label =
             rowRequest(row.line, row.quantity, request.orderNumber, request.settings);
+        if (labelCount(label) == 0) {
+            report.end = JobEnd::NoLabels;
+            report.rows.push_back({row.row, RowOutcome::Failed, false, 0, {}});
+            break;
+        }
         observer.rowStarting(index, count, row, label);
         if (!readyForRow(request.settings, observer, report) ||
             !printerReady(request.settings, observer, report)) {
@@ -136,10 +141,14 @@ bool PrintEngine::sameState(const PrinterStatus& status, const PrinterStatus& ac
            status.faults == accepted.faults;
 }
 
+long long PrintEngine::labelCount(const core::LabelRequest& request) {
+    return core::digitsValue(request.line.get(core::item::kQuantity));
+}
+
 RowReport PrintEngine::printRow(const JobRow& row, const core::LabelRequest& request) {
     RowReport report;
     report.row = row.row;
-    report.labels = core::digitsValue(request.line.get(core::item::kQuantity));
+    report.labels = labelCount(request);
     const labels::LabelRoutine routine =
         labels::chooseLabelRoutine(request.settings.model(), request.line.labelTypeCode());
     report.hasLayout = routine != nullptr;

@@ -52,6 +52,7 @@ enum class JobEnd {
     Cancelled,        // the operator cancelled
     PrinterNotReady,  // the printer was not ready and the operator chose to cancel
     PrinterBusy,      // another job of this machine holds the printer: nothing printed
+    NoLabels,         // a row asks for 0 labels: neither it nor any row after it was sent
 };
 
 // What the operator does about a printer that is not ready before a row.
@@ -101,7 +102,9 @@ class JobObserver {
 // the destination's status check is on, the printer is asked before each row and a
 // printer that is not ready stops the job until the operator chooses. The job holds its
 // printer from the first row's preparation to its end: a printer that another job of
-// this machine holds ends the job before anything is sent to it. The
+// this machine holds ends the job before anything is sent to it. A row of 0 labels is
+// refused before it starts (a printer reads a count of 0 as one label, and its summary
+// label would still follow), and the job ends there. The
 // first row that fails ends the job at once; a cancel takes effect between rows and ends
 // a wait for a destination that stopped taking bytes or for a printer's status answer.
 // No widget: the window, the
@@ -125,6 +128,7 @@ class PrintEngine {
     static bool notAskedAgain(const PrinterStatus& accepted);
     static bool sameState(const PrinterStatus& status, const PrinterStatus& accepted);
     RowReport printRow(const JobRow& row, const core::LabelRequest& request);
+    static long long labelCount(const core::LabelRequest& request);
     void passOnWarnings(const ChannelResult& channel, JobObserver& observer);
 
     JobSink& sink_;

@@ -118,8 +118,17 @@ JobMessage cancelQuestion() {
             QStringLiteral("Confirmação"), core::kStyleQuestion | core::kStyleYesNo};
 }
 
+JobMessage noLabels(int row) {
+    return {QStringLiteral("A linha %1 pede 0 etiquetas e não foi impressa: informe a "
+                           "quantidade em \"Quant.\". A impressão parou nesta linha.")
+                .arg(row),
+            QStringLiteral("ATENÇÃO"), core::kStyleWarning};
+}
+
 JobMessage failedJob(const JobReport& report) {
     switch (report.end) {
+        case JobEnd::NoLabels:
+            return noLabels(report.rows.back().row);
         case JobEnd::InvalidPort:
             return invalidPort();
         case JobEnd::SerialFailure:

@@ -42,6 +42,9 @@ JobMessage noPrintFolder(const std::string& sharedDir);
 // nothing was sent.
 JobMessage printerBusy(const PortCheck& check);
 
+// Row `row` asks for 0 labels: the job stopped there, nothing of it was sent.
+JobMessage noLabels(int row);
+
 // What stopped a job that failed: a port not in the list, the COM port set-up, no print
 // folder, a printer held by another job, or the row that did not reach the printer. Only
 // for a job that ended so.

@@ -12,9 +12,10 @@ namespace {
 const QString kAboutName = QStringLiteral("CP21999");
 }
 
-AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
+AboutWindow::AboutWindow(QWidget* parent, bool portuguese) : QDialog(parent) {
     setObjectName(kAboutName);
-    setWindowTitle(QStringLiteral("Sobre o Rotulano"));
+    setWindowTitle(portuguese ? QStringLiteral("Sobre o Rotulano")
+                              : QStringLiteral("About Rotulano"));
 
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("CmImage1"));
@@ -22,7 +23,9 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     picture->setFixedSize(415, 70);
     showPicture(picture, QStringLiteral("IMG-Lojasverdelis"));
 
-    auto* version = new QLabel(QString::fromUtf8("Rotulano - Versão " ROTULANO_VERSION), this);
+    auto* version = new QLabel(portuguese ? QString::fromUtf8("Rotulano - Versão " ROTULANO_VERSION)
+                                          : QStringLiteral("Rotulano - Version " ROTULANO_VERSION),
+                               this);
     version->setObjectName(QStringLiteral("CmStatic1"));
     version->setTextFormat(Qt::PlainText);
     version->setAlignment(Qt::AlignCenter);
@@ -39,13 +42,13 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
-AboutWindow* AboutWindow::open(QWidget* parent) {
+AboutWindow* AboutWindow::open(QWidget* parent, bool portuguese) {
     if (auto* shown = parent->findChild<AboutWindow*>(kAboutName); shown != nullptr) {
         shown->raise();
         shown->activateWindow();
         return shown;
     }
-    auto* about = new AboutWindow(parent);
+    auto* about = new AboutWindow(parent, portuguese);
     about->QDialog::open();
     return about;
 }

@@ -1,5 +1,7 @@
 #include "window/Captions.h"
 
+#include "window/QtTranslation.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QMenu>
@@ -25,8 +27,8 @@ struct Caption {
 
 // CaptionTable, in the order in which a language change applies it.
 const Caption kCaptionTable[] = {
-    {Target::Menu, "Menu1", 0, "Arquivo", "File"},
-    {Target::MenuItem, "Sobre", 0, "Sobre", "About"},
+    {Target::Menu, "Menu1", 0, "&Arquivo", "&File"},
+    {Target::MenuItem, "Sobre", 0, "S&obre", "&About"},
     {Target::MenuItem, "Abrir", 0, "Abrir", "Open"},
     {Target::MenuItem, "SelecionarTodos", 0, "Selecionar todos", "Select all"},
     {Target::MenuItem, "LimparSelecao", 0, "Limpar seleção", "Clear selection"},
@@ -68,7 +70,7 @@ const Caption kCaptionTable[] = {
     {Target::Control, "CmStatic9", 0, "Quantidade", "Quantity"},
     {Target::GridHint, "", 0,
      "Selecione os itens que deseja imprimir com um clique na coluna \"Sel.\"",
-     "Select the items that you wants to print with a click in the column \"Sel\""},
+     "Select the items that you want to print with a click in the column \"Sel\""},
 };
 
 void setControlCaption(QWidget* window, const char* name, const QString& text) {
@@ -124,11 +126,18 @@ void applySecondMarginCaption(WindowContext& context) {
     context.controls.wMargem2->setText(QString::fromUtf8(caption));
 }
 
+// One language at a time: the captions, the grid's label types and Qt's own texts (the
+// file chooser, the boxes' buttons) follow the language shown, saved or not.
 void onLanguageChanged(WindowContext& context) {
-    context.controls.btGrava->setEnabled(true);
+    updateSaveButton(context);
     const bool portuguese = portugueseSelected(context.controls);
     for (const Caption& row : kCaptionTable) {
         applyCaption(context, row, QString::fromUtf8(portuguese ? row.portuguese : row.english));
+    }
+    const int language = context.controls.wPrmlingua->selection();
+    context.controls.tabPedido->items()->showLabelTypesIn(language);
+    if (context.qtTexts != nullptr) {
+        context.qtTexts->follow(language);
     }
 }
 

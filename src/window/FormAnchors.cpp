@@ -44,6 +44,7 @@ const std::map<QString, Anchor>& anchorTable() {
         {QStringLiteral("BT-IMPRIME"), kFollowsBottom},
         {QStringLiteral("BT-VISUALIZA"), kFollowsBottom},
         {QStringLiteral("BT-GRAVA"), kFollowsBottom},
+        {QStringLiteral("BT-PORTAS"), kFollowsBottom},
     };
     return table;
 }

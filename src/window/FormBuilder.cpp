@@ -1,5 +1,6 @@
 #include "window/FormBuilder.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFrame>
 #include <QHeaderView>
@@ -103,26 +104,34 @@ struct MenuItem {
     QKeySequence shortcut;
 };
 
+// Sair's key: the platform's own, or Ctrl+Q where it has none (Windows).
+QKeySequence quitKey() {
+    const QKeySequence platform(QKeySequence::Quit);
+    return platform.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : platform;
+}
+
 void buildMenu(QMainWindow* window) {
     QMenuBar* bar = window->menuBar();
     bar->setObjectName(QStringLiteral("CfMenu1"));
-    QMenu* menu1 = bar->addMenu(QStringLiteral("A&rquivo"));
+    // Alt and the underlined letter open the menu; the captions' table keeps a mnemonic in
+    // each language.
+    QMenu* menu1 = bar->addMenu(QStringLiteral("&Arquivo"));
     menu1->setObjectName(QStringLiteral("Menu1"));
     menu1->menuAction()->setObjectName(QStringLiteral("Arquivo"));
     const MenuItem items[] = {
-        {"Imprimir", "Imprimir", {}},
+        {"Imprimir", "Imprimir", QKeySequence::Print},
         {"Visualizar", "Visualizar", {}},
-        {"Abrir", "Abrir Arquivo ", {}},
+        {"Abrir", "Abrir Arquivo ", QKeySequence::Open},
         {"SelecionarTodos", "Selecionar todos", QKeySequence::SelectAll},
         {"LimparSelecao", "Limpar seleção", {Qt::CTRL | Qt::SHIFT | Qt::Key_A}},
         {"Configuracao", "Configuração", {}},
-        {"Sair", "Sair", {}}};
+        {"Sair", "Sair", quitKey()}};
     for (const MenuItem& item : items) {
         QAction* action = menu1->addAction(utf8(item.caption));
         action->setObjectName(utf8(item.name));
         action->setShortcut(item.shortcut);
     }
-    bar->addAction(QStringLiteral("Sobre"))->setObjectName(QStringLiteral("Sobre"));
+    bar->addAction(QStringLiteral("S&obre"))->setObjectName(QStringLiteral("Sobre"));
 }
 
 void buildControls(FormLayout* layout, QWidget* client, PageControl* tabStrip,
@@ -225,6 +234,39 @@ void listMenu(QWidget* w, Controls& c) {
     c.menuSobre = named<QAction>(w, "Sobre");
 }
 
+// Ctrl+Tab and Ctrl+Shift+Tab turn the pages wherever the focus is in the window: a
+// control of a page would otherwise keep the keys, or pass them to the next control.
+void addPageKeys(QMainWindow* window, PageControl* pages) {
+    struct PageKey {
+        const char* name;
+        QKeySequence::StandardKey keys;
+        int step;
+    };
+    for (const PageKey& key : {PageKey{"PaginaSeguinte", QKeySequence::NextChild, 1},
+                               PageKey{"PaginaAnterior", QKeySequence::PreviousChild, -1}}) {
+        auto* action = new QAction(window);
+        action->setObjectName(utf8(key.name));
+        action->setShortcuts(key.keys);
+        window->addAction(action);
+        QObject::connect(action, &QAction::triggered, pages, [pages, step = key.step] {
+            const int count = pages->count();
+            pages->setPage((pages->page() - 1 + step + count) % count + 1);
+        });
+    }
+}
+
+// Tab walks each page's controls in reading order: the choices of the Configuração page
+// as the operator fills them in, then its buttons.
+void setTabOrder(const Controls& c) {
+    const std::vector<QWidget*> order = {
+        c.tabPedido,    c.btSelecionar, c.btImprime, c.btVisualiza, c.wPrmtipoimp,
+        c.wPrmportaimp, c.wPrmtemp,     c.wPrmvel,   c.wPrmlingua,  c.wPrmpara,
+        c.wPrmmargEsq,  c.wPrmmargSup,  c.btGrava,   c.btPortas,    c.btSaida};
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
 }  // namespace
 
 Controls buildForm(QMainWindow* window) {
@@ -256,6 +298,8 @@ Controls buildForm(QMainWindow* window) {
     listPrintControls(window, controls);
     listConfigurationControls(window, controls);
     listMenu(window, controls);
+    setTabOrder(controls);
+    addPageKeys(window, controls.tbOpera);
     controls.tabPedido->fitToContent();
     window->resize(window->sizeHint());
     return controls;

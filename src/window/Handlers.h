@@ -9,6 +9,9 @@ namespace rotulano::window {
 // Start-up and shutdown
 void onFormOpened(WindowContext& context);
 void onFormClosed(WindowContext& context);
+// The operator closes the window: false keeps it open (a print job under way asks whether
+// to cancel it first and closes the window itself once cancelled).
+bool onCloseRequested(WindowContext& context);
 void rotinaAchaTemp(WindowContext& context);  // the window's print folder in TempDir
 
 // Order file: loading (text change of W-NOME-COMPLETO) and choosing
@@ -40,6 +43,15 @@ void subLeArqprm(WindowContext& context, SettingsRead when = SettingsRead::AtSta
 void subGravaArqprm(WindowContext& context);
 void onSaveSettings(WindowContext& context);
 void onSettingChanged(WindowContext& context);
+// Whether a save would store something other than the settings last read or saved (a
+// stored letter shown as its list position is no change).
+bool shownSettingsDiffer(const WindowContext& context);
+// BT-GRAVA is on exactly when a save would change the file, or must write it afresh.
+void updateSaveButton(WindowContext& context);
+void showStoredSettings(WindowContext& context);
+// Before the operator leaves unsaved settings (another page, the window's close): save,
+// discard (the stored settings are shown again) or stay. True when the operator may go.
+bool leaveUnsavedSettings(WindowContext& context);
 
 // The margin field whose value changed: W-PRMMARG-ESQ or W-PRMMARG-SUP.
 enum class MarginField { Left, Second };

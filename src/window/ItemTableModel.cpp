@@ -3,6 +3,7 @@
 #include <QBrush>
 
 #include "core/Picture.h"
+#include "orders/LabelTypeCatalogue.h"
 
 namespace rotulano::window {
 
@@ -86,6 +87,18 @@ void ItemTableModel::setItems(const std::vector<orders::ItemRow>& rows) {
     endResetModel();
 }
 
+void ItemTableModel::showLabelTypesIn(int languageIndex) {
+    for (Item& item : items_) {
+        const orders::LabelTypeView view =
+            orders::rotinaMontaEtq(core::OrderLine(item.line), languageIndex);
+        item.cells[orders::kColType] = orders::CellValue::ofText(view.gridText);
+    }
+    if (!items_.empty()) {
+        const int column = orders::kColType - 1;
+        emit dataChanged(index(0, column), index(itemCount() - 1, column));
+    }
+}
+
 const ItemTableModel::Item* ItemTableModel::itemAt(int row) const {
     return row >= 1 && row <= itemCount() ? &items_[static_cast<std::size_t>(row - 1)] : nullptr;
 }
@@ -149,8 +162,9 @@ void ItemTableModel::setMark(int row, Mark mark) {
     emit dataChanged(index(row - 1, 0), index(row - 1, orders::kColumnCount - 1));
 }
 
+// A row of 0 labels has nothing to print: it cannot be ticked.
 void ItemTableModel::setTicked(int row, bool ticked) {
-    if (!isPrinted(row)) {
+    if (!isPrinted(row) && (!ticked || quantity(row) != 0)) {
         setMark(row, ticked ? Mark::Ticked : Mark::None);
     }
 }
@@ -245,13 +259,21 @@ QVariant ItemTableModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+// A typed quantity whose label count is 0 (0, 0.5, -0.9) is refused: the row keeps its
+// count. A printed row's count is what went out and stays.
 bool ItemTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     const int row = index.row() + 1;
     if (role != Qt::EditRole || index.column() + 1 != orders::kColQuantity ||
-        itemAt(row) == nullptr) {
+        itemAt(row) == nullptr || isPrinted(row)) {
         return false;
     }
-    setQuantity(row, value.toLongLong());
+    const long long whole = value.typeId() == QMetaType::Double
+                                ? static_cast<long long>(value.toDouble())
+                                : value.toLongLong();
+    if (labelCount(orders::CellValue::ofNumber(whole)) == 0) {
+        return false;
+    }
+    setQuantity(row, whole);
     return true;
 }
 
@@ -259,8 +281,8 @@ Qt::ItemFlags ItemTableModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) {
         return Qt::NoItemFlags;
     }
-    return index.column() + 1 == orders::kColQuantity ? Qt::ItemIsEnabled | Qt::ItemIsEditable
-                                                      : Qt::ItemIsEnabled;
+    const bool editable = index.column() + 1 == orders::kColQuantity && !isPrinted(index.row() + 1);
+    return editable ? Qt::ItemIsEnabled | Qt::ItemIsEditable : Qt::ItemIsEnabled;
 }
 
 QVariant ItemTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -47,6 +47,9 @@ class ItemTableModel : public QAbstractTableModel {
     void clear() { setItems({}); }
     int itemCount() const { return static_cast<int>(items_.size()); }
 
+    // The label-type column in the language of W-PRMLINGUA's selection `languageIndex`.
+    void showLabelTypesIn(int languageIndex);
+
     // The row's 300-byte order line, as loaded.
     std::string line(int row) const;
     // What a shown column holds: a text, or a number with its implied decimals.
@@ -64,7 +67,7 @@ class ItemTableModel : public QAbstractTableModel {
     bool isPrinted(int row) const { return mark(row) == Mark::Printed; }
 
     // Ticks a row ("X", the whole row highlighted) or unticks it. A printed row never
-    // changes.
+    // changes; a row of 0 labels is never ticked.
     void setTicked(int row, bool ticked);
     // A click on "Sel" (or Space on the row): ticks the row, or unticks a ticked one.
     void toggleTick(int row);
@@ -87,10 +90,11 @@ class ItemTableModel : public QAbstractTableModel {
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    // "Quant." alone takes a value: the operator's number of labels (Qt::EditRole).
+    // "Quant." alone takes a value: the operator's number of labels (Qt::EditRole), never
+    // one whose label count is 0, never on a printed row.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     // Every cell is read-only and not selectable, so that a click only ticks; "Quant."
-    // alone is editable.
+    // alone is editable, until its row is printed.
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;

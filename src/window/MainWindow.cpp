@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 
 #include "window/FormBuilder.h"
+#include "window/Handlers.h"
 #include "window/WindowGeometry.h"
 
 namespace rotulano::window {
@@ -39,6 +40,10 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!closed_ && !onCloseRequested(context_)) {
+        event->ignore();
+        return;
+    }
     if (!closed_) {
         closed_ = true;
         if (!geometryFile_.isEmpty()) {

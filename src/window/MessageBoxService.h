@@ -23,6 +23,10 @@ class MessageBoxService {
         (void)text, (void)title, (void)style;
         return static_cast<int>(buttons.size()) - 1;
     }
+    // Closes the box now open, if any, as if the operator had closed it without a choice
+    // (No, or the last button): a question whose subject has gone, such as whether to
+    // cancel a job that has just ended, must not wait for an answer that changes nothing.
+    virtual void closeOpenBox() {}
 };
 
 }  // namespace rotulano::window

@@ -81,4 +81,24 @@ void reportStartUpSettingsFault(MessageBoxService& box, const core::FileStatus& 
                      QString::fromUtf8(creating ? kCannotCreateAdvice : kDamagedFileAdvice));
 }
 
+UnsavedChoice askAboutUnsavedSettings(MessageBoxService& box, bool portuguese) {
+    const QString text = portuguese
+                             ? QStringLiteral("As alterações da configuração não foram gravadas.")
+                             : QStringLiteral("The changed settings have not been saved.");
+    const QString title = portuguese ? QStringLiteral("Configuração") : QStringLiteral("Settings");
+    const QStringList buttons =
+        portuguese ? QStringList{QStringLiteral("Gravar"), QStringLiteral("Descartar"),
+                                 QStringLiteral("Ficar")}
+                   : QStringList{QStringLiteral("Save"), QStringLiteral("Discard"),
+                                 QStringLiteral("Stay")};
+    switch (box.choose(text, title, core::kStyleQuestion, buttons)) {
+        case 0:
+            return UnsavedChoice::Save;
+        case 1:
+            return UnsavedChoice::Discard;
+        default:
+            return UnsavedChoice::Stay;
+    }
+}
+
 }  // namespace rotulano::window

@@ -41,4 +41,9 @@ QString shownPath(const std::string& path);
 void reportStartUpSettingsFault(MessageBoxService& box, const core::FileStatus& status,
                                 const std::string& path, bool creating);
 
+// Settings changed and not saved, as the operator leaves them: what to do, in the
+// interface language. Closing the box stays.
+enum class UnsavedChoice { Save, Discard, Stay };
+UnsavedChoice askAboutUnsavedSettings(MessageBoxService& box, bool portuguese);
+
 }  // namespace rotulano::window

@@ -64,6 +64,7 @@ void fillGrid(WindowContext& context, const std::vector<std::string>& lines) {
     grid->setUpdatesEnabled(false);
     grid->items()->setItems(rows);
     grid->fitToContent();
+    grid->scrollToTop();  // a new order opens at its first row, not where the last one was
     grid->setUpdatesEnabled(true);
 }
 

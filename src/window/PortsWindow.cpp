@@ -17,6 +17,7 @@
 #include "core/MessageRequest.h"
 #include "printing/PortJob.h"
 #include "printing/PortRoute.h"
+#include "window/Messages.h"
 #include "window/StatusChoiceBox.h"
 
 namespace rotulano::window {
@@ -126,6 +127,7 @@ PortsWindow::PortsWindow(std::string portsPath, const core::PrinterSettings& sav
              " As portas só podem ser editadas aqui depois que o arquivo for "
              "corrigido.");
     }
+    savedChoices_ = shownChoices();
     saveButton_->setEnabled(false);
 }
 
@@ -146,7 +148,9 @@ PortsWindow* PortsWindow::open(QWidget* parent, std::string portsPath,
 
 void PortsWindow::done(int result) {
     if (!testing_) {
-        QDialog::done(result);
+        if (leaveUnsaved()) {
+            QDialog::done(result);
+        }
         return;
     }
     closeWanted_ = result;
@@ -246,7 +250,38 @@ void PortsWindow::rowEdited(Row& row) {
         list->setEnabled(device);
     }
     row.statusCheck->setEnabled(valid && destination.canCheckStatus());
-    saveButton_->setEnabled(true);
+    saveButton_->setEnabled(shownChoices() != savedChoices_);
+}
+
+// What the rows show, as a save would read it: Gravar is on only when it differs from
+// what the file holds.
+QStringList PortsWindow::shownChoices() const {
+    QStringList shown;
+    for (const Row& row : rows_) {
+        shown << row.destination->text().trimmed();
+        for (const QComboBox* list : {row.speed, row.dataBits, row.parity, row.stopBits,
+                                      row.flowControl, row.statusCheck}) {
+            shown << list->currentText();
+        }
+    }
+    return shown;
+}
+
+// Closing with choices not saved asks whether to save them, drop them or stay.
+bool PortsWindow::leaveUnsaved() {
+    if (shownChoices() == savedChoices_) {
+        return true;
+    }
+    switch (askAboutUnsavedSettings(services_.messageBox, portuguese_)) {
+        case UnsavedChoice::Save:
+            save();
+            return shownChoices() == savedChoices_;  // a save that failed was reported
+        case UnsavedChoice::Discard:
+            return true;
+        case UnsavedChoice::Stay:
+            break;
+    }
+    return false;
 }
 
 bool PortsWindow::readRow(const Row& row, std::optional<core::PortDestination>& entry,
@@ -312,6 +347,7 @@ void PortsWindow::save() {
         warn(message);
         return;
     }
+    savedChoices_ = shownChoices();
     saveButton_->setEnabled(false);
 }
 

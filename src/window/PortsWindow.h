@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -76,6 +77,8 @@ class PortsWindow : public QDialog {
     bool readRow(const Row& row, std::optional<core::PortDestination>& entry,
                  std::string& message) const;
     void save();
+    QStringList shownChoices() const;
+    bool leaveUnsaved();
     void test(const Row& row);
     bool printerReady(const printing::PortRoute& route);
     void aside(const std::function<void()>& work);
@@ -89,6 +92,7 @@ class PortsWindow : public QDialog {
     std::vector<Row> rows_;
     QWidget* rowsPanel_ = nullptr;
     QPushButton* saveButton_ = nullptr;
+    QStringList savedChoices_;        // what the rows showed when the file was read or saved
     bool testing_ = false;            // a test's thread is running
     std::optional<int> closeWanted_;  // the result of a close asked for meanwhile
 };

@@ -1,7 +1,9 @@
 #include "window/PrintJob.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
+#include <QEventLoop>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <atomic>
 #include <thread>
 
@@ -72,6 +74,32 @@ class WindowObserver : public printing::JobObserver {
     PrintProgressDialog& dialog_;
 };
 
+// While a job runs the operator works only in its dialog: the main window's pages and menu
+// are disabled, and its close goes to the job (see PrintJob::closeWindowOnCancel).
+class MainWindowHeld {
+  public:
+    MainWindowHeld(WindowContext& context, PrintJob& job) : context_(context) {
+        context_.session.runningJob = &job;
+        setEnabled(false);
+    }
+    ~MainWindowHeld() {
+        setEnabled(true);
+        context_.session.runningJob = nullptr;
+    }
+    MainWindowHeld(const MainWindowHeld&) = delete;
+    MainWindowHeld& operator=(const MainWindowHeld&) = delete;
+
+  private:
+    void setEnabled(bool enabled) {
+        auto* window = qobject_cast<QMainWindow*>(context_.controls.window);
+        if (window != nullptr) {
+            window->centralWidget()->setEnabled(enabled);
+            window->menuBar()->setEnabled(enabled);
+        }
+    }
+    WindowContext& context_;
+};
+
 }  // namespace
 
 PrintJob::PrintJob(WindowContext& context)
@@ -80,7 +108,8 @@ PrintJob::PrintJob(WindowContext& context)
 void PrintJob::run() {
     const Session& session = context_.session;
     printing::JobRequest request{items_.tickedRows(), session.orderNumber, session.settings};
-    if (context_.controls.wPrmpara->isChecked() && request.rows.size() > 1) {
+    // The saved pause option counts, not an unsaved tick in the Configuração page.
+    if (session.settings.pause() && request.rows.size() > 1) {
         request.rows.resize(1);
     }
     if (request.rows.empty()) {
@@ -103,6 +132,31 @@ void PrintJob::run() {
     }
     printing::PortJob job(context_.session.channel, context_.platform, ports);
     finish(runInBackground(job.engine(), request, static_cast<int>(request.rows.size())));
+    if (closeWindow_) {
+        QMetaObject::invokeMethod(context_.controls.window, &QWidget::close, Qt::QueuedConnection);
+    }
+}
+
+void PrintJob::closeWindowOnCancel() {
+    if (dialog_ != nullptr && dialog_->confirmCancel()) {
+        closeWindow_ = true;
+    }
+}
+
+bool PrintJob::askCancel() {
+    const printJobMessages::JobMessage question = printJobMessages::cancelQuestion();
+    questionOpen_ = true;
+    const int answer = context_.messageBox.show(question.text, question.title, question.style);
+    questionOpen_ = false;
+    return answer == core::kAnswerYes;
+}
+
+// The question whether to cancel has no subject once the job is over: it closes itself.
+void PrintJob::jobEnded() {
+    dialog_->jobEnded();
+    if (questionOpen_) {
+        context_.messageBox.closeOpenBox();
+    }
 }
 
 // The engine works on its own thread; the window waits in the dialog, which ends when the
@@ -112,21 +166,22 @@ printing::JobReport PrintJob::runInBackground(printing::PrintEngine& engine,
     PrintProgressDialog dialog(context_.controls.window, portugueseSelected(context_.controls),
                                rowCount);
     dialog.onCancel = [&engine] { engine.cancel(); };
-    dialog.askCancel = [this] {
-        const printJobMessages::JobMessage question = printJobMessages::cancelQuestion();
-        return context_.messageBox.show(question.text, question.title, question.style) ==
-               core::kAnswerYes;
-    };
+    dialog.askCancel = [this] { return askCancel(); };
+    dialog_ = &dialog;
+    const MainWindowHeld held(context_, *this);
     WindowObserver observer(*this, dialog);
     printing::JobReport report;
     std::atomic<bool> finished{false};
+    QEventLoop dialogLoop;
+    QObject::connect(&dialog, &QDialog::finished, &dialogLoop, &QEventLoop::quit);
     std::thread worker([&] {
         report = engine.run(request, observer);
         finished = true;
         onWindowThread(
-            &dialog, [&dialog] { dialog.jobEnded(); }, false);
+            &dialog, [this] { jobEnded(); }, false);
     });
-    dialog.exec();
+    dialog.show();
+    dialogLoop.exec();
     // The dialog's loop can also end with the application's: the job is then cancelled,
     // and the window keeps answering it until it is over.
     if (!finished) {
@@ -136,6 +191,7 @@ printing::JobReport PrintJob::runInBackground(printing::PrintEngine& engine,
         }
     }
     worker.join();
+    dialog_ = nullptr;
     return report;
 }
 
@@ -154,6 +210,8 @@ void PrintJob::rowEnded(PrintProgressDialog& dialog, const printing::RowReport& 
                         long long labelsSent) {
     if (report.outcome == printing::RowOutcome::Printed) {
         items_.markPrinted(report.row);
+        // "Falta imprimir": the labels of the rows still ticked.
+        showTotalToPrint(context_.controls, labelsOf(items_.tickedRows()));
     }
     dialog.showLabelsSent(labelsSent);
 }
@@ -167,6 +225,7 @@ void PrintJob::finish(const printing::JobReport& report) {
             endNormally();
             return;
         case JobEnd::PrinterBusy:  // the settings are right: print again once it is free
+        case JobEnd::NoLabels:     // the row's quantity is what needs mending
             show(printJobMessages::failedJob(report));
             endNormally();
             return;

@@ -33,15 +33,25 @@ class PrintJob {
     // The printer asked before a row is not ready: the operator chooses what follows.
     printing::StatusChoice askPrinter(const printing::StatusCheck& check);
 
+    // The operator closes the main window while the job runs: the dialog's question is
+    // asked; on "Sim" the job is cancelled and the window closes once the row in flight
+    // has ended.
+    void closeWindowOnCancel();
+
   private:
     printing::JobReport runInBackground(printing::PrintEngine& engine,
                                         const printing::JobRequest& request, int rowCount);
     void finish(const printing::JobReport& report);
     void endOnConfigurationPage();
     void endNormally();
+    bool askCancel();
+    void jobEnded();
 
     WindowContext& context_;
     ItemTableModel& items_;
+    PrintProgressDialog* dialog_ = nullptr;  // while the job runs
+    bool questionOpen_ = false;              // the cancel question waits for an answer
+    bool closeWindow_ = false;               // the operator closed the window mid-job
 };
 
 }  // namespace rotulano::window

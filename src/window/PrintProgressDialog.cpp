@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "window/TitleWidth.h"
+
 namespace rotulano::window {
 
 PrintProgressDialog::PrintProgressDialog(QWidget* parent, bool portuguese, int rowCount)
@@ -18,7 +20,6 @@ PrintProgressDialog::PrintProgressDialog(QWidget* parent, bool portuguese, int r
       cancelButton_(new QPushButton(caption("Cancelar", "Cancel"), this)) {
     setObjectName(QStringLiteral("DLG-IMPRESSAO"));
     setWindowTitle(caption("Imprimindo etiquetas", "Printing labels"));
-    setModal(true);
     rowText_->setObjectName(QStringLiteral("W-PROG-LINHA"));
     itemText_->setObjectName(QStringLiteral("W-PROG-ITEM"));
     typeText_->setObjectName(QStringLiteral("W-PROG-ETIQUETA"));
@@ -33,6 +34,7 @@ PrintProgressDialog::PrintProgressDialog(QWidget* parent, bool portuguese, int r
         layout->addWidget(widget);
     }
     showLabelsSent(0);
+    setMinimumWidth(widthForTitle(*this, windowTitle()));
     connect(cancelButton_, &QPushButton::clicked, this, [this] { cancel(); });
 }
 
@@ -66,9 +68,14 @@ void PrintProgressDialog::reject() {
         QDialog::reject();
         return;
     }
-    if (!cancelling_ && askCancel && askCancel()) {
+    confirmCancel();
+}
+
+bool PrintProgressDialog::confirmCancel() {
+    if (!cancelling_ && !ended_ && askCancel && askCancel()) {
         cancel();
     }
+    return cancelling_;
 }
 
 void PrintProgressDialog::cancel() {

@@ -9,10 +9,12 @@ class QPushButton;
 
 namespace rotulano::window {
 
-// The modal dialog the window shows while a print job runs: the row going out (row n of
-// N, its item and label type), the labels sent so far and a button that cancels the job.
-// Closing the dialog asks whether to cancel; it closes only when the job has ended, so
-// the row in flight always ends first. Captions follow the interface language.
+// The dialog the window shows while a print job runs: the row going out (row n of N, its
+// item and label type), the labels sent so far and a button that cancels the job. Closing
+// the dialog asks whether to cancel; it closes only when the job has ended, so the row in
+// flight always ends first. Captions follow the interface language. It is not modal: a
+// modal dialog would keep the main window's own close from reaching it, and that close
+// must ask the same question; the job keeps the main window's controls disabled instead.
 class PrintProgressDialog : public QDialog {
     Q_OBJECT
 
@@ -24,6 +26,10 @@ class PrintProgressDialog : public QDialog {
     void showLabelsSent(long long labels);
     // The job is over: the dialog closes.
     void jobEnded();
+    bool hasEnded() const { return ended_; }
+    // Asks whether to cancel (unless a cancel is under way already) and cancels on "Sim";
+    // true when the job is being cancelled.
+    bool confirmCancel();
 
     // Asked when the operator closes the dialog while the job runs: true cancels.
     std::function<bool()> askCancel;

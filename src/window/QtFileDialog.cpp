@@ -6,7 +6,9 @@
 namespace rotulano::window {
 
 bool QtFileDialog::chooseFile(QString& path, const QString& title, const QString& filter) {
-    path = QFileDialog::getOpenFileName(parent_, title, QDir::currentPath(), filter);
+    // Qt's own dialog on every system, so that its texts follow the interface language.
+    path = QFileDialog::getOpenFileName(parent_, title, QDir::currentPath(), filter, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
     return !path.isEmpty();
 }
 

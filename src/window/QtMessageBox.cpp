@@ -1,6 +1,5 @@
 #include "window/QtMessageBox.h"
 
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "core/MessageRequest.h"
+#include "window/TitleWidth.h"
 #include "window/TrailingBlanks.h"
 
 namespace rotulano::window {
@@ -31,22 +31,13 @@ QMessageBox::Icon iconOf(int style) {
 }
 
 // The status meaning is the box's title: the box is made at least as wide as the title
-// needs in a bold face, with room left for the title bar's icon and its buttons, so that
-// the window manager does not cut it short.
-constexpr int kTitleBarControls = 160;
-
-int titleWidth(const QMessageBox& box, const QString& title) {
-    QFont bold = box.font();
-    bold.setBold(true);
-    return QFontMetrics(bold).horizontalAdvance(title) + kTitleBarControls;
-}
-
+// needs, so that the window manager does not cut it short.
 void keepTitleWhole(QMessageBox& box, const QString& title) {
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
     if (grid == nullptr) {
         return;
     }
-    grid->addItem(new QSpacerItem(titleWidth(box, title), 0, QSizePolicy::Minimum),
+    grid->addItem(new QSpacerItem(widthForTitle(box, title), 0, QSizePolicy::Minimum),
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
 
@@ -60,7 +51,7 @@ int QtMessageBox::show(const QString& text, const QString& title, int style) {
     // Texts are file names, statuses and order data: never markup.
     box.setTextFormat(Qt::PlainText);
     keepTitleWhole(box, withoutTrailingBlanks(title));
-    const int pressed = box.exec();
+    const int pressed = runBox(box);
     if (yesNo) {
         return pressed == QMessageBox::Yes ? core::kAnswerYes : core::kAnswerNo;
     }
@@ -83,10 +74,27 @@ int QtMessageBox::choose(const QString& text, const QString& title, int style,
         box.setDefaultButton(qobject_cast<QPushButton*>(added.front()));
         box.setEscapeButton(added.back());
     }
-    box.exec();
+    runBox(box);
     const auto pressed = std::find(added.begin(), added.end(), box.clickedButton());
     return pressed == added.end() ? static_cast<int>(buttons.size()) - 1
                                   : static_cast<int>(pressed - added.begin());
+}
+
+// A box shown from inside another box's loop is the open one until it closes.
+int QtMessageBox::runBox(QMessageBox& box) {
+    const QPointer<QMessageBox> outer = open_;
+    open_ = &box;
+    const int result = box.exec();
+    open_ = outer;
+    return result;
+}
+
+// reject() ends exec() with no button clicked: show() then answers No (or OK) and choose()
+// the last button.
+void QtMessageBox::closeOpenBox() {
+    if (open_ != nullptr) {
+        open_->reject();
+    }
 }
 
 }  // namespace rotulano::window

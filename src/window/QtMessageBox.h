@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QPointer>
+
 #include "window/MessageBoxService.h"
 
+class QMessageBox;
 class QWidget;
 
 namespace rotulano::window {
@@ -18,9 +21,13 @@ class QtMessageBox : public MessageBoxService {
     int show(const QString& text, const QString& title, int style) override;
     int choose(const QString& text, const QString& title, int style,
                const QStringList& buttons) override;
+    void closeOpenBox() override;
 
   private:
+    int runBox(QMessageBox& box);
+
     QWidget* parent_;
+    QPointer<QMessageBox> open_;  // the box shown now, while exec() runs
 };
 
 }  // namespace rotulano::window

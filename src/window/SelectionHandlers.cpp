@@ -34,14 +34,24 @@ void onGridClicked(WindowContext& context, int row, int column, bool extendsRang
 
 // SUB-TESTA-SELECAO: on the "Impressão" page, what the next print job does: the first
 // ticked row's label type, picture and quantity, and the labels still to print.
-// Entering the "Configuração" page shows the saved settings again.
+// Entering the "Configuração" page shows the saved settings again; leaving it with
+// choices not saved asks first.
 void subTestaSelecao(WindowContext& context) {
     const Controls& controls = context.controls;
+    Session& session = context.session;
     clearNextPrint(controls);
     const int page = controls.tbOpera->page();
-    if (page == kConfigurationPage) {
+    const bool leaving = session.pageShown == kConfigurationPage && page != kConfigurationPage;
+    if (leaving && !leaveUnsavedSettings(context)) {
+        controls.tbOpera->setPage(kConfigurationPage);  // the operator stays
+        return;
+    }
+    // Entering the page reads the file again, unless choices made on it wait for a save.
+    if (page == kConfigurationPage &&
+        (session.pageShown != kConfigurationPage || !shownSettingsDiffer(context))) {
         subLeArqprm(context, SettingsRead::WhileRunning);
     }
+    session.pageShown = page;
     if (page != kPrintPage) {
         return;
     }

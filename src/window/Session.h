@@ -7,6 +7,8 @@
 
 namespace rotulano::window {
 
+class PrintJob;
+
 // The records that outlive a single event: they live as long as the window does. What
 // one handler tells another it passes as arguments, not through here.
 struct Session {
@@ -18,7 +20,10 @@ struct Session {
                          // range starts; 0 none
 
     bool settingsLossReported = false;  // CD21PRM.DAT could not be read again; said once
+    bool settingsMustBeSaved = false;   // unreadable or damaged: Gravar stays on
+    int pageShown = 1;                  // TB-OPERA's page before the page change in hand
     bool closeRequested = false;        // a fatal report asked the window to close
+    PrintJob* runningJob = nullptr;     // the print job under way, while one runs
 };
 
 }  // namespace rotulano::window

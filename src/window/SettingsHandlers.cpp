@@ -4,6 +4,7 @@
 
 #include "config/ParameterFile.h"
 #include "config/PrinterLists.h"
+#include "window/Captions.h"
 #include "window/Handlers.h"
 #include "window/Messages.h"
 #include "window/NumericField.h"
@@ -19,10 +20,18 @@ const char* const kDamagedAdvice =
     "Escolha esses valores na página Configuração e clique em Gravar: até lá nada é impresso.";
 
 // The status of the parameter file, naming the file and the cause below the status frame.
-void reportStatus(WindowContext& context, const core::FileStatus& status, const char* label) {
+void reportStatus(WindowContext& context, const core::FileStatus& status, const char* label,
+                  const QString& advice = QString()) {
     const config::ParameterFile file;
     rotinaStatusFile(context.messageBox, status, QString::fromUtf8(label), file.path(),
-                     config::ParameterFile::statusCause(status, file.path()));
+                     config::ParameterFile::statusCause(status, file.path()), advice);
+}
+
+// A file missing while the program runs is no dead end: the next save creates it.
+QString adviceWhileRunning(const core::FileStatus& status) {
+    return status == core::kStatusNotFound
+               ? QStringLiteral("o arquivo será criado ao clicar em Gravar")
+               : QString();
 }
 
 // Reads the record into the shared settings at start-up; a failure is reported once and
@@ -58,7 +67,7 @@ bool readWhileRunning(WindowContext& context) {
     }
     if (!session.settingsLossReported) {
         session.settingsLossReported = true;
-        reportStatus(context, status, kParameterFileLabel);
+        reportStatus(context, status, kParameterFileLabel, adviceWhileRunning(status));
     }
     return false;
 }
@@ -151,6 +160,7 @@ void keepSaved(WindowContext& context, const core::PrinterSettings& record) {
     }
     context.session.settings = record;
     context.session.settingsLossReported = false;
+    context.session.settingsMustBeSaved = false;
     context.controls.btGrava->setEnabled(false);
 }
 
@@ -181,7 +191,33 @@ void subLeArqprm(WindowContext& context, SettingsRead when) {
     }
     // Settings that could not be read back may differ from the file: Save stays on, and
     // recreates a file that went away. Damaged fields wait for the operator's choice.
-    context.controls.btGrava->setEnabled((!read && running) || !damaged.empty());
+    context.session.settingsMustBeSaved = (!read && running) || !damaged.empty();
+    updateSaveButton(context);
+}
+
+// A stored speed letter shows as its list position ("0" of a new file as "A"): the same
+// position is no change, although a save writes the position's letter.
+bool shownSettingsDiffer(const WindowContext& context) {
+    const core::PrinterSettings& stored = context.session.settings;
+    core::PrinterSettings shown = stored;
+    takeSettings(context.controls, shown);
+    if (config::PrinterLists::speedPosition(shown.speed()) ==
+        config::PrinterLists::speedPosition(stored.speed())) {
+        shown.setSpeed(stored.speed());
+    }
+    return shown.record() != stored.record();
+}
+
+void updateSaveButton(WindowContext& context) {
+    context.controls.btGrava->setEnabled(context.session.settingsMustBeSaved ||
+                                         shownSettingsDiffer(context));
+}
+
+// What the operator left unsaved is shown again as stored: captions, the darkness list
+// and every choice follow, since each selection runs its handler.
+void showStoredSettings(WindowContext& context) {
+    showSettings(context);
+    updateSaveButton(context);
 }
 
 // A save that fails at any step is reported and changes nothing: the file keeps its old
@@ -215,6 +251,36 @@ void subGravaArqprm(WindowContext& context) {
 
 void onSaveSettings(WindowContext& context) {
     subGravaArqprm(context);
+}
+
+// The darkness list is the chosen model's at once: the step chosen stays where the new
+// list has it too, else the new list's last step is chosen, which a save would store.
+void onPrinterModelChanged(WindowContext& context) {
+    const Controls& controls = context.controls;
+    DropDownList* list = controls.wPrmtemp;
+    const QString chosen = list->currentText();
+    fillDarknessList(list, controls.wPrmtipoimp->selection());
+    const int kept = chosen.isEmpty() ? -1 : list->findText(chosen);
+    list->setSelection(kept >= 0 ? kept + 1 : list->count());
+    applySecondMarginCaption(context);
+    updateSaveButton(context);
+}
+
+bool leaveUnsavedSettings(WindowContext& context) {
+    if (!shownSettingsDiffer(context)) {
+        return true;
+    }
+    switch (askAboutUnsavedSettings(context.messageBox, portugueseSelected(context.controls))) {
+        case UnsavedChoice::Save:
+            subGravaArqprm(context);
+            return !shownSettingsDiffer(context);  // a save that failed was reported
+        case UnsavedChoice::Discard:
+            showStoredSettings(context);
+            return true;
+        case UnsavedChoice::Stay:
+            break;
+    }
+    return false;
 }
 
 }  // namespace rotulano::window

@@ -7,27 +7,16 @@
 #include "window/Captions.h"
 #include "window/Handlers.h"
 #include "window/PortsWindow.h"
+#include "window/PrintJob.h"
 
 namespace rotulano::window {
 
 void onSettingChanged(WindowContext& context) {
-    context.controls.btGrava->setEnabled(true);
+    updateSaveButton(context);
 }
 
-void onMarginEdited(WindowContext& context, MarginField field) {
-    const Controls& controls = context.controls;
-    const bool left = field == MarginField::Left;
-    const int shown = (left ? controls.wPrmmargEsq : controls.wPrmmargSup)->value();
-    const core::PrinterSettings& stored = context.session.settings;
-    const int saved = left ? stored.leftMargin() : stored.topMargin();
-    if (shown != saved) {
-        controls.btGrava->setEnabled(true);
-    }
-}
-
-void onPrinterModelChanged(WindowContext& context) {
-    context.controls.btGrava->setEnabled(true);
-    applySecondMarginCaption(context);
+void onMarginEdited(WindowContext& context, MarginField) {
+    updateSaveButton(context);
 }
 
 void onMenuPrint(WindowContext& context) {
@@ -40,7 +29,7 @@ void onMenuConfigure(WindowContext& context) {
 }
 
 void onMenuAbout(WindowContext& context) {
-    AboutWindow::open(context.controls.window);
+    AboutWindow::open(context.controls.window, portugueseSelected(context.controls));
 }
 
 void onPorts(WindowContext& context) {
@@ -49,6 +38,17 @@ void onPorts(WindowContext& context) {
     PortsWindow::open(context.controls.window, portsFile, context.session.settings,
                       portugueseSelected(context.controls),
                       {context.platform, context.messageBox, nullptr});
+}
+
+bool onCloseRequested(WindowContext& context) {
+    if (context.session.closeRequested) {
+        return true;  // a fatal report ends the program: there is nothing to save
+    }
+    if (context.session.runningJob != nullptr) {
+        context.session.runningJob->closeWindowOnCancel();
+        return false;
+    }
+    return leaveUnsavedSettings(context);
 }
 
 void onExit(WindowContext& context) {

@@ -8,6 +8,8 @@
 
 namespace rotulano::window {
 
+class QtTranslation;
+
 // What every handler works on: the window's controls, the shared records and the
 // services that talk to the operator and to the operating system.
 struct WindowContext {
@@ -16,6 +18,7 @@ struct WindowContext {
     MessageBoxService& messageBox;
     FileDialogService& fileDialog;
     core::Platform& platform;
+    QtTranslation* qtTexts = nullptr;  // Qt's own texts; none: Qt's English
 };
 
 }  // namespace rotulano::window

@@ -266,3 +266,25 @@ TEST(MemorySinkTest, KeepsTheJobsBytesInOrder) {
     }
     EXPECT_EQ(sink.bytes(), expected);
 }
+
+// A row of 0 labels (a count of 1000000 keeps six zeros) is refused before it starts: the
+// rows before it printed, nothing of it or after it reaches the destination.
+TEST_F(PrintEngineTest, ARowOfZeroLabelsEndsTheJobBeforeItStarts) {
+    for (const long long quantity : {0LL, 1000000LL}) {
+        SCOPED_TRACE(quantity);
+        ScriptedSink sink;
+        printing::PrintEngine engine{sink, logos_.path().toStdString()};
+        RecordingObserver observer;
+        printing::JobRequest request = adhesives(3);
+        request.rows[1].quantity = quantity;
+        const printing::JobReport report = engine.run(request, observer);
+        EXPECT_EQ(report.end, JobEnd::NoLabels);
+        EXPECT_EQ(outcomes(report),
+                  (std::vector<RowOutcome>{RowOutcome::Printed, RowOutcome::Failed}));
+        ASSERT_EQ(report.rows.size(), 2U);
+        EXPECT_EQ(report.rows[1].row, 2);
+        EXPECT_EQ(report.labelsSent, 10);
+        EXPECT_EQ(sink.writes.size(), 1U);
+        EXPECT_EQ(observer.started, (std::vector<std::string>{"1/3 row 1"}));
+    }
+}

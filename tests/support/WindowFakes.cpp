@@ -4,12 +4,36 @@
 #include <QDir>
 #include <cstdio>
 
+#include "core/MessageRequest.h"
+
 namespace rotulano::test {
+
+bool FakeMessageBox::showOpen() {
+    const bool outerOpen = open_;
+    const bool outerClosed = closedNow_;
+    open_ = true;
+    closedNow_ = false;
+    if (onShow) {
+        onShow(shown.back());
+    }
+    const bool closed = closedNow_;
+    open_ = outerOpen;
+    closedNow_ = outerClosed;
+    return closed;
+}
+
+void FakeMessageBox::closeOpenBox() {
+    if (open_ && !closedNow_) {
+        closedNow_ = true;
+        ++closedByProgram;
+    }
+}
 
 int FakeMessageBox::show(const QString& text, const QString& title, int style) {
     shown.push_back({text, title, style});
-    if (onShow) {
-        onShow(shown.back());
+    const bool yesNo = (style & 0x0F) == core::kStyleYesNo;
+    if (showOpen()) {
+        return yesNo ? core::kAnswerNo : core::kAnswerOk;
     }
     return answer;
 }
@@ -18,10 +42,7 @@ int FakeMessageBox::choose(const QString& text, const QString& title, int style,
                            const QStringList& buttons) {
     shown.push_back({text, title, style});
     choiceButtons.push_back(buttons);
-    if (onShow) {
-        onShow(shown.back());
-    }
-    if (choices.empty()) {
+    if (showOpen() || choices.empty()) {
         return static_cast<int>(buttons.size()) - 1;
     }
     const int choice = choices.front();

@@ -39,6 +39,17 @@ class FakeMessageBox : public window::MessageBoxService {
     std::vector<QStringList> choiceButtons;  // each box with a choice: its buttons
     // Runs while the box is "open", e.g. to look at the window at that moment.
     std::function<void(const ShownMessage&)> onShow;
+
+    // The program closes the open box: it then answers No (or its last button).
+    void closeOpenBox() override;
+    bool isOpen() const { return open_; }
+    int closedByProgram = 0;  // boxes the program closed while they were open
+
+  private:
+    // Runs onShow with the box open; true when the program closed it meanwhile.
+    bool showOpen();
+    bool open_ = false;
+    bool closedNow_ = false;
 };
 
 // Answers each opening with the next queued path; an empty path, or an empty queue,

@@ -246,5 +246,30 @@ TEST_F(RenderSendTest, SendingOptionsOutOfPlaceEndWithStatusOne) {
     }
 }
 
+// A row of 0 labels in the order file stops --send at that row with status 4: the row
+// before it reached the printer, nothing of it did.
+TEST_F(RenderSendTest, ARowOfZeroLabelsStopsTheJobWithStatusFour) {
+    std::vector<std::string> items = sampleItems();
+    items[1].replace(4, 6, "000000");
+    writeBytes(work("pedido.txt"), orderFile({orderHeader(), items[0], items[1]}));
+    TcpListener printer;
+    ASSERT_TRUE(printer.ready());
+    const std::string destination = "tcp://127.0.0.1:" + std::to_string(printer.port());
+    const RenderRun result =
+        run({qs(work("pedido.txt")), QStringLiteral("--settings"), qs(writeSettings(kModel)),
+             QStringLiteral("--logo-dir"), qs(samplePath("")), QStringLiteral("--rows"),
+             QStringLiteral("1,2"), QStringLiteral("--send"), QStringLiteral("--port"),
+             qs(destination), QStringLiteral("--no-status")});
+    EXPECT_EQ(result.exitCode, 4) << result.err;
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, kTag + "linha 1 enviada (1 de 2)\n" + kTag +
+                              "A linha 2 pede 0 etiquetas e não foi impressa: informe a "
+                              "quantidade em \"Quant.\". A impressão parou nesta linha.\n");
+    const std::vector<std::string> received = printer.received(1);
+    ASSERT_EQ(received.size(), 1U);
+    EXPECT_EQ(received[0], expectedJob(items, {1}, settingsRecord(kModel), samplePath("")));
+    EXPECT_TRUE(tempDirEmpty());
+}
+
 }  // namespace
 }  // namespace rotulano::test

@@ -26,8 +26,8 @@ struct CaptionRow {
 };
 
 const CaptionRow kCaptions[] = {
-    {Menu, "Menu1", 0, "Arquivo", "File"},
-    {MenuItem, "Sobre", 0, "Sobre", "About"},
+    {Menu, "Menu1", 0, "&Arquivo", "&File"},
+    {MenuItem, "Sobre", 0, "S&obre", "&About"},
     {MenuItem, "Abrir", 0, "Abrir", "Open"},
     {MenuItem, "SelecionarTodos", 0, "Selecionar todos", "Select all"},
     {MenuItem, "LimparSelecao", 0, "Limpar seleção", "Clear selection"},
@@ -66,7 +66,7 @@ const CaptionRow kCaptions[] = {
     {Control, "CmStatic8", 0, "Tipo da etiqueta", "Label type"},
     {Control, "CmStatic9", 0, "Quantidade", "Quantity"},
     {GridHint, "", 0, "Selecione os itens que deseja imprimir com um clique na coluna \"Sel.\"",
-     "Select the items that you wants to print with a click in the column \"Sel\""},
+     "Select the items that you want to print with a click in the column \"Sel\""},
     // not translated
     {Control, "CmStatic11", 0, "Idioma/Language", "Idioma/Language"},
     {Control, "W-HEACGC15", 0, "C.N.P.J", "C.N.P.J"},
@@ -129,13 +129,17 @@ std::string rowName(const ::testing::TestParamInfo<CaptionRow>& info) {
 
 INSTANTIATE_TEST_SUITE_P(CaptionTable, Captions, ::testing::ValuesIn(kCaptions), rowName);
 
-TEST(LanguageChange, EnablesSaveEvenForTheLanguageAlreadyChosen) {
+// Choosing the language already saved applies its captions again and leaves nothing to
+// save; another language does.
+TEST(LanguageChange, TheLanguageAlreadyChosenLeavesSaveOff) {
     TestWindow test;
     test.open();
     test.controls().btGrava->setText(QStringLiteral("?"));
     chooseLanguage(test, 1);
-    EXPECT_TRUE(test.controls().btGrava->isEnabled());
+    EXPECT_FALSE(test.controls().btGrava->isEnabled());
     EXPECT_EQ(test.controls().btGrava->text(), QStringLiteral("Gravar"));
+    chooseLanguage(test, 2);
+    EXPECT_TRUE(test.controls().btGrava->isEnabled());
 }
 
 TEST(LanguageChange, NoSelectionMeansEnglish) {

@@ -44,12 +44,13 @@ TEST(EventTableStartUp, OpenedRunsFirstAndTheHandlersItsChangesRaiseRunAtOnce) {
     Names ran;
     traceOf(test, ran);
     test.open();
+    // A model chosen brings its darkness list at once, with a step chosen in it.
     const Names expected = {"ON-FORM-OPENED",
                             // the fixed lists: first model and first language selected
-                            "ON-PRINTER-MODEL-CHANGED", "ON-LANGUAGE-CHANGED",
-                            // the stored settings shown: model, port, language, darkness, speed
                             "ON-PRINTER-MODEL-CHANGED", "ON-SETTING-CHANGED", "ON-LANGUAGE-CHANGED",
-                            "ON-SETTING-CHANGED", "ON-SETTING-CHANGED"};
+                            // the stored settings shown: model, port, language, darkness, speed
+                            "ON-PRINTER-MODEL-CHANGED", "ON-SETTING-CHANGED", "ON-SETTING-CHANGED",
+                            "ON-LANGUAGE-CHANGED", "ON-SETTING-CHANGED", "ON-SETTING-CHANGED"};
     EXPECT_EQ(ran, expected);
 }
 
@@ -109,10 +110,11 @@ TEST_F(WiredEvents, ClickingATabRunsTheSummaryForThePageChangeAndForTheClick) {
 TEST_F(WiredEvents, MenuConfiguracaoShowsPageThreeWithTheModelListFocused) {
     test.window->activateWindow();
     test.controls().menuConfiguracao->trigger();
-    // Page three shows the stored settings again: model, port, language, darkness, speed.
+    // Page three shows the stored settings again: model (with its darkness list's step),
+    // port, language, darkness, speed.
     EXPECT_EQ(ran, (Names{"ON-MENU-CONFIGURE", "SUB-TESTA-SELECAO", "ON-PRINTER-MODEL-CHANGED",
-                          "ON-SETTING-CHANGED", "ON-LANGUAGE-CHANGED", "ON-SETTING-CHANGED",
-                          "ON-SETTING-CHANGED"}));
+                          "ON-SETTING-CHANGED", "ON-SETTING-CHANGED", "ON-LANGUAGE-CHANGED",
+                          "ON-SETTING-CHANGED", "ON-SETTING-CHANGED"}));
     EXPECT_EQ(test.controls().tbOpera->page(), 3);
     EXPECT_EQ(test.window->focusWidget(), test.controls().wPrmtipoimp);
 }

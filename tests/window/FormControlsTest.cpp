@@ -201,20 +201,20 @@ TEST(FormWindow, MenuHoldsArquivoWithItsSevenItemsThenSobre) {
     const QList<QAction*> top = c.cfMenu1->actions();
     ASSERT_EQ(top.size(), 2);
     EXPECT_EQ(top[0]->objectName(), QStringLiteral("Arquivo"));
-    EXPECT_EQ(top[0]->text(), QStringLiteral("A&rquivo"));
+    EXPECT_EQ(top[0]->text(), QStringLiteral("&Arquivo"));
     EXPECT_EQ(top[0]->menu(), c.menuArquivo);
     EXPECT_EQ(c.menuArquivo->objectName(), QStringLiteral("Menu1"));
     EXPECT_EQ(top[1]->objectName(), QStringLiteral("Sobre"));
-    EXPECT_EQ(top[1]->text(), QStringLiteral("Sobre"));
+    EXPECT_EQ(top[1]->text(), QStringLiteral("S&obre"));
 
     const QList<QAction*> items = c.menuArquivo->actions();
-    const char* const expected[][3] = {{"Imprimir", "Imprimir", ""},
+    const char* const expected[][3] = {{"Imprimir", "Imprimir", "Ctrl+P"},
                                        {"Visualizar", "Visualizar", ""},
-                                       {"Abrir", "Abrir Arquivo ", ""},
+                                       {"Abrir", "Abrir Arquivo ", "Ctrl+O"},
                                        {"SelecionarTodos", "Selecionar todos", "Ctrl+A"},
                                        {"LimparSelecao", "Limpar seleção", "Ctrl+Shift+A"},
                                        {"Configuracao", "Configuração", ""},
-                                       {"Sair", "Sair", ""}};
+                                       {"Sair", "Sair", "Ctrl+Q"}};
     ASSERT_EQ(items.size(), 7);
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(items[i]->objectName(), utf8(expected[i][0]));

@@ -89,6 +89,7 @@ TEST_F(GrowingWindow, TheGridAndTheHeaderFieldsGrowAndTheButtonsFollowTheirEdges
         {"W-NOME-COMPLETO", {20, 176, 754 + dx, 16}}, {"W-HEARAZ", {20, 224, 244 + dx, 16}},
         {"W-HEACGC", {281 + dx, 224, 136, 16}},       {"W-HEADAT-EMAIL", {703 + dx, 224, 71, 16}},
         {"CmImage1", {191 + dx / 2, 23, 415, 70}},    {"W-PRMPARA", {150, 234, 378, 19}},
+        {"BT-PORTAS", {102, 332 + dy, 90, 28}},
     };
     for (const Expected& e : expected) {
         EXPECT_EQ(placeOf(e.name), e.rect) << e.name;

@@ -127,6 +127,7 @@ TEST_F(ItemModel, TheOrderLineIsKeptByteForByte) {
     EXPECT_EQ(model.line(1), line);
     EXPECT_EQ(data(1, orders::kColRecord, Qt::DisplayRole).toString().at(20), QChar(0xE9));
     EXPECT_EQ(model.tickedRows().size(), 0U);
+    model.setQuantity(1, 1);  // its bytes read as no labels, and a row of none is not ticked
     model.setTicked(1, true);
     ASSERT_EQ(model.tickedRows().size(), 1U);
     EXPECT_EQ(model.tickedRows().front().line, line);

@@ -139,15 +139,16 @@ TEST_F(PrintJob, ADatamaxPrinterGetsTheBitmapLogoOnceAndTheDplLayouts) {
 }
 
 // With the pause option each click prints the first row that still holds "X", and each
-// job sends the logo again. The option is read from the check box as it stands.
+// job sends the logo again. The option is the saved one, whatever the box shows unsaved.
 TEST_F(PrintJob, ThePauseOptionPrintsOneRowPerClick) {
     struct Case {
         bool saved;
         bool boxTicked;
         std::vector<std::size_t> rowsPerClick;
     };
-    for (const Case& option : {Case{true, true, {1, 1, 1}}, Case{false, true, {1, 1, 1}},
-                               Case{true, false, {3}}, Case{false, false, {3}}}) {
+    // The saved option counts; a tick of the box not saved does not change the job.
+    for (const Case& option : {Case{true, true, {1, 1, 1}}, Case{false, true, {3}},
+                               Case{true, false, {1, 1, 1}}, Case{false, false, {3}}}) {
         SCOPED_TRACE(std::string("saved ") + (option.saved ? "S" : "N") + ", box " +
                      (option.boxTicked ? "ticked" : "unticked"));
         PrintJobWindow window;

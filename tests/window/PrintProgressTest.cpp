@@ -42,8 +42,16 @@ std::string textOf(const QWidget* dialog, const char* name) {
     return label == nullptr ? "<none>" : label->text().toStdString();
 }
 
+// The job's dialog on screen, or nullptr. It is not modal: the main window's own close
+// must reach the program while a job runs.
 PrintProgressDialog* openDialog() {
-    return qobject_cast<PrintProgressDialog*>(QApplication::activeModalWidget());
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<PrintProgressDialog*>(window);
+        if (dialog != nullptr && dialog->isVisible()) {
+            return dialog;
+        }
+    }
+    return nullptr;
 }
 
 // Runs `work` on the window's thread and waits for it: the platform's sends come from the

@@ -150,11 +150,14 @@ TEST_F(Selection, TheImpressaoPageShowsTheFirstTickedRowAndTheTotal) {
     EXPECT_EQ(test.window->focusWidget(), c().btImprime);
 }
 
-TEST_F(Selection, TickedRowsOfQuantityZeroShowTheirTypeButDoNotEnablePrinting) {
+// A row of quantity 0 has nothing to print: a click does not tick it, and the Impressão
+// page shows no next job.
+TEST_F(Selection, ARowOfQuantityZeroIsNotTickedAndDoesNotEnablePrinting) {
     test.clickCell(6, orders::kColSel);
+    EXPECT_EQ(test.marks()[5], QString());
     test.clickPage(2);
-    EXPECT_EQ(c().wEtiqueta->text(), QStringLiteral("TAG Toalha").leftJustified(30, u' '));
-    EXPECT_EQ(rotulano::window::pictureName(c().cmImage2), QStringLiteral("IMG-TOALHA"));
+    EXPECT_EQ(c().wEtiqueta->text().trimmed(), QString());
+    EXPECT_EQ(rotulano::window::pictureName(c().cmImage2), QString());
     EXPECT_EQ(c().wDetqtd->text(), QStringLiteral("       "));
     EXPECT_FALSE(c().btImprime->isEnabled());
 }
@@ -213,9 +216,9 @@ TEST_F(Selection, TheOperatorTypesANewQuantity) {
         long long value;
         const char* shown;
     };
-    // The editor takes digits only, up to six of them.
+    // The editor takes digits only, up to six of them; a 0 is refused (the row keeps 12).
     for (const Case& typed :
-         {Case{"12", 12, "     12"}, Case{"0", 0, "       "}, Case{"-3", 3, "      3"},
+         {Case{"12", 12, "     12"}, Case{"0", 12, "     12"}, Case{"-3", 3, "      3"},
           Case{"1234567", 123456, "123.456"}, Case{"999999", 999999, "999.999"}}) {
         SCOPED_TRACE(typed.typed);
         test.editQuantity(3, QString::fromLatin1(typed.typed));

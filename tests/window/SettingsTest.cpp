@@ -68,17 +68,39 @@ TEST_F(SaveSettings, WritesTheControlsIntoPositionsOneToFourteenAndKeepsTheFille
     EXPECT_TRUE(test.messageBox.shown.empty());
 }
 
-TEST(SaveSettingsModel, ANewModelKeepsItsDarknessListUntilTheSettingsAreReadAgain) {
+// The darkness list is the chosen model's at once, with the chosen step kept where both
+// lists have it.
+TEST(SaveSettingsModel, ANewModelBringsItsDarknessListAtOnce) {
     TestWindow test;
     test.open();
     choose(test.controls().wPrmtipoimp, 6);
-    EXPECT_EQ(test.controls().wPrmtemp->count(), 15);
+    EXPECT_EQ(test.controls().wPrmtemp->count(), 30);
+    EXPECT_EQ(test.controls().wPrmtemp->currentText(), QStringLiteral("010"));
+    EXPECT_TRUE(test.controls().btGrava->isEnabled());
     test.controls().btGrava->click();
     EXPECT_EQ(readBytes(test.dir.file("CD21PRM.DAT")).substr(0, 14), "1060110S0000A1");
-    EXPECT_EQ(test.controls().wPrmtemp->count(), 15);
+    EXPECT_EQ(test.controls().wPrmtemp->count(), 30);
     rotulano::window::subLeArqprm(test.context());
     EXPECT_EQ(test.controls().wPrmtemp->count(), 30);
     EXPECT_EQ(test.controls().wPrmtemp->currentText(), QStringLiteral("010"));
+    choose(test.controls().wPrmtipoimp, 1);
+    EXPECT_EQ(test.controls().wPrmtemp->count(), 15);
+    EXPECT_EQ(test.controls().wPrmtemp->currentText(), QStringLiteral("010"));
+}
+
+// A step the new list does not have: its last step is chosen, and a save stores it.
+TEST(SaveSettingsModel, AStepTheNewListLacksBecomesItsLastStep) {
+    TestWindow test;
+    writeBytes(test.dir.file("CD21PRM.DAT"), "1060125S0000A1" + std::string(132, '0'));
+    test.open();
+    ASSERT_EQ(test.controls().wPrmtemp->currentText(), QStringLiteral("025"));
+    ASSERT_FALSE(test.controls().btGrava->isEnabled());
+    choose(test.controls().wPrmtipoimp, 1);
+    EXPECT_EQ(test.controls().wPrmtemp->count(), 15);
+    EXPECT_EQ(test.controls().wPrmtemp->currentText(), QStringLiteral("015"));
+    EXPECT_TRUE(test.controls().btGrava->isEnabled());
+    test.controls().btGrava->click();
+    EXPECT_EQ(readBytes(test.dir.file("CD21PRM.DAT")).substr(0, 14), "1010115S0000A1");
 }
 
 TEST_F(SaveSettings, SpeedAIsWrittenAsTheLetterOverTheCreatedZero) {
@@ -199,21 +221,37 @@ INSTANTIATE_TEST_SUITE_P(
         SaveButtonCase{"OtherSecondMargin", [](C c) { c.wPrmmargSup->setValue(9); }, true},
         // compared with its own stored field, not with the left margin
         SaveButtonCase{"SecondMarginOfTheLeftValue", [](C c) { c.wPrmmargSup->setValue(5); }, true},
+        // a margin typed back to the stored one leaves nothing to save
         SaveButtonCase{"TypingBackTheStoredMargin",
                        [](C c) {
                            c.wPrmmargSup->setValue(9);
                            c.wPrmmargSup->setValue(8);
                        },
-                       true},
+                       false},
         // leaving a margin field that was not changed is not a change
         SaveButtonCase{"EndOfAMarginEditThatChangedNothing",
                        [](C c) { emit c.wPrmmargEsq->editingFinished(); }, false},
-        SaveButtonCase{"TheSelectedModel", [](C c) { choose(c.wPrmtipoimp, 5); }, true},
+        // choosing the stored model again, or the stored language, changes nothing
+        SaveButtonCase{"TheSelectedModel", [](C c) { choose(c.wPrmtipoimp, 5); }, false},
+        SaveButtonCase{"AnotherModel", [](C c) { choose(c.wPrmtipoimp, 6); }, true},
+        SaveButtonCase{"PauseTickedAndUnticked",
+                       [](C c) {
+                           c.wPrmpara->click();
+                           c.wPrmpara->click();
+                       },
+                       false},
+        SaveButtonCase{"PortChangedAndBack",
+                       [](C c) {
+                           choose(c.wPrmportaimp, 2);
+                           choose(c.wPrmportaimp, 1);
+                       },
+                       false},
         SaveButtonCase{"Pause", [](C c) { c.wPrmpara->click(); }, true},
         SaveButtonCase{"Port", [](C c) { choose(c.wPrmportaimp, 2); }, true},
         SaveButtonCase{"Darkness", [](C c) { choose(c.wPrmtemp, 3); }, true},
         SaveButtonCase{"Speed", [](C c) { choose(c.wPrmvel, 4); }, true},
-        SaveButtonCase{"TheSelectedLanguage", [](C c) { choose(c.wPrmlingua, 1); }, true}),
+        SaveButtonCase{"TheSelectedLanguage", [](C c) { choose(c.wPrmlingua, 1); }, false},
+        SaveButtonCase{"AnotherLanguage", [](C c) { choose(c.wPrmlingua, 2); }, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

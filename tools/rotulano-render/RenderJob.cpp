@@ -6,6 +6,7 @@
 #include "core/OrderLine.h"
 #include "printing/MemorySink.h"
 #include "printing/PrintEngine.h"
+#include "printing/PrintJobMessages.h"
 
 namespace rotulano::render {
 
@@ -88,7 +89,13 @@ RenderResult RenderJob::run(const RenderRequest& request) {
     sink.reserve(job.rows.size() * kRowBytesHint);
     printing::PrintEngine engine(sink, request.logoDir);
     RenderObserver observer(sink, result);
-    engine.run(job, observer);
+    const printing::JobReport report = engine.run(job, observer);
+    // A row of 0 labels stops the job, as on a printer: no bytes of a job cut short.
+    if (report.end == printing::JobEnd::NoLabels) {
+        result.error =
+            printing::printJobMessages::noLabels(report.rows.back().row).text.toStdString();
+        return result;
+    }
     result.bytes = sink.takeBytes();
     return result;
 }

@@ -106,6 +106,10 @@ RenderExit jobEnd(const printing::JobReport& report, std::ostream& err) {
         return renderFailure(err, RenderExit::PrinterNotReady,
                              messageLine(messages::failedJob(report)));
     }
+    // A row of 0 labels cannot be printed, whatever the printer.
+    if (report.end == JobEnd::NoLabels) {
+        return renderFailure(err, RenderExit::Output, messageLine(messages::failedJob(report)));
+    }
     const RenderExit status =
         report.end == JobEnd::InvalidPort ? RenderExit::Settings : RenderExit::Send;
     return renderFailure(err, status, messageLine(messages::failedJob(report)));

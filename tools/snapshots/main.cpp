@@ -1,7 +1,8 @@
-// rotulano-snapshots [--size WIDTHxHEIGHT] DIR [ORDER]
+// rotulano-snapshots [--size WIDTHxHEIGHT] [--language pt|en] DIR [ORDER]
 //
 // Starts the main window offscreen in the current directory (which holds, or receives,
-// CD21PRM.DAT), at its design size or at the size given, loads the order file ORDER
+// CD21PRM.DAT), at its design size or at the size given, in the language of the settings
+// file or the one given (shown as if saved; the file is not changed), loads the order file ORDER
 // (samples/PEDIDO.txt when not given) and writes a PNG of each of the three pages into
 // DIR: 1-selecao.png, 2-impressao.png, 3-configuracao.png. Message boxes are not shown:
 // their title and text go to the standard error. The user's configuration (the size the
@@ -49,12 +50,24 @@ void settle() {
     QCoreApplication::processEvents();
 }
 
-bool writePages(MainWindow& window, const QDir& out) {
+// The language shown as the saved one, so that no page shows it as a change to save.
+void showLanguage(MainWindow& window, int language) {
+    window.session().settings.setLanguage(language);
+    window.controls().wPrmlingua->setSelection(language);
+    settle();
+}
+
+// Entering Configuração reads the settings file again: the language given is shown again
+// on every page.
+bool writePages(MainWindow& window, const QDir& out, int language) {
     const char* const names[] = {"1-selecao.png", "2-impressao.png", "3-configuracao.png"};
     bool written = true;
     for (int page = 1; page <= 3; ++page) {
         window.controls().tbOpera->setPage(page);
         settle();
+        if (language != 0) {
+            showLanguage(window, language);
+        }
         const QString file = out.filePath(QString::fromLatin1(names[page - 1]));
         if (!window.grab().save(file, "PNG")) {
             std::fprintf(stderr, "rotulano-snapshots: cannot write %s\n", qUtf8Printable(file));
@@ -74,8 +87,17 @@ QSize parseSize(const QString& text) {
 struct Options {
     QString dir;
     QString order = QStringLiteral("samples/PEDIDO.txt");
-    QSize size;  // invalid: the design size
+    QSize size;        // invalid: the design size
+    int language = 0;  // W-PRMLINGUA's position: 1 Português, 2 English; 0 the file's
 };
+
+// "pt" or "en" as W-PRMLINGUA's position; 0 for anything else.
+int parseLanguage(const QString& text) {
+    if (text == QStringLiteral("pt")) {
+        return 1;
+    }
+    return text == QStringLiteral("en") ? 2 : 0;
+}
 
 bool parseOptions(const QStringList& arguments, Options& options) {
     QCommandLineParser parser;
@@ -83,6 +105,10 @@ bool parseOptions(const QStringList& arguments, Options& options) {
                                   QStringLiteral("Window size, such as 1280x800."),
                                   QStringLiteral("WIDTHxHEIGHT"));
     parser.addOption(size);
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("Interface language: pt or en."),
+                                      QStringLiteral("pt|en"));
+    parser.addOption(language);
     parser.addPositionalArgument(QStringLiteral("DIR"), QStringLiteral("Where the PNGs go."));
     parser.addPositionalArgument(QStringLiteral("ORDER"), QStringLiteral("Order file."));
     if (!parser.parse(arguments)) {
@@ -105,6 +131,14 @@ bool parseOptions(const QStringList& arguments, Options& options) {
             return false;
         }
     }
+    if (parser.isSet(language)) {
+        options.language = parseLanguage(parser.value(language));
+        if (options.language == 0) {
+            std::fprintf(stderr, "rotulano-snapshots: bad language %s\n",
+                         qUtf8Printable(parser.value(language)));
+            return false;
+        }
+    }
     return true;
 }
 
@@ -118,7 +152,9 @@ int main(int argc, char** argv) {
     QStandardPaths::setTestModeEnabled(true);
     Options options;
     if (!parseOptions(QApplication::arguments(), options)) {
-        std::fprintf(stderr, "usage: rotulano-snapshots [--size WIDTHxHEIGHT] DIR [ORDER]\n");
+        std::fprintf(stderr,
+                     "usage: rotulano-snapshots [--size WIDTHxHEIGHT] [--language pt|en] DIR "
+                     "[ORDER]\n");
         return 2;
     }
     const QDir out(options.dir);
@@ -142,12 +178,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "rotulano-snapshots: the window closed at start-up\n");
         return 1;
     }
+    if (options.language != 0) {
+        showLanguage(window, options.language);
+    }
     if (!QFileInfo::exists(options.order)) {
         std::fprintf(stderr, "rotulano-snapshots: no order file %s\n",
                      qUtf8Printable(options.order));
     }
     window.controls().wNomeCompleto->setText(QFileInfo(options.order).absoluteFilePath());
-    const bool written = writePages(window, out);
+    const bool written = writePages(window, out, options.language);
     window.close();
     return written ? 0 : 1;
 }
