@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <iostream>
+#include <string>
 
 #include "core/QtOwnFiles.h"
 
@@ -31,6 +32,21 @@ void onQtMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     }
 }
 
+// How many of the program's arguments Qt sees: the program's name only, so that no argument
+// is taken for a Qt option. On Windows "-platform NAME" right after the name is Qt's too: Wine
+// does not pass QT_QPA_PLATFORM on, so the tests start the program with "-platform offscreen".
+int qtArgumentCount(int argc, char** argv) {
+#ifdef _WIN32
+    if (argc >= 3 && std::string(argv[1]) == "-platform") {
+        return 3;
+    }
+#else
+    (void)argv;
+#endif
+    (void)argc;
+    return 1;
+}
+
 }  // namespace
 
 // Rotulano: opens the chain's order files and prints their price tags and labels. The
@@ -47,8 +63,7 @@ int main(int argc, char** argv) {
     rotulano::printing::ProgramSignals endSignals;
     // Qt's own files are looked at before Qt reads them: one that would hang it is set aside.
     const rotulano::core::QtOwnFiles qtFiles(std::cerr, "rotulano: ");
-    // Qt sees the program's name only: no argument is taken for a Qt option ("-platform").
-    int qtArgc = 1;
+    int qtArgc = qtArgumentCount(argc, argv);
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Rotulano"));
     rotulano::window::initWindowResources();

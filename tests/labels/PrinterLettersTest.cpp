@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <iconv.h>
+#endif
 
 #include <string>
 
@@ -8,6 +12,20 @@
 namespace rotulano::labels {
 namespace {
 
+#ifdef _WIN32
+// The code page 850 byte that Windows' own code page tables give for one Latin-1 byte (the
+// Latin-1 letter is its own Unicode code point).
+char iconvPc850(unsigned char latin1) {
+    const wchar_t letter = static_cast<wchar_t>(latin1);
+    char out = '\0';
+    BOOL replaced = FALSE;
+    const int converted =
+        ::WideCharToMultiByte(850, WC_NO_BEST_FIT_CHARS, &letter, 1, &out, 1, nullptr, &replaced);
+    EXPECT_EQ(converted, 1) << "byte " << static_cast<int>(latin1);
+    EXPECT_FALSE(replaced) << "byte " << static_cast<int>(latin1);
+    return out;
+}
+#else
 // The code page 850 byte that glibc's iconv gives for one Latin-1 byte.
 char iconvPc850(unsigned char latin1) {
     iconv_t converter = iconv_open("CP850", "ISO-8859-1");
@@ -24,6 +42,7 @@ char iconvPc850(unsigned char latin1) {
     EXPECT_EQ(outLeft, 0U);
     return out;
 }
+#endif
 
 class Latin1LetterTest : public ::testing::TestWithParam<int> {};
 
