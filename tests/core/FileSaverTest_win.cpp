@@ -75,6 +75,13 @@ TEST_F(FileSaverWinTest, ASymbolicLinkStaysALinkAndItsFileGetsTheBytes) {
                                folder_.wide(L"outra\\CD21PRM.DAT").c_str(), 0)) {
         GTEST_SKIP() << "no symbolic links here (error " << ::GetLastError() << ")";
     }
+    if ((::GetFileAttributesW(folder_.wide(L"CD21PRM.DAT").c_str()) &
+         FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+        GTEST_SKIP() << "this system shows no reparse point for the link";
+    }
+    if (readWide(folder_.wide(L"CD21PRM.DAT")) != kOld) {
+        GTEST_SKIP() << "this system does not open the file a link leads to (Wine)";
+    }
 
     EXPECT_EQ(FileSaver::save(folder_.file(L"CD21PRM.DAT"), kNew), kStatusOk);
 
