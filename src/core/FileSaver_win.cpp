@@ -207,6 +207,14 @@ FileStatus rewriteInPlace(const WindowsFileCalls& calls, const std::wstring& tar
     if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
         return kStatusNotRegularFile;
     }
+    // A link the open did not follow is never written over: it would become a file.
+    BY_HANDLE_FILE_INFORMATION opened{};
+    if (!::GetFileInformationByHandle(file.get(), &opened)) {
+        return lastStatus();
+    }
+    if ((opened.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        return kStatusNotRegularFile;
+    }
     const LONGLONG oldLength = size.QuadPart;
     const auto newLength = static_cast<LONGLONG>(bytes.size());
     std::string kept(static_cast<std::size_t>(std::min(oldLength, newLength)), '\0');
@@ -235,16 +243,28 @@ FileStatus rewriteInPlace(const WindowsFileCalls& calls, const std::wstring& tar
     return ::FlushFileBuffers(file.get()) ? kStatusOk : lastStatus();
 }
 
-// How many names the file has, read without following a reparse point; 0 on failure.
-DWORD namesOf(const std::wstring& target) {
-    WindowsHandle file(
-        ::CreateFileW(target.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
-                      FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (!file.valid() || !::GetFileInformationByHandle(file.get(), &info)) {
-        return 0;
+bool informationOf(const std::wstring& target, DWORD flags, BY_HANDLE_FILE_INFORMATION& info) {
+    WindowsHandle file(::CreateFileW(target.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
+                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | flags, nullptr));
+    return file.valid() && ::GetFileInformationByHandle(file.get(), &info);
+}
+
+// True when a new file in the name's place would cut it off from its users: the name is a
+// link (a reparse point, or a name that opens another file when followed than when not)
+// or one of several names of the file.
+bool keptInPlace(const std::wstring& target) {
+    BY_HANDLE_FILE_INFORMATION named{};
+    BY_HANDLE_FILE_INFORMATION followed{};
+    if (!informationOf(target, FILE_FLAG_OPEN_REPARSE_POINT, named)) {
+        return false;
     }
-    return info.nNumberOfLinks;
+    if (!informationOf(target, 0, followed)) {
+        return true;  // a link whose file is gone: never replaced by a file
+    }
+    return (named.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 ||
+           named.nFileIndexLow != followed.nFileIndexLow ||
+           named.nFileIndexHigh != followed.nFileIndexHigh ||
+           named.dwVolumeSerialNumber != followed.dwVolumeSerialNumber || named.nNumberOfLinks > 1;
 }
 
 }  // namespace
@@ -270,7 +290,7 @@ FileStatus saveThrough(const WindowsFileCalls& calls, const std::string& path,
         return kStatusNotPermitted;
     }
     // A new file would cut the other names (or the link) off from the saved bytes.
-    if (existed && ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 || namesOf(target) > 1)) {
+    if (existed && ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 || keptInPlace(target))) {
         return rewriteInPlace(calls, target, bytes);
     }
     bool inPlace = false;

@@ -67,6 +67,30 @@ TEST_F(FileSaverWinTest, AHardLinkedFileIsRewrittenInPlaceForBothNames) {
     EXPECT_EQ(names(), (std::vector<std::wstring>{L"a.bin", L"b.bin"}));
 }
 
+// A symbolic link (a reparse point) stays a link: the file it leads to gets the bytes.
+TEST_F(FileSaverWinTest, ASymbolicLinkStaysALinkAndItsFileGetsTheBytes) {
+    ASSERT_TRUE(::CreateDirectoryW(folder_.wide(L"outra").c_str(), nullptr));
+    ASSERT_TRUE(writeWide(folder_.wide(L"outra\\CD21PRM.DAT"), kOld));
+    if (!::CreateSymbolicLinkW(folder_.wide(L"CD21PRM.DAT").c_str(),
+                               folder_.wide(L"outra\\CD21PRM.DAT").c_str(), 0)) {
+        GTEST_SKIP() << "no symbolic links here (error " << ::GetLastError() << ")";
+    }
+    if ((::GetFileAttributesW(folder_.wide(L"CD21PRM.DAT").c_str()) &
+         FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+        GTEST_SKIP() << "this system shows no reparse point for the link";
+    }
+    if (readWide(folder_.wide(L"CD21PRM.DAT")) != kOld) {
+        GTEST_SKIP() << "this system does not open the file a link leads to (Wine)";
+    }
+
+    EXPECT_EQ(FileSaver::save(folder_.file(L"CD21PRM.DAT"), kNew), kStatusOk);
+
+    EXPECT_EQ(readWide(folder_.wide(L"outra\\CD21PRM.DAT")), kNew);
+    const DWORD attributes = ::GetFileAttributesW(folder_.wide(L"CD21PRM.DAT").c_str());
+    EXPECT_NE(attributes & FILE_ATTRIBUTE_REPARSE_POINT, 0u);
+    EXPECT_EQ(names(), (std::vector<std::wstring>{L"CD21PRM.DAT", L"outra"}));
+}
+
 TEST_F(FileSaverWinTest, AReadOnlyFileIsNeverReplaced) {
     ASSERT_TRUE(writeWide(folder_.wide(L"ro.bin"), kOld));
     ASSERT_TRUE(::SetFileAttributesW(folder_.wide(L"ro.bin").c_str(), FILE_ATTRIBUTE_READONLY));
