@@ -82,10 +82,8 @@ TEST_F(PortsWindowUnsaved, ClosingWithChangesAsksSaveDiscardOrStay) {
         bool closes;
         std::string file;
     };
-    const std::string withCom1 =
-        "; Rotulano: para onde vai cada porta. Porta sem entrada: o "
-        "dispositivo de sempre.\n\n[LPT2]\ndestino=cups://ZEBRA\n"
-        "\n[COM1]\ndestino=/dev/ttyS0\n";
+    // Gravar edits the file as it is: the new entry is appended, nothing else is added.
+    const std::string withCom1 = kSavedPorts + "\n[COM1]\ndestino=/dev/ttyS0\n";
     const Case cases[] = {{"stay", kStay, false, kSavedPorts},
                           {"discard", kDiscard, true, kSavedPorts},
                           {"save", kSave, true, withCom1}};
