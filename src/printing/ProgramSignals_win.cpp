@@ -22,7 +22,7 @@ namespace {
 // How long a closing console waits for the job to be cancelled; Windows allows 5 s.
 constexpr DWORD kCloseGraceMs = 4000;
 
-HANDLE signalEvent = nullptr;     // set once a signal has come
+HANDLE signalEvent = nullptr;   // set once a signal has come
 HANDLE handledEvent = nullptr;  // set once the watcher has run its reaction
 std::atomic<int> lastSignal{0};
 

@@ -43,9 +43,10 @@ TEST_F(WorkingFolderTest, MakesTheProgramsFolderTheFirstTimeAndWorksThere) {
     EXPECT_TRUE(QFileInfo(pathToQt(own())).isDir());
     EXPECT_EQ(current(), canonicalOwn());
     // The probe that checks the folder takes files leaves none behind.
-    EXPECT_TRUE(QDir(pathToQt(own())).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                                QDir::NoDotAndDotDot)
-                    .isEmpty());
+    EXPECT_TRUE(
+        QDir(pathToQt(own()))
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+            .isEmpty());
 }
 
 TEST_F(WorkingFolderTest, KeepsAnExistingFolderWithTheSettingsInIt) {
@@ -75,8 +76,8 @@ TEST_F(WorkingFolderTest, RefusesAMissingUserFolderWithTheCauseOfTheFailedMake) 
     const std::string missing = parent() + kSeparator + "nao-existe";
     const QString before = current();
 
-    EXPECT_EQ(enterOwnFolder(missing), kRefusal + missing + kSeparator + "Rotulano\n" +
-                                           fileStatusCause(kStatusNotFound));
+    EXPECT_EQ(enterOwnFolder(missing),
+              kRefusal + missing + kSeparator + "Rotulano\n" + fileStatusCause(kStatusNotFound));
 
     EXPECT_EQ(current(), before);
     EXPECT_FALSE(QFileInfo::exists(pathToQt(missing)));
