@@ -15,18 +15,12 @@
 // and on a terminal line: a fault stops the job before any label byte with its message,
 // the operator's choice decides what follows, and the labels that do go out are exactly
 // those of a job without the check.
+namespace rotulano::test {
 namespace {
 
-namespace core = rotulano::core;
-namespace config = rotulano::config;
-namespace printing = rotulano::printing;
 using printing::JobEnd;
 using printing::RowOutcome;
 using printing::StatusChoice;
-using rotulano::test::adhesives;
-using rotulano::test::bytesOfEachRow;
-using rotulano::test::PrinterSimulator;
-using rotulano::test::StatusCheckedSink;
 using Line = PrinterSimulator::Line;
 
 constexpr int kZebra = 5;    // ZPL
@@ -64,6 +58,15 @@ bool onlyQueries(const std::string& received, const std::string& query) {
     return true;
 }
 
+// The ports file `text` read into `ports`; on a fault, the parser's message.
+::testing::AssertionResult parsePorts(const std::string& text, config::PortsTable& ports) {
+    std::string message;
+    if (config::PortsTable::parse(text, "portas.ini", ports, message)) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure() << message;
+}
+
 }  // namespace
 
 class StatusCheckTest : public ::testing::Test {
@@ -71,11 +74,9 @@ class StatusCheckTest : public ::testing::Test {
     printing::JobReport run(const printing::JobRequest& request, const PrinterSimulator& printer,
                             const std::string& check = "sim") {
         config::PortsTable ports;
-        std::string message;
-        EXPECT_TRUE(config::PortsTable::parse(
+        EXPECT_TRUE(parsePorts(
             "[LPT1]\ndestino=" + printer.destination() + "\nconsultar-estado=" + check + "\n",
-            "portas.ini", ports, message))
-            << message;
+            ports));
         StatusCheckedSink job(ports, dir_.path().toStdString(), kStall, kWait);
         return printing::PrintEngine(job.sink).run(request, observer_);
     }
@@ -332,9 +333,8 @@ TEST_F(StatusCheckTest, PrinterThatRefusesTheQueryFailsItsRowAsBefore) {
         port = std::stoi(gone.destination().substr(gone.destination().rfind(':') + 1));
     }
     config::PortsTable ports;
-    std::string message;
-    ASSERT_TRUE(config::PortsTable::parse(
-        "[LPT1]\ndestino=tcp://127.0.0.1:" + std::to_string(port) + "\n", "p", ports, message));
+    ASSERT_TRUE(
+        parsePorts("[LPT1]\ndestino=tcp://127.0.0.1:" + std::to_string(port) + "\n", ports));
     StatusCheckedSink job(ports, dir_.path().toStdString(), kStall,
                           printing::DestinationSender::kStatusWait);
     const printing::JobReport report =
@@ -350,22 +350,25 @@ TEST_F(StatusCheckTest, CancelWhileABufferStaysFullEndsTheJobWithoutTheBox) {
     ASSERT_TRUE(printer.ready());
     printer.answerAlways(PrinterSimulator::zplAnswer("memoria"));
     config::PortsTable ports;
-    std::string message;
-    ASSERT_TRUE(config::PortsTable::parse("[LPT1]\ndestino=" + printer.destination() + "\n", "p",
-                                          ports, message));
+    ASSERT_TRUE(parsePorts("[LPT1]\ndestino=" + printer.destination() + "\n", ports));
     StatusCheckedSink job(ports, dir_.path().toStdString(), std::chrono::seconds(20), kWait);
     printing::PrintEngine engine(job.sink);
-    // The operator cancels once the printer has been asked twice.
+    // The operator cancels once the printer has been asked twice (or after ten seconds, so
+    // that a printer never asked fails the expectations below instead of hanging the test).
     std::thread operatorCancels([&] {
-        while (printer.queries() < 2) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (printer.queries() < 2 && std::chrono::steady_clock::now() < end) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         engine.cancel();
     });
     const printing::JobReport report = engine.run(adhesives(2, 1, kZebra), observer_);
     operatorCancels.join();
+    EXPECT_GE(printer.queries(), 2);
     EXPECT_EQ(report.end, JobEnd::Cancelled);
     EXPECT_TRUE(report.rows.empty());
     EXPECT_TRUE(observer_.messages.empty());
     EXPECT_TRUE(onlyQueries(printer.received(0), printer.query()));
 }
+
+}  // namespace rotulano::test

@@ -4,7 +4,7 @@
 #include <thread>
 
 #include "AdhesiveJobs.h"
-#include "RecordingPlatform.h"
+#include "StatusCheckedSink.h"
 #include "TcpListener.h"
 #include "config/PortsTable.h"
 #include "printing/DestinationSink.h"
@@ -15,15 +15,12 @@
 // its side after reading the row whole. A printer that stops accepting, closes or resets
 // mid-row, or never closes fails the row, and a failed or cancelled row is cut off: the
 // printer gets no byte of it that its network stack had not acknowledged at the report.
+namespace rotulano::test {
 namespace {
 
-namespace core = rotulano::core;
-namespace config = rotulano::config;
-namespace printing = rotulano::printing;
 using printing::JobEnd;
 using printing::RowOutcome;
 using printing::SystemDestinations;
-using rotulano::test::TcpListener;
 using std::chrono::milliseconds;
 
 constexpr milliseconds kStall{1000};
@@ -191,28 +188,22 @@ TEST(TcpRowConfirm, APrinterThatStopsAcceptingAfterRowOneGetsRowTwoFailedAndRowT
     ASSERT_TRUE(printer.ready());
     printer.stopAcceptingAfter(1);
     QTemporaryDir dir;
-    printing::ChannelState state;
-    state.tempDir = dir.path().toStdString() + "/";
-    rotulano::test::RecordingPlatform platform;
-    printing::PrintChannel channel(state, platform);
-    printing::PortSink usual(channel);
-    const auto sender = destinations();
     core::PortDestination destination = printerAt(printer);
     destination.statusCheck = false;
     config::PortsTable ports;
     ports.set("LPT2", destination);
-    printing::DestinationSink sink(usual, channel, ports, *sender);
-    const printing::JobRequest request = rotulano::test::adhesives(3, 2);
+    StatusCheckedSink job(ports, dir.path().toStdString(), kStall,
+                          printing::DestinationSender::kStatusWait);
+    const printing::JobRequest request = adhesives(3, 2);
     printing::JobObserver observer;
-    const printing::JobReport report = printing::PrintEngine(sink).run(request, observer);
+    const printing::JobReport report = printing::PrintEngine(job.sink).run(request, observer);
 
     EXPECT_EQ(report.end, JobEnd::RowFailed);
     ASSERT_EQ(report.rows.size(), 2u);
     EXPECT_EQ(report.rows[0].outcome, RowOutcome::Printed);
     EXPECT_EQ(report.rows[1].outcome, RowOutcome::Failed);
     EXPECT_TRUE(report.rows[1].channel.bytesWritten);
-    EXPECT_EQ(printer.received(1),
-              std::vector<std::string>{rotulano::test::bytesOfEachRow(request)[0]});
+    EXPECT_EQ(printer.received(1), std::vector<std::string>{bytesOfEachRow(request)[0]});
     EXPECT_EQ(printer.accepted(), 1u);
 }
 
@@ -226,3 +217,5 @@ TEST(TcpRowConfirm, APrinterThatClosesTheStatusConnectionAtOnceIsReportedClosing
     EXPECT_EQ(status.kind, printing::PrinterStatus::Kind::Unreachable);
     EXPECT_EQ(status.reason, "conexão encerrada pela impressora");
 }
+
+}  // namespace rotulano::test
