@@ -10,16 +10,17 @@ using rotulano::core::PortDestination;
 
 namespace {
 
-// The example of the README, as an operator copies it.
-const std::string kReadmeExample =
+// The example of the README, as an operator copies it: its three entries, a blank line
+// between them.
+const std::string kLpt1Entry =
     "; LPT1: a network label printer, raw TCP (port 9100 unless another is given)\n"
     "[LPT1]\n"
-    "destino=tcp://192.168.0.50\n"
-    "\n"
+    "destino=tcp://192.168.0.50\n";
+const std::string kLpt2Entry =
     "; LPT2: a queue of the system's print service (CUPS), sent as a raw job\n"
     "[LPT2]\n"
-    "destino=cups://Zebra\n"
-    "\n"
+    "destino=cups://Zebra\n";
+const std::string kCom1Entry =
     "; COM1: a USB-serial adapter, with its line set at every use\n"
     "[COM1]\n"
     "destino=/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10K1234-if00-port0\n"
@@ -28,6 +29,17 @@ const std::string kReadmeExample =
     "paridade=nenhuma\n"
     "bits-de-parada=1\n"
     "controle-de-fluxo=rts-cts\n";
+const std::string kReadmeExample = kLpt1Entry + "\n" + kLpt2Entry + "\n" + kCom1Entry;
+
+// `text` with its one `line` replaced by `by`. The cases are made before any test runs, so
+// a line that is not there shows in the expected text instead of failing an assertion.
+std::string withLine(const std::string& text, const std::string& line, const std::string& by) {
+    const std::size_t at = text.find(line);
+    if (at == std::string::npos) {
+        return "(no line \"" + line + "\" in the example)";
+    }
+    return text.substr(0, at) + by + text.substr(at + line.size());
+}
 
 PortsTable parsed(const std::string& text) {
     PortsTable table;
@@ -70,48 +82,16 @@ const EditCase kCases[] = {
          t.set("COM1", com1);
          t.set("LPT1", entryOf("[LPT1]\ndestino=tcp://192.168.0.51:6101\n"));
      },
-     "; LPT1: a network label printer, raw TCP (port 9100 unless another is given)\n"
-     "[LPT1]\n"
-     "destino=tcp://192.168.0.51:6101\n"
-     "\n"
-     "; LPT2: a queue of the system's print service (CUPS), sent as a raw job\n"
-     "[LPT2]\n"
-     "destino=cups://Zebra\n"
-     "\n"
-     "; COM1: a USB-serial adapter, with its line set at every use\n"
-     "[COM1]\n"
-     "destino=/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10K1234-if00-port0\n"
-     "velocidade=19200\n"
-     "bits-de-dados=8\n"
-     "paridade=nenhuma\n"
-     "bits-de-parada=1\n"
-     "controle-de-fluxo=rts-cts\n"},
+     withLine(kLpt1Entry, "destino=tcp://192.168.0.50\n", "destino=tcp://192.168.0.51:6101\n") +
+         "\n" + kLpt2Entry + "\n" +
+         withLine(kCom1Entry, "velocidade=9600\n", "velocidade=19200\n")},
     {"EntryAddedAtTheEnd", kReadmeExample,
      [](PortsTable& t) { t.set("COM3", entryOf("[COM3]\ndestino=/dev/ttyUSB1\nparidade=par\n")); },
      kReadmeExample + "\n[COM3]\ndestino=/dev/ttyUSB1\nparidade=par\n"},
     {"EntryDeletedWithItsCommentAndBlankLine", kReadmeExample,
-     [](PortsTable& t) { t.remove("LPT2"); },
-     "; LPT1: a network label printer, raw TCP (port 9100 unless another is given)\n"
-     "[LPT1]\n"
-     "destino=tcp://192.168.0.50\n"
-     "\n"
-     "; COM1: a USB-serial adapter, with its line set at every use\n"
-     "[COM1]\n"
-     "destino=/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A10K1234-if00-port0\n"
-     "velocidade=9600\n"
-     "bits-de-dados=8\n"
-     "paridade=nenhuma\n"
-     "bits-de-parada=1\n"
-     "controle-de-fluxo=rts-cts\n"},
+     [](PortsTable& t) { t.remove("LPT2"); }, kLpt1Entry + "\n" + kCom1Entry},
     {"LastEntryDeletedTakesTheBlankLineBeforeIt", kReadmeExample,
-     [](PortsTable& t) { t.remove("COM1"); },
-     "; LPT1: a network label printer, raw TCP (port 9100 unless another is given)\n"
-     "[LPT1]\n"
-     "destino=tcp://192.168.0.50\n"
-     "\n"
-     "; LPT2: a queue of the system's print service (CUPS), sent as a raw job\n"
-     "[LPT2]\n"
-     "destino=cups://Zebra\n"},
+     [](PortsTable& t) { t.remove("COM1"); }, kLpt1Entry + "\n" + kLpt2Entry},
     {"SerialKeyRemovedAndAnotherAddedAfterTheLastKey", kReadmeExample,
      [](PortsTable& t) {
          PortDestination com1 = *t.find("COM1");
@@ -143,12 +123,8 @@ const EditCase kCases[] = {
          lpt1.statusCheck = false;
          t.set("LPT1", lpt1);
      },
-     crlf("; LPT1: a network label printer, raw TCP (port 9100 unless another is given)\n"
-          "[LPT1]\n"
-          "destino=tcp://192.168.0.50\n"
-          "consultar-estado=nao\n") +
-         crlf(kReadmeExample.substr(kReadmeExample.find("\n\n; LPT2") + 1)) +
-         crlf("\n[COM4]\ndestino=cups://Fila\n")},
+     crlf(kLpt1Entry + "consultar-estado=nao\n" + "\n" + kLpt2Entry + "\n" + kCom1Entry +
+          "\n[COM4]\ndestino=cups://Fila\n")},
     {"DestinationInAnotherCaseIsAnotherDestination",
      "[LPT2]\ndestino=cups://ZEBRA\nconsultar-estado=NAO\n",
      [](PortsTable& t) {

@@ -5,11 +5,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
-#include "config/PortsFile.h"
+#include "PortsFileFolder.h"
 #include "support/ChildProcess.h"
-#include "support/TestSupport.h"
 
 using rotulano::config::PortsFile;
 using rotulano::config::PortsTable;
@@ -17,8 +15,11 @@ using rotulano::core::DestinationKind;
 using rotulano::core::FlowControl;
 using rotulano::core::Parity;
 using rotulano::core::PortDestination;
+using rotulano::test::expectSerialEntry;
 using rotulano::test::readBytes;
 using rotulano::test::writeBytes;
+using PortsFileLoad = rotulano::test::PortsFileFolder;
+using PortsFileSave = rotulano::test::PortsFileFolder;
 
 namespace {
 
@@ -71,12 +72,8 @@ TEST(PortsTableRead, EveryKindOfDestinationAndTheSerialFieldsNamed) {
     const PortDestination* com1 = table.find("COM1");
     ASSERT_NE(com1, nullptr);
     EXPECT_EQ(com1->kind, DestinationKind::Device);
-    EXPECT_EQ(com1->target, "/dev/ttyUSB0");
-    EXPECT_EQ(com1->serial.speed, 19200);
-    EXPECT_EQ(com1->serial.dataBits, 7);
-    EXPECT_EQ(com1->serial.parity, Parity::Even);
-    EXPECT_EQ(com1->serial.stopBits, 2);
-    EXPECT_EQ(com1->serial.flowControl, FlowControl::XonXoff);
+    expectSerialEntry(table, "COM1",
+                      {"/dev/ttyUSB0", 19200, 7, Parity::Even, 2, FlowControl::XonXoff});
 
     const PortDestination* com2 = table.find("COM2");
     ASSERT_NE(com2, nullptr);
@@ -260,31 +257,27 @@ INSTANTIATE_TEST_SUITE_P(
                     "para uma porta paralela."}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(PortsFileLoad, AbsentOrEmptyBesideTheSettingsKeepsTodaysMappingSilently) {
-    QTemporaryDir dir;
-    const std::string path = PortsFile::besideSettings(dir.filePath("CD21PRM.DAT").toStdString());
-    EXPECT_EQ(path, dir.filePath("rotulano-portas.ini").toStdString());
+TEST_F(PortsFileLoad, AbsentOrEmptyBesideTheSettingsKeepsTodaysMappingSilently) {
+    EXPECT_EQ(PortsFile::besideSettings(dir_.filePath("CD21PRM.DAT").toStdString()), path_);
     PortsTable table;
     table.set("LPT1", parsed("[LPT1]\ndestino=/dev/usb/lp0\n").find("LPT1")[0]);
     std::string message = "antes";
-    EXPECT_TRUE(PortsFile(path).load(table, message, false));
+    EXPECT_TRUE(PortsFile(path_).load(table, message, false));
     EXPECT_TRUE(table.empty());
     EXPECT_EQ(message, "");
-    writeBytes(path, "");
-    EXPECT_TRUE(PortsFile(path).load(table, message, true));
+    EXPECT_TRUE(writeAndLoad("", table, message));
     EXPECT_TRUE(table.empty());
     EXPECT_EQ(message, "");
     EXPECT_EQ(PortsFile::besideSettings("CD21PRM.DAT"), "rotulano-portas.ini");
 }
 
-TEST(PortsFileLoad, FileThatCannotBeUsedIsNamedInTheMessage) {
-    QTemporaryDir dir;
-    const std::string absent = dir.filePath("outro.ini").toStdString();
-    const std::string folder = dir.filePath("pasta.ini").toStdString();
-    ASSERT_TRUE(QDir(dir.path()).mkdir("pasta.ini"));
-    const std::string pipe = dir.filePath("pipe.ini").toStdString();
+TEST_F(PortsFileLoad, FileThatCannotBeUsedIsNamedInTheMessage) {
+    const std::string absent = dir_.filePath("outro.ini").toStdString();
+    const std::string folder = dir_.filePath("pasta.ini").toStdString();
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("pasta.ini"));
+    const std::string pipe = dir_.filePath("pipe.ini").toStdString();
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    const std::string big = dir.filePath("grande.ini").toStdString();
+    const std::string big = dir_.filePath("grande.ini").toStdString();
     writeBytes(big, std::string(PortsFile::kLargestFile + 1, ';'));
     const std::vector<std::pair<std::string, std::string>> cases = {
         {absent, "Arquivo de portas " + absent + " não encontrado."},
@@ -303,74 +296,64 @@ TEST(PortsFileLoad, FileThatCannotBeUsedIsNamedInTheMessage) {
     EXPECT_EQ(message, "Arquivo de portas " + folder + " não é um arquivo comum.");
 }
 
-TEST(PortsFileLoad, BadFileBesideTheSettingsIsReportedToo) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("rotulano-portas.ini").toStdString();
-    writeBytes(path, "[LPT1]\ndestino=tcp://impressora:99999\n");
+TEST_F(PortsFileLoad, BadFileBesideTheSettingsIsReportedToo) {
     PortsTable table;
     std::string message;
-    EXPECT_FALSE(PortsFile(path).load(table, message, false));
-    EXPECT_EQ(message, "Arquivo de portas " + path +
+    EXPECT_FALSE(writeAndLoad("[LPT1]\ndestino=tcp://impressora:99999\n", table, message, false));
+    EXPECT_EQ(message, "Arquivo de portas " + path_ +
                            ", linha 2: \"tcp://impressora:99999\": endereço de rede inválido "
                            "(use tcp://ENDEREÇO ou tcp://ENDEREÇO:PORTA).");
 }
 
-TEST(PortsFileSave, WritesTheTextWholeAndReadsItBack) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("rotulano-portas.ini").toStdString();
+TEST_F(PortsFileSave, WritesTheTextWholeAndReadsItBack) {
     const PortsTable table = parsed(kFullFile);
     std::string message = "antes";
-    ASSERT_TRUE(PortsFile(path).save(table, message));
+    ASSERT_TRUE(PortsFile(path_).save(table, message));
     EXPECT_EQ(message, "");
-    EXPECT_EQ(readBytes(path), table.text());
+    EXPECT_EQ(readBytes(path_), table.text());
     PortsTable back;
-    ASSERT_TRUE(PortsFile(path).load(back, message, true)) << message;
+    ASSERT_TRUE(PortsFile(path_).load(back, message, true)) << message;
     EXPECT_EQ(back.text(), table.text());
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"rotulano-portas.ini"});
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"rotulano-portas.ini"});
 }
 
-TEST(PortsFileSave, KeepsTheFilesModeAndItsOtherName) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("rotulano-portas.ini").toStdString();
-    const std::string other = dir.filePath("portas-da-loja.ini").toStdString();
-    writeBytes(path, "; antes\n");
-    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-    ASSERT_EQ(::link(path.c_str(), other.c_str()), 0);
+TEST_F(PortsFileSave, KeepsTheFilesModeAndItsOtherName) {
+    const std::string other = dir_.filePath("portas-da-loja.ini").toStdString();
+    writeBytes(path_, "; antes\n");
+    ASSERT_EQ(::chmod(path_.c_str(), 0640), 0);
+    ASSERT_EQ(::link(path_.c_str(), other.c_str()), 0);
     std::string message;
-    ASSERT_TRUE(PortsFile(path).save(parsed(kFullFile), message)) << message;
+    ASSERT_TRUE(PortsFile(path_).save(parsed(kFullFile), message)) << message;
     struct stat info {};
-    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    ASSERT_EQ(::stat(path_.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
     // The comment stays; the entries follow it.
     const std::string whole = parsed(kFullFile).text();
     EXPECT_EQ(readBytes(other), "; antes\n" + whole.substr(whole.find('\n') + 1));
 }
 
-TEST(PortsFileSave, FolderThatIsMissingIsReportedAndNothingIsWritten) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("nao-existe/rotulano-portas.ini").toStdString();
+TEST_F(PortsFileSave, FolderThatIsMissingIsReportedAndNothingIsWritten) {
+    const std::string path = dir_.filePath("nao-existe/rotulano-portas.ini").toStdString();
     std::string message;
     EXPECT_FALSE(PortsFile(path).save(parsed(kFullFile), message));
     EXPECT_EQ(message, "Não foi possível gravar o arquivo de portas " + path + " [35].");
-    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    EXPECT_TRUE(QDir(dir_.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 
 // What the ports file gives a user who may not read it. The administrator reads every
 // file, so the reading runs as an operator who may not.
-TEST(PortsFileLoad, FileTheUserMayNotReadIsNamedWithItsStatus) {
+TEST_F(PortsFileLoad, FileTheUserMayNotReadIsNamedWithItsStatus) {
     if (!rotulano::test::operatorRunsPossible()) {
         GTEST_SKIP() << "no user nobody to read as";
     }
-    QTemporaryDir dir;
-    ASSERT_TRUE(rotulano::test::openToOperator(dir.path().toStdString()));
-    const std::string path = dir.filePath("rotulano-portas.ini").toStdString();
-    writeBytes(path, "[LPT1]\ndestino=/dev/usb/lp0\n");
-    ASSERT_EQ(::chmod(path.c_str(), 0), 0);
-    const std::string expected = "Arquivo de portas " + path + " não pode ser lido [37].";
-    const auto run = rotulano::test::answerAsOperator(dir.path().toStdString(), [&] {
+    ASSERT_TRUE(rotulano::test::openToOperator(dir_.path().toStdString()));
+    writeBytes(path_, "[LPT1]\ndestino=/dev/usb/lp0\n");
+    ASSERT_EQ(::chmod(path_.c_str(), 0), 0);
+    const std::string expected = "Arquivo de portas " + path_ + " não pode ser lido [37].";
+    const auto run = rotulano::test::answerAsOperator(dir_.path().toStdString(), [&] {
         PortsTable table;
         std::string message;
-        const bool loaded = PortsFile(path).load(table, message, true);
+        const bool loaded = PortsFile(path_).load(table, message, true);
         return (loaded ? "1" : "0") + message;
     });
     ASSERT_EQ(run.exitCode, 0) << "the reading as \"nobody\" did not end well";

@@ -1,23 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <string>
 #include <vector>
 
-#include "config/PortsFile.h"
-#include "support/TestSupport.h"
+#include "PortsFileFolder.h"
 
 // The ports file as Windows reads it: its ports by their Windows names, the serial fields
 // as on Linux, and a Linux device or print queue refused with the file and the line.
+namespace rotulano::test {
 namespace {
 
-using rotulano::config::PortsFile;
-using rotulano::config::PortsTable;
-using rotulano::core::DestinationKind;
-using rotulano::core::FlowControl;
-using rotulano::core::Parity;
-using rotulano::core::PortDestination;
-using rotulano::test::writeBytes;
+using PortsFileWindows = PortsFileFolder;
 
 const std::string kWindowsFile =
     "; portas da loja\r\n"
@@ -39,38 +32,29 @@ const std::string kWindowsForms = "use COM1 a COM256, LPT1 a LPT3 ou tcp://ENDER
 
 }  // namespace
 
-TEST(PortsFileWindows, PortsByTheirWindowsNamesAndTheSerialFields) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("rotulano-portas.ini").toStdString();
-    writeBytes(path, kWindowsFile);
-    PortsTable table;
+TEST_F(PortsFileWindows, PortsByTheirWindowsNamesAndTheSerialFields) {
+    config::PortsTable table;
     std::string message;
-    ASSERT_TRUE(PortsFile(path).load(table, message, true)) << message;
+    ASSERT_TRUE(writeAndLoad(kWindowsFile, table, message)) << message;
 
-    const PortDestination* lpt1 = table.find("LPT1");
+    const core::PortDestination* lpt1 = table.find("LPT1");
     ASSERT_NE(lpt1, nullptr);
-    EXPECT_EQ(lpt1->kind, DestinationKind::Device);
+    EXPECT_EQ(lpt1->kind, core::DestinationKind::Device);
     EXPECT_EQ(lpt1->target, "LPT1");
     EXPECT_EQ(lpt1->text, "lpt1");
-    const PortDestination* lpt2 = table.find("LPT2");
+    const core::PortDestination* lpt2 = table.find("LPT2");
     ASSERT_NE(lpt2, nullptr);
-    EXPECT_EQ(lpt2->kind, DestinationKind::Tcp);
+    EXPECT_EQ(lpt2->kind, core::DestinationKind::Tcp);
     EXPECT_EQ(lpt2->tcpPort, 6101);
-    const PortDestination* com1 = table.find("COM1");
-    ASSERT_NE(com1, nullptr);
-    EXPECT_EQ(com1->target, "COM7");
-    EXPECT_EQ(com1->serial.speed, 19200);
-    EXPECT_EQ(com1->serial.dataBits, 7);
-    EXPECT_EQ(com1->serial.parity, Parity::Even);
-    EXPECT_EQ(com1->serial.stopBits, 2);
-    EXPECT_EQ(com1->serial.flowControl, FlowControl::RtsCts);
-    const PortDestination* com2 = table.find("COM2");
+    expectSerialEntry(table, "COM1",
+                      {"COM7", 19200, 7, core::Parity::Even, 2, core::FlowControl::RtsCts});
+    const core::PortDestination* com2 = table.find("COM2");
     ASSERT_NE(com2, nullptr);
     EXPECT_EQ(com2->target, "COM12");
     EXPECT_TRUE(com2->serial.empty());
 }
 
-TEST(PortsFileWindows, LinuxDestinationsAreRefusedNamingTheFileAndTheLine) {
+TEST_F(PortsFileWindows, LinuxDestinationsAreRefusedNamingTheFileAndTheLine) {
     struct Case {
         const char* text;
         std::string message;
@@ -85,14 +69,13 @@ TEST(PortsFileWindows, LinuxDestinationsAreRefusedNamingTheFileAndTheLine) {
         {"[COM1]\ndestino=COM300\n",
          "linha 2: \"COM300\": destino inválido (" + kWindowsForms + ")."},
     };
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("rotulano-portas.ini").toStdString();
     for (const Case& c : cases) {
-        writeBytes(path, c.text);
-        PortsTable table;
+        config::PortsTable table;
         std::string message;
-        EXPECT_FALSE(PortsFile(path).load(table, message, true)) << c.text;
-        EXPECT_EQ(message, "Arquivo de portas " + path + ", " + c.message);
+        EXPECT_FALSE(writeAndLoad(c.text, table, message)) << c.text;
+        EXPECT_EQ(message, "Arquivo de portas " + path_ + ", " + c.message);
         EXPECT_TRUE(table.empty()) << c.text;
     }
 }
+
+}  // namespace rotulano::test
