@@ -53,6 +53,18 @@ check_leaks_are_reported() {
     echo "sanitize: self-check: the leak under the event loop is reported"
 }
 
+# The package's test makes the Debian package from this build and runs its programs: where
+# ctest does not have it (it takes long, so a build may leave it out of ctest), it runs here
+# after the suite, whole and under the same sanitizers, unless the run was narrowed.
+run_package_test_if_left_out() {
+    [ "$#" -eq 0 ] && [ -x "$build/tests/test_package" ] || return 0
+    if (cd "$build" && ctest -N -R '^package$' 2>/dev/null | grep -q '^Total Tests: 1$'); then
+        return 0
+    fi
+    echo "sanitize: the package test, outside ctest"
+    (cd "$build/tests" && ./test_package)
+}
+
 start=$(date +%s)
 cmake -S "$here" -B "$build" -G Ninja -DROTULANO_SANITIZE=ON -DROTULANO_BUILD_BENCH=OFF \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -72,6 +84,7 @@ status=0
     cd "$build"
     ctest --output-on-failure --timeout 900 -j"$jobs" "$@"
 ) || status=$?
+run_package_test_if_left_out "$@" || status=$?
 done_at=$(date +%s)
 
 echo "sanitize: build $((built - start)) s, tests $((done_at - built)) s," \
