@@ -36,6 +36,12 @@ if(ROTULANO_HARDENING AND NOT WIN32 AND NOT ROTULANO_SANITIZE)
     # Fortified functions need an optimised build: glibc warns about them in a Debug one.
     add_compile_options("$<$<NOT:$<CONFIG:Debug>>:${rotulano_cppflags}>" ${rotulano_cxxflags})
     add_link_options(${rotulano_ldflags})
+    # What Debian's newer dpkg adds on amd64 (hardening=+stackclash) and this one's does not
+    # yet. (Its control-flow protection, -fcf-protection, would be lost at the link: Debian
+    # 12's C start-up files are built without it, so no program here can carry the mark.)
+    if(CMAKE_SYSTEM_PROCESSOR MATCHES "x86_64|AMD64")
+        add_compile_options(-fstack-clash-protection)
+    endif()
 endif()
 
 # No absolute folder of this machine in the objects (debugging information, __FILE__).

@@ -1,8 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryDir>
+#include <ostream>
+#include <string>
 
 #include "../CommandRun.h"
 #include "ManualPage.h"
@@ -45,6 +44,20 @@ struct PageCase {
     Program program;
     Language language;
 };
+
+// gtest names a failing case by its page.
+void PrintTo(const PageCase& page, std::ostream* out) {
+    *out << page.program.name.toStdString() << '(' << page.language.folder.toStdString() << ')';
+}
+
+// A set of options as one readable line, for the comparisons' messages.
+std::string listed(const std::set<QString>& options) {
+    std::string line;
+    for (const QString& option : options) {
+        line += option.toStdString() + ' ';
+    }
+    return line;
+}
 
 QString pagePath(const PageCase& page) {
     return QStringLiteral(ROTULANO_MAN_DIR "/") + page.language.folder + '/' + page.program.name +
@@ -90,7 +103,7 @@ TEST_P(ManualPagesTest, TitleNamesTheProgramAndThisVersion) {
 TEST_P(ManualPagesTest, DescribesTheOptionsOfTheHelpTextAndNoOther) {
     const std::set<QString> options = optionsIn(help());
     ASSERT_GE(options.size(), 3u);
-    EXPECT_EQ(optionsIn(page_.tags(GetParam().language.options)), options);
+    EXPECT_EQ(listed(optionsIn(page_.tags(GetParam().language.options))), listed(options));
 }
 
 TEST_P(ManualPagesTest, DescribesTheExitStatusesOfTheHelpTextAndNoOther) {
