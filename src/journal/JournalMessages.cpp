@@ -68,8 +68,12 @@ std::string cause(int code) {
         case SQLITE_CORRUPT:
         case SQLITE_NOTADB:
             return "arquivo danificado";
+        // SQLite reports a write that the disk (or the file-size limit) cut short as an
+        // input/output error, like a failing disk.
+        case SQLITE_IOERR:
+            return "erro de leitura ou gravação no disco: disco cheio ou com defeito";
         default:
-            return std::string("erro de leitura ou gravação: ") + sqlite3_errstr(code);
+            return std::string("erro do SQLite: ") + sqlite3_errstr(code);
     }
 }
 
