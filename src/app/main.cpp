@@ -1,9 +1,13 @@
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QMessageBox>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 
 #include "core/QtOwnFiles.h"
+
+#include "app/CommandLine.h"
 
 #include "core/FileSizeSignal.h"
 #include "core/WorkingFolder.h"
@@ -47,14 +51,59 @@ int qtArgumentCount(int argc, char** argv) {
     return 1;
 }
 
+// --help and --version: printed before Qt starts, so that they work without a display.
+int printEarlyRequest(rotulano::app::EarlyRequest request) {
+    std::cout << (request == rotulano::app::EarlyRequest::Help ? rotulano::app::helpText()
+                                                               : rotulano::app::versionText());
+    std::cout.flush();
+    return std::cout ? 0 : 1;
+}
+
+#ifndef _WIN32
+// Whether Qt can open a screen: without one, QApplication ends the program on the spot.
+bool hasDisplay() {
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char* value = std::getenv(variable);
+        if (value != nullptr && *value != '\0') {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The menu's working folder cannot be used: started from the menu, nobody reads the error
+// output, so the message also goes to a box on the screen when there is one.
+int reportFolderFailure(int argc, char** argv, const std::string& message) {
+    std::cerr << "rotulano: " << message << std::endl;
+    if (hasDisplay()) {
+        int qtArgc = qtArgumentCount(argc, argv);
+        QApplication app(qtArgc, argv);
+        QMessageBox::critical(nullptr, QStringLiteral("Rotulano"), QString::fromStdString(message));
+    }
+    return 1;
+}
+#endif
+
 }  // namespace
 
 // Rotulano: opens the chain's order files and prints their price tags and labels. The
 // working directory holds the parameter file CD21PRM.DAT and the logo files.
 int main(int argc, char** argv) {
+    const rotulano::app::EarlyRequest request = rotulano::app::earlyRequest(argc, argv);
+    if (request != rotulano::app::EarlyRequest::Window) {
+        return printEarlyRequest(request);
+    }
+#ifdef _WIN32
+    // A message box of the system's own, before Qt starts.
     if (!rotulano::core::enterWorkingFolder(argc, argv)) {
         return 1;
     }
+#else
+    const std::string folderFailure = rotulano::core::startMenuFolderFailure(argc, argv);
+    if (!folderFailure.empty()) {
+        return reportFolderFailure(argc, argv, folderFailure);
+    }
+#endif
     rotulano::core::ignoreFileSizeSignal();
     qtHandler = qInstallMessageHandler(onQtMessage);
     // SIGTERM, SIGHUP and SIGINT end the program as its own close does: a running print

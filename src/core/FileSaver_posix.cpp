@@ -174,6 +174,12 @@ FileStatus replaceBeside(const std::string& target, const struct stat* old,
     return kStatusOk;
 }
 
+// Cuts the file back to its old length, on a path that has already failed: the first
+// failure is the one reported, a second one would only hide it.
+void cutBack(int fd, off_t oldLength) {
+    [[maybe_unused]] const int ignored = ::ftruncate(fd, oldLength);
+}
+
 // Claims the disk space of the new length before any old byte is written over: a full
 // disk or the file size limit refuses the claim and the file keeps its bytes (a claim
 // that stopped halfway is given back). A file system that cannot claim space ahead is
@@ -188,7 +194,7 @@ FileStatus reserve(int fd, std::size_t length, off_t oldLength) {
     }
     struct stat now {};
     if (::fstat(fd, &now) == 0 && now.st_size != oldLength) {
-        ::ftruncate(fd, oldLength);
+        cutBack(fd, oldLength);
     }
     return fileStatusFromErrno(error);
 }
@@ -196,7 +202,7 @@ FileStatus reserve(int fd, std::size_t length, off_t oldLength) {
 // The old bytes back at the start of the file, at the old length.
 void putBack(int fd, const std::string& kept, off_t oldLength) {
     writeAt(fd, kept, 0);
-    ::ftruncate(fd, oldLength);
+    cutBack(fd, oldLength);
     ::fsync(fd);
 }
 

@@ -41,14 +41,17 @@ std::string enterOwnFolder(const std::string& parent) {
     return status == kStatusOk ? std::string() : refusal(folder, fileStatusCause(status));
 }
 
-bool enterWorkingFolder(int argc, char** argv) {
+std::string startMenuFolderFailure(int argc, char** argv) {
     if (!hasStartMenuFlag(argc, argv)) {
-        return true;
+        return {};
     }
     const std::string parent = userFolder();
-    const std::string message =
-        parent.empty() ? refusal(kWorkingFolderName, "a pasta do usuário não foi encontrada")
-                       : enterOwnFolder(parent);
+    return parent.empty() ? refusal(kWorkingFolderName, "a pasta do usuário não foi encontrada")
+                          : enterOwnFolder(parent);
+}
+
+bool enterWorkingFolder(int argc, char** argv) {
+    const std::string message = startMenuFolderFailure(argc, argv);
     if (message.empty()) {
         return true;
     }

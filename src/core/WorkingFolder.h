@@ -22,9 +22,14 @@ std::string userFolder();
 // (a file of that name, a folder that cannot be made or written into).
 std::string enterOwnFolder(const std::string& parent);
 
-// First thing in main: with kStartMenuFlag among the arguments, enters the program's own
-// folder in userFolder(); a failure is shown to the operator (a message box on Windows,
-// a line on the error output on Linux) and the result is false: the program ends.
+// With kStartMenuFlag among the arguments, enters the program's own folder in
+// userFolder(). Empty on success or without the flag; otherwise the message for the
+// operator, naming the folder and the cause.
+std::string startMenuFolderFailure(int argc, char** argv);
+
+// First thing in main: startMenuFolderFailure(), whose failure is shown to the operator
+// (a message box on Windows, a line on the error output on Linux) and the result is
+// false: the program ends.
 bool enterWorkingFolder(int argc, char** argv);
 
 }  // namespace rotulano::core

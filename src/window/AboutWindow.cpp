@@ -23,9 +23,10 @@ AboutWindow::AboutWindow(QWidget* parent, bool portuguese) : QDialog(parent) {
     picture->setFixedSize(415, 70);
     showPicture(picture, QStringLiteral("IMG-Lojasverdelis"));
 
-    auto* version = new QLabel(portuguese ? QString::fromUtf8("Rotulano - Versão " ROTULANO_VERSION)
-                                          : QStringLiteral("Rotulano - Version " ROTULANO_VERSION),
-                               this);
+    auto* version =
+        new QLabel(portuguese ? QString::fromUtf8("Rotulano - Versão " ROTULANO_WINDOW_VERSION)
+                              : QStringLiteral("Rotulano - Version " ROTULANO_WINDOW_VERSION),
+                   this);
     version->setObjectName(QStringLiteral("CmStatic1"));
     version->setTextFormat(Qt::PlainText);
     version->setAlignment(Qt::AlignCenter);

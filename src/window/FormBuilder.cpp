@@ -272,7 +272,7 @@ void setTabOrder(const Controls& c) {
 Controls buildForm(QMainWindow* window) {
     initWindowResources();
     window->setObjectName(QStringLiteral("CP21000"));
-    window->setWindowTitle(QStringLiteral("Rotulano - " ROTULANO_VERSION));
+    window->setWindowTitle(QStringLiteral("Rotulano - " ROTULANO_WINDOW_VERSION));
     QFont font(QStringLiteral("Tahoma"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);

@@ -1,37 +1,16 @@
 #include "BuiltPackage.h"
 
 #include <QDir>
-#include <QProcess>
 
 namespace rotulano::test {
 
 namespace {
-
-constexpr int kCommandTimeoutMs = 10 * 60 * 1000;
 
 QString describe(const QString& what, const CommandRun& run) {
     return what + " failed (" + QString::number(run.exitCode) + "):\n" + run.out + run.err;
 }
 
 }  // namespace
-
-CommandRun runCommand(const QString& program, const QStringList& arguments,
-                      const QProcessEnvironment& environment) {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    CommandRun run;
-    if (!process.waitForStarted() || !process.waitForFinished(kCommandTimeoutMs)) {
-        process.kill();
-        process.waitForFinished();
-        run.err = program + ": " + process.errorString();
-        return run;
-    }
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return run;
-}
 
 const BuiltPackage& BuiltPackage::get() {
     static const BuiltPackage package;

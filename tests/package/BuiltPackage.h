@@ -6,20 +6,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "CommandRun.h"
+
 namespace rotulano::test {
-
-// What a command did: its exit status (-1 when it could not start or did not end in
-// time) and everything it wrote.
-struct CommandRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-// Runs `program` to its end (ten minutes at most) with the given environment.
-CommandRun runCommand(
-    const QString& program, const QStringList& arguments,
-    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 
 // The Debian package made from this build folder with `cpack -G DEB`, and its contents
 // unpacked with `dpkg-deb -x`, both in a temporary folder. Making it takes a while, so

@@ -20,11 +20,15 @@ const std::map<QString, QString> kInstalledFiles = {
     {"usr/share/icons/hicolor/scalable/apps/rotulano.svg", "-rw-r--r--"},
     {"usr/share/man/man1/rotulano.1.gz", "-rw-r--r--"},
     {"usr/share/man/man1/rotulano-render.1.gz", "-rw-r--r--"},
+    {"usr/share/man/pt/man1/rotulano.1.gz", "-rw-r--r--"},
+    {"usr/share/man/pt/man1/rotulano-render.1.gz", "-rw-r--r--"},
+    {"usr/share/metainfo/rotulano.metainfo.xml", "-rw-r--r--"},
     {"usr/share/rotulano/PEDIDO.txt", "-rw-r--r--"},
     {"usr/share/rotulano/LOGOVRDL.GRF", "-rw-r--r--"},
     {"usr/share/rotulano/LOGOVRDL.BMP", "-rw-r--r--"},
     {"usr/share/doc/rotulano/copyright", "-rw-r--r--"},
     {"usr/share/doc/rotulano/changelog.gz", "-rw-r--r--"},
+    {"usr/share/doc/rotulano/README.Debian.gz", "-rw-r--r--"},
 };
 
 struct ListedPath {
@@ -108,6 +112,25 @@ TEST_F(PackageTest, ProgramsAreStrippedAndStart) {
     const CommandRun help = runCommand(package().installed("usr/bin/rotulano-render"), {"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.startsWith("Uso: rotulano-render PEDIDO.txt")) << help.out.toStdString();
+}
+
+// Debian's hardening: every stack protected, fortified string functions, the whole
+// relocation table read-only after start (RELRO with BIND_NOW), and no compiler notes.
+TEST_F(PackageTest, ProgramsAreHardened) {
+    for (const QString program : {"usr/bin/rotulano", "usr/bin/rotulano-render"}) {
+        const QString path = package().installed(program);
+        const QString sections = runCommand("readelf", {"-S", "--wide", path}).out;
+        EXPECT_FALSE(sections.contains(" .comment ")) << program.toStdString();
+        EXPECT_FALSE(sections.contains(" .note ")) << program.toStdString();
+        EXPECT_TRUE(runCommand("readelf", {"-l", "--wide", path}).out.contains("GNU_RELRO"))
+            << program.toStdString();
+        const QString dynamic = runCommand("readelf", {"-d", "--wide", path}).out;
+        EXPECT_TRUE(dynamic.contains(QRegularExpression("FLAGS.*\\bBIND_NOW\\b|\\bNOW\\b")))
+            << program.toStdString() << dynamic.toStdString();
+        const QString symbols = runCommand("readelf", {"--dyn-syms", "--wide", path}).out;
+        EXPECT_TRUE(symbols.contains("__stack_chk_fail")) << program.toStdString();
+        EXPECT_TRUE(symbols.contains(QRegularExpression("__\\w+_chk@"))) << program.toStdString();
+    }
 }
 
 TEST_F(PackageTest, SampleFilesAreTheRepositorysOwn) {

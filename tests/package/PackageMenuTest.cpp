@@ -74,6 +74,19 @@ class MenuLaunchTest : public PackageTest {
     // Starts the menu command and waits until the settings file is in ~/Rotulano or the
     // program ends; true while the window is still up.
     bool launchUntilSettingsExist(QProcess& process) const {
+        launch(process);
+        const QString settings = path("home/Rotulano/CD21PRM.DAT");
+        for (int wait = 0; wait < 600; ++wait) {
+            if (QFileInfo(settings).size() > 0 || process.waitForFinished(100)) {
+                break;
+            }
+        }
+        return process.state() == QProcess::Running;
+    }
+
+    // Starts the menu command with a home folder, a temporary folder and a runtime folder
+    // of the test's own, from a folder that is none of them, on an offscreen display.
+    void launch(QProcess& process) const {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("HOME", path("home"));
         environment.insert("TMPDIR", path("tmp"));
@@ -82,13 +95,6 @@ class MenuLaunchTest : public PackageTest {
         process.setProcessEnvironment(environment);
         process.setWorkingDirectory(path("elsewhere"));
         process.start(package().installed(entryValue("Exec")), {});
-        const QString settings = path("home/Rotulano/CD21PRM.DAT");
-        for (int wait = 0; wait < 600; ++wait) {
-            if (QFileInfo(settings).size() > 0 || process.waitForFinished(100)) {
-                break;
-            }
-        }
-        return process.state() == QProcess::Running;
     }
 
     QTemporaryDir dir_;
@@ -115,6 +121,47 @@ TEST_F(MenuLaunchTest, StartsAgainInTheFolderItMadeBefore) {
     EXPECT_TRUE(running);
     EXPECT_EQ(QFileInfo(path("home/Rotulano/CD21PRM.DAT")).size(), 146);
     EXPECT_TRUE(QFileInfo(path("home/Rotulano/LOGOS")).isDir());
+}
+
+// `ps` shows the program under its installed name, with the menu's flag.
+TEST_F(MenuLaunchTest, ProgramRunsUnderItsInstalledName) {
+    QProcess process;
+    const bool running = launchUntilSettingsExist(process);
+    QFile cmdline("/proc/" + QString::number(process.processId()) + "/cmdline");
+    const QByteArray command = cmdline.open(QIODevice::ReadOnly) ? cmdline.readAll() : QByteArray();
+    process.kill();
+    process.waitForFinished();
+    ASSERT_TRUE(running);
+    const QString program = QFileInfo(package().installed("usr/bin/rotulano")).canonicalFilePath();
+    EXPECT_EQ(command, program.toUtf8() + QByteArray("\0--menu-iniciar\0", 16));
+}
+
+// ~/Rotulano is a file: started from the menu nobody reads the error output, so the
+// message, naming the folder, waits in a box (the program is still there, showing it).
+TEST_F(MenuLaunchTest, AFolderThatCannotBeUsedIsNamedInABox) {
+    QFile file(path("home/Rotulano"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    QProcess process;
+    process.setReadChannel(QProcess::StandardError);
+    launch(process);
+    QByteArray err;
+    for (int wait = 0; wait < 300 && !err.endsWith("pasta\n"); ++wait) {
+        if (process.waitForReadyRead(100)) {
+            err += process.readAllStandardError();
+        }
+        if (process.state() != QProcess::Running) {
+            break;
+        }
+    }
+    err += process.readAllStandardError();
+    const bool stillShowing = !process.waitForFinished(1000);
+    process.kill();
+    process.waitForFinished();
+    EXPECT_TRUE(stillShowing) << "the program ended without a box";
+    EXPECT_EQ(err.toStdString(), "rotulano: A pasta de trabalho do Rotulano não pode ser usada:\n" +
+                                     path("home/Rotulano").toStdString() +
+                                     "\nexiste com esse nome um arquivo, não uma pasta\n");
 }
 
 }  // namespace
