@@ -376,7 +376,8 @@ Nada é enviado a nenhuma impressora e não há esperas, a menos que se use --se
                       COM1 a COM4), procurado no arquivo de portas, ou um destino
                       escrito como no arquivo de portas: /dev/ttyUSB0,
                       tcp://ENDEREÇO[:PORTA] ou cups://FILA; no Windows, COM1
-                      a COM256 ou LPT1 a LPT3.
+                      a COM256, LPT1 a LPT3, tcp://ENDEREÇO[:PORTA] ou
+                      spooler://IMPRESSORA.
   --ports ARQUIVO     com --send, o arquivo de portas a usar; padrão: o
                       rotulano-portas.ini da pasta do arquivo de parâmetros. O
                       arquivo dado tem de existir.
