@@ -43,8 +43,14 @@ JobReport PrintEngine::run(const JobRequest& request, JobObserver& observer) {
     logo_.reset();
     warned_.clear();
     acceptedStatus_ = {};
+    if (recorder_ != nullptr) {
+        recorder_->jobStarted(request);
+    }
     runRows(request, observer, report);
     sink_.jobEnded();
+    if (recorder_ != nullptr) {
+        recorder_->jobEnded(report);
+    }
     return report;
 }
 
@@ -68,8 +74,14 @@ void PrintEngine::runRows(const JobRequest& request, JobObserver& observer, JobR
             !printerReady(request.settings, observer, report)) {
             break;
         }
+        if (recorder_ != nullptr) {
+            recorder_->rowSending(row, labelCount(label));
+        }
         report.rows.push_back(printRow(row, label));
         const RowReport& done = report.rows.back();
+        if (recorder_ != nullptr) {
+            recorder_->rowOutcome(done);
+        }
         passOnWarnings(done.channel, observer);
         if (done.outcome == RowOutcome::Printed) {
             report.labelsSent += done.labels;

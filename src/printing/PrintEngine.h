@@ -7,6 +7,7 @@
 #include "core/LabelRequest.h"
 #include "core/PrinterSettings.h"
 #include "printing/ChannelResult.h"
+#include "printing/JobRecorder.h"
 #include "printing/JobSink.h"
 #include "printing/LabelJob.h"
 #include "printing/LogoDownload.h"
@@ -115,6 +116,10 @@ class PrintEngine {
 
     JobReport run(const JobRequest& request, JobObserver& observer);
 
+    // Every later job is told to `recorder` too (none: nothing is recorded). It must
+    // outlive the jobs it records.
+    void setRecorder(JobRecorder* recorder) { recorder_ = recorder; }
+
     // From any thread.
     void cancel();
     bool cancelled() const { return cancelled_.load(); }
@@ -137,6 +142,7 @@ class PrintEngine {
     std::atomic<bool> cancelled_{false};
     PrinterStatus acceptedStatus_;  // the state the operator chose to print in
     std::vector<ChannelWarning> warned_;
+    JobRecorder* recorder_ = nullptr;
 };
 
 }  // namespace rotulano::printing

@@ -1,6 +1,7 @@
 #include "rotulano-render/RenderCommand.h"
 
 #include "rotulano-render/LabelPictures.h"
+#include "rotulano-render/RenderHistory.h"
 #include "rotulano-render/RenderJob.h"
 #include "rotulano-render/RenderOrder.h"
 #include "rotulano-render/RenderOutputs.h"
@@ -83,10 +84,16 @@ RenderExit prepareRender(const RenderOptions& options, RenderRequest& request, s
     request.items = std::move(order.items);
     request.orderNumber = order.orderNumber;
     request.logoDir = options.logoDir;
+    request.orderPath = options.orderPath;
+    request.supplierName = order.supplierName;
+    request.orderSha256 = order.sha256;
     return RenderExit::Ok;
 }
 
 RenderExit runRender(const RenderOptions& options, std::ostream& out, std::ostream& err) {
+    if (options.history) {
+        return historyRender(options, out, err);
+    }
     if (options.send) {
         return sendRender(options, err);
     }

@@ -17,6 +17,8 @@ enum class RenderExit : int {
     Send = 5,             // --send: a row or the serial set-up did not reach the printer
     PrinterNotReady = 6,  // --send: the printer asked was not ready or did not answer, or
                           // another job of this machine held it
+    UncertainRows = 7,    // --skip-printed: the journal shows rows that may be printed
+    JournalUnread = 8,    // --skip-printed, --history: the journal could not be read
 };
 
 // --send cancelled by SIGHUP, SIGINT or SIGTERM ends with 128 and the signal's number

@@ -18,6 +18,10 @@ struct RenderRequest {
     core::PrinterSettings settings = core::PrinterSettings::defaults();
     std::vector<int> rows;
     std::string logoDir;
+    // What the print journal keeps of the order: its file, supplier and bytes' SHA-256.
+    std::string orderPath;
+    std::string supplierName;
+    std::string orderSha256;
 };
 
 // What one printed row sent: `length` bytes from `offset` of the job's bytes, the logo

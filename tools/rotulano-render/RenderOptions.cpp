@@ -10,17 +10,16 @@ namespace {
 // The tool's options; the value names are the help text's. The help text itself stays
 // the tool's own Portuguese one.
 const QList<QCommandLineOption>& renderOptionList() {
-    static const QList<QCommandLineOption> options = {{"settings", "", "ARQUIVO"},
-                                                      {"rows", "", "LISTA"},
-                                                      {"logo-dir", "", "PASTA"},
-                                                      {{"o", "output"}, "", "ARQUIVO"},
-                                                      {"png", "", "PASTA"},
-                                                      {"send", ""},
-                                                      {"port", "", "PORTA"},
-                                                      {"ports", "", "ARQUIVO"},
-                                                      {"no-status", ""},
-                                                      {{"h", "help"}, ""},
-                                                      {"version", ""}};
+    static const QList<QCommandLineOption> options = {
+        {"settings", "", "ARQUIVO"}, {"rows", "", "LISTA"},
+        {"logo-dir", "", "PASTA"},   {{"o", "output"}, "", "ARQUIVO"},
+        {"png", "", "PASTA"},        {"send", ""},
+        {"port", "", "PORTA"},       {"ports", "", "ARQUIVO"},
+        {"no-status", ""},           {"journal", "", "ARQUIVO"},
+        {"no-journal", ""},          {"skip-printed", ""},
+        {"resend-uncertain", ""},    {"history", ""},
+        {"order", "", "NÚMERO"},     {"format", "", "FORMATO"},
+        {{"h", "help"}, ""},         {"version", ""}};
     return options;
 }
 
@@ -108,11 +107,18 @@ class OptionReader {
         for (auto name = names.cbegin(); name != names.cend() && parsed_.ok(); ++name) {
             readOption(*name);
         }
+        if (parsed_.ok() && parsed_.options.history) {
+            checkHistoryOptions(parser_.positionalArguments());
+            return parsed_;
+        }
         if (parsed_.ok()) {
             readOrderPath(parser_.positionalArguments());
         }
         if (parsed_.ok()) {
             checkSendOptions();
+        }
+        if (parsed_.ok()) {
+            checkJournalOptions();
         }
         return parsed_;
     }
@@ -144,6 +150,14 @@ class OptionReader {
             parsed_.options.send = true;
         } else if (name == "no-status") {
             parsed_.options.noStatus = true;
+        } else if (name == "no-journal") {
+            parsed_.options.noJournal = true;
+        } else if (name == "skip-printed") {
+            parsed_.options.skipPrinted = true;
+        } else if (name == "resend-uncertain") {
+            parsed_.options.resendUncertain = true;
+        } else if (name == "history") {
+            parsed_.options.history = true;
         }
     }
 
@@ -163,6 +177,20 @@ class OptionReader {
             options.port = value;
         } else if (name == "ports") {
             options.portsPath = value;
+        } else if (name == "journal") {
+            options.journalPath = value;
+        } else if (name == "order") {
+            options.historyOrder = value;
+        } else if (name == "format") {
+            storeFormat(value);
+        }
+    }
+
+    void storeFormat(const std::string& value) {
+        if (value == "csv" || value == "text") {
+            parsed_.options.csv = value == "csv";
+        } else {
+            parsed_.error = "O formato de --format é text ou csv, não " + value;
         }
     }
 
@@ -193,6 +221,56 @@ class OptionReader {
                             (options.outputPath ? "-o" : "--png") +
                             ": as etiquetas vão para a impressora";
         }
+    }
+
+    // --history reads the journal only: no order file, nothing rendered or sent.
+    void checkHistoryOptions(const QStringList& positional) {
+        const RenderOptions& options = parsed_.options;
+        if (!positional.isEmpty()) {
+            parsed_.error = "A opção --history não leva arquivo de pedidos: use --order NÚMERO";
+            return;
+        }
+        const QStringList allowed = {"history", "order", "journal", "settings", "format"};
+        for (const QString& name : seen_) {
+            if (!allowed.contains(name)) {
+                parsed_.error = "A opção " + bytes(spelt(name)) + " não combina com --history";
+                return;
+            }
+        }
+        if (options.historyOrder &&
+            options.historyOrder->find_first_not_of("0123456789") != std::string::npos) {
+            parsed_.error =
+                "O número do pedido de --order tem só algarismos: " + *options.historyOrder;
+        }
+    }
+
+    // The journal's options: --journal with --send, the others with what they change.
+    void checkJournalOptions() {
+        const RenderOptions& options = parsed_.options;
+        if (options.historyOrder || seen_.contains("format")) {
+            parsed_.error = std::string("A opção ") +
+                            (options.historyOrder ? "--order" : "--format") +
+                            " só vale com --history";
+        } else if (!options.send && (options.journalPath || options.noJournal ||
+                                     options.skipPrinted || options.resendUncertain)) {
+            parsed_.error = std::string("A opção ") + firstJournalOption() + " só vale com --send";
+        } else if (options.noJournal && (options.journalPath || options.skipPrinted)) {
+            parsed_.error = std::string("A opção --no-journal não combina com ") +
+                            (options.journalPath ? "--journal" : "--skip-printed");
+        } else if (options.resendUncertain && !options.skipPrinted) {
+            parsed_.error = "A opção --resend-uncertain só vale com --skip-printed";
+        }
+    }
+
+    const char* firstJournalOption() const {
+        const RenderOptions& options = parsed_.options;
+        if (options.journalPath) {
+            return "--journal";
+        }
+        if (options.noJournal) {
+            return "--no-journal";
+        }
+        return options.skipPrinted ? "--skip-printed" : "--resend-uncertain";
     }
 
     QCommandLineParser& parser_;
@@ -240,7 +318,10 @@ std::string renderHelpText() {
                       [--logo-dir PASTA] [-o ARQUIVO] [--png PASTA]
      rotulano-render PEDIDO.txt --send [--port PORTA] [--ports ARQUIVO]
                       [--no-status] [--settings ARQUIVO] [--rows LISTA]
-                      [--logo-dir PASTA]
+                      [--logo-dir PASTA] [--journal ARQUIVO | --no-journal]
+                      [--skip-printed [--resend-uncertain]]
+     rotulano-render --history [--order NÚMERO] [--journal ARQUIVO]
+                      [--settings ARQUIVO] [--format text|csv]
 
 Escreve exatamente os bytes que o Rotulano envia à porta da impressora quando as
 linhas escolhidas do pedido estão marcadas e a pausa após cada item está desligada:
@@ -295,7 +376,8 @@ Nada é enviado a nenhuma impressora e não há esperas, a menos que se use --se
                       COM1 a COM4), procurado no arquivo de portas, ou um destino
                       escrito como no arquivo de portas: /dev/ttyUSB0,
                       tcp://ENDEREÇO[:PORTA] ou cups://FILA; no Windows, COM1
-                      a COM256 ou LPT1 a LPT3.
+                      a COM256, LPT1 a LPT3, tcp://ENDEREÇO[:PORTA] ou
+                      spooler://IMPRESSORA.
   --ports ARQUIVO     com --send, o arquivo de portas a usar; padrão: o
                       rotulano-portas.ini da pasta do arquivo de parâmetros. O
                       arquivo dado tem de existir.
@@ -306,6 +388,34 @@ Nada é enviado a nenhuma impressora e não há esperas, a menos que se use --se
                       linha, e uma impressora sem etiquetas, sem fita, com a
                       cabeça aberta, em pausa, que não responde em 2 s ou que
                       responde algo não reconhecido encerra o envio.
+  --journal ARQUIVO   com --send ou --history, o diário de impressão a usar; padrão:
+                      rotulano-diario.db na pasta do arquivo de parâmetros. Com
+                      --send, cada trabalho e cada linha ficam no diário (início e
+                      fim, usuário, pedido com o SHA-256 do arquivo, parâmetros,
+                      destino; por linha: item, tipo, etiquetas pedidas, situação e
+                      hora). A linha é anotada "enviando" antes do primeiro byte
+                      sair e depois "impressa", "não enviada" ou "talvez impressa
+                      em parte". Um diário que não pode ser aberto ou gravado
+                      (pasta só de leitura, disco cheio, em uso por mais de 5 s,
+                      danificado, um pipe ou dispositivo no nome) gera um aviso, e
+                      o envio continua sem ele. Um diário danificado é guardado
+                      como rotulano-diario.db.corrompido-AAAAMMDD-HHMMSS e um novo
+                      é criado; o de uma versão mais nova do programa só é lido.
+  --no-journal        com --send, não grava o diário.
+  --skip-printed      com --send, envia só as linhas escolhidas que o diário não
+                      mostra impressas para este pedido (o mesmo arquivo, pelo
+                      SHA-256). Linhas que o diário mostra "enviando" ou "talvez
+                      impressas em parte" encerram o comando antes de qualquer
+                      envio (situação 7), com os números delas.
+  --resend-uncertain  com --skip-printed, envia também essas linhas incertas.
+  --history           mostra os trabalhos do diário, do mais novo ao mais antigo,
+                      com as suas linhas, na saída padrão. Não leva arquivo de
+                      pedidos.
+  --order NÚMERO      com --history, só os trabalhos deste pedido (os zeros à
+                      esquerda podem ser omitidos).
+  --format FORMATO    com --history, text (o padrão) ou csv: UTF-8 com BOM, campos
+                      separados por ";", entre aspas quando preciso (RFC 4180), uma
+                      linha por linha de trabalho.
   -h, --help          mostra este texto.
   --version           mostra o nome e a versão do programa.
 
@@ -319,7 +429,8 @@ Situação de saída:
   1  linha de comando inválida (opção desconhecida, repetida ou sem valor, nenhum
      ou mais de um arquivo de pedidos, lista de linhas inválida, linha que não
      existe no pedido, saída recusada, --port, --ports ou --no-status sem --send,
-     --send com -o ou --png, porta que não é nome nem destino)
+     --send com -o ou --png, porta que não é nome nem destino, opção do diário
+     fora do lugar)
   2  arquivo de pedidos que não pôde ser aberto ou que o programa recusa
   3  arquivo de parâmetros que não pôde ser lido, ou porta de saída inválida nele;
      arquivo de portas ausente (quando dado por --ports) ou inválido
@@ -333,6 +444,9 @@ Situação de saída:
      da consulta; ou a impressora está ocupada por outro trabalho deste
      computador (outra janela ou outro rotulano-render, de qualquer usuário):
      nada foi enviado a ela
+  7  com --skip-printed: o diário mostra linhas escolhidas que talvez já foram
+     impressas; nada foi enviado (use --resend-uncertain para enviá-las)
+  8  com --skip-printed ou --history: o diário não pôde ser lido
   129, 130, 143
      com --send: envio cancelado por SIGHUP, SIGINT ou SIGTERM (128 mais o
      número do sinal); a última linha da saída de erros diz quantas linhas foram

@@ -13,6 +13,9 @@ namespace rotulano::render {
 //                   [-o FILE] [--png DIR]
 //   rotulano-render ORDER.txt --send [--port PORT] [--ports FILE] [--no-status]
 //                   [--settings FILE] [--rows LIST] [--logo-dir DIR]
+//                   [--journal FILE | --no-journal] [--skip-printed [--resend-uncertain]]
+//   rotulano-render --history [--order NUMBER] [--journal FILE] [--settings FILE]
+//                   [--format text|csv]
 struct RenderOptions {
     std::string orderPath;
     std::optional<std::string> settingsPath;  // none: CD21PRM.DAT here, else the defaults
@@ -24,6 +27,13 @@ struct RenderOptions {
     std::optional<std::string> port;          // a port name or a destination; none: saved port
     std::optional<std::string> portsPath;     // none: the ports file beside the settings
     bool noStatus = false;                    // send without asking the printer first
+    std::optional<std::string> journalPath;   // none: the journal beside the settings
+    bool noJournal = false;                   // --send keeps no journal
+    bool skipPrinted = false;                 // leave out the rows the journal shows printed
+    bool resendUncertain = false;             // with skipPrinted: send possibly printed rows
+    bool history = false;                     // print the journal's jobs instead
+    std::optional<std::string> historyOrder;  // --order: one order's jobs only
+    bool csv = false;                         // --format csv
     bool help = false;
     bool version = false;
 };

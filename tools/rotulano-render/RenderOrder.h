@@ -11,6 +11,8 @@ namespace rotulano::render {
 struct RenderOrder {
     std::vector<std::string> items;
     std::string orderNumber;
+    std::string supplierName;  // the header's Latin-1 bytes
+    std::string sha256;        // of the file's bytes, lower-case hex
 };
 
 // Reads the order file at `path` with the window's own loader and checks. False, with

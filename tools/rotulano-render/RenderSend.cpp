@@ -12,6 +12,7 @@
 #include "printing/PrinterStatusMessages.h"
 #include "printing/ProgramSignals.h"
 #include "printing/SystemPlatform.h"
+#include "rotulano-render/RenderJournal.h"
 
 namespace rotulano::render {
 
@@ -142,13 +143,15 @@ RenderExit cancelled(const printing::JobReport& report, int signal, std::ostream
 }
 
 // The job in a print folder of the run's own, removed with its files when the job ends.
-RenderExit sendJob(const printing::JobRequest& job, const config::PortsTable& table,
-                   const std::string& logoDir, printing::ProgramSignals& endSignals,
-                   std::ostream& err) {
+RenderExit sendJob(const printing::JobRequest& job, const RenderRequest& request,
+                   const config::PortsTable& table, SendJournal& journal,
+                   printing::ProgramSignals& endSignals, std::ostream& err) {
     printing::SystemPlatform platform;
     printing::ChannelState state;
     printing::openPrintFolder(state, platform, printing::kRenderFolderPrefix);
-    printing::PortJob portJob(state, platform, table, logoDir);
+    printing::PortJob portJob(state, platform, table, request.logoDir);
+    const std::string port = config::PrinterLists::portName(request.settings.port());
+    portJob.engine().setRecorder(journal.recorder(request, table, platform.portDevice(port)));
     endSignals.watch([&portJob](int) { portJob.cancel(); });
     SendObserver observer(err, static_cast<int>(job.rows.size()));
     const printing::JobReport report = portJob.run(job, observer);
@@ -184,7 +187,20 @@ RenderExit sendRender(const RenderOptions& options, std::ostream& err) {
     if (!buildJobRequest(request, job, error)) {
         return renderFailure(err, RenderExit::CommandLine, error);
     }
-    return sendJob(job, table, request.logoDir, endSignals, err);
+    SendJournal journal(options, err);
+    if (options.skipPrinted) {
+        status = journal.skipPrinted(request, job);
+        if (status != RenderExit::Ok) {
+            return status;
+        }
+        if (job.rows.empty()) {
+            err << kRenderTag
+                << "nada a enviar: o diário mostra todas as linhas escolhidas já "
+                   "impressas\n";
+            return RenderExit::Ok;
+        }
+    }
+    return sendJob(job, request, table, journal, endSignals, err);
 }
 
 }  // namespace rotulano::render
