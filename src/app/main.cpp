@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QLibraryInfo>
 #include <iostream>
 #include <string>
 
@@ -7,6 +6,7 @@
 
 #include "core/FileSizeSignal.h"
 #include "core/WorkingFolder.h"
+#include "preview/ProgramFonts.h"
 #include "printing/PrivateTempDir.h"
 #include "printing/ProgramSignals.h"
 #include "printing/SystemPlatform.h"
@@ -67,6 +67,8 @@ int main(int argc, char** argv) {
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Rotulano"));
     rotulano::window::initWindowResources();
+    // The label preview's faces: the Windows program carries them beside itself.
+    rotulano::preview::addProgramFonts();
     // The signal's thread only asks the event loop to end; the loop ends in its own thread.
     if (endSignals.ready()) {
         endSignals.watch([&app](int) {
@@ -78,7 +80,7 @@ int main(int argc, char** argv) {
     // Qt's own texts (the buttons of the first start-up box included) are Portuguese
     // before the settings say which language the operator chose: the start-up messages
     // are Portuguese whatever the settings hold.
-    rotulano::window::QtTranslation qtTexts(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    rotulano::window::QtTranslation qtTexts(rotulano::window::QtTranslation::programFolder());
     qtTexts.follow(rotulano::window::QtTranslation::kPortuguese);
 
     rotulano::window::QtMessageBox messageBox;
