@@ -11,6 +11,7 @@
 
 #include "core/FileSizeSignal.h"
 #include "core/WorkingFolder.h"
+#include "preview/ProgramFonts.h"
 #include "printing/PrivateTempDir.h"
 #include "printing/ProgramSignals.h"
 #include "printing/SystemPlatform.h"
@@ -116,6 +117,8 @@ int main(int argc, char** argv) {
     QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("Rotulano"));
     rotulano::window::initWindowResources();
+    // The label preview's faces: the Windows program carries them beside itself.
+    rotulano::preview::addProgramFonts();
     // The signal's thread only asks the event loop to end; the loop ends in its own thread.
     if (endSignals.ready()) {
         endSignals.watch([&app](int) {
@@ -127,7 +130,7 @@ int main(int argc, char** argv) {
     // Qt's own texts (the buttons of the first start-up box included) are Portuguese
     // before the settings say which language the operator chose: the start-up messages
     // are Portuguese whatever the settings hold.
-    rotulano::window::QtTranslation qtTexts(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    rotulano::window::QtTranslation qtTexts(rotulano::window::QtTranslation::programFolder());
     qtTexts.follow(rotulano::window::QtTranslation::kPortuguese);
 
     rotulano::window::QtMessageBox messageBox;

@@ -18,7 +18,8 @@
 //                                            moved aside is moved back from the backup name
 //   st_nlink > 1: rewrite in place           nNumberOfLinks > 1 (GetFileInformationByHandle)
 //   a link: saved at the end of its chain    a reparse point (symbolic link, junction): the
-//                                            file it leads to rewritten in place
+//                                            file it leads to rewritten in place (OPEN_ALWAYS:
+//                                            made when the link's file is gone)
 //   folder takes no new file: in place       new file refused (access denied): in place
 //   posix_fallocate before writing           FileAllocationInfo (SetFileInformationByHandle)
 //   ftruncate once written and synced        SetEndOfFile once written and flushed
@@ -198,8 +199,8 @@ FileStatus readStart(HANDLE file, std::string& kept) {
 // file cut to their length. A write that stops short puts the old bytes back.
 FileStatus rewriteInPlace(const WindowsFileCalls& calls, const std::wstring& target,
                           const std::string& bytes) {
-    WindowsHandle file(::CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll,
-                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    // A link whose file is gone gets its file made, as on Linux: the open follows the link.
+    WindowsHandle file(calls.openInPlace(target.c_str()));
     LARGE_INTEGER size{};
     if (!file.valid() || !::GetFileSizeEx(file.get(), &size)) {
         return lastStatus();

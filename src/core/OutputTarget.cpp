@@ -17,6 +17,20 @@ bool OutputTarget::writeProtected() const {
     return kind_ == Kind::File && exists_ && FileSaver::isWriteProtected(path_);
 }
 
+FileStatus OutputTarget::write(const std::string& bytes, const LineSetup& lineSetup) const {
+    switch (kind_) {
+        case Kind::Stream:
+            return writeStream(path_, bytes, lineSetup);
+        case Kind::File:
+            return FileSaver::save(path_, bytes);
+        case Kind::Refused:
+            return refusedStatus_;
+        case Kind::Standard:
+            break;
+    }
+    return kStatusOk;
+}
+
 void OutputTarget::refuse(const char* what, const FileStatus& status) {
     kind_ = Kind::Refused;
     refusal_ = what;

@@ -54,6 +54,10 @@ class OutputTarget {
 
   private:
     static bool namesStandardOutput(const std::string& path);
+    // Writes into the device or pipe `path`, never creating nor emptying anything; the
+    // system's own part.
+    static FileStatus writeStream(const std::string& path, const std::string& bytes,
+                                  const LineSetup& lineSetup);
     void refuse(const char* what, const FileStatus& status);
 
     std::string path_;

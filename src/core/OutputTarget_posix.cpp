@@ -43,8 +43,10 @@ int writeInto(int fd, const std::string& bytes, const OutputTarget::LineSetup& l
     return error;
 }
 
-FileStatus writeStream(const std::string& path, const std::string& bytes,
-                       const OutputTarget::LineSetup& lineSetup) {
+}  // namespace
+
+FileStatus OutputTarget::writeStream(const std::string& path, const std::string& bytes,
+                                     const LineSetup& lineSetup) {
     struct stat named {};
     if (::stat(path.c_str(), &named) != 0) {
         return fileStatusFromErrno(errno);
@@ -67,8 +69,6 @@ FileStatus writeStream(const std::string& path, const std::string& bytes,
     }
     return status;
 }
-
-}  // namespace
 
 int writeWhole(int fd, const std::string& bytes) {
     std::size_t done = 0;
@@ -103,20 +103,6 @@ OutputTarget::OutputTarget(std::string path) : path_(std::move(path)) {
         refuse(S_ISBLK(named.st_mode) ? "um dispositivo de blocos" : "um socket",
                kStatusNotRegularFile);
     }
-}
-
-FileStatus OutputTarget::write(const std::string& bytes, const LineSetup& lineSetup) const {
-    switch (kind_) {
-        case Kind::Stream:
-            return writeStream(path_, bytes, lineSetup);
-        case Kind::File:
-            return FileSaver::save(path_, bytes);
-        case Kind::Refused:
-            return refusedStatus_;
-        case Kind::Standard:
-            break;
-    }
-    return kStatusOk;
 }
 
 // A file that exists is its device and inode (a hard link is the same file); a name

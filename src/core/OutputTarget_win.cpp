@@ -22,7 +22,10 @@ namespace {
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
-FileStatus writeStream(const std::string& path, const std::string& bytes) {
+}  // namespace
+
+FileStatus OutputTarget::writeStream(const std::string& path, const std::string& bytes,
+                                     const LineSetup&) {
     WindowsHandle device(::CreateFileW(wideSystemPath(path).c_str(), GENERIC_WRITE,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -44,8 +47,6 @@ FileStatus writeStream(const std::string& path, const std::string& bytes) {
     return device.closeNow() ? kStatusOk : fileStatusFromSystemError(::GetLastError());
 }
 
-}  // namespace
-
 OutputTarget::OutputTarget(std::string path) : path_(std::move(path)) {
     const std::wstring name = wideSystemPath(path_);
     const DWORD attributes = ::GetFileAttributesW(name.c_str());
@@ -57,20 +58,6 @@ OutputTarget::OutputTarget(std::string path) : path_(std::move(path)) {
     } else if (exists_ && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         refuse("uma pasta", kStatusAttributesConflict);
     }
-}
-
-FileStatus OutputTarget::write(const std::string& bytes, const LineSetup&) const {
-    switch (kind_) {
-        case Kind::Stream:
-            return writeStream(path_, bytes);
-        case Kind::File:
-            return FileSaver::save(path_, bytes);
-        case Kind::Refused:
-            return refusedStatus_;
-        case Kind::Standard:
-            break;
-    }
-    return kStatusOk;
 }
 
 // A file that exists is its volume and index (a hard link is the same file); a name that

@@ -2,21 +2,41 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <algorithm>
 #include <vector>
 
 #include "core/GuardedFile.h"
 #include "core/ShownBytes.h"
+#include "core/SystemPath.h"
 
 namespace rotulano::core {
 
 namespace {
 
-const char* const kOwnFiles[] = {"QtProject.conf", "QtProject/qtlogging.ini"};
-
 std::string environment(const char* name) {
     return qgetenv(name).toStdString();
 }
+
+#ifdef _WIN32
+
+// Qt on Windows keeps the file dialog's state in the registry: its one file is the logging
+// rules, looked for in every folder Qt names for generic configuration (the user's
+// %LOCALAPPDATA%, %ProgramData%, the program's folder and its "data" folder).
+const char* const kOwnFiles[] = {"QtProject/qtlogging.ini"};
+
+std::vector<std::string> configFolders() {
+    std::vector<std::string> folders;
+    for (const QString& folder :
+         QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+        folders.push_back(pathFromQt(folder));
+    }
+    return folders;
+}
+
+#else
+
+const char* const kOwnFiles[] = {"QtProject.conf", "QtProject/qtlogging.ini"};
 
 // The configuration folders Qt looks in, the user's first, as the XDG rules give them.
 std::vector<std::string> configFolders() {
@@ -41,6 +61,8 @@ std::vector<std::string> configFolders() {
     }
     return folders;
 }
+
+#endif
 
 // The files to look at, named by the environment.
 std::vector<std::string> ownFiles() {
@@ -95,6 +117,13 @@ QtOwnFiles::QtOwnFiles(std::ostream& err, const std::string& tag) {
     if (!unsafe) {
         return;
     }
+#ifdef _WIN32
+    // Windows gives Qt the user's folder itself, not through the environment: Qt's test
+    // mode sends it to a folder of Qt's own ("qttest" inside it), empty unless a test
+    // wrote there. The other folders are the administrator's and the program's.
+    QStandardPaths::setTestModeEnabled(true);
+    redirected_ = true;
+#else
     emptyFolder_ = std::make_unique<QTemporaryDir>();
     if (!emptyFolder_->isValid()) {
         emptyFolder_.reset();
@@ -103,6 +132,8 @@ QtOwnFiles::QtOwnFiles(std::ostream& err, const std::string& tag) {
     const QByteArray folder = QFile::encodeName(emptyFolder_->path());
     qputenv("XDG_CONFIG_HOME", folder);
     qputenv("XDG_CONFIG_DIRS", folder);
+    redirected_ = true;
+#endif
 }
 
 }  // namespace rotulano::core

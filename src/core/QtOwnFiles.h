@@ -25,16 +25,20 @@ std::string unsafeQtFile(const std::string& path, std::int64_t limit = kLargestQ
 // (XDG_CONFIG_HOME or ~/.config, then XDG_CONFIG_DIRS or /etc/xdg). When one is not a
 // regular file of sane size it is named on `err`, one line each after `tag`, and Qt is
 // given an empty configuration folder of its own (XDG_CONFIG_HOME and XDG_CONFIG_DIRS
-// point at it, QT_LOGGING_CONF is dropped) for as long as the object lives.
+// point at it, QT_LOGGING_CONF is dropped) for as long as the object lives. On Windows Qt's
+// one file is the logging rules (the dialog's state is in the registry), looked at in the
+// folders Qt names (%LOCALAPPDATA%, %ProgramData%, the program's folder); the user's
+// folder is then replaced by Qt's own test folder for the rest of the run.
 class QtOwnFiles {
   public:
     QtOwnFiles(std::ostream& err, const std::string& tag);
 
     // True when Qt was given the empty folder.
-    bool redirected() const { return emptyFolder_ != nullptr; }
+    bool redirected() const { return redirected_; }
 
   private:
     std::unique_ptr<QTemporaryDir> emptyFolder_;
+    bool redirected_ = false;
 };
 
 }  // namespace rotulano::core

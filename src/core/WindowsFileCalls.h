@@ -20,6 +20,9 @@ struct WindowsFileCalls {
     std::function<BOOL(HANDLE file, const char* bytes, DWORD size, DWORD* written)> write;
     // SetFileInformationByHandle(FileAllocationInfo): claims `size` bytes of disk.
     std::function<BOOL(HANDLE file, LONGLONG size)> reserve;
+    // CreateFileW(name) for reading and writing, sharing all, OPEN_ALWAYS: the open of a
+    // file rewritten in place, following the name's links as Windows does.
+    std::function<HANDLE(const wchar_t* name)> openInPlace;
     // ReplaceFileW(target, replacement, backup).
     std::function<BOOL(const wchar_t* target, const wchar_t* replacement, const wchar_t* backup)>
         replace;

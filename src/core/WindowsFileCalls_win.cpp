@@ -18,6 +18,12 @@ BOOL systemReserve(HANDLE file, LONGLONG size) {
     return ::SetFileInformationByHandle(file, FileAllocationInfo, &allocation, sizeof allocation);
 }
 
+HANDLE systemOpenInPlace(const wchar_t* name) {
+    return ::CreateFileW(name, GENERIC_READ | GENERIC_WRITE,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
 BOOL systemReplace(const wchar_t* target, const wchar_t* replacement, const wchar_t* backup) {
     return ::ReplaceFileW(target, replacement, backup, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
                           nullptr);
@@ -62,7 +68,8 @@ bool namesWindowsDevice(const std::wstring& path) {
 }
 
 const WindowsFileCalls& systemFileCalls() {
-    static const WindowsFileCalls calls{systemWrite, systemReserve, systemReplace};
+    static const WindowsFileCalls calls{systemWrite, systemReserve, systemOpenInPlace,
+                                        systemReplace};
     return calls;
 }
 

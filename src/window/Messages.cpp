@@ -6,6 +6,7 @@
 #include "config/ParameterFile.h"
 #include "core/FileStatusTitles.h"
 #include "core/ShownBytes.h"
+#include "core/SystemPath.h"
 #include "window/TrailingBlanks.h"
 
 namespace rotulano::window {
@@ -68,8 +69,8 @@ void rotinaStatusFile(MessageBoxService& box, const core::FileStatus& status,
 
 QString shownPath(const std::string& path) {
     std::string whole = path;
-    if (QDir::isRelativePath(QFile::decodeName(QByteArray::fromStdString(path)))) {
-        whole = QFile::encodeName(QDir::currentPath()).toStdString() + "/" + path;
+    if (QDir::isRelativePath(core::pathToQt(path))) {
+        whole = core::pathFromQt(QDir::currentPath()) + "/" + path;
     }
     return QString::fromStdString(core::shownBytes(whole));
 }

@@ -2,6 +2,7 @@
 #include <QPushButton>
 
 #include "core/FileStatusTitles.h"
+#include "core/SystemPath.h"
 #include "orders/FieldNumber.h"
 #include "orders/ItemRow.h"
 #include "orders/OrderFileReader.h"
@@ -82,7 +83,7 @@ void report(WindowContext& context, const orders::OrderLoad& load, const QString
     if (load.outcome == orders::LoadOutcome::OpenFailed ||
         load.outcome == orders::LoadOutcome::ReadFailed) {
         rotinaStatusFile(context.messageBox, load.status, QString::fromUtf8(kOrderFileLabel),
-                         QFile::encodeName(path).toStdString(), core::fileStatusCause(load.status));
+                         core::pathFromQt(path), core::fileStatusCause(load.status));
     } else if (load.outcome == orders::LoadOutcome::Message) {
         rotinaMsg(context.messageBox, load.message);
     }
@@ -103,10 +104,9 @@ void onOrderPathChanged(WindowContext& context) {
     if (path.isEmpty()) {
         return;
     }
-    const orders::OrderLoad load =
-        path.contains(QChar::ReplacementCharacter)
-            ? undecodableName()
-            : orders::OrderFileReader::read(QFile::encodeName(path).toStdString());
+    const orders::OrderLoad load = path.contains(QChar::ReplacementCharacter)
+                                       ? undecodableName()
+                                       : orders::OrderFileReader::read(core::pathFromQt(path));
     if (load.headerShown) {
         showHeader(context, load.header);
     }

@@ -1,11 +1,20 @@
 #include "window/QtTranslation.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 
 namespace rotulano::window {
 
 namespace {
 const QString kQtPortuguese = QStringLiteral("qtbase_pt_BR");
+}
+
+QString QtTranslation::programFolder() {
+#ifdef _WIN32
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+#else
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
 }
 
 QtTranslation::~QtTranslation() {

@@ -8,6 +8,7 @@
 
 #include "core/QtOwnFiles.h"
 #include "core/ShownBytes.h"
+#include "core/SystemPath.h"
 
 namespace rotulano::window {
 
@@ -23,7 +24,7 @@ QString WindowGeometry::defaultFile() {
 // QSettings opens the file waiting and reads it whole: a named pipe or a huge file put
 // in its place would keep the window from ever opening.
 bool WindowGeometry::fileIsSafe(bool say) const {
-    const std::string path = QFile::encodeName(file_).toStdString();
+    const std::string path = core::pathFromQt(file_);
     const std::string cause = core::unsafeQtFile(path);
     if (!cause.empty() && say) {
         std::cerr << "rotulano: arquivo do tamanho e posição da janela " << core::shownBytes(path)

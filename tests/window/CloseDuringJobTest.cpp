@@ -19,12 +19,12 @@ namespace {
 using rotulano::test::kPrinted;
 using rotulano::test::kTicked;
 
-using rotulano::test::headerLine;
-using rotulano::test::itemLine;
+using rotulano::test::onWindowThread;
 using rotulano::test::PrintJobWindow;
 using rotulano::test::settingsRecord;
+using rotulano::test::shownProgressDialog;
+using rotulano::test::startFiveSmallAdhesives;
 using rotulano::window::PrintProgressDialog;
-namespace orders = rotulano::orders;
 
 constexpr int kYes = 6;
 constexpr int kNo = 7;
@@ -34,38 +34,10 @@ const QString kQuestion = QStringLiteral(
     "Cancelar a impressão? A linha que está sendo enviada termina antes; as linhas impressas "
     "ficam marcadas e as demais continuam selecionadas.");
 
-PrintProgressDialog* shownDialog() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* dialog = qobject_cast<PrintProgressDialog*>(window);
-        if (dialog != nullptr && dialog->isVisible()) {
-            return dialog;
-        }
-    }
-    return nullptr;
-}
-
-// Runs `work` on the window's thread: waiting for it (the row stays in flight meanwhile),
-// or leaving it queued while the job goes on.
-void onWindowThread(const std::function<void()>& work, bool wait) {
-    QMetaObject::invokeMethod(qApp, work,
-                              wait ? Qt::BlockingQueuedConnection : Qt::QueuedConnection);
-}
-
 // A window with a job about to run.
 struct JobWindow {
     // Five small adhesives (one send each), all ticked, on the Impressão page.
-    void start() {
-        test.open(settingsRecord(5, 1, 15, false, 2, 3, 'C', 1));
-        std::vector<std::string> lines{headerLine()};
-        for (int row = 1; row <= 5; ++row) {
-            lines.push_back(itemLine('2', "0000" + std::to_string(10 * row)));
-        }
-        test.loadOrder(lines);
-        for (int row = 1; row <= 5; ++row) {
-            test.clickCell(row, orders::kColSel);
-        }
-        test.clickPage(2);
-    }
+    void start() { startFiveSmallAdhesives(test, 1); }
     void atSend(int send, std::function<void()> work, bool wait) {
         test.platform.onSend = [this, send, work, wait] {
             if (test.platform.sends == send) {
@@ -163,7 +135,7 @@ TEST_F(CloseDuringJob, TheQuestionClosesItselfWhenTheJobEndsFirst) {
     const Case cases[] = {
         {"title-bar close of the main window", [](JobWindow& t) { t.closeFromTitleBar(); }},
         {"Escape in the dialog",
-         [](JobWindow&) { QTest::keyClick(shownDialog(), Qt::Key_Escape); }},
+         [](JobWindow&) { QTest::keyClick(shownProgressDialog(), Qt::Key_Escape); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -178,7 +150,7 @@ TEST_F(CloseDuringJob, TheQuestionClosesItselfWhenTheJobEndsFirst) {
         EXPECT_EQ(t.test.messageBox.shown[0].text, kQuestion);
         EXPECT_EQ(t.test.messageBox.closedByProgram, 1);
         EXPECT_EQ(t.test.marks(), std::vector<QString>(5, kPrinted));
-        EXPECT_EQ(shownDialog(), nullptr);
+        EXPECT_EQ(shownProgressDialog(), nullptr);
         QApplication::processEvents();
         EXPECT_TRUE(t.test.window->isVisible());
         EXPECT_FALSE(t.test.window->formClosed());

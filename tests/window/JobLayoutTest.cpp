@@ -17,53 +17,28 @@ namespace {
 
 using rotulano::test::headerLine;
 using rotulano::test::itemLine;
+using rotulano::test::onWindowThread;
 using rotulano::test::PrintJobWindow;
 using rotulano::test::settingsRecord;
+using rotulano::test::shownProgressDialog;
+using rotulano::test::startFiveSmallAdhesives;
 using rotulano::window::PrintProgressDialog;
 namespace orders = rotulano::orders;
 
 // Room that any title bar takes besides its title: an icon and three buttons.
 constexpr int kLeastTitleBarControls = 100;
 
-PrintProgressDialog* shownDialog() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* dialog = qobject_cast<PrintProgressDialog*>(window);
-        if (dialog != nullptr && dialog->isVisible()) {
-            return dialog;
-        }
-    }
-    return nullptr;
-}
-
-void onWindowThread(const std::function<void()>& work) {
-    QMetaObject::invokeMethod(qApp, work, Qt::BlockingQueuedConnection);
-}
-
-// Five small adhesives of 10, 20, 30, 40 and 50 labels, all ticked, on the Impressão page.
-void startFiveRows(PrintJobWindow& test, int language) {
-    test.open(settingsRecord(5, 1, 15, false, 2, 3, 'C', language));
-    std::vector<std::string> lines{headerLine()};
-    for (int row = 1; row <= 5; ++row) {
-        lines.push_back(itemLine('2', "0000" + std::to_string(10 * row)));
-    }
-    test.loadOrder(lines);
-    for (int row = 1; row <= 5; ++row) {
-        test.clickCell(row, orders::kColSel);
-    }
-    test.clickPage(2);
-}
-
 TEST(JobLayout, TheProgressDialogIsWideEnoughForItsTitleInBothLanguages) {
     for (const int language : {1, 2}) {
         SCOPED_TRACE(language);
         PrintJobWindow test;
-        startFiveRows(test, language);
+        startFiveSmallAdhesives(test, language);
         int width = 0;
         int titleWidth = 0;
         test.platform.onSend = [&] {
             if (test.platform.sends == 1) {
                 onWindowThread([&] {
-                    PrintProgressDialog* dialog = shownDialog();
+                    PrintProgressDialog* dialog = shownProgressDialog();
                     ASSERT_NE(dialog, nullptr);
                     QFont bold = dialog->font();
                     bold.setBold(true);
@@ -81,7 +56,7 @@ TEST(JobLayout, TheProgressDialogIsWideEnoughForItsTitleInBothLanguages) {
 // Rows 1 and 2 out: 30 + 40 + 50 labels remain.
 TEST(JobLayout, FaltaImprimirCountsDownAsRowsArePrinted) {
     PrintJobWindow test;
-    startFiveRows(test, 1);
+    startFiveSmallAdhesives(test, 1);
     const QString before = test.controls().wDetqtd->text();
     QString atThird;
     test.platform.onSend = [&] {

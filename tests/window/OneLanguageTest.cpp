@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLibraryInfo>
 
 #include "orders/ItemTable.h"
 #include "orders/OrderTestLines.h"
@@ -79,8 +78,7 @@ TEST(OneLanguage, TheGridsLabelTypesChangeWithoutReopeningTheOrder) {
 // Qt's own texts (the message boxes' buttons, the file chooser) change with the language
 // shown, before any save.
 TEST(OneLanguage, QtsOwnTextsFollowTheLanguageChosen) {
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    rotulano::window::QtTranslation qtTexts(folder);
+    rotulano::window::QtTranslation qtTexts(rotulano::window::QtTranslation::programFolder());
     PrintJobWindow test;
     test.window->context().qtTexts = &qtTexts;
     test.open(settingsRecord(5, 1, 15, false, 2, 3, 'C', 1));

@@ -22,7 +22,16 @@ constexpr int kSave = 0;
 constexpr int kDiscard = 1;
 constexpr int kStay = 2;
 
-const std::string kSavedPorts = "[LPT2]\ndestino=cups://ZEBRA\n";
+// Destinations of this system's kinds: Windows refuses device paths and print queues, as
+// Linux refuses COM names.
+#ifdef _WIN32
+const QString kSavedDestination = QStringLiteral("tcp://ZEBRA");
+const QString kTypedDestination = QStringLiteral("COM2");
+#else
+const QString kSavedDestination = QStringLiteral("cups://ZEBRA");
+const QString kTypedDestination = QStringLiteral("/dev/ttyS0");
+#endif
+const std::string kSavedPorts = "[LPT2]\ndestino=" + kSavedDestination.toStdString() + "\n";
 
 struct PortsWindowOpen {
     void open() {
@@ -58,10 +67,10 @@ TEST_F(PortsWindowUnsaved, GravarIsOnOnlyWhileASaveWouldChangeTheFile) {
     lpt2->end(false);
     QTest::keyClick(lpt2, Qt::Key_Backspace);
     EXPECT_TRUE(save()->isEnabled());
-    QTest::keyClicks(lpt2, QStringLiteral("A"));
-    EXPECT_EQ(lpt2->text(), QStringLiteral("cups://ZEBRA"));
+    QTest::keyClicks(lpt2, kSavedDestination.right(1));
+    EXPECT_EQ(lpt2->text(), kSavedDestination);
     EXPECT_FALSE(save()->isEnabled());
-    QTest::keyClicks(field("COM1"), QStringLiteral("/dev/ttyS0"));
+    QTest::keyClicks(field("COM1"), kTypedDestination);
     EXPECT_TRUE(save()->isEnabled());
     auto* speed = window->findChild<QComboBox*>("W-VELOCIDADE-COM1");
     const int before = speed->currentIndex();
@@ -83,7 +92,8 @@ TEST_F(PortsWindowUnsaved, ClosingWithChangesAsksSaveDiscardOrStay) {
         std::string file;
     };
     // Gravar edits the file as it is: the new entry is appended, nothing else is added.
-    const std::string withCom1 = kSavedPorts + "\n[COM1]\ndestino=/dev/ttyS0\n";
+    const std::string withCom1 =
+        kSavedPorts + "\n[COM1]\ndestino=" + kTypedDestination.toStdString() + "\n";
     const Case cases[] = {{"stay", kStay, false, kSavedPorts},
                           {"discard", kDiscard, true, kSavedPorts},
                           {"save", kSave, true, withCom1}};
@@ -91,7 +101,7 @@ TEST_F(PortsWindowUnsaved, ClosingWithChangesAsksSaveDiscardOrStay) {
         SCOPED_TRACE(one.name);
         PortsWindowOpen ports;
         ports.open();
-        QTest::keyClicks(ports.field("COM1"), QStringLiteral("/dev/ttyS0"));
+        QTest::keyClicks(ports.field("COM1"), kTypedDestination);
         ports.test.messageBox.choices = {one.choice};
         QTest::keyClick(ports.window, Qt::Key_Escape);
         TestWindow::processEvents();

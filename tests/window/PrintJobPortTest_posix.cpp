@@ -42,6 +42,25 @@ bool sameMessage(const ShownMessage& shown, const QString& text, const QString& 
     return shown.text == text && shown.title == title && shown.style == style;
 }
 
+// The one message of the job, as the operator saw it.
+void expectOnlyMessage(const PrintJobWindow& test, const QString& text, const QString& title,
+                       int style) {
+    ASSERT_EQ(test.messageBox.shown.size(), 1U);
+    EXPECT_TRUE(sameMessage(test.messageBox.shown[0], text, title, style))
+        << test.messageBox.shown[0].text.toStdString();
+}
+
+// The one message of the job: a warning.
+void expectOnlyWarning(const PrintJobWindow& test, const QString& text) {
+    expectOnlyMessage(test, text, QStringLiteral("ATENÇÃO"), kWarning);
+}
+
+// A job stopped before its first label: the port list is shown, with the focus.
+void expectEndedOnPortList(PrintJobWindow& test) {
+    EXPECT_EQ(test.controls().tbOpera->page(), 3);
+    EXPECT_EQ(test.window->focusWidget(), test.controls().wPrmportaimp);
+}
+
 class PrintJobPort : public ::testing::Test {
   protected:
     void start(const std::string& settings) {
@@ -63,9 +82,10 @@ class PrintJobPort : public ::testing::Test {
         test.clickPrint();
     }
     std::string row(int number) { return rotulano::test::rowLabelBytes(kRows, number, settings_); }
-    void expectEndedOnPortList() {
-        EXPECT_EQ(test.controls().tbOpera->page(), 3);
-        EXPECT_EQ(test.window->focusWidget(), test.controls().wPrmportaimp);
+    // Nothing sent, every row still ticked.
+    void expectNothingSent() {
+        EXPECT_EQ(test.platform.sends, 0);
+        EXPECT_EQ(test.marks(), std::vector<QString>(3, kTicked));
     }
     void choosePort(int position) {
         test.controls().wPrmportaimp->setCurrentIndex(position - 1);
@@ -86,16 +106,14 @@ TEST_F(PrintJobPort, APortOutsideTheListStopsTheJobBeforeAnythingIsPrinted) {
         window.clickCell(2, orders::kColSel);
         window.clickPage(2);
         window.clickPrint();
-        ASSERT_EQ(window.messageBox.shown.size(), 1U);
-        EXPECT_TRUE(sameMessage(
-            window.messageBox.shown[0], QStringLiteral("PORTA DE SÁIDA INVÁLIDA !"),
+        expectOnlyMessage(
+            window, QStringLiteral("PORTA DE SÁIDA INVÁLIDA !"),
             QStringLiteral("Voce deve configurar uma porta de saída válida antes da impr"),
-            kInformation));
+            kInformation);
         EXPECT_EQ(window.platform.sends, 0);
         EXPECT_TRUE(window.platform.serialOpened.empty());
         EXPECT_EQ(window.marks(), (std::vector<QString>{kTicked, kTicked}));
-        EXPECT_EQ(window.controls().tbOpera->page(), 3);
-        EXPECT_EQ(window.window->focusWidget(), window.controls().wPrmportaimp);
+        expectEndedOnPortList(window);
     }
 }
 
@@ -108,11 +126,9 @@ TEST_F(PrintJobPort, AComPortIsSetUpOnceAndConfirmedBeforeTheFirstLabel) {
     test.clickCell(1, orders::kColSel);
     test.clickCell(2, orders::kColSel);
     print();
-    ASSERT_EQ(test.messageBox.shown.size(), 1U);
-    EXPECT_TRUE(sameMessage(test.messageBox.shown[0], kSerialConfirmation,
-                            QStringLiteral("Confirmação"), kInformation));
+    expectOnlyMessage(test, kSerialConfirmation, QStringLiteral("Confirmação"), kInformation);
     EXPECT_EQ(sendsWhileConfirming, 0U);
-    EXPECT_EQ(test.platform.serialOpened, std::vector<std::string>{test.dir.file("ports/COM2")});
+    EXPECT_EQ(test.platform.serialOpened, std::vector<std::string>{test.platform.portFile("COM2")});
     EXPECT_TRUE(test.session().channel.serialPortConfigured);
     EXPECT_EQ(test.port("COM2"), row(1) + row(2));
     EXPECT_EQ(test.marks(), (std::vector<QString>{kPrinted, kPrinted, QString()}));
@@ -149,8 +165,9 @@ TEST_F(PrintJobPort, SavingAnotherComPortSetsItUpAgainAndTheSamePortDoesNot) {
     test.controls().btGrava->click();
     tickAll();
     print();
-    EXPECT_EQ(test.platform.serialOpened,
-              (std::vector<std::string>{test.dir.file("ports/COM2"), test.dir.file("ports/COM3")}));
+    EXPECT_EQ(
+        test.platform.serialOpened,
+        (std::vector<std::string>{test.platform.portFile("COM2"), test.platform.portFile("COM3")}));
     ASSERT_EQ(test.messageBox.shown.size(), 2U);
     EXPECT_EQ(test.messageBox.shown[1].text, kSerialConfirmation);
     EXPECT_EQ(test.port("COM2"), row(1) + row(2));
@@ -162,15 +179,12 @@ TEST_F(PrintJobPort, AFailedSerialSetUpPrintsNothingAndIsTriedAgainNextJob) {
     test.platform.serialStatus = "35";
     tickAll();
     print();
-    ASSERT_EQ(test.messageBox.shown.size(), 1U);
     // The title's trailing blank is not shown.
-    EXPECT_TRUE(sameMessage(
-        test.messageBox.shown[0], QStringLiteral("Verifique se a porta serial é válida"),
-        QStringLiteral("Ocorreu erro [35] ao configurar porta serial"), kInformation));
-    EXPECT_EQ(test.platform.sends, 0);
-    EXPECT_EQ(test.marks(), std::vector<QString>(3, kTicked));
+    expectOnlyMessage(test, QStringLiteral("Verifique se a porta serial é válida"),
+                      QStringLiteral("Ocorreu erro [35] ao configurar porta serial"), kInformation);
+    expectNothingSent();
     EXPECT_FALSE(test.session().channel.serialPortConfigured);
-    expectEndedOnPortList();
+    expectEndedOnPortList(test);
 
     test.platform.serialStatus = "00";
     print();
@@ -188,20 +202,16 @@ TEST_F(PrintJobPort, ACopyThatFailsLeavesTheRowTickedAndLosesNothing) {
     test.platform.failingSends = {2};
     tickAll();
     print();
-    ASSERT_EQ(test.messageBox.shown.size(), 1U);
     // The port and the device tried, the status, and what a stall means.
-    EXPECT_TRUE(sameMessage(test.messageBox.shown[0],
-                            QStringLiteral("Não foi possível enviar as etiquetas para a porta "
+    expectOnlyWarning(test, QStringLiteral("Não foi possível enviar as etiquetas para a porta "
                                            "LPT1 (") +
                                 QString::fromStdString(test.platform.portDevice("LPT1")) +
                                 QStringLiteral(") [30]. A impressora parou de receber dados. "
                                                "Verifique se está ligada, com papel e "
-                                               "etiquetas, e tente novamente."),
-                            QStringLiteral("ATENÇÃO"), kWarning))
-        << test.messageBox.shown[0].text.toStdString();
+                                               "etiquetas, e tente novamente."));
     EXPECT_EQ(test.marks(), (std::vector<QString>{kPrinted, kTicked, kTicked}));
     EXPECT_EQ(test.port("LPT1"), row(1));
-    expectEndedOnPortList();
+    expectEndedOnPortList(test);
 
     print();
     EXPECT_EQ(test.messageBox.shown.size(), 1U);
@@ -234,18 +244,13 @@ TEST_F(PrintJobPort, APrintFileThatCannotBeWrittenIsReportedAndNothingIsSent) {
     QDir(QString::fromStdString(folder)).removeRecursively();
     tickAll();
     print();
-    ASSERT_EQ(test.messageBox.shown.size(), 1U);
-    EXPECT_TRUE(sameMessage(test.messageBox.shown[0],
-                            QStringLiteral("Não foi possível gravar o arquivo de impressão das "
+    expectOnlyWarning(test, QStringLiteral("Não foi possível gravar o arquivo de impressão das "
                                            "etiquetas para a porta LPT2 [35] em ") +
                                 QString::fromStdString(folder) +
                                 QStringLiteral("09050703.TXT. Verifique a pasta temporária e "
-                                               "tente novamente."),
-                            QStringLiteral("ATENÇÃO"), kWarning))
-        << test.messageBox.shown[0].text.toStdString();
-    EXPECT_EQ(test.platform.sends, 0);
-    EXPECT_EQ(test.marks(), std::vector<QString>(3, kTicked));
-    expectEndedOnPortList();
+                                               "tente novamente."));
+    expectNothingSent();
+    expectEndedOnPortList(test);
 }
 
 // No folder for the print files could be made: the job says so before anything is sent,
@@ -256,16 +261,12 @@ TEST_F(PrintJobPort, ATemporaryDirectoryThatCannotBeUsedIsToldWhenTheJobStarts) 
     start(settingsRecord(5, 2));
     tickAll();
     print();
-    ASSERT_EQ(test.messageBox.shown.size(), 1U);
-    EXPECT_TRUE(sameMessage(test.messageBox.shown[0],
-                            QStringLiteral("Não foi possível criar a pasta dos arquivos de "
+    expectOnlyWarning(test, QStringLiteral("Não foi possível criar a pasta dos arquivos de "
                                            "impressão em ") +
                                 QString::fromStdString(missing) +
                                 QStringLiteral(". Verifique a pasta temporária e tente "
-                                               "novamente."),
-                            QStringLiteral("ATENÇÃO"), kWarning));
-    EXPECT_EQ(test.platform.sends, 0);
-    EXPECT_EQ(test.marks(), std::vector<QString>(3, kTicked));
+                                               "novamente."));
+    expectNothingSent();
 
     ASSERT_TRUE(QDir().mkpath(QString::fromStdString(missing)));
     print();
@@ -283,11 +284,8 @@ TEST_F(PrintJobPort, AMissingLogoIsToldOnceAndTheLabelsStillGoOut) {
     test.clickCell(1, orders::kColSel);
     test.clickCell(2, orders::kColSel);
     print();
-    ASSERT_EQ(test.messageBox.shown.size(), 1U);
-    EXPECT_TRUE(sameMessage(test.messageBox.shown[0],
-                            QStringLiteral("Arquivo do logotipo LOGOVRDL.GRF não encontrado: as "
-                                           "etiquetas sairão sem o logotipo"),
-                            QStringLiteral("ATENÇÃO"), kWarning));
+    expectOnlyWarning(test, QStringLiteral("Arquivo do logotipo LOGOVRDL.GRF não encontrado: as "
+                                           "etiquetas sairão sem o logotipo"));
     EXPECT_EQ(test.marks(), std::vector<QString>(2, kPrinted));
     EXPECT_EQ(test.port("LPT1"),
               labelBytes(withQuantity(tags[0], "000002", "004711"), PrinterSettings(settings)) +

@@ -21,6 +21,7 @@
 #include "window/DisplayField.h"
 #include "window/LabelPreviewWindow.h"
 #include "window/PageControl.h"
+#include "window/PrintProgressDialog.h"
 
 namespace rotulano::test {
 
@@ -32,9 +33,15 @@ std::string twoDigits(int value) {
 
 }  // namespace
 
+// On Windows a file named after a port (LPT1, COM1, with any extension, in any folder) is
+// that port itself: the stand-in file's name only ends with the port's.
+std::string PortFilePlatform::portFile(const std::string& portName) const {
+    return portDirectory + "/porta-" + portName;
+}
+
 std::string PortFilePlatform::portDevice(const std::string& portName) {
     const auto line = lines.find(portName);
-    return line == lines.end() ? FakePlatform::portDevice(portName) : line->second;
+    return line == lines.end() ? portFile(portName) : line->second;
 }
 
 bool PortFilePlatform::isLine(const std::string& device) const {
@@ -194,7 +201,35 @@ std::vector<QString> PrintJobWindow::marks() {
 }
 
 std::string PrintJobWindow::port(const std::string& name) {
-    return readBytes(dir.file("ports/" + name));
+    return readBytes(platform.portFile(name));
+}
+
+void startFiveSmallAdhesives(PrintJobWindow& test, int language) {
+    test.open(settingsRecord(5, 1, 15, false, 2, 3, 'C', language));
+    std::vector<std::string> lines{headerLine()};
+    for (int row = 1; row <= 5; ++row) {
+        lines.push_back(itemLine('2', "0000" + std::to_string(10 * row)));
+    }
+    test.loadOrder(lines);
+    for (int row = 1; row <= 5; ++row) {
+        test.clickCell(row, orders::kColSel);
+    }
+    test.clickPage(2);
+}
+
+window::PrintProgressDialog* shownProgressDialog() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<window::PrintProgressDialog*>(window);
+        if (dialog != nullptr && dialog->isVisible()) {
+            return dialog;
+        }
+    }
+    return nullptr;
+}
+
+void onWindowThread(const std::function<void()>& work, bool wait) {
+    QMetaObject::invokeMethod(qApp, work,
+                              wait ? Qt::BlockingQueuedConnection : Qt::QueuedConnection);
 }
 
 std::string labelBytes(const std::string& line, const core::PrinterSettings& settings) {

@@ -18,11 +18,12 @@
 // the "Sel" cells, on the page tabs and on BT-IMPRIME.
 namespace rotulano::window {
 class LabelPreviewWindow;
-}
+class PrintProgressDialog;
+}  // namespace rotulano::window
 
 namespace rotulano::test {
 
-// Every byte sent to a port is appended to the file <ports>/<port name>, as a printer on
+// Every byte sent to a port is appended to the file portFile(port name), as a printer on
 // that port receives one job after another. Sends can be made to fail; waits are only
 // recorded. A port given in `lines` is a real serial line (a pseudo-terminal), opened
 // and written by the system's own device code.
@@ -31,6 +32,8 @@ class PortFilePlatform : public FakePlatform {
     std::string portDevice(const std::string& portName) override;
     core::FileStatus sendToDevice(const std::string& device, const std::string& bytes) override;
     core::FileStatus openSerialPort(const std::string& device, const std::string& bytes) override;
+    // The file in portDirectory that stands for the port `portName`.
+    std::string portFile(const std::string& portName) const;
 
     std::map<std::string, std::string> lines;  // port name -> device of a real line
 
@@ -110,6 +113,17 @@ std::string dplLogoBytes(int model);
 
 // The sample order's lines, header first, without their line ends.
 std::vector<std::string> sampleLines();
+
+// Opens the window with a Zebra on LPT1 in `language`, loads five small adhesives (one send
+// each) of 10, 20, 30, 40 and 50 labels, ticks them all and goes to the Impressão page.
+void startFiveSmallAdhesives(PrintJobWindow& test, int language);
+
+// The print job's progress dialog on screen, or nullptr.
+window::PrintProgressDialog* shownProgressDialog();
+
+// Runs `work` on the window's thread (the platform's sends come from the job's own
+// thread): waiting for it, or leaving it queued while the job goes on.
+void onWindowThread(const std::function<void()>& work, bool wait = true);
 
 // The label preview the main window shows, or nullptr.
 window::LabelPreviewWindow* shownPreview(QWidget* window);

@@ -20,10 +20,11 @@ namespace {
 using rotulano::test::kPrinted;
 using rotulano::test::kTicked;
 
-using rotulano::test::headerLine;
-using rotulano::test::itemLine;
+using rotulano::test::onWindowThread;
 using rotulano::test::PrintJobWindow;
 using rotulano::test::settingsRecord;
+using rotulano::test::shownProgressDialog;
+using rotulano::test::startFiveSmallAdhesives;
 using rotulano::window::PrintProgressDialog;
 namespace orders = rotulano::orders;
 
@@ -42,44 +43,15 @@ std::string textOf(const QWidget* dialog, const char* name) {
     return label == nullptr ? "<none>" : label->text().toStdString();
 }
 
-// The job's dialog on screen, or nullptr. It is not modal: the main window's own close
-// must reach the program while a job runs.
-PrintProgressDialog* openDialog() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* dialog = qobject_cast<PrintProgressDialog*>(window);
-        if (dialog != nullptr && dialog->isVisible()) {
-            return dialog;
-        }
-    }
-    return nullptr;
-}
-
-// Runs `work` on the window's thread and waits for it: the platform's sends come from the
-// job's own thread.
-void onWindowThread(const std::function<void()>& work) {
-    QMetaObject::invokeMethod(qApp, work, Qt::BlockingQueuedConnection);
-}
-
 class PrintProgress : public ::testing::Test {
   protected:
     // Five small adhesives (one send each) of 10, 20, 30, 40 and 50 labels, all ticked.
-    void start(int language) {
-        test.open(settingsRecord(5, 1, 15, false, 2, 3, 'C', language));
-        std::vector<std::string> lines{headerLine()};
-        for (int row = 1; row <= 5; ++row) {
-            lines.push_back(itemLine('2', "0000" + std::to_string(10 * row)));
-        }
-        test.loadOrder(lines);
-        for (int row = 1; row <= 5; ++row) {
-            test.clickCell(row, orders::kColSel);
-        }
-        test.clickPage(2);
-    }
+    void start(int language) { startFiveSmallAdhesives(test, language); }
     // At send number `send` (row `send`), `work` runs on the window's thread with the dialog.
     void atSend(int send, std::function<void(PrintProgressDialog*)> work) {
         test.platform.onSend = [this, send, work] {
             if (test.platform.sends == send) {
-                onWindowThread([&] { work(openDialog()); });
+                onWindowThread([&] { work(shownProgressDialog()); });
             }
         };
     }
@@ -115,7 +87,7 @@ TEST_F(PrintProgress, ShowsTheRowItsItemTypeAndTheLabelsSentInPortuguese) {
     EXPECT_EQ(atThird.sent, "Etiquetas enviadas: 30");  // rows 1 and 2 went out
     EXPECT_EQ(atThird.button, "Cancelar");
     EXPECT_EQ(test.marks(), std::vector<QString>(5, kPrinted));
-    EXPECT_EQ(openDialog(), nullptr);
+    EXPECT_EQ(shownProgressDialog(), nullptr);
 }
 
 TEST_F(PrintProgress, CaptionsFollowTheInterfaceLanguage) {
@@ -161,7 +133,7 @@ TEST_F(PrintProgress, ClosingTheDialogAsksWhetherToCancel) {
     test.platform.onSend = [this, first = test.platform.onSend] {
         first();
         if (test.platform.sends == 4) {
-            onWindowThread([] { openDialog()->close(); });
+            onWindowThread([] { shownProgressDialog()->close(); });
         }
     };
     test.clickPrint();

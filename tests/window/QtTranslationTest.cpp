@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QTemporaryDir>
 
 #include "window/QtTranslation.h"
@@ -21,8 +20,7 @@ QString fileChooserText(const char* english) {
 class QtTranslationFolder : public ::testing::Test {
   protected:
     void putQtPortuguese() {
-        const QString installed =
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/" + kQtFile;
+        const QString installed = QtTranslation::programFolder() + "/" + kQtFile;
         ASSERT_TRUE(QFile::exists(installed))
             << installed.toStdString() << " missing: install qt6-translations-l10n";
         ASSERT_TRUE(QFile::copy(installed, folder.filePath(kQtFile)));
@@ -54,6 +52,14 @@ TEST_F(QtTranslationFolder, FileAbsentQtStaysEnglishWithoutAWord) {
     EXPECT_FALSE(translation.follow(1));
     EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     EXPECT_EQ(fileChooserText("Look in:"), QStringLiteral("Look in:"));
+}
+
+// The program finds Qt's Portuguese where it is installed: Debian's folder on Linux, the
+// translations folder beside the program on Windows (the test program has one, as the zip).
+TEST(QtTranslationProgramFolder, HoldsQtsPortuguese) {
+    QtTranslation translation(QtTranslation::programFolder());
+    EXPECT_TRUE(translation.follow(1));
+    EXPECT_EQ(fileChooserText("Look in:"), QStringLiteral("Procurar em:"));
 }
 
 // The translation goes with the object: no test, and no window, keeps it by mistake.

@@ -1,13 +1,11 @@
 #include "rotulano-render/RenderProgram.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFontDatabase>
 #include <QGuiApplication>
 #include <memory>
 
 #include "core/FileSizeSignal.h"
 #include "core/QtOwnFiles.h"
+#include "preview/ProgramFonts.h"
 #include "printing/SystemPlatform.h"
 #include "rotulano-render/RenderCommand.h"
 #include "rotulano-render/RenderOptions.h"
@@ -24,18 +22,6 @@ struct PictureSession {
     std::unique_ptr<QGuiApplication> application;
 };
 
-// The label preview draws each printer font with one face (preview/PrinterFont). Where
-// the system has none of them (Windows), the program carries them in a "fonts" folder
-// beside it, so that a field takes the same room and a picture has the same size there.
-void addProgramFonts() {
-    const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
-    const QStringList files =
-        fonts.entryList({QStringLiteral("*.otf"), QStringLiteral("*.ttf")}, QDir::Files);
-    for (const QString& file : files) {
-        QFontDatabase::addApplicationFont(fonts.filePath(file));
-    }
-}
-
 // Qt sees the program's name only: "--png -platform" names a picture folder, never a Qt
 // option.
 void startPictureSession(PictureSession& session, std::ostream& err) {
@@ -46,7 +32,7 @@ void startPictureSession(PictureSession& session, std::ostream& err) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     session.runtimeFolder = qtRuntimeFolder();
     session.application = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
-    addProgramFonts();
+    preview::addProgramFonts();
 }
 
 }  // namespace
