@@ -35,7 +35,8 @@ const std::string kWindowsFile =
     "[COM2]\r\n"
     "destino=COM12\r\n";
 
-const std::string kWindowsForms = "use COM1 a COM256, LPT1 a LPT3 ou tcp://ENDEREÇO[:PORTA]";
+const std::string kWindowsForms =
+    "use COM1 a COM256, LPT1 a LPT3, tcp://ENDEREÇO[:PORTA] ou spooler://IMPRESSORA";
 
 }  // namespace
 
@@ -95,4 +96,28 @@ TEST(PortsFileWindows, LinuxDestinationsAreRefusedNamingTheFileAndTheLine) {
         EXPECT_EQ(message, "Arquivo de portas " + path + ", " + c.message);
         EXPECT_TRUE(table.empty()) << c.text;
     }
+}
+
+// A spooler printer (a USB printer on Windows) by its Windows name, accents and blanks
+// kept; its status is never asked, so an entry asking for it is refused with its line.
+TEST(PortsFileWindows, SpoolerPrinterByItsWindowsNameAndNoStatusQuestion) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("rotulano-portas.ini").toStdString();
+    writeBytes(path, "[LPT1]\r\ndestino=spooler://Zebra Expedição\r\n");
+    PortsTable table;
+    std::string message;
+    ASSERT_TRUE(PortsFile(path).load(table, message, true)) << message;
+    const PortDestination* lpt1 = table.find("LPT1");
+    ASSERT_NE(lpt1, nullptr);
+    EXPECT_EQ(lpt1->kind, DestinationKind::Queue);
+    EXPECT_EQ(lpt1->target, "Zebra Expedição");
+    EXPECT_EQ(lpt1->text, "spooler://Zebra Expedição");
+    EXPECT_FALSE(lpt1->checksStatus());
+
+    writeBytes(path, "[LPT1]\ndestino=spooler://Zebra\nconsultar-estado=sim\n");
+    PortsTable asking;
+    EXPECT_FALSE(PortsFile(path).load(asking, message, true));
+    EXPECT_EQ(message, "Arquivo de portas " + path +
+                           ", linha 3: a consulta de estado não vale para uma fila de impressão "
+                           "nem para uma porta paralela.");
 }
