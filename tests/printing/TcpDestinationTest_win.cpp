@@ -25,7 +25,9 @@ namespace printing = rotulano::printing;
 using rotulano::test::LoopbackPrinter;
 using std::chrono::milliseconds;
 
-constexpr milliseconds kStall{1000};
+// Far longer than any healthy exchange takes, even with Wine's server under load: a row that
+// must succeed never meets it, and no case's outcome hangs on it.
+constexpr milliseconds kStall{10000};
 
 // Only numeric addresses: no look-up leaves the machine.
 class LoopbackNames : public printing::NameLookup {
@@ -172,10 +174,9 @@ TEST(WindowsTcpDestination, PortNothingListensOnIsRefusedAndAnUnknownHostNotFoun
     }
     LoopbackNames names;
     // Windows itself tries a refused connection again for about two seconds.
-    const milliseconds patient{10000};
     const core::PortDestination refused = tcp("127.0.0.1", closedPort);
     const core::Delivery sent =
-        printing::TcpDestination(refused, names, patient, kStall).send("^XA^XZ");
+        printing::TcpDestination(refused, names, kStall, kStall).send("^XA^XZ");
     EXPECT_EQ(sent.status, core::kStatusIoError);
     EXPECT_EQ(sent.reason, "conexão recusada");
     EXPECT_FALSE(sent.bytesWritten);

@@ -68,8 +68,8 @@ TEST(WindowsTcpDestination, NetworkPrinterIsLookedUpAndReachedForARowAndAQuestio
     destination.text = "tcp://zebra:" + std::to_string(printer.port());
     destination.target = "zebra";
     destination.tcpPort = printer.port();
-    const printing::TcpDestination network(destination, lookup, milliseconds(1000),
-                                           milliseconds(1000));
+    const printing::TcpDestination network(destination, lookup, milliseconds(10000),
+                                           milliseconds(10000));
     const core::Delivery sent = network.send("^XA^FDRotulano^FS^XZ");
     EXPECT_TRUE(sent.ok()) << sent.reason;
     std::string answer;
