@@ -54,7 +54,7 @@ struct TcpInfoV0 {
 #endif
 
 // The POSIX errno a Winsock error stands for; one no message names is kept as it is.
-int errnoOf(int error) {
+int errnoOfWinsock(int error) {
     switch (error) {
         case WSAECONNREFUSED:
             return ECONNREFUSED;
@@ -83,7 +83,7 @@ int errnoOf(int error) {
 }
 
 int lastError() {
-    return errnoOf(::WSAGetLastError());
+    return errnoOfWinsock(::WSAGetLastError());
 }
 
 SOCKET socketOf(std::intptr_t socket) {
@@ -115,7 +115,7 @@ int pendingError(SOCKET socket) {
     if (::getsockopt(socket, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length) != 0) {
         return lastError();
     }
-    return errnoOf(error);
+    return errnoOfWinsock(error);
 }
 
 // See the Linux side: a connection to a port nothing listens on may connect to itself.
@@ -152,7 +152,7 @@ portStream::Result sendAll(SOCKET socket, const std::string& bytes, portStream::
         }
         const int error = ::WSAGetLastError();
         if (error != WSAEWOULDBLOCK) {
-            return {portStream::Outcome::Failed, errnoOf(error), done};
+            return {portStream::Outcome::Failed, errnoOfWinsock(error), done};
         }
         const milliseconds left = clock.left();
         if (left.count() <= 0) {
@@ -258,7 +258,7 @@ portStream::Result TcpConnection::open(const std::string& address, int port,
         ::ioctlsocket(socket, FIONBIO, &nonBlocking);
         if (::connect(socket, found->ai_addr, static_cast<int>(found->ai_addrlen)) != 0) {
             const int failed = ::WSAGetLastError();
-            error = failed == WSAEWOULDBLOCK ? EINPROGRESS : errnoOf(failed);
+            error = failed == WSAEWOULDBLOCK ? EINPROGRESS : errnoOfWinsock(failed);
         }
     }
     ::freeaddrinfo(found);
@@ -319,7 +319,7 @@ int TcpConnection::readPrinterSide(int& error) {
             if (failed == WSAEWOULDBLOCK) {
                 return 0;
             }
-            error = errnoOf(failed);
+            error = errnoOfWinsock(failed);
             return -1;
         }
     }
