@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <cstdlib>
 #include <iostream>

@@ -9,6 +9,9 @@ namespace {
 
 constexpr const char* kTcpPrefix = "tcp://";
 constexpr const char* kQueuePrefix = "cups://";
+constexpr const char* kSpoolerPrefix = "spooler://";
+// The longest printer name the Windows spooler gives.
+constexpr std::size_t kLongestPrinterName = 220;
 constexpr int kLargestTcpPort = 65535;
 // The highest port numbers Windows gives serial and parallel ports.
 constexpr int kLastComPort = 256;
@@ -96,6 +99,15 @@ bool validQueueName(const std::string& name) {
            });
 }
 
+// A printer as Windows names it ("ZDesigner ZD220-203dpi ZPL", or "\\SERVIDOR\Zebra" for
+// one another computer shares): any text but a control character or a comma, which the
+// spooler's own names use to add a part to a printer's name.
+bool validPrinterName(const std::string& name) {
+    return !name.empty() && name.size() <= kLongestPrinterName &&
+           std::none_of(name.begin(), name.end(),
+                        [](unsigned char c) { return c < ' ' || c == 0x7f || c == ','; });
+}
+
 bool validDevicePath(const std::string& path) {
     return path.size() > 1 && path[0] == '/' &&
            std::none_of(path.begin(), path.end(), [](unsigned char c) { return c < ' '; });
@@ -116,7 +128,7 @@ bool validWindowsPort(const std::string& name) {
 // What each system takes, said when a destination is none of it.
 std::string deviceFormsReason(System system) {
     if (system == System::Windows) {
-        return "use COM1 a COM256, LPT1 a LPT3 ou tcp://ENDEREÇO[:PORTA]";
+        return "use COM1 a COM256, LPT1 a LPT3, tcp://ENDEREÇO[:PORTA] ou spooler://IMPRESSORA";
     }
     return "use um dispositivo como /dev/ttyUSB0, tcp://ENDEREÇO[:PORTA] ou cups://FILA";
 }
@@ -131,6 +143,22 @@ bool parseQueue(System system, const std::string& text, core::PortDestination& r
     }
     reason = "nome de fila inválido (use cups://FILA)";
     return validQueueName(read.target);
+}
+
+// A printer of the Windows spooler is a queue of the system's print service, as a CUPS
+// queue is on Linux: the same kind, never asked for its status (the spooler owns the port).
+bool parseSpoolerPrinter(System system, const std::string& text, core::PortDestination& read,
+                         std::string& reason) {
+    read.kind = core::DestinationKind::Queue;
+    read.target = text.substr(std::string(kSpoolerPrefix).size());
+    if (system == System::Linux) {
+        reason = "impressoras spooler:// só existem no Windows (" + deviceFormsReason(system) + ")";
+        return false;
+    }
+    reason =
+        "nome de impressora inválido (use spooler://IMPRESSORA, com o nome que o Windows "
+        "mostra)";
+    return validPrinterName(read.target);
 }
 
 bool parseDevice(System system, const std::string& text, core::PortDestination& read,
@@ -161,6 +189,8 @@ bool parse(System system, const std::string& text, core::PortDestination& destin
         reason = "endereço de rede inválido (use tcp://ENDEREÇO ou tcp://ENDEREÇO:PORTA)";
     } else if (startsWith(lower(text), kQueuePrefix)) {
         good = parseQueue(system, text, read, reason);
+    } else if (startsWith(lower(text), kSpoolerPrefix)) {
+        good = parseSpoolerPrinter(system, text, read, reason);
     } else {
         good = parseDevice(system, text, read, reason);
     }

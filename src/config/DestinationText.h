@@ -14,12 +14,14 @@ namespace rotulano::config {
 //   COM1-COM256, LPT1-LPT3    a serial or parallel port, in any case (Windows)
 //   tcp://HOST[:PORT]         raw TCP, port 9100 by default ([::1]:9100 for IPv6)
 //   cups://QUEUE              a raw job in the system's print queue (Linux)
+//   spooler://PRINTER         a raw job for a printer of the Windows spooler, named as
+//                             Windows shows it (Windows; the way to a USB printer there)
 // A form of the other system is refused with what this one takes.
 // Serial values: speed in bits per second, data bits 5-8, parity "nenhuma", "par" or
 // "impar", stop bits 1 or 2, flow control "nenhum", "rts-cts" or "xon-xoff".
 namespace destinationText {
 
-// The systems whose destinations differ: their devices, and print queues on Linux only.
+// The systems whose destinations differ: their devices and their print queues.
 enum class System { Linux, Windows };
 #ifdef _WIN32
 inline constexpr System kThisSystem = System::Windows;

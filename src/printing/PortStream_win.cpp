@@ -170,7 +170,8 @@ Result writeAll(int fd, const std::string& bytes, StallClock& clock) {
     return {Outcome::Done, 0, done};
 }
 
-// No network connection is made on this system yet (TcpDestination refuses them).
+// A network connection on this system is Winsock's, which takes its own errors
+// (TcpConnection_win.cpp): no port descriptor is ever one.
 int socketError(int) {
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include "printing/DeviceDestination.h"
 #include "printing/QueueDestination.h"
+#include "printing/SpoolerDestination.h"
 #include "printing/StatusQuery.h"
 #include "printing/TcpDestination.h"
 
@@ -42,11 +43,21 @@ core::Delivery SystemDestinations::sendRow(const core::PortDestination& destinat
             return TcpDestination(destination, jobLookup_, stall_, closeWait_, cancelled_)
                 .send(joined(pieces));
         case core::DestinationKind::Queue:
-            return QueueDestination(destination, queueServer_, stall_, queueCancelled_)
-                .send(joined(pieces));
+            return sendToQueue(destination, joined(pieces));
         default:
             return DeviceDestination(destination, stall_, cancelled_).send(pieces, pause_);
     }
+}
+
+// The system's print queues: CUPS on Linux, the spooler on Windows.
+core::Delivery SystemDestinations::sendToQueue(const core::PortDestination& destination,
+                                               const std::string& bytes) {
+#ifdef _WIN32
+    const std::unique_ptr<SpoolerCalls> calls = systemSpoolerCalls();
+    return SpoolerDestination(destination, *calls, cancelled_).send(bytes);
+#else
+    return QueueDestination(destination, queueServer_, stall_, queueCancelled_).send(bytes);
+#endif
 }
 
 PrinterStatus SystemDestinations::askStatus(const core::PortDestination& destination, bool zpl) {

@@ -56,7 +56,8 @@ class DestinationSender {
 };
 
 // The operating system's side: a character device, a TCP connection or a job in the
-// system's print queue, each bounded by the stall limit.
+// system's print queue (CUPS on Linux, the spooler on Windows), each bounded by the stall
+// limit.
 class SystemDestinations : public DestinationSender {
   public:
     static constexpr std::chrono::milliseconds kStallLimit{30000};
@@ -89,6 +90,8 @@ class SystemDestinations : public DestinationSender {
     }
 
   private:
+    core::Delivery sendToQueue(const core::PortDestination& destination, const std::string& bytes);
+
     std::chrono::milliseconds stall_;
     std::chrono::milliseconds statusWait_ = kStatusWait;
     std::chrono::milliseconds closeWait_ = kCloseWait;

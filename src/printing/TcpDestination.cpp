@@ -1,23 +1,8 @@
 #include "printing/TcpDestination.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstring>
-
-#ifndef _WIN32
-#include <linux/sockios.h>
-#include <netdb.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/ioctl.h>
-#include <sys/socket.h>
-#include <unistd.h>
-#endif
-
 #include <thread>
-
-#include "printing/PortKind.h"
-#include "printing/PortReading.h"
-#include "printing/PortStream.h"
 
 namespace rotulano::printing {
 
@@ -27,29 +12,9 @@ using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
 const std::string kPeerClosed = "conexão encerrada pela impressora";
-#ifdef _WIN32
-const std::string kNotOnThisSystem = "impressora de rede ainda não disponível no Windows";
-#endif
 // How often a row waiting for its confirmation is looked at: the acknowledged count, the
 // printer's side and a cancel.
 constexpr milliseconds kConfirmSlice{5};
-constexpr int kMostReadsAtATime = 16;
-
-#ifndef _WIN32
-// Bytes the connection still holds: not yet sent, or sent and not yet acknowledged. A
-// connection the printer reset has none left, so its error is looked at first.
-long unacknowledged(int fd) {
-    const int error = portStream::socketError(fd);
-    if (error != 0) {
-        errno = error;
-        return -1;
-    }
-    int queued = 0;
-    if (::ioctl(fd, SIOCOUTQ, &queued) != 0) {
-        return -1;
-    }
-    return queued;
-}
 
 core::Delivery networkFailure(int error) {
     switch (error) {
@@ -68,7 +33,7 @@ core::Delivery networkFailure(int error) {
             return core::Delivery::failed(core::kStatusIoError, "rede inalcançável");
         default:
             return core::Delivery::failed(
-                core::kStatusIoError, "falha de rede (" + std::string(std::strerror(error)) + ")");
+                core::kStatusIoError, "falha de rede (" + TcpConnection::errorText(error) + ")");
     }
 }
 
@@ -86,39 +51,6 @@ core::Delivery notConfirmed(milliseconds closeWait) {
                                       waited +
                                       "; se ela nunca encerra, use confirma-fechando=nao no "
                                       "arquivo de portas)");
-}
-
-// Reads and throws away what the printer sends on the row's connection, a bounded amount
-// at a time (a printer that never stops talking cannot hold the wait): 0 while it has more
-// to say, 1 once it has closed its side, -1 with errno when the connection failed.
-int readPrinterSide(int fd) {
-    char chunk[4096];
-    for (int reads = 0; reads < kMostReadsAtATime; ++reads) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
-        if (got == 0) {
-            return 1;
-        }
-        if (got < 0) {
-            const bool nothingYet = errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
-            return nothingYet ? 0 : -1;
-        }
-    }
-    return 0;
-}
-
-// A connection to a port of this machine that nothing listens on can be given that very
-// port as its own and connect to itself: it would read back its own row and end of stream
-// and take them for the printer's. Nothing listened there: the port refused.
-bool connectedToItself(int fd) {
-    sockaddr_storage local{};
-    sockaddr_storage peer{};
-    socklen_t localLength = sizeof local;
-    socklen_t peerLength = sizeof peer;
-    if (::getsockname(fd, reinterpret_cast<sockaddr*>(&local), &localLength) != 0 ||
-        ::getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &peerLength) != 0) {
-        return false;
-    }
-    return localLength == peerLength && std::memcmp(&local, &peer, localLength) == 0;
 }
 
 // The close wait of a row whose bytes are all acknowledged, shortened by a cancel to the
@@ -147,7 +79,6 @@ class CloseWait {
     bool cancelled_ = false;
     Clock::time_point end_{};
 };
-#endif
 
 }  // namespace
 
@@ -161,28 +92,27 @@ TcpDestination::TcpDestination(const core::PortDestination& destination, const N
       stop_(stop) {}
 
 core::Delivery TcpDestination::send(const std::string& bytes) const {
-    int fd = -1;
-    const core::Delivery connected = connect(fd);
-    return connected.ok() ? deliver(fd, bytes) : connected;
+    TcpConnection connection;
+    const core::Delivery connected = connect(connection);
+    return connected.ok() ? deliver(connection, bytes) : connected;
 }
 
-core::Delivery TcpDestination::connect(int& fd) const {
-#ifdef _WIN32
-    // Network printers are reached from Linux only, for now: a row or a status question
-    // for one is refused before its host is looked up.
-    (void)fd;
-    return core::Delivery::failed(core::kStatusIoError, kNotOnThisSystem);
-#endif
+core::Delivery TcpDestination::connect(TcpConnection& connection) const {
     const LookupResult found = lookup_.lookUp(destination_.target);
     if (!found.ok()) {
         return lookupFailure(found);
     }
     core::Delivery tried;
     for (const std::string& address : found.addresses) {
-        tried = connectTo(address, fd);
-        if (tried.ok()) {
-            return tried;
+        const portStream::Result opened =
+            connection.open(address, destination_.tcpPort, portStream::StallClock(stall_, stop_));
+        if (opened.done()) {
+            return {};
         }
+        // An address the system cannot use at all is as good as no address.
+        tried = opened.outcome == portStream::Outcome::Failed && opened.error == 0
+                    ? lookupFailure(LookupResult::failed(LookupResult::Kind::NotFound))
+                    : fromStream(opened, stall_);
     }
     return tried;
 }
@@ -190,96 +120,59 @@ core::Delivery TcpDestination::connect(int& fd) const {
 core::Delivery TcpDestination::ask(const std::string& query, std::string& answer,
                                    const std::function<bool(const std::string&)>& complete,
                                    std::chrono::milliseconds wait) const {
-    int fd = -1;
-    core::Delivery delivery = connect(fd);
+    TcpConnection connection;
+    core::Delivery delivery = connect(connection);
     if (!delivery.ok()) {
         return delivery;
     }
-#ifndef _WIN32
-    const portStream::Result asked =
-        portStream::ask(fd, query, answer, complete, wait, stall_, stop_);
+    const portStream::Result asked = connection.ask(query, answer, complete, wait, stall_, stop_);
     if (asked.outcome == portStream::Outcome::Failed) {
         delivery = networkFailure(asked.error);
     }
-    ::close(fd);
-#else
-    (void)query, (void)answer, (void)complete, (void)wait;
-#endif
+    connection.close();
     return delivery;
 }
 
-#ifndef _WIN32
-
-core::Delivery TcpDestination::connectTo(const std::string& address, int& fd) const {
-    addrinfo hints{};
-    hints.ai_flags = AI_NUMERICHOST | AI_NUMERICSERV;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    const std::string port = std::to_string(destination_.tcpPort);
-    if (::getaddrinfo(address.c_str(), port.c_str(), &hints, &found) != 0) {
-        return lookupFailure(LookupResult::failed(LookupResult::Kind::NotFound));
-    }
-    fd = ::socket(found->ai_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    int error = fd < 0 ? errno : 0;
-    if (fd >= 0 && ::connect(fd, found->ai_addr, found->ai_addrlen) != 0) {
-        error = errno;
-    }
-    ::freeaddrinfo(found);
-    if (error == EINPROGRESS) {
-        const portStream::Result ready =
-            portStream::waitWritable(fd, portStream::StallClock(stall_, stop_));
-        error = ready.done() ? portStream::socketError(fd) : ready.error;
-        if (ready.outcome == portStream::Outcome::Stalled) {
-            ::close(fd);
-            return fromStream(ready, stall_);
-        }
-    }
-    if (error == 0 && connectedToItself(fd)) {
-        error = ECONNREFUSED;
-    }
-    if (error != 0) {
-        if (fd >= 0) {
-            ::close(fd);
-        }
-        return networkFailure(error);
-    }
-    return {};
-}
-
-core::Delivery TcpDestination::deliver(int fd, const std::string& bytes) const {
+core::Delivery TcpDestination::deliver(TcpConnection& connection, const std::string& bytes) const {
     portStream::StallClock clock(stall_, stop_);
-    const portStream::Result written = portStream::writeAll(fd, bytes, clock);
+    const portStream::Result written = connection.write(bytes, clock);
     core::Delivery delivery = fromStream(written, stall_);
     if (delivery.ok()) {
-        delivery = confirm(fd, clock);
+        delivery = confirm(connection, clock);
     }
     if (!delivery.ok()) {
         delivery.bytesWritten = written.written > 0;
-        portKind::discardUnsent(fd, portKind::PortKind::Network);
+        connection.reset();
     }
-    ::close(fd);
+    connection.close();
     return delivery;
 }
 
 // Until every byte is acknowledged the stall limit applies (a slow printer still taking
 // bytes is waited for); from then on the close wait, for the printer's end of stream.
-core::Delivery TcpDestination::confirm(int fd, portStream::StallClock& clock) const {
-    if (::shutdown(fd, SHUT_WR) != 0) {
-        return networkFailure(errno);
+core::Delivery TcpDestination::confirm(TcpConnection& connection,
+                                       portStream::StallClock& clock) const {
+    const int shut = connection.shutdownSending();
+    if (shut != 0) {
+        return networkFailure(shut);
     }
-    CloseWait closeWait(closeWait_, stop_);
+    const milliseconds wait =
+        connection.countsAcknowledged() ? closeWait_ : std::max(closeWait_, stall_);
+    CloseWait closeWait(wait, stop_);
     bool ended = false;
     long last = -1;
     while (true) {
-        const int read = ended ? 1 : readPrinterSide(fd);
+        int error = 0;
+        const int read = ended ? 1 : connection.readPrinterSide(error);
         if (read < 0) {
-            return networkFailure(errno);
+            return networkFailure(error);
         }
         ended = read == 1;
-        const long queued = unacknowledged(fd);
-        if (queued < 0) {
-            return networkFailure(errno);
+        long queued = connection.unacknowledged(error);
+        if (queued == -1) {
+            return networkFailure(error);
         }
+        queued = std::max(queued, 0L);
         if (queued == 0 && (ended || !destination_.confirmsByClosing)) {
             core::Delivery confirmed;
             confirmed.printerClosed = ended;
@@ -297,27 +190,14 @@ core::Delivery TcpDestination::confirm(int fd, portStream::StallClock& clock) co
         } else if (!closeWait.started()) {
             closeWait.start();
         } else if (closeWait.over()) {
-            return notConfirmed(closeWait_);
+            return notConfirmed(wait);
         }
         if (ended) {
             std::this_thread::sleep_for(kConfirmSlice);
         } else {
-            pollfd watch{fd, POLLIN, 0};
-            ::poll(&watch, 1, static_cast<int>(kConfirmSlice.count()));
+            connection.waitForPrinter(kConfirmSlice);
         }
     }
 }
-
-#else
-
-core::Delivery TcpDestination::connectTo(const std::string&, int&) const {
-    return core::Delivery::failed(core::kStatusIoError, kNotOnThisSystem);
-}
-
-core::Delivery TcpDestination::deliver(int, const std::string&) const {
-    return core::Delivery::failed(core::kStatusIoError, kNotOnThisSystem);
-}
-
-#endif
 
 }  // namespace rotulano::printing

@@ -9,6 +9,7 @@
 #include "core/PortDestination.h"
 #include "printing/NameLookup.h"
 #include "printing/PortStream.h"
+#include "printing/TcpConnection.h"
 
 namespace rotulano::printing {
 
@@ -24,6 +25,10 @@ namespace rotulano::printing {
 // false) confirms a row by acknowledging every byte.
 // A row that fails or is cancelled is reset rather than closed, so that nothing the
 // connection still holds reaches the printer afterwards.
+// Where the system cannot count the unacknowledged bytes (Windows before 10 1703, Wine),
+// the printer's end of stream without a reset confirms the row, and the printer is given
+// the longer of the stall limit and the close wait to close: one still reading the row
+// cannot be told from one that never will.
 class TcpDestination {
   public:
     // `stop`: a cancel of the job, which ends a wait for a printer that has stopped
@@ -44,10 +49,9 @@ class TcpDestination {
                        std::chrono::milliseconds wait) const;
 
   private:
-    core::Delivery connect(int& fd) const;
-    core::Delivery connectTo(const std::string& address, int& fd) const;
-    core::Delivery deliver(int fd, const std::string& bytes) const;
-    core::Delivery confirm(int fd, portStream::StallClock& clock) const;
+    core::Delivery connect(TcpConnection& connection) const;
+    core::Delivery deliver(TcpConnection& connection, const std::string& bytes) const;
+    core::Delivery confirm(TcpConnection& connection, portStream::StallClock& clock) const;
 
     const core::PortDestination& destination_;
     const NameLookup& lookup_;

@@ -16,7 +16,8 @@ using rotulano::core::DestinationKind;
 using rotulano::core::PortDestination;
 using System = text::System;
 
-const std::string kWindowsForms = "use COM1 a COM256, LPT1 a LPT3 ou tcp://ENDEREÇO[:PORTA]";
+const std::string kWindowsForms =
+    "use COM1 a COM256, LPT1 a LPT3, tcp://ENDEREÇO[:PORTA] ou spooler://IMPRESSORA";
 
 struct Taken {
     const char* written;
@@ -80,6 +81,67 @@ TEST(DestinationTextWindows, OtherFormsAreRefusedSayingWhatWindowsTakes) {
         EXPECT_FALSE(text::parse(System::Windows, c.written, destination, reason)) << c.written;
         EXPECT_EQ(reason, c.reason) << c.written;
         EXPECT_EQ(destination.target, "antes") << c.written << ": changed though refused";
+    }
+}
+
+// A printer of the Windows spooler is named as Windows shows it: blanks, case, accents
+// and a shared printer's backslashes are kept; it is the system's print queue there.
+TEST(DestinationTextWindows, SpoolerPrintersAreTakenByTheirWindowsNames) {
+    const std::vector<Taken> cases = {
+        {"spooler://ZDesigner ZD220-203dpi ZPL", DestinationKind::Queue,
+         "ZDesigner ZD220-203dpi ZPL"},
+        {"SPOOLER://Zebra Expedição", DestinationKind::Queue, "Zebra Expedição"},
+        {"spooler://\\\\SERVIDOR\\Zebra (cópia 1)", DestinationKind::Queue,
+         "\\\\SERVIDOR\\Zebra (cópia 1)"},
+    };
+    for (const Taken& c : cases) {
+        PortDestination destination;
+        std::string reason = "antes";
+        ASSERT_TRUE(text::parse(System::Windows, c.written, destination, reason)) << c.written;
+        EXPECT_EQ(reason, "") << c.written;
+        EXPECT_EQ(destination.kind, c.kind) << c.written;
+        EXPECT_EQ(destination.target, c.target) << c.written;
+        EXPECT_EQ(destination.text, c.written) << c.written;
+        EXPECT_FALSE(destination.checksStatus()) << c.written << ": the spooler owns the port";
+    }
+}
+
+TEST(DestinationTextWindows, SpoolerNamesWindowsCannotHaveAreRefused) {
+    const std::string invalid =
+        "nome de impressora inválido (use spooler://IMPRESSORA, com o nome que o Windows mostra)";
+    const std::vector<Refused> cases = {
+        {"spooler://", invalid},
+        {"spooler://Zebra,LPT1", invalid},
+        {"spooler://Zebra\tEtiquetas", invalid},
+        {"spooler://Zebra\x7f", invalid},
+    };
+    for (const Refused& c : cases) {
+        PortDestination destination;
+        destination.target = "antes";
+        std::string reason;
+        EXPECT_FALSE(text::parse(System::Windows, c.written, destination, reason)) << c.written;
+        EXPECT_EQ(reason, c.reason) << c.written;
+        EXPECT_EQ(destination.target, "antes") << c.written;
+    }
+    PortDestination destination;
+    std::string reason;
+    EXPECT_FALSE(
+        text::parse(System::Windows, "spooler://" + std::string(221, 'Z'), destination, reason));
+    EXPECT_EQ(reason, invalid);
+    EXPECT_TRUE(
+        text::parse(System::Windows, "spooler://" + std::string(220, 'Z'), destination, reason))
+        << reason;
+}
+
+TEST(DestinationTextLinux, SpoolerPrintersAreRefusedSayingWhatLinuxTakes) {
+    for (const char* written : {"spooler://Zebra", "Spooler://ZDesigner ZD220"}) {
+        PortDestination destination;
+        std::string reason;
+        EXPECT_FALSE(text::parse(System::Linux, written, destination, reason)) << written;
+        EXPECT_EQ(reason,
+                  "impressoras spooler:// só existem no Windows (use um dispositivo como "
+                  "/dev/ttyUSB0, tcp://ENDEREÇO[:PORTA] ou cups://FILA)")
+            << written;
     }
 }
 

@@ -28,7 +28,8 @@ const std::string kWindowsFile =
     "[COM2]\r\n"
     "destino=COM12\r\n";
 
-const std::string kWindowsForms = "use COM1 a COM256, LPT1 a LPT3 ou tcp://ENDEREÇO[:PORTA]";
+const std::string kWindowsForms =
+    "use COM1 a COM256, LPT1 a LPT3, tcp://ENDEREÇO[:PORTA] ou spooler://IMPRESSORA";
 
 }  // namespace
 
@@ -76,6 +77,28 @@ TEST_F(PortsFileWindows, LinuxDestinationsAreRefusedNamingTheFileAndTheLine) {
         EXPECT_EQ(message, "Arquivo de portas " + path_ + ", " + c.message);
         EXPECT_TRUE(table.empty()) << c.text;
     }
+}
+
+// A spooler printer (a USB printer on Windows) by its Windows name, accents and blanks
+// kept; its status is never asked, so an entry asking for it is refused with its line.
+TEST_F(PortsFileWindows, SpoolerPrinterByItsWindowsNameAndNoStatusQuestion) {
+    config::PortsTable table;
+    std::string message;
+    ASSERT_TRUE(writeAndLoad("[LPT1]\r\ndestino=spooler://Zebra Expedição\r\n", table, message))
+        << message;
+    const core::PortDestination* lpt1 = table.find("LPT1");
+    ASSERT_NE(lpt1, nullptr);
+    EXPECT_EQ(lpt1->kind, core::DestinationKind::Queue);
+    EXPECT_EQ(lpt1->target, "Zebra Expedição");
+    EXPECT_EQ(lpt1->text, "spooler://Zebra Expedição");
+    EXPECT_FALSE(lpt1->checksStatus());
+
+    config::PortsTable asking;
+    EXPECT_FALSE(
+        writeAndLoad("[LPT1]\ndestino=spooler://Zebra\nconsultar-estado=sim\n", asking, message));
+    EXPECT_EQ(message, "Arquivo de portas " + path_ +
+                           ", linha 3: a consulta de estado não vale para uma fila de impressão "
+                           "nem para uma porta paralela.");
 }
 
 }  // namespace rotulano::test

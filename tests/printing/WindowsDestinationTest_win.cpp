@@ -3,12 +3,13 @@
 #include <atomic>
 #include <string>
 
+#include "LoopbackPrinter_win.h"
 #include "printing/DeviceDestination.h"
 #include "printing/PortStream_win.h"
 #include "printing/TcpDestination.h"
 
 // Destinations on Windows: a port that is not there or that another program holds is
-// reported as on Linux, and a network printer is refused before its host is looked up.
+// reported as on Linux, and a network printer is reached through the look-up interface.
 namespace {
 
 namespace core = rotulano::core;
@@ -56,20 +57,26 @@ TEST(WindowsDeviceDestination, PortAnotherProgramHoldsIsBusyWithTheLinuxMessage)
     }
 }
 
-TEST(WindowsTcpDestination, NetworkPrinterIsRefusedBeforeAnyLookUp) {
+// A row and a status question each go through the name look-up interface and reach the
+// printer: network printers are no longer refused on Windows.
+TEST(WindowsTcpDestination, NetworkPrinterIsLookedUpAndReachedForARowAndAQuestion) {
+    rotulano::test::LoopbackPrinter printer;
+    ASSERT_TRUE(printer.ready());
     CountingLookup lookup;
-    core::PortDestination printer;
-    printer.kind = core::DestinationKind::Tcp;
-    printer.text = "tcp://zebra:9100";
-    printer.target = "zebra";
-    const printing::TcpDestination destination(printer, lookup, milliseconds(1000),
-                                               milliseconds(1000));
-    const core::Delivery sent = destination.send("^XA^XZ");
-    EXPECT_EQ(sent.status, core::kStatusIoError);
-    EXPECT_EQ(sent.reason, "impressora de rede ainda não disponível no Windows");
+    core::PortDestination destination;
+    destination.kind = core::DestinationKind::Tcp;
+    destination.text = "tcp://zebra:" + std::to_string(printer.port());
+    destination.target = "zebra";
+    destination.tcpPort = printer.port();
+    const printing::TcpDestination network(destination, lookup, milliseconds(10000),
+                                           milliseconds(10000));
+    const core::Delivery sent = network.send("^XA^FDRotulano^FS^XZ");
+    EXPECT_TRUE(sent.ok()) << sent.reason;
     std::string answer;
-    const core::Delivery asked = destination.ask(
-        "~HS", answer, [](const std::string&) { return true; }, milliseconds(1000));
-    EXPECT_EQ(asked.reason, "impressora de rede ainda não disponível no Windows");
-    EXPECT_EQ(lookup.asked, 0);
+    const core::Delivery asked = network.ask(
+        "~HS", answer, [](const std::string&) { return false; }, milliseconds(100));
+    EXPECT_TRUE(asked.ok()) << asked.reason;
+    EXPECT_EQ(answer, "");
+    EXPECT_EQ(lookup.asked, 2);
+    EXPECT_EQ(printer.received(2), (std::vector<std::string>{"^XA^FDRotulano^FS^XZ", "~HS"}));
 }
