@@ -56,6 +56,10 @@ class Reader {
                             : QChar::fromLatin1(static_cast<char>(number(at + i, 1)));
         }
         at += unicode ? 2 * count : count;
+        // Windows counts the characters alone; Wine counts the ending NUL as well.
+        if (text.endsWith(QChar(u'\0'))) {
+            text.chop(1);
+        }
         return text.toStdString();
     }
 
