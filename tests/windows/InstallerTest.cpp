@@ -44,6 +44,19 @@ QStringList entriesUnder(const QString& root, bool withFolders) {
     return entries;
 }
 
+// A listing one entry a line, as a failure shows it.
+std::string lines(const QStringList& entries) {
+    return entries.join(QLatin1Char('\n')).toStdString();
+}
+
+std::string lines(const QMap<QString, QString>& values) {
+    QStringList entries;
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        entries << it.key() + QLatin1Char('=') + it.value();
+    }
+    return lines(entries);
+}
+
 class InstallerTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -199,7 +212,7 @@ void expectInstalledAsTheZip(const QString& installedRoot) {
     const QString zipRoot = unpackedZip().folder;
     QStringList expected = entriesUnder(zipRoot, false) << QStringLiteral("Uninstall.exe");
     expected.sort();
-    ASSERT_EQ(entriesUnder(installedRoot, false), expected);
+    ASSERT_EQ(lines(entriesUnder(installedRoot, false)), lines(expected));
     for (const QString& file : entriesUnder(zipRoot, false)) {
         EXPECT_TRUE(readBytes(QDir(installedRoot).filePath(file).toStdString()) ==
                     readBytes(QDir(zipRoot).filePath(file).toStdString()))
@@ -219,7 +232,7 @@ void expectUninstallEntry(const QMap<QString, QString>& entry) {
         {"EstimatedSize", zipKilobytes()},
         {"NoModify", "REG_DWORD 0x1"},
         {"NoRepair", "REG_DWORD 0x1"}};
-    EXPECT_EQ(entry, expected);
+    EXPECT_EQ(lines(entry), lines(expected));
 }
 
 TEST_F(InstallerTest, InstallsSilentlyRunsFromProgramFilesAndUninstallsKeepingTheUsersFiles) {
@@ -241,11 +254,12 @@ TEST_F(InstallerTest, InstallsSilentlyRunsFromProgramFilesAndUninstallsKeepingTh
     ASSERT_EQ(uninstalled.exitCode, 0) << uninstalled.err;
     EXPECT_FALSE(QFileInfo::exists(installed()))
         << entriesUnder(installed(), true).join(' ').toStdString();
-    EXPECT_EQ(entriesUnder(driveC(QStringLiteral("Program Files")), true), programFilesBefore_);
+    EXPECT_EQ(lines(entriesUnder(driveC(QStringLiteral("Program Files")), true)),
+              lines(programFilesBefore_));
     QStringList startMenuLeft = startMenuInstalled;
     startMenuLeft.removeOne(QStringLiteral("Rotulano.lnk"));
-    EXPECT_EQ(entriesUnder(startMenuPrograms(), true), startMenuLeft);
-    EXPECT_EQ(uninstallEntry(), (QMap<QString, QString>{}));
+    EXPECT_EQ(lines(entriesUnder(startMenuPrograms(), true)), lines(startMenuLeft));
+    EXPECT_EQ(lines(uninstallEntry()), "");
     EXPECT_EQ(readBytes(userFile_), settingsRecord(4));
 }
 
