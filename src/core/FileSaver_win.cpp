@@ -279,7 +279,7 @@ FileStatus saveThrough(const WindowsFileCalls& calls, const std::string& path,
     if (namesWindowsDevice(target)) {
         return kStatusNotRegularFile;
     }
-    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    const DWORD attributes = calls.attributes(target.c_str());
     const bool existed = attributes != INVALID_FILE_ATTRIBUTES;
     if (!existed && ::GetLastError() != ERROR_FILE_NOT_FOUND) {
         return lastStatus();

@@ -20,6 +20,8 @@ struct WindowsFileCalls {
     std::function<BOOL(HANDLE file, const char* bytes, DWORD size, DWORD* written)> write;
     // SetFileInformationByHandle(FileAllocationInfo): claims `size` bytes of disk.
     std::function<BOOL(HANDLE file, LONGLONG size)> reserve;
+    // GetFileAttributesW(name): a link's own attributes, its file there or not.
+    std::function<DWORD(const wchar_t* name)> attributes;
     // CreateFileW(name) for reading and writing, sharing all, OPEN_ALWAYS: the open of a
     // file rewritten in place, following the name's links as Windows does.
     std::function<HANDLE(const wchar_t* name)> openInPlace;

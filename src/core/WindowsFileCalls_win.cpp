@@ -18,6 +18,10 @@ BOOL systemReserve(HANDLE file, LONGLONG size) {
     return ::SetFileInformationByHandle(file, FileAllocationInfo, &allocation, sizeof allocation);
 }
 
+DWORD systemAttributes(const wchar_t* name) {
+    return ::GetFileAttributesW(name);
+}
+
 HANDLE systemOpenInPlace(const wchar_t* name) {
     return ::CreateFileW(name, GENERIC_READ | GENERIC_WRITE,
                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -68,8 +72,8 @@ bool namesWindowsDevice(const std::wstring& path) {
 }
 
 const WindowsFileCalls& systemFileCalls() {
-    static const WindowsFileCalls calls{systemWrite, systemReserve, systemOpenInPlace,
-                                        systemReplace};
+    static const WindowsFileCalls calls{systemWrite, systemReserve, systemAttributes,
+                                        systemOpenInPlace, systemReplace};
     return calls;
 }
 

@@ -41,8 +41,9 @@ class RenderPictures : public ::testing::Test {
 
     std::vector<std::string> written() const {
         std::vector<std::string> names;
+        // Joined as the names are given: std::filesystem joins with "\\" on Windows.
         for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-            names.push_back(entry.path().string());
+            names.push_back(folder + "/" + entry.path().filename().string());
         }
         std::sort(names.begin(), names.end());
         return names;

@@ -1,11 +1,14 @@
 #include "RenderTestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <QProcess>
 #include <QProcessEnvironment>
 
 #include "core/FixedRecord.h"
 #include "core/LabelRequest.h"
 #include "labels/RoutineChoice.h"
+#include "preview/ProgramFonts.h"
 #include "printing/LabelFileBytes.h"
 #include "support/LogoDownloadBytes.h"
 #include "support/TestSupport.h"
@@ -13,6 +16,16 @@
 namespace rotulano::test {
 
 namespace {
+
+// The renderer's pictures are compared with the test's own drawings: both are drawn with
+// the faces the Windows programs carry beside them (the test program has them too).
+class ProgramFontsEnvironment : public ::testing::Environment {
+  public:
+    void SetUp() override { preview::addProgramFonts(); }
+};
+
+const ::testing::Environment* const kProgramFonts =
+    ::testing::AddGlobalTestEnvironment(new ProgramFontsEnvironment);
 
 // The order line as the print job hands it over: the file's quantity stays, the order
 // number goes into positions 295-300.
