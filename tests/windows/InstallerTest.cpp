@@ -65,8 +65,7 @@ class InstallerTest : public ::testing::Test {
         ASSERT_TRUE(unpackedZip().ok()) << unpackedZip().error;
         ASSERT_TRUE(QFileInfo::exists(QStringLiteral(ROTULANO_WINDOWS_SETUP)))
             << "no installer " ROTULANO_WINDOWS_SETUP
-               ": build the target rotulano_setup in "
-               "the Windows build first";
+               ": build the target rotulano_setup in the Windows build first";
     }
 
     // Only this prefix's wineserver, and only through wine-run.
