@@ -66,7 +66,7 @@ run_package_test_if_left_out() {
 }
 
 start=$(date +%s)
-cmake -S "$here" -B "$build" -G Ninja -DROTULANO_SANITIZE=ON -DROTULANO_BUILD_BENCH=OFF \
+cmake -S "$here" -B "$build" -G Ninja -DROTULANO_SANITIZE=ON -DROTULANO_BUILD_TESTS=ON -DROTULANO_BUILD_BENCH=OFF \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 write_leak_suppressions "$build/lsan.supp"
 export QT_QPA_PLATFORM=offscreen
