@@ -445,7 +445,7 @@ Situação de saída:
      computador (outra janela ou outro rotulano-render, de qualquer usuário):
      nada foi enviado a ela
   7  com --skip-printed: o diário mostra linhas escolhidas que talvez já foram
-     impressas; nada foi enviado (use --resend-uncertain para enviá-las)
+     impressas; nada foi enviado (use --resend-uncertain para enviar essas linhas)
   8  com --skip-printed ou --history: o diário não pôde ser lido
   129, 130, 143
      com --send: envio cancelado por SIGHUP, SIGINT ou SIGTERM (128 mais o
