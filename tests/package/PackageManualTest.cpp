@@ -53,9 +53,12 @@ TEST_F(PackageTest, ManualPagesFormatWithoutWarnings) {
 
 TEST_F(PackageTest, RendererPageDescribesEveryOptionOfTheHelpText) {
     const std::set<QString> options = helpOptions();
-    ASSERT_EQ(options, (std::set<QString>{"--help", "--logo-dir", "--no-status", "--output",
-                                          "--png", "--port", "--ports", "--rows", "--send",
-                                          "--settings", "--version", "-h", "-o"}));
+    ASSERT_EQ(options,
+              (std::set<QString>{"--format",           "--help",       "--history",   "--journal",
+                                 "--logo-dir",         "--no-journal", "--no-status", "--order",
+                                 "--output",           "--png",        "--port",      "--ports",
+                                 "--resend-uncertain", "--rows",       "--send",      "--settings",
+                                 "--skip-printed",     "--version",    "-h",          "-o"}));
     for (const PageFolder& folder : kPageFolders) {
         const QString page =
             formatPage(package().installed(folder.folder + "rotulano-render.1.gz")).out;
