@@ -216,6 +216,16 @@ bool Journal::writeFailed(int code) {
     return false;
 }
 
+// A write transaction, taken at once (BEGIN IMMEDIATE) so that another writer is waited
+// for here, within the busy timeout, and never half way through.
+bool Journal::beginWrite() {
+    if (!writable_) {
+        return false;
+    }
+    const int code = db_.exec("BEGIN IMMEDIATE");
+    return code == SQLITE_OK || writeFailed(code);
+}
+
 bool Journal::commit(int code) {
     if (code != SQLITE_OK && code != SQLITE_DONE) {
         return writeFailed(code);
@@ -225,12 +235,8 @@ bool Journal::commit(int code) {
 }
 
 bool Journal::startJob(const JobEntry& job, long long& jobId) {
-    if (!writable_) {
+    if (!beginWrite()) {
         return false;
-    }
-    int code = db_.exec("BEGIN IMMEDIATE");
-    if (code != SQLITE_OK) {
-        return writeFailed(code);
     }
     Statement insert(db_,
                      "INSERT INTO job (started, program, user_name, order_file, order_number, "
@@ -244,7 +250,7 @@ bool Journal::startJob(const JobEntry& job, long long& jobId) {
     insert.bind(8, static_cast<long long>(job.model));
     insert.bind(9, job.port);
     insert.bind(10, job.destination);
-    code = insert.prepared() == SQLITE_OK ? insert.step() : insert.prepared();
+    const int code = insert.prepared() == SQLITE_OK ? insert.step() : insert.prepared();
     jobId = sqlite3_last_insert_rowid(db_.handle());
     return commit(code);
 }
@@ -259,15 +265,11 @@ int Journal::storeOutcome(const RowOutcomeEntry& outcome, const std::string& tim
 
 bool Journal::rowSending(long long jobId, const RowEntry& row, const RowOutcomeEntry* previous,
                          long long& rowId) {
-    if (!writable_) {
+    if (!beginWrite()) {
         return false;
     }
-    int code = db_.exec("BEGIN IMMEDIATE");
-    if (code != SQLITE_OK) {
-        return writeFailed(code);
-    }
     const std::string time = journalTime();
-    code = previous != nullptr ? storeOutcome(*previous, time) : SQLITE_DONE;
+    int code = previous != nullptr ? storeOutcome(*previous, time) : SQLITE_DONE;
     if (code != SQLITE_DONE) {
         return writeFailed(code);
     }
@@ -288,13 +290,10 @@ bool Journal::rowSending(long long jobId, const RowEntry& row, const RowOutcomeE
 }
 
 bool Journal::endJob(long long jobId, const std::vector<RowOutcomeEntry>& outcomes) {
-    if (!writable_) {
+    if (!beginWrite()) {
         return false;
     }
-    int code = db_.exec("BEGIN IMMEDIATE");
-    if (code != SQLITE_OK) {
-        return writeFailed(code);
-    }
+    int code = SQLITE_OK;
     const std::string time = journalTime();
     for (const RowOutcomeEntry& outcome : outcomes) {
         code = storeOutcome(outcome, time);

@@ -95,6 +95,7 @@ class Journal {
     bool setUp(bool networkFolder);
     bool recoverFromCorruption(bool networkFolder);
     bool openReadOnly();
+    bool beginWrite();
     bool writeFailed(int code);
     bool commit(int code);
     int storeOutcome(const RowOutcomeEntry& outcome, const std::string& time);
