@@ -9,6 +9,7 @@
 #include "app/CommandLine.h"
 
 #include "core/FileSizeSignal.h"
+#include "core/ProgramConsole.h"
 #include "core/WorkingFolder.h"
 #include "preview/ProgramFonts.h"
 #include "printing/PrivateTempDir.h"
@@ -51,12 +52,12 @@ int qtArgumentCount(int argc, char** argv) {
     return 1;
 }
 
-// --help and --version: printed before Qt starts, so that they work without a display.
+// --help and --version: written before Qt starts, so that they work without a display.
 int printEarlyRequest(rotulano::app::EarlyRequest request) {
-    std::cout << (request == rotulano::app::EarlyRequest::Help ? rotulano::app::helpText()
-                                                               : rotulano::app::versionText());
-    std::cout.flush();
-    return std::cout ? 0 : 1;
+    const std::string text = request == rotulano::app::EarlyRequest::Help
+                                 ? rotulano::app::helpText()
+                                 : rotulano::app::versionText();
+    return rotulano::core::writeWindowProgramText(text) ? 0 : 1;
 }
 
 #ifndef _WIN32

@@ -4,6 +4,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -50,9 +51,10 @@ struct TerminalRun {
     std::string terminal;
 };
 
-// Runs rotulano-render.exe from the zip with its standard input, output and error output
-// on a pseudo-terminal of the test, bounded in time.
-TerminalRun runOnTerminal(const QStringList& arguments, const QString& workingDir) {
+// Runs a Windows program (the zip's rotulano-render.exe unless given) with its standard
+// input, output and error output on a pseudo-terminal of the test, bounded in time.
+TerminalRun runOnTerminal(const QStringList& arguments, const QString& workingDir,
+                          const QString& program = unpackedZip().render) {
     int master = -1;
     int slave = -1;
     TerminalRun run;
@@ -77,7 +79,7 @@ TerminalRun runOnTerminal(const QStringList& arguments, const QString& workingDi
         ::dup2(slave, STDOUT_FILENO);
         ::dup2(slave, STDERR_FILENO);
     });
-    process.start(QStringLiteral(ROTULANO_WINE_RUN), QStringList{unpackedZip().render} + arguments);
+    process.start(QStringLiteral(ROTULANO_WINE_RUN), QStringList{program} + arguments);
     ::close(slave);
     // The terminal's buffer is larger than the messages: reading after the end loses nothing.
     const bool ended = process.waitForFinished(kProgramWaitMs);
@@ -125,6 +127,43 @@ INSTANTIATE_TEST_SUITE_P(
                       ConsoleCase{"bad_rows", {"PEDIDO.txt", "--rows", "1,,x"}},
                       ConsoleCase{"version", {"--version"}}),
     [](const ::testing::TestParamInfo<ConsoleCase>& info) { return std::string(info.param.name); });
+
+// The window program started from the Command Prompt: it has no standard handle, so its
+// --version and --help must find the prompt's console themselves, in its characters.
+class WindowProgramConsoleTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(unpackedZip().ok()) << unpackedZip().error; }
+
+    TerminalRun runFromCommandPrompt(const QString& argument) {
+        const QString program = QDir(unpackedZip().folder).filePath(QStringLiteral("rotulano.exe"));
+        return runOnTerminal({windowsPath(program), argument}, workDir_.path(),
+                             QStringLiteral(ROTULANO_COMMAND_PROMPT));
+    }
+
+    QTemporaryDir workDir_;
+};
+
+TEST_F(WindowProgramConsoleTest, VersionReachesThePromptsConsole) {
+    const TerminalRun run = runFromCommandPrompt(QStringLiteral("--version"));
+
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(shownText(run.terminal), "rotulano " ROTULANO_VERSION "\n") << run.terminal;
+}
+
+// The help is the Windows one (its folders are Windows'), whole and with its accents.
+TEST_F(WindowProgramConsoleTest, HelpReachesThePromptsConsole) {
+    const TerminalRun run = runFromCommandPrompt(QStringLiteral("--help"));
+    const std::string shown = shownText(run.terminal);
+
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(shown.rfind("Uso: rotulano [--menu-iniciar]\n", 0), 0U) << run.terminal;
+    EXPECT_NE(shown.find("trabalha na pasta Rotulano da pasta Documentos do\n"), std::string::npos)
+        << shown;
+    EXPECT_NE(shown.find("impressão rotulano-XXXXXX da janela.\n"), std::string::npos) << shown;
+    const std::string end = "o texto aparece numa mensagem.\n";
+    ASSERT_GE(shown.size(), end.size()) << shown;
+    EXPECT_EQ(shown.substr(shown.size() - end.size()), end) << shown;
+}
 
 }  // namespace
 }  // namespace rotulano::test

@@ -7,6 +7,7 @@
 #include "core/QtOwnFiles.h"
 #include "preview/ProgramFonts.h"
 #include "printing/SystemPlatform.h"
+#include "rotulano-render/QtRuntimeFolder.h"
 #include "rotulano-render/RenderCommand.h"
 #include "rotulano-render/RenderOptions.h"
 
@@ -37,7 +38,7 @@ void startPictureSession(PictureSession& session, std::ostream& err) {
 
 }  // namespace
 
-int renderProgram(const std::vector<std::string>& arguments, ProgramConsole& console) {
+int renderProgram(const std::vector<std::string>& arguments, core::ProgramConsole& console) {
     core::ignoreFileSizeSignal();
     const ParsedOptions parsed = parseRenderOptions(arguments);
     if (!parsed.ok()) {

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "rotulano-render/ProgramConsole.h"
+#include "core/ProgramConsole.h"
 #include "rotulano-render/RenderProgram.h"
 
 int main(int argc, char** argv) {
-    rotulano::render::ProgramConsole console;
+    rotulano::core::ProgramConsole console;
     return rotulano::render::renderProgram(std::vector<std::string>(argv + 1, argv + argc),
                                            console);
 }

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/ProgramConsole.h"
 #include "core/SystemPath.h"
-#include "rotulano-render/ProgramConsole.h"
 #include "rotulano-render/RenderProgram.h"
 
 int wmain(int argc, wchar_t** argv) {
@@ -15,6 +15,6 @@ int wmain(int argc, wchar_t** argv) {
     for (int i = 1; i < argc; ++i) {
         arguments.push_back(rotulano::core::pathFromWide(argv[i]));
     }
-    rotulano::render::ProgramConsole console;
+    rotulano::core::ProgramConsole console;
     return rotulano::render::renderProgram(arguments, console);
 }

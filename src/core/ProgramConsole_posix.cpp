@@ -1,9 +1,8 @@
-#include <QFile>
 #include <iostream>
 
-#include "rotulano-render/ProgramConsole.h"
+#include "core/ProgramConsole.h"
 
-namespace rotulano::render {
+namespace rotulano::core {
 
 // A terminal takes UTF-8 as it is: every stream is the C++ one.
 struct ProgramConsole::Streams {};
@@ -27,15 +26,10 @@ std::ostream& ProgramConsole::errors() {
     return std::cerr;
 }
 
-std::unique_ptr<QTemporaryDir> qtRuntimeFolder() {
-    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        return nullptr;
-    }
-    auto folder = std::make_unique<QTemporaryDir>();
-    if (folder->isValid()) {
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder->path()));
-    }
-    return folder;
+bool writeWindowProgramText(const std::string& text) {
+    ProgramConsole console;
+    console.text() << text;
+    return static_cast<bool>(console.text().flush());
 }
 
-}  // namespace rotulano::render
+}  // namespace rotulano::core

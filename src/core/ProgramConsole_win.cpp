@@ -13,16 +13,20 @@
 #include <streambuf>
 #include <string>
 
+#include "core/ProgramConsole.h"
 #include "core/WideText.h"
-#include "rotulano-render/ProgramConsole.h"
 
-namespace rotulano::render {
+namespace rotulano::core {
 
 namespace {
 
+bool isHandle(HANDLE handle) {
+    return handle != INVALID_HANDLE_VALUE && handle != nullptr;
+}
+
 bool isConsole(HANDLE handle) {
     DWORD mode = 0;
-    return handle != INVALID_HANDLE_VALUE && handle != nullptr && GetConsoleMode(handle, &mode);
+    return isHandle(handle) && GetConsoleMode(handle, &mode);
 }
 
 // UTF-8 text written to a console as characters, a line at a time: a line end never
@@ -120,9 +124,50 @@ std::ostream& ProgramConsole::errors() {
     return streams_->errConsole ? streams_->errText : std::cerr;
 }
 
-// Qt on Windows keeps no runtime folder.
-std::unique_ptr<QTemporaryDir> qtRuntimeFolder() {
-    return nullptr;
+namespace {
+
+// A window program started from a command prompt is given no standard output: the
+// prompt's console becomes its standard output, and its error output where it has none.
+// A program already attached to a console (Wine attaches window programs to their
+// parent's) is refused with ERROR_ACCESS_DENIED and writes to that one.
+bool takeParentConsole() {
+    const bool attached = AttachConsole(ATTACH_PARENT_PROCESS) != 0;
+    if (!attached && GetLastError() != ERROR_ACCESS_DENIED) {
+        return false;
+    }
+    HANDLE console =
+        CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (!isHandle(console)) {
+        if (attached) {
+            FreeConsole();
+        }
+        return false;
+    }
+    SetStdHandle(STD_OUTPUT_HANDLE, console);
+    if (!isHandle(GetStdHandle(STD_ERROR_HANDLE))) {
+        SetStdHandle(STD_ERROR_HANDLE, console);
+    }
+    return true;
 }
 
-}  // namespace rotulano::render
+// Started from the desktop, nobody has a console to read the text in.
+void showInMessageBox(const std::string& text) {
+    const std::u16string wide = wideText(text);
+    MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(wide.c_str()), L"Rotulano",
+                MB_OK | MB_ICONINFORMATION);
+}
+
+}  // namespace
+
+bool writeWindowProgramText(const std::string& text) {
+    if (!isHandle(GetStdHandle(STD_OUTPUT_HANDLE)) && !takeParentConsole()) {
+        showInMessageBox(text);
+        return true;
+    }
+    ProgramConsole console;
+    console.text() << text;
+    return static_cast<bool>(console.text().flush());
+}
+
+}  // namespace rotulano::core

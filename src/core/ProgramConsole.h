@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QTemporaryDir>
 #include <memory>
 #include <ostream>
+#include <string>
 
-namespace rotulano::render {
+namespace rotulano::core {
 
 // The program's standard output and error output as the operating system wants them
 // written. The job's bytes go out unchanged everywhere (a printer's bytes: no line end
@@ -30,9 +30,12 @@ class ProgramConsole {
     std::unique_ptr<Streams> streams_;
 };
 
-// What the system needs before Qt starts a picture application: a private runtime folder
-// where the session has none (Qt complains on the error output otherwise), kept for as
-// long as the returned object lives; null where Qt wants none.
-std::unique_ptr<QTemporaryDir> qtRuntimeFolder();
+// The window program's answer to --help or --version (UTF-8 text), written where the
+// person who asked reads it: its standard output as a ProgramConsole's text. On Windows
+// the window program has no console of its own: started from a command prompt without
+// a pipe or a file for its output, it writes to the prompt's console; started from the
+// desktop, where no console is there at all, it shows the text in a message box. False
+// when the text could not be written.
+bool writeWindowProgramText(const std::string& text);
 
-}  // namespace rotulano::render
+}  // namespace rotulano::core
