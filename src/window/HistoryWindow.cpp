@@ -61,6 +61,7 @@ QTableView* tableView(const QString& name, QAbstractItemModel* model) {
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->verticalHeader()->hide();
+    view->setWordWrap(false);
     view->horizontalHeader()->setStretchLastSection(true);
     return view;
 }
@@ -222,6 +223,7 @@ void HistoryWindow::showJobs() {
         tell(journal::journalMessages::notRead(journalPath_, journal_.database().lastError()));
         return;
     }
+    jobsView_->resizeColumnsToContents();
     tell(jobs_->jobs().empty() ? kNoJobKept : "");
     if (!jobs_->jobs().empty()) {
         jobsView_->setCurrentIndex(jobs_->index(0, 0));
@@ -239,6 +241,7 @@ void HistoryWindow::openJob(const QModelIndex& index) {
         tell(journal::journalMessages::notRead(journalPath_, journal_.database().lastError()));
     }
     rows_->setRows(std::move(job.rows));
+    rowsView_->resizeColumnsToContents();
 }
 
 void HistoryWindow::exportCsv() {

@@ -199,6 +199,10 @@ struct DayCase {
     std::vector<long long> ids;
 };
 
+void PrintTo(const DayCase& range, std::ostream* out) {
+    *out << range.name;
+}
+
 class JournalDayFilter : public ::testing::TestWithParam<DayCase> {};
 
 // Jobs at the very ends of days: a day's first and last second both belong to it.
