@@ -159,11 +159,9 @@ QWidget* HistoryWindow::buildTables() {
     rowsView_ = tableView(QStringLiteral("TAB-HIST-LINHAS"), rows_);
     connect(jobsView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &HistoryWindow::openJob);
-    // Double-click or Enter on a job takes the operator to its rows.
-    connect(jobsView_, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
-        openJob(index);
-        rowsView_->setFocus();
-    });
+    // The job chosen shows its rows at once; double-click or Enter takes the operator to
+    // them.
+    connect(jobsView_, &QAbstractItemView::activated, rowsView_, [this] { rowsView_->setFocus(); });
     auto* tables = new QSplitter(Qt::Vertical);
     tables->addWidget(jobsView_);
     tables->addWidget(rowsView_);

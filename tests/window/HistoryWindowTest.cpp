@@ -164,6 +164,22 @@ TEST_F(HistoryTest, AJobOpensToItsRows) {
     EXPECT_EQ(column(*window, "TAB-HIST-LINHAS", 6), (QStringList{utf8("não"), utf8("não")}));
 }
 
+// Enter on a job goes to its rows: it presses no button of the window (Exportar CSV
+// would otherwise be the default one).
+TEST_F(HistoryTest, EnterOnAJobPressesNoButton) {
+    writeJournal(journalPath());
+    auto window = openWindow();
+    window->show();
+    auto* jobs = control<QTableView>(*window, "TAB-HIST-TRABALHOS");
+    jobs->setFocus();
+    QTest::keyClick(jobs, Qt::Key_Return);
+    QTest::keyClick(jobs, Qt::Key_Enter);
+    EXPECT_TRUE(dialog.offered.empty());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(column(*window, "TAB-HIST-LINHAS", 0), (QStringList{"1", "3"}));
+    window->hide();
+}
+
 struct OrderCase {
     const char* typed;
     QStringList times;
