@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDir>
@@ -406,38 +405,6 @@ TEST_F(HistoryTest, CaptionsFollowTheInterfaceLanguage) {
         window->findChild<QPushButton*>(QStringLiteral("BT-HIST-EXPORTAR"))->click();
         EXPECT_TRUE(dialog.offered.back().contains(portuguese ? "Exportar CSV" : "Export CSV"));
     }
-}
-
-void chooseLanguage(TestWindow& test, int position) {
-    test.controls().wPrmlingua->setCurrentIndex(position - 1);
-    emit test.controls().wPrmlingua->activated(position - 1);
-}
-
-// The Arquivo menu's "Histórico" opens the window on the journal beside the settings file,
-// in the language chosen.
-TEST(HistoryMenu, OpensTheJournalBesideTheSettingsInTheChosenLanguage) {
-    TestWindow test;
-    writeJournal(test.dir.file(journal::kJournalFileName));
-    test.open();
-    auto* item = test.window->findChild<QAction*>(QStringLiteral("Historico"));
-    ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->text(), utf8("&Histórico"));
-    chooseLanguage(test, 2);
-    EXPECT_EQ(item->text(), QStringLiteral("&History"));
-    item->trigger();
-    auto* history = test.window->findChild<HistoryWindow*>(QStringLiteral("CP21HIS"));
-    ASSERT_NE(history, nullptr);
-    EXPECT_EQ(history->windowTitle(), QStringLiteral("History"));
-    EXPECT_TRUE(history->isModal());
-    const QAbstractItemModel* jobs =
-        history->findChild<QTableView*>(QStringLiteral("TAB-HIST-TRABALHOS"))->model();
-    EXPECT_EQ(jobs->rowCount(), 3);
-    item->trigger();  // the window open is brought forward, not opened twice
-    EXPECT_EQ(test.window->findChildren<HistoryWindow*>().size(), 1);
-    chooseLanguage(test, 1);
-    EXPECT_EQ(item->text(), utf8("&Histórico"));
-    history->close();
-    TestWindow::processEvents();
 }
 
 }  // namespace
