@@ -87,6 +87,35 @@ const char* stateText(RowState state) {
     return "enviando";
 }
 
+JobOutcome jobOutcome(const JobSummary& job) {
+    if (job.job.ended.empty()) {
+        return JobOutcome::NotEnded;
+    }
+    if (job.maybePartly > 0 || job.sending > 0) {
+        return JobOutcome::MaybePartly;
+    }
+    if (job.notSent > 0) {
+        return JobOutcome::Interrupted;
+    }
+    return job.rows == 0 ? JobOutcome::NothingSent : JobOutcome::AllPrinted;
+}
+
+const char* outcomeText(JobOutcome outcome) {
+    switch (outcome) {
+        case JobOutcome::AllPrinted:
+            return "tudo impresso";
+        case JobOutcome::Interrupted:
+            return "interrompido";
+        case JobOutcome::MaybePartly:
+            return "talvez impresso em parte";
+        case JobOutcome::NothingSent:
+            return "nada enviado";
+        case JobOutcome::NotEnded:
+            break;
+    }
+    return "não terminou";
+}
+
 std::string historyText(const std::vector<HistoryJob>& jobs,
                         const std::optional<std::string>& orderNumber) {
     if (jobs.empty()) {

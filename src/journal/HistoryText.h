@@ -12,6 +12,18 @@ namespace rotulano::journal {
 // "talvez impressa em parte".
 const char* stateText(RowState state);
 
+// How a job ended, as a list of jobs tells it: every row printed; stopped before its last
+// row (a row not sent: cancelled, or the printer failed); a row left "sending" or "may be
+// partly printed" (the printer may hold some of its labels); no end recorded (the program
+// was stopped, or the job still runs elsewhere); no row sent at all.
+enum class JobOutcome { AllPrinted, Interrupted, MaybePartly, NotEnded, NothingSent };
+
+JobOutcome jobOutcome(const JobSummary& job);
+
+// The outcome as the operator reads it: "tudo impresso", "interrompido", "talvez impresso
+// em parte", "não terminou", "nada enviado".
+const char* outcomeText(JobOutcome outcome);
+
 // The journal's jobs as text (UTF-8), newest first, each with its rows; `orderNumber`
 // names the order asked for when the list is empty.
 std::string historyText(const std::vector<HistoryJob>& jobs,

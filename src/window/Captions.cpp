@@ -35,6 +35,7 @@ const Caption kCaptionTable[] = {
     {Target::MenuItem, "Imprimir", 0, "Imprimir", "Print"},
     {Target::MenuItem, "Visualizar", 0, "Visualizar", "Preview"},
     {Target::MenuItem, "Configuracao", 0, "Configuração", "Configure"},
+    {Target::MenuItem, "Historico", 0, "&Histórico", "&History"},
     {Target::MenuItem, "Sair", 0, "Sair", "Exit"},
     {Target::Page, "", 1, " &Seleção", " &Select"},
     {Target::Page, "", 2, " &Impressão", " &Print"},

@@ -56,6 +56,7 @@ const std::vector<EventBinding>& EventTable::bindings() {
         {"SelecionarTodos", E::Click, "ON-SELECT-ALL", onSelectAll},
         {"LimparSelecao", E::Click, "ON-CLEAR-SELECTION", onClearSelection},
         {"Configuracao", E::Click, "ON-MENU-CONFIGURE", onMenuConfigure},
+        {"Historico", E::Click, "ON-HISTORY", onHistory},
         {"Sair", E::Click, "ON-EXIT", onExit},
         {"Sobre", E::Click, "ON-MENU-ABOUT", onMenuAbout},
     };

@@ -125,6 +125,7 @@ void buildMenu(QMainWindow* window) {
         {"SelecionarTodos", "Selecionar todos", QKeySequence::SelectAll},
         {"LimparSelecao", "Limpar seleção", {Qt::CTRL | Qt::SHIFT | Qt::Key_A}},
         {"Configuracao", "Configuração", {}},
+        {"Historico", "&Histórico", {}},
         {"Sair", "Sair", quitKey()}};
     for (const MenuItem& item : items) {
         QAction* action = menu1->addAction(utf8(item.caption));

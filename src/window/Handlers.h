@@ -62,10 +62,11 @@ void onLanguageChanged(WindowContext& context);
 // The Portas window (BT-PORTAS): where each port name's bytes go.
 void onPorts(WindowContext& context);
 
-// Menu and exit
+// Menu and exit. "Histórico" opens the History window CP21HIS on the print journal.
 void onMenuPrint(WindowContext& context);
 void onMenuConfigure(WindowContext& context);
 void onMenuAbout(WindowContext& context);
+void onHistory(WindowContext& context);
 void onExit(WindowContext& context);
 
 }  // namespace rotulano::window

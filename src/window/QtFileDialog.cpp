@@ -12,4 +12,11 @@ bool QtFileDialog::chooseFile(QString& path, const QString& title, const QString
     return !path.isEmpty();
 }
 
+bool QtFileDialog::chooseSaveFile(QString& path, const QString& title, const QString& filter) {
+    const QString suggested = QDir::current().filePath(path);
+    path = QFileDialog::getSaveFileName(parent_, title, suggested, filter, nullptr,
+                                        QFileDialog::DontUseNativeDialog);
+    return !path.isEmpty();
+}
+
 }  // namespace rotulano::window

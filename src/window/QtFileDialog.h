@@ -6,7 +6,7 @@ class QWidget;
 
 namespace rotulano::window {
 
-// The program's open-file dialog: QFileDialog, starting in the current directory.
+// The program's file dialogs: QFileDialog, starting in the current directory.
 class QtFileDialog : public FileDialogService {
   public:
     explicit QtFileDialog(QWidget* parent = nullptr) : parent_(parent) {}
@@ -14,6 +14,7 @@ class QtFileDialog : public FileDialogService {
     void setParent(QWidget* parent) { parent_ = parent; }
 
     bool chooseFile(QString& path, const QString& title, const QString& filter) override;
+    bool chooseSaveFile(QString& path, const QString& title, const QString& filter) override;
 
   private:
     QWidget* parent_;

@@ -193,7 +193,7 @@ TEST(FormWindow, NumericFieldsHoldTwoDigits) {
     }
 }
 
-TEST(FormWindow, MenuHoldsArquivoWithItsSevenItemsThenSobre) {
+TEST(FormWindow, MenuHoldsArquivoWithItsEightItemsThenSobre) {
     TestWindow test;
     const auto& c = test.controls();
     ASSERT_NE(c.cfMenu1, nullptr);
@@ -214,9 +214,10 @@ TEST(FormWindow, MenuHoldsArquivoWithItsSevenItemsThenSobre) {
                                        {"SelecionarTodos", "Selecionar todos", "Ctrl+A"},
                                        {"LimparSelecao", "Limpar seleção", "Ctrl+Shift+A"},
                                        {"Configuracao", "Configuração", ""},
+                                       {"Historico", "&Histórico", ""},
                                        {"Sair", "Sair", "Ctrl+Q"}};
-    ASSERT_EQ(items.size(), 7);
-    for (int i = 0; i < 7; ++i) {
+    ASSERT_EQ(items.size(), 8);
+    for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(items[i]->objectName(), utf8(expected[i][0]));
         EXPECT_EQ(items[i]->text(), utf8(expected[i][1]));
         EXPECT_EQ(items[i]->shortcut(), QKeySequence(utf8(expected[i][2]))) << expected[i][0];
@@ -227,7 +228,7 @@ TEST(FormWindow, MenuHoldsArquivoWithItsSevenItemsThenSobre) {
     EXPECT_EQ(c.menuSelecionarTodos, items[3]);
     EXPECT_EQ(c.menuLimparSelecao, items[4]);
     EXPECT_EQ(c.menuConfiguracao, items[5]);
-    EXPECT_EQ(c.menuSair, items[6]);
+    EXPECT_EQ(c.menuSair, items[7]);
     EXPECT_EQ(c.menuSobre, top[1]);
 }
 

@@ -3,23 +3,10 @@
 #include "journal/HistoryText.h"
 #include "journal/Journal.h"
 #include "journal/JournalMessages.h"
+#include "journal/JournalQuery.h"
 #include "rotulano-render/RenderJournal.h"
 
 namespace rotulano::render {
-
-namespace {
-
-constexpr std::size_t kOrderNumberDigits = 6;
-
-// The order number as the journal keeps it: the header's 6 digits.
-std::string orderNumberOf(const std::string& typed) {
-    if (typed.size() >= kOrderNumberDigits) {
-        return typed;
-    }
-    return std::string(kOrderNumberDigits - typed.size(), '0') + typed;
-}
-
-}  // namespace
 
 RenderExit historyRender(const RenderOptions& options, std::ostream& out, std::ostream& err) {
     journal::Journal journal;
@@ -29,7 +16,7 @@ RenderExit historyRender(const RenderOptions& options, std::ostream& out, std::o
     }
     std::optional<std::string> order;
     if (options.historyOrder) {
-        order = orderNumberOf(*options.historyOrder);
+        order = journal::keptOrderNumber(*options.historyOrder);
     }
     std::vector<journal::HistoryJob> jobs;
     if (!journal::readHistory(journal.database(), order, jobs)) {

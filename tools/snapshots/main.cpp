@@ -4,10 +4,12 @@
 // CD21PRM.DAT), at its design size or at the size given, in the language of the settings
 // file or the one given (shown as if saved; the file is not changed), loads the order file ORDER
 // (samples/PEDIDO.txt when not given) and writes a PNG of each of the three pages into
-// DIR: 1-selecao.png, 2-impressao.png, 3-configuracao.png. Message boxes are not shown:
-// their title and text go to the standard error. The user's configuration (the size the
-// window had last) is neither read nor written. The exit code is 0 when the three
-// pictures were written, 2 for a bad command line.
+// DIR: 1-selecao.png, 2-impressao.png, 3-configuracao.png; then opens the History window
+// from the Arquivo menu, on the print journal of the current directory (rotulano-diario.db,
+// only read), and writes 4-historico.png. Message boxes are not shown: their title and text
+// go to the standard error. The user's configuration (the size the window had last) is
+// neither read nor written. The exit code is 0 when the four pictures were written, 2 for
+// a bad command line.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
@@ -17,7 +19,10 @@
 #include <QStandardPaths>
 #include <cstdio>
 
+#include <QAction>
+
 #include "printing/SystemPlatform.h"
+#include "window/HistoryWindow.h"
 #include "window/MainWindow.h"
 #include "window/Pictures.h"
 
@@ -75,6 +80,24 @@ bool writePages(MainWindow& window, const QDir& out, int language) {
         }
     }
     return written;
+}
+
+// The History window as the menu opens it, in the language shown.
+bool writeHistory(MainWindow& window, const QDir& out) {
+    auto* item = window.findChild<QAction*>(QStringLiteral("Historico"));
+    if (item != nullptr) {
+        item->trigger();
+        settle();
+    }
+    auto* history = window.findChild<rotulano::window::HistoryWindow*>();
+    const QString file = out.filePath(QStringLiteral("4-historico.png"));
+    if (history == nullptr || !history->grab().save(file, "PNG")) {
+        std::fprintf(stderr, "rotulano-snapshots: cannot write %s\n", qUtf8Printable(file));
+        return false;
+    }
+    history->close();
+    settle();
+    return true;
 }
 
 // "1280x800" as a size; an invalid size for anything else.
@@ -186,7 +209,8 @@ int main(int argc, char** argv) {
                      qUtf8Printable(options.order));
     }
     window.controls().wNomeCompleto->setText(QFileInfo(options.order).absoluteFilePath());
-    const bool written = writePages(window, out, options.language);
+    const bool pages = writePages(window, out, options.language);
+    const bool written = writeHistory(window, out) && pages;
     window.close();
     return written ? 0 : 1;
 }
