@@ -66,8 +66,10 @@ run_package_test_if_left_out() {
 }
 
 start=$(date +%s)
+# Installed under /usr as the package's build is (tools/rotulano-dev): the package's test
+# looks for the programs there, and the manual pages name the sample files under it.
 cmake -S "$here" -B "$build" -G Ninja -DROTULANO_SANITIZE=ON -DROTULANO_BUILD_TESTS=ON -DROTULANO_BUILD_BENCH=OFF \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 write_leak_suppressions "$build/lsan.supp"
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1:check_initialization_order=1:abort_on_error=1"
