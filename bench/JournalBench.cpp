@@ -19,13 +19,11 @@
 
 #include <QTemporaryDir>
 #include <chrono>
-#include <sstream>
 
 #include "BenchSupport.h"
 #include "NetworkPrinter.h"
 #include "NetworkSoak.h"
 #include "core/FixedRecord.h"
-#include "core/OrderLine.h"
 #include "journal/Journal.h"
 #include "journal/JournalQuery.h"
 #include "journal/JournalRecorder.h"
@@ -71,22 +69,6 @@ void BM_JournalPerRow(benchmark::State& state) {
 }
 BENCHMARK(BM_JournalPerRow)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-printing::JobRequest fullOrderRows(int count) {
-    printing::JobRequest request;
-    request.orderNumber = "004711";
-    request.settings.setModel(5);
-    request.settings.setPort(1);
-    std::istringstream lines(bench::fullOrder());
-    std::string line;
-    std::getline(lines, line);  // the header
-    for (int row = 1; row <= count && std::getline(lines, line); ++row) {
-        line.erase(line.find_last_not_of('\r') + 1);
-        const std::string quantity = core::OrderLine(line).get(core::item::kQuantity);
-        request.rows.push_back({row, line, core::digitsValue(quantity)});
-    }
-    return request;
-}
-
 // The job as the window runs it, to LPT1 whose entry is the printer, the journal on or off.
 double printTo(test::NetworkPrinter& printer, const printing::JobRequest& request, bool withJournal,
                std::size_t& printed) {
@@ -109,16 +91,13 @@ double printTo(test::NetworkPrinter& printer, const printing::JobRequest& reques
     const auto start = Clock::now();
     const printing::JobReport report = engine.run(request, observer);
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-    printed = 0;
-    for (const printing::RowReport& row : report.rows) {
-        printed += row.outcome == printing::RowOutcome::Printed ? 1 : 0;
-    }
+    printed = bench::rowsPrinted(report);
     printer.settle(std::chrono::milliseconds(500), std::chrono::minutes(3));
     return seconds;
 }
 
 void runJob(benchmark::State& state, const test::Conduct& conduct, int rows) {
-    const printing::JobRequest request = fullOrderRows(rows);
+    const printing::JobRequest request = bench::fullOrderRows(rows);
     test::NetworkPrinter printer([conduct](std::size_t) { return conduct; });
     if (!printer.ready()) {
         state.SkipWithError("no port on 127.0.0.1");

@@ -15,14 +15,11 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <sstream>
 
 #include "BenchSupport.h"
 #include "NetworkPrinter.h"
 #include "NetworkSoak.h"
 #include "PrinterSimulator.h"
-#include "core/FixedRecord.h"
-#include "core/OrderLine.h"
 #include "printing/PrintEngine.h"
 
 namespace {
@@ -31,24 +28,6 @@ using namespace rotulano;
 using Clock = std::chrono::steady_clock;
 
 constexpr double kLineBytesPerSecond = 960;
-constexpr int kZebra = 5;
-
-// The first `count` rows of the full order, with the quantities of its file.
-printing::JobRequest fullOrderRows(int count) {
-    printing::JobRequest request;
-    request.orderNumber = "004711";
-    request.settings.setModel(kZebra);
-    request.settings.setPort(1);
-    std::istringstream lines(bench::fullOrder());
-    std::string line;
-    std::getline(lines, line);  // the header
-    for (int row = 1; row <= count && std::getline(lines, line); ++row) {
-        line.erase(line.find_last_not_of('\r') + 1);
-        const std::string quantity = core::OrderLine(line).get(core::item::kQuantity);
-        request.rows.push_back({row, line, core::digitsValue(quantity)});
-    }
-    return request;
-}
 
 struct JobTimes {
     printing::JobReport report;
@@ -73,10 +52,7 @@ JobTimes printTo(test::NetworkPrinter& printer, const printing::JobRequest& requ
 }
 
 void reportJob(benchmark::State& state, const JobTimes& times, std::size_t rows) {
-    std::size_t printed = 0;
-    for (const printing::RowReport& row : times.report.rows) {
-        printed += row.outcome == printing::RowOutcome::Printed ? 1 : 0;
-    }
+    const std::size_t printed = bench::rowsPrinted(times.report);
     state.counters["rows_printed"] = static_cast<double>(printed);
     state.counters["job_seconds"] = times.seconds;
     state.counters["bytes_read"] = static_cast<double>(times.bytesRead);
@@ -90,7 +66,7 @@ void reportJob(benchmark::State& state, const JobTimes& times, std::size_t rows)
 // ZPL status query.
 JobTimes runJob(benchmark::State& state, const test::Conduct& conduct, int rows) {
     const bool statusCheck = state.range(0) != 0;
-    const printing::JobRequest request = fullOrderRows(rows);
+    const printing::JobRequest request = bench::fullOrderRows(rows);
     test::NetworkPrinter printer([conduct](std::size_t) { return conduct; });
     printer.answerStatus(test::PrinterSimulator::queryOf(true),
                          test::PrinterSimulator::zplAnswer());

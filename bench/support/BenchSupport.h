@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/OrderLine.h"
+#include "printing/PrintEngine.h"
 #include "printing/SystemPlatform.h"
 #include "window/FileDialogService.h"
 #include "window/MessageBoxService.h"
@@ -15,6 +16,13 @@ namespace rotulano::bench {
 // The sample order's header followed by its item lines over and over up to 999 items:
 // every label type, on both languages' layouts. Lines end in CR LF.
 std::string fullOrder();
+
+// The first `count` rows of the full order as a job for order 004711, Zebra model, LPT1,
+// with the quantities of its file.
+printing::JobRequest fullOrderRows(int count);
+
+// How many of the job's rows were printed.
+std::size_t rowsPrinted(const printing::JobReport& report);
 
 // The worked tag item: label type `code`, 3 labels, product 1234567890, price 123,45,
 // size "GG", old price `oldPrice`, order 654321.

@@ -1,5 +1,4 @@
 #include <linux/sockios.h>
-#include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -11,6 +10,7 @@
 
 #include "printing/PortKind.h"
 #include "printing/PortReading.h"
+#include "printing/SocketAddress.h"
 #include "printing/TcpConnection.h"
 
 namespace rotulano::printing {
@@ -18,21 +18,6 @@ namespace rotulano::printing {
 namespace {
 
 constexpr int kMostReadsAtATime = 16;
-
-// A connection to a port of this machine that nothing listens on can be given that very
-// port as its own and connect to itself: it would read back its own row and end of stream
-// and take them for the printer's. Nothing listened there: the port refused.
-bool connectedToItself(int fd) {
-    sockaddr_storage local{};
-    sockaddr_storage peer{};
-    socklen_t localLength = sizeof local;
-    socklen_t peerLength = sizeof peer;
-    if (::getsockname(fd, reinterpret_cast<sockaddr*>(&local), &localLength) != 0 ||
-        ::getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &peerLength) != 0) {
-        return false;
-    }
-    return localLength == peerLength && std::memcmp(&local, &peer, localLength) == 0;
-}
 
 }  // namespace
 
@@ -42,12 +27,8 @@ TcpConnection::~TcpConnection() {
 
 portStream::Result TcpConnection::open(const std::string& address, int port,
                                        const portStream::StallClock& clock) {
-    addrinfo hints{};
-    hints.ai_flags = AI_NUMERICHOST | AI_NUMERICSERV;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    const std::string service = std::to_string(port);
-    if (::getaddrinfo(address.c_str(), service.c_str(), &hints, &found) != 0) {
+    const AddressList found = numericAddress(address, port);
+    if (!found) {
         return {portStream::Outcome::Failed, 0};
     }
     const int fd = ::socket(found->ai_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
@@ -55,7 +36,6 @@ portStream::Result TcpConnection::open(const std::string& address, int port,
     if (fd >= 0 && ::connect(fd, found->ai_addr, found->ai_addrlen) != 0) {
         error = errno;
     }
-    ::freeaddrinfo(found);
     if (fd >= 0) {
         socket_ = fd;
     }

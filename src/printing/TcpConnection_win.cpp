@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 #include "printing/PortReading.h"
+#include "printing/SocketAddress.h"
 #include "printing/TcpConnection.h"
 #include "printing/TcpConnection_win.h"
 
@@ -116,19 +116,6 @@ int pendingError(SOCKET socket) {
         return lastError();
     }
     return errnoOfWinsock(error);
-}
-
-// See the Linux side: a connection to a port nothing listens on may connect to itself.
-bool connectedToItself(SOCKET socket) {
-    sockaddr_storage local{};
-    sockaddr_storage peer{};
-    int localLength = sizeof local;
-    int peerLength = sizeof peer;
-    if (::getsockname(socket, reinterpret_cast<sockaddr*>(&local), &localLength) != 0 ||
-        ::getpeername(socket, reinterpret_cast<sockaddr*>(&peer), &peerLength) != 0) {
-        return false;
-    }
-    return localLength == peerLength && std::memcmp(&local, &peer, localLength) == 0;
 }
 
 bool tcpInfo(SOCKET socket, TcpInfoV0& info) {
@@ -240,12 +227,8 @@ portStream::Result TcpConnection::open(const std::string& address, int port,
     if (!winsockStarted()) {
         return {portStream::Outcome::Failed, ENETUNREACH};
     }
-    addrinfo hints{};
-    hints.ai_flags = AI_NUMERICHOST | AI_NUMERICSERV;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    const std::string service = std::to_string(port);
-    if (::getaddrinfo(address.c_str(), service.c_str(), &hints, &found) != 0) {
+    const AddressList found = numericAddress(address, port);
+    if (!found) {
         return {portStream::Outcome::Failed, 0};
     }
     const SOCKET socket = ::socket(found->ai_family, SOCK_STREAM, IPPROTO_TCP);
@@ -261,7 +244,6 @@ portStream::Result TcpConnection::open(const std::string& address, int port,
             error = failed == WSAEWOULDBLOCK ? EINPROGRESS : errnoOfWinsock(failed);
         }
     }
-    ::freeaddrinfo(found);
     while (error == EINPROGRESS) {
         const milliseconds left = clock.left();
         if (left.count() <= 0) {

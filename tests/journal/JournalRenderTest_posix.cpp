@@ -4,7 +4,6 @@
 #include <QProcess>
 #include <chrono>
 #include <csignal>
-#include <thread>
 
 #include "JournalTestSupport.h"
 #include "RenderProcessFixture.h"
@@ -17,22 +16,9 @@
 namespace rotulano::test {
 namespace {
 
-using std::chrono::milliseconds;
 using std::chrono::seconds;
 
 constexpr int kModel = 5;  // a Zebra, the logo sent before the job's first row
-
-template <typename Condition>
-bool waitUntil(Condition done, milliseconds limit) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end) {
-            return false;
-        }
-        std::this_thread::sleep_for(milliseconds(10));
-    }
-    return true;
-}
 
 std::string joined(const std::vector<std::string>& parts) {
     std::string all;

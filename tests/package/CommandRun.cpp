@@ -7,6 +7,11 @@ namespace rotulano::test {
 namespace {
 
 constexpr int kCommandTimeoutMs = 10 * 60 * 1000;
+// How long the message may take to come out, in slices of kReadSliceMs.
+constexpr int kMessageSlices = 300;
+constexpr int kReadSliceMs = 100;
+// A program that ended instead of showing its box has ended by then.
+constexpr int kBoxShownMs = 1000;
 
 }  // namespace
 
@@ -34,6 +39,32 @@ QProcessEnvironment environmentWithoutDisplay() {
         environment.remove(variable);
     }
     return environment;
+}
+
+BoxedMessage readMessageShownInABox(QProcess& process) {
+    process.setReadChannel(QProcess::StandardError);
+    QByteArray err;
+    for (int wait = 0; wait < kMessageSlices && !err.endsWith("pasta\n"); ++wait) {
+        if (process.waitForReadyRead(kReadSliceMs)) {
+            err += process.readAllStandardError();
+        }
+        if (process.state() != QProcess::Running) {
+            break;
+        }
+    }
+    // The box is up once its event loop runs: a program that ended instead shows none.
+    err += process.readAllStandardError();
+    BoxedMessage shown;
+    shown.stillShowing = !process.waitForFinished(kBoxShownMs);
+    process.kill();
+    process.waitForFinished();
+    shown.err = err.toStdString();
+    return shown;
+}
+
+std::string folderIsAFileMessage(const QString& folder) {
+    return "rotulano: A pasta de trabalho do Rotulano não pode ser usada:\n" +
+           folder.toStdString() + "\nexiste com esse nome um arquivo, não uma pasta\n";
 }
 
 }  // namespace rotulano::test

@@ -143,25 +143,10 @@ TEST_F(MenuLaunchTest, AFolderThatCannotBeUsedIsNamedInABox) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     QProcess process;
-    process.setReadChannel(QProcess::StandardError);
     launch(process);
-    QByteArray err;
-    for (int wait = 0; wait < 300 && !err.endsWith("pasta\n"); ++wait) {
-        if (process.waitForReadyRead(100)) {
-            err += process.readAllStandardError();
-        }
-        if (process.state() != QProcess::Running) {
-            break;
-        }
-    }
-    err += process.readAllStandardError();
-    const bool stillShowing = !process.waitForFinished(1000);
-    process.kill();
-    process.waitForFinished();
-    EXPECT_TRUE(stillShowing) << "the program ended without a box";
-    EXPECT_EQ(err.toStdString(), "rotulano: A pasta de trabalho do Rotulano não pode ser usada:\n" +
-                                     path("home/Rotulano").toStdString() +
-                                     "\nexiste com esse nome um arquivo, não uma pasta\n");
+    const BoxedMessage shown = readMessageShownInABox(process);
+    EXPECT_TRUE(shown.stillShowing) << "the program ended without a box";
+    EXPECT_EQ(shown.err, folderIsAFileMessage(path("home/Rotulano")));
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QTemporaryDir>
+#include <chrono>
+#include <thread>
 
 #include "RenderTestSupport.h"
 #include "support/TestSupport.h"
@@ -25,6 +27,19 @@ inline std::string expectedSampleJob(const std::string& record,
                                      const std::string& logoDir = samplePath("")) {
     return expectedJob(sampleItems(), {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, record,
                        logoDir);
+}
+
+// Waits until `done` holds, looking every 10 ms, at most `limit`: false if it never did.
+template <typename Condition>
+bool waitUntil(Condition done, std::chrono::milliseconds limit) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
 }
 
 // Each test runs the tool in a working directory of its own, with a temporary directory

@@ -5,7 +5,6 @@
 #include <QRegularExpression>
 #include <chrono>
 #include <csignal>
-#include <thread>
 
 #include "RenderProcessFixture.h"
 #include "printing/TcpListener.h"
@@ -15,7 +14,6 @@
 namespace rotulano::test {
 namespace {
 
-using std::chrono::milliseconds;
 using std::chrono::seconds;
 
 constexpr int kModel = 5;  // a Zebra: the logo goes out before row 1's labels
@@ -26,19 +24,6 @@ void writeLargeLogo(const std::string& dir) {
     const std::size_t size = 8 * 1024 * 1024;
     writeBytes(dir + "/LOGOVRDL.GRF",
                "~DGR:LOGOVRDL.GRF," + std::to_string(size) + ",32," + std::string(size, 'F'));
-}
-
-// Waits until `done` holds, at most `limit`.
-template <typename Condition>
-bool waitUntil(Condition done, milliseconds limit) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end) {
-            return false;
-        }
-        std::this_thread::sleep_for(milliseconds(20));
-    }
-    return true;
 }
 
 struct SignalCase {

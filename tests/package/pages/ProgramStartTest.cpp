@@ -47,11 +47,7 @@ class FolderFailureTest : public ::testing::Test {
         return environment;
     }
 
-    std::string expectedMessage() const {
-        return "rotulano: A pasta de trabalho do Rotulano não pode ser usada:\n" +
-               home_.filePath("Rotulano").toStdString() +
-               "\nexiste com esse nome um arquivo, não uma pasta\n";
-    }
+    std::string expectedMessage() const { return folderIsAFileMessage(home_.filePath("Rotulano")); }
 
     QTemporaryDir home_;
 };
@@ -70,25 +66,11 @@ TEST_F(FolderFailureTest, WithADisplayTheMessageWaitsInABox) {
     offscreen.insert("QT_QPA_PLATFORM", "offscreen");
     QProcess process;
     process.setProcessEnvironment(offscreen);
-    process.setReadChannel(QProcess::StandardError);
     process.start(ROTULANO_WINDOW_PROGRAM, {"--menu-iniciar"});
     ASSERT_TRUE(process.waitForStarted());
-    QByteArray err;
-    for (int wait = 0; wait < 300 && !err.endsWith("pasta\n"); ++wait) {
-        if (process.waitForReadyRead(100)) {
-            err += process.readAllStandardError();
-        }
-        if (process.state() != QProcess::Running) {
-            break;
-        }
-    }
-    // The box is up once its event loop runs: a program that ended instead shows none.
-    err += process.readAllStandardError();
-    const bool stillShowing = !process.waitForFinished(1000);
-    process.kill();
-    process.waitForFinished();
-    EXPECT_EQ(err.toStdString(), expectedMessage());
-    EXPECT_TRUE(stillShowing) << "the program ended without a box";
+    const BoxedMessage shown = readMessageShownInABox(process);
+    EXPECT_EQ(shown.err, expectedMessage());
+    EXPECT_TRUE(shown.stillShowing) << "the program ended without a box";
 }
 
 }  // namespace
