@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <deque>
 
+#include "core/FixedRecord.h"
 #include "journal/JournalQuery.h"
 #include "orders/ItemTable.h"
 #include "orders/OrderTestLines.h"
