@@ -142,10 +142,11 @@ void PrintJob::run(std::vector<printing::JobRow> rows) {
                        [this](const std::string& message) { tellJournal(message); });
     job.engine().setRecorder(journal.recorder());
     finish(runInBackground(job.engine(), request, static_cast<int>(request.rows.size())));
-    refreshJournalLine(context_);
     if (closeWindow_) {
         QMetaObject::invokeMethod(context_.controls.window, &QWidget::close, Qt::QueuedConnection);
+        return;
     }
+    refreshJournalLine(context_);
 }
 
 void PrintJob::closeWindowOnCancel() {
