@@ -264,7 +264,7 @@ int Journal::storeOutcome(const RowOutcomeEntry& outcome, const std::string& tim
 }
 
 bool Journal::rowSending(long long jobId, const RowEntry& row, const RowOutcomeEntry* previous,
-                         long long& rowId) {
+                         long long& rowId, const std::string& lineSha256) {
     if (!beginWrite()) {
         return false;
     }
@@ -275,7 +275,8 @@ bool Journal::rowSending(long long jobId, const RowEntry& row, const RowOutcomeE
     }
     Statement insert(db_,
                      "INSERT INTO job_row (job_id, row_number, item_code, label_type, labels, "
-                     "state, state_time, reprint) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+                     "state, state_time, reprint, line_sha256) "
+                     "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
     insert.bind(1, jobId);
     insert.bind(2, static_cast<long long>(row.row));
     insert.bind(3, row.itemCode);
@@ -284,6 +285,7 @@ bool Journal::rowSending(long long jobId, const RowEntry& row, const RowOutcomeE
     insert.bind(6, std::string(stateWord(RowState::Sending)));
     insert.bind(7, time);
     insert.bind(8, row.reprint ? 1LL : 0LL);
+    insert.bind(9, lineSha256);
     code = insert.prepared() == SQLITE_OK ? insert.step() : insert.prepared();
     rowId = sqlite3_last_insert_rowid(db_.handle());
     return commit(code);
@@ -305,6 +307,31 @@ bool Journal::endJob(long long jobId, const std::vector<RowOutcomeEntry>& outcom
     update.bind(1, time);
     update.bind(2, jobId);
     code = update.prepared() == SQLITE_OK ? update.step() : update.prepared();
+    return commit(code);
+}
+
+bool Journal::storeAnswers(const std::vector<RowAnswerEntry>& answers, const std::string& user) {
+    if (!beginWrite()) {
+        return false;
+    }
+    const std::string time = journalTime();
+    int code = SQLITE_DONE;
+    for (const RowAnswerEntry& answer : answers) {
+        Statement insert(db_,
+                         "INSERT INTO row_answer (order_sha256, row_number, question, answer, "
+                         "up_to_row, answered, user_name) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+        insert.bind(1, answer.orderSha256);
+        insert.bind(2, static_cast<long long>(answer.row));
+        insert.bind(3, answer.question);
+        insert.bind(4, answer.answer);
+        insert.bind(5, answer.upToRow);
+        insert.bind(6, time);
+        insert.bind(7, user);
+        code = insert.prepared() == SQLITE_OK ? insert.step() : insert.prepared();
+        if (code != SQLITE_DONE) {
+            return writeFailed(code);
+        }
+    }
     return commit(code);
 }
 

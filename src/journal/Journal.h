@@ -54,6 +54,18 @@ struct RowOutcomeEntry {
     RowState state = RowState::NotSent;
 };
 
+// The operator's answer about one row of an order (its file's SHA-256), given once: a row
+// possibly printed ("incerta") or a row of an amended order that matches a printed line
+// ("alterada"), answered printed ("impressa") or left to print ("imprimir"). It covers the
+// row's entries up to `upToRow` (job_row ids): a later job asks afresh.
+struct RowAnswerEntry {
+    std::string orderSha256;
+    int row = 0;
+    std::string question;
+    std::string answer;
+    long long upToRow = 0;
+};
+
 // The print journal: an SQLite file with every job and every row, kept crash-safe. In WAL
 // mode every commit is synced (synchronous=FULL), so a row costs one sync: its "sending"
 // entry and the previous row's outcome share one transaction, committed before the row's
@@ -85,9 +97,12 @@ class Journal {
 
     // One transaction each; false with message() on failure (nothing of it kept).
     bool startJob(const JobEntry& job, long long& jobId);
+    // `lineSha256`: the SHA-256 of the row's order line (orderLineSha256).
     bool rowSending(long long jobId, const RowEntry& row, const RowOutcomeEntry* previous,
-                    long long& rowId);
+                    long long& rowId, const std::string& lineSha256 = std::string());
     bool endJob(long long jobId, const std::vector<RowOutcomeEntry>& outcomes);
+    // The operator's answers, with the time and `user`, in one transaction.
+    bool storeAnswers(const std::vector<RowAnswerEntry>& answers, const std::string& user);
 
   private:
     bool checkCompanions();

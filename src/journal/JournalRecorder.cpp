@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "journal/OrderJournal.h"
 #include "printing/PrintEngine.h"
 
 namespace rotulano::journal {
@@ -76,7 +77,7 @@ void JournalRecorder::rowSending(const printing::JobRow& row, long long labels) 
     entry.reprint = earlier != earlier_.end() && earlier->second != RowState::NotSent;
     const RowOutcomeEntry* previous = outcomePending_ ? &outcome_ : nullptr;
     outcomePending_ = false;
-    if (!journal_.rowSending(jobId_, entry, previous, rowId_)) {
+    if (!journal_.rowSending(jobId_, entry, previous, rowId_, orderLineSha256(row.line))) {
         failed();
     }
 }

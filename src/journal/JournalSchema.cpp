@@ -44,8 +44,35 @@ CREATE INDEX job_by_sha256 ON job(order_sha256);
 CREATE INDEX job_row_by_job ON job_row(job_id, row_number);
 )";
 
+// Version 3: what the window needs to show an order as the journal knows it. Each row keeps
+// the SHA-256 of its order line, so that an amended order (other bytes, same supplier and
+// number) can show which of its lines were printed before (rows of older programs have none
+// and never match); the operator's answers about rows of an order (possibly printed rows,
+// rows of an amended order) are kept, with their time and user, so that each is asked once.
+const char* const kVersion3 = R"(
+ALTER TABLE job_row ADD COLUMN line_sha256 TEXT NOT NULL DEFAULT '';
+CREATE TABLE row_answer (
+    id INTEGER PRIMARY KEY AUTOINCREMENT,
+    order_sha256 TEXT NOT NULL,
+    row_number INTEGER NOT NULL,
+    question TEXT NOT NULL,
+    answer TEXT NOT NULL,
+    up_to_row INTEGER NOT NULL,
+    answered TEXT NOT NULL,
+    user_name TEXT NOT NULL
+);
+CREATE INDEX row_answer_by_order ON row_answer(order_sha256, row_number);
+)";
+
 const char* stepTo(int version) {
-    return version == 1 ? kVersion1 : kVersion2;
+    switch (version) {
+        case 1:
+            return kVersion1;
+        case 2:
+            return kVersion2;
+        default:
+            return kVersion3;
+    }
 }
 
 int runStep(Database& db, int version) {

@@ -45,6 +45,8 @@ const Caption kCaptionTable[] = {
     {Target::Control, "BT-PORTAS", 0, "Portas", "Ports"},
     {Target::Control, "BT-IMPRIME", 0, "Imprimir", "Print"},
     {Target::Control, "BT-VISUALIZA", 0, "Visualizar", "Preview"},
+    {Target::Control, "BT-REIMPRIME", 0, "Reimprimir…", "Reprint…"},
+    {Target::MenuItem, "Reimprimir", 0, "Reimprimir…", "Reprint…"},
     {Target::Control, "BT-SELECIONAR", 0, "Abrir", "Open"},
     {Target::Control, "W-NOMARQ", 0, "Arquivo Selecionado", "Selected File"},
     {Target::Control, "W-NOMFOR", 0, "Nome do Fornecedor", "Supplier Name"},

@@ -44,6 +44,7 @@ struct Controls {
     // Page 1, Seleção
     ItemTableView* tabPedido = nullptr;  // its items() hold the loaded order's rows
     QPushButton* btSelecionar = nullptr;
+    QLabel* journalLine = nullptr;  // LBL-DIARIO, above the grid: what the journal knows
 
     // Page 2, Impressão
     DisplayField* wDetqtd = nullptr;
@@ -52,6 +53,7 @@ struct Controls {
     QLabel* cmImage2 = nullptr;
     QPushButton* btImprime = nullptr;
     QPushButton* btVisualiza = nullptr;        // opens the label preview CP21PRV
+    QPushButton* btReimprime = nullptr;        // prints a printed row again ("Reimprimir…")
     DisplayField* remainingCaption = nullptr;  // CmStatic6, "Falta imprimir"
     DisplayField* nextJobCaption = nullptr;    // CmStatic7, "Próxima impressão"
     DisplayField* labelTypeCaption = nullptr;  // CmStatic8, "Tipo da etiqueta"
@@ -87,6 +89,7 @@ struct Controls {
     QAction* menuConfiguracao = nullptr;
     QAction* menuSair = nullptr;
     QAction* menuSobre = nullptr;
+    QAction* gridReprint = nullptr;  // "Reimprimir…" in the grid's context menu
 };
 
 }  // namespace rotulano::window

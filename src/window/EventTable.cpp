@@ -37,6 +37,7 @@ const std::vector<EventBinding>& EventTable::bindings() {
         {"TAB-PEDIDO", E::SpaceKey, "ON-TICK-KEY", onTickKey},
         {"BT-IMPRIME", E::Click, "ON-PRINT", onPrint},
         {"BT-VISUALIZA", E::Click, "ON-PREVIEW", onPreview},
+        {"BT-REIMPRIME", E::Click, "ON-REPRINT", onReprint},
         {"BT-SELECIONAR", E::Click, "SUB-PROCURA-ARQUIVO", subProcuraArquivo},
         {"W-PRMTIPOIMP", E::SelectionChanged, "ON-PRINTER-MODEL-CHANGED", onPrinterModelChanged},
         {"W-PRMPORTAIMP", E::SelectionChanged, "ON-SETTING-CHANGED", onSettingChanged},
@@ -59,6 +60,7 @@ const std::vector<EventBinding>& EventTable::bindings() {
         {"Historico", E::Click, "ON-HISTORY", onHistory},
         {"Sair", E::Click, "ON-EXIT", onExit},
         {"Sobre", E::Click, "ON-MENU-ABOUT", onMenuAbout},
+        {"Reimprimir", E::Click, "ON-REPRINT", onReprint},
     };
     // clang-format on
     return table;

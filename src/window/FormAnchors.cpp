@@ -40,9 +40,11 @@ const std::map<QString, Anchor>& anchorTable() {
         {QStringLiteral("W-HEADAT-PED"), kFollowsRight},
         {QStringLiteral("CmStatic15"), kFollowsRight},
         {QStringLiteral("W-HEADAT-EMAIL"), kFollowsRight},
+        {QStringLiteral("LBL-DIARIO"), kGrowsWide},
         {QStringLiteral("BT-SELECIONAR"), kFollowsBottom},
         {QStringLiteral("BT-IMPRIME"), kFollowsBottom},
         {QStringLiteral("BT-VISUALIZA"), kFollowsBottom},
+        {QStringLiteral("BT-REIMPRIME"), kFollowsBottom},
         {QStringLiteral("BT-GRAVA"), kFollowsBottom},
         {QStringLiteral("BT-PORTAS"), kFollowsBottom},
     };

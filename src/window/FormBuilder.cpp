@@ -17,6 +17,7 @@
 #include "window/FormDesign.h"
 #include "window/FormLayout.h"
 #include "window/ItemTableView.h"
+#include "window/JournalLine.h"
 #include "window/NumericField.h"
 #include "window/PagePlacement.h"
 #include "window/Pictures.h"
@@ -29,6 +30,7 @@ namespace {
 constexpr int kClientWidth = 800;
 constexpr int kClientHeight = 500;
 constexpr int kButtonIconSize = 20;
+const QRect kReprintDesign(198, 332, 90, 28);  // page 2, right of BT-VISUALIZA
 
 QString utf8(const char* text) {
     return QString::fromUtf8(text);
@@ -135,6 +137,32 @@ void buildMenu(QMainWindow* window) {
     bar->addAction(QStringLiteral("S&obre"))->setObjectName(QStringLiteral("Sobre"));
 }
 
+// The print journal's line over the grid: hidden until the journal knows the loaded order
+// (see showJournalLine).
+void buildJournalLine(PagePlacement* placement, PageControl* tabStrip) {
+    auto* line = new QLabel(tabStrip->widget(0));
+    line->setObjectName(QStringLiteral("LBL-DIARIO"));
+    line->setTextFormat(Qt::PlainText);
+    line->hide();
+    placement->place(line, journalLineDesign(1), anchorOf("LBL-DIARIO"));
+}
+
+// "Reimprimir…": a button on the Impressão page beside "Visualiza", and the grid's context
+// menu (a right click makes its row the current one).
+void buildReprint(PagePlacement* placement, PageControl* tabStrip) {
+    auto* button = new QPushButton(utf8("Reimprimir…"), tabStrip->widget(1));
+    button->setObjectName(QStringLiteral("BT-REIMPRIME"));
+    button->setIcon(
+        QIcon(loadPicture(QStringLiteral("IMG-PRINT"), {kButtonIconSize, kButtonIconSize})));
+    button->setToolTip(utf8("Imprime de novo etiquetas da linha já impressa escolhida na grade"));
+    placement->place(button, kReprintDesign, anchorOf("BT-REIMPRIME"));
+    auto* grid = tabStrip->findChild<ItemTableView*>(QStringLiteral("TAB-PEDIDO"));
+    auto* action = new QAction(utf8("Reimprimir…"), grid);
+    action->setObjectName(QStringLiteral("Reimprimir"));
+    grid->addAction(action);
+    grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
 void buildControls(FormLayout* layout, QWidget* client, PageControl* tabStrip,
                    const QRect& tabDesign) {
     auto* placement = new PagePlacement(tabStrip, tabDesign.size());
@@ -163,6 +191,8 @@ void buildControls(FormLayout* layout, QWidget* client, PageControl* tabStrip,
     for (QWidget* control : headerGroup) {
         control->raise();
     }
+    buildJournalLine(placement, tabStrip);
+    buildReprint(placement, tabStrip);
 }
 
 template <typename T>
@@ -187,6 +217,7 @@ void listHeaderControls(QWidget* w, Controls& c) {
     c.tbOpera = named<PageControl>(w, "TB-OPERA");
     c.tabPedido = named<ItemTableView>(w, "TAB-PEDIDO");
     c.btSelecionar = named<QPushButton>(w, "BT-SELECIONAR");
+    c.journalLine = named<QLabel>(w, "LBL-DIARIO");
 }
 
 void listPrintControls(QWidget* w, Controls& c) {
@@ -196,6 +227,7 @@ void listPrintControls(QWidget* w, Controls& c) {
     c.cmImage2 = named<QLabel>(w, "CmImage2");
     c.btImprime = named<QPushButton>(w, "BT-IMPRIME");
     c.btVisualiza = named<QPushButton>(w, "BT-VISUALIZA");
+    c.btReimprime = named<QPushButton>(w, "BT-REIMPRIME");
     c.remainingCaption = named<DisplayField>(w, "CmStatic6");
     c.nextJobCaption = named<DisplayField>(w, "CmStatic7");
     c.labelTypeCaption = named<DisplayField>(w, "CmStatic8");
@@ -233,6 +265,7 @@ void listMenu(QWidget* w, Controls& c) {
     c.menuConfiguracao = named<QAction>(w, "Configuracao");
     c.menuSair = named<QAction>(w, "Sair");
     c.menuSobre = named<QAction>(w, "Sobre");
+    c.gridReprint = named<QAction>(w, "Reimprimir");
 }
 
 // Ctrl+Tab and Ctrl+Shift+Tab turn the pages wherever the focus is in the window: a
@@ -260,9 +293,9 @@ void addPageKeys(QMainWindow* window, PageControl* pages) {
 // as the operator fills them in, then its buttons.
 void setTabOrder(const Controls& c) {
     const std::vector<QWidget*> order = {
-        c.tabPedido,    c.btSelecionar, c.btImprime, c.btVisualiza, c.wPrmtipoimp,
-        c.wPrmportaimp, c.wPrmtemp,     c.wPrmvel,   c.wPrmlingua,  c.wPrmpara,
-        c.wPrmmargEsq,  c.wPrmmargSup,  c.btGrava,   c.btPortas,    c.btSaida};
+        c.tabPedido,    c.btSelecionar, c.btImprime, c.btVisualiza, c.btReimprime, c.wPrmtipoimp,
+        c.wPrmportaimp, c.wPrmtemp,     c.wPrmvel,   c.wPrmlingua,  c.wPrmpara,    c.wPrmmargEsq,
+        c.wPrmmargSup,  c.btGrava,      c.btPortas,  c.btSaida};
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }

@@ -18,6 +18,12 @@ void rotinaAchaTemp(WindowContext& context);  // the window's print folder in Te
 void onOrderPathChanged(WindowContext& context);
 void subProcuraArquivo(WindowContext& context);
 
+// The print journal of the order just loaded: the rows it shows printed ("Ø"), possibly
+// printed ("?", asked about once) or printed under another version of the order ("≈",
+// confirmed by the operator), and the line over the grid. After a job, the line again.
+void showOrderJournal(WindowContext& context);
+void refreshJournalLine(WindowContext& context);
+
 // Item selection. A click on the grid's cell (`row`, `column`), counted from 1 as the
 // grid's design counts them (row 0 is the heading row); `extendsRange` when Shift was held.
 void onGridClicked(WindowContext& context, int row, int column, bool extendsRange);
@@ -30,6 +36,9 @@ void subTestaSelecao(WindowContext& context);
 
 // Print job
 void onPrint(WindowContext& context);
+// "Reimprimir…" (the grid's context menu, BT-REIMPRIME): the current row, printed ("Ø"),
+// again with the number of labels the operator chooses (1 offered, at most the row's).
+void onReprint(WindowContext& context);
 
 // Label preview (BT-VISUALIZA, menu Visualizar): the next job's first labels as the
 // printer will print them, in the window CP21PRV; nothing is printed or changed.

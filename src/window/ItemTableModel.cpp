@@ -64,6 +64,10 @@ QString ItemTableModel::markText(Mark mark) {
             return QStringLiteral("X");
         case Mark::Printed:
             return QString::fromLatin1(&kPrintedByte, 1);
+        case Mark::Uncertain:
+            return QStringLiteral("?");
+        case Mark::Amended:
+            return QString(QChar(0x2248));
         case Mark::None:
             break;
     }
@@ -164,8 +168,14 @@ void ItemTableModel::setMark(int row, Mark mark) {
 
 // A row of 0 labels has nothing to print: it cannot be ticked.
 void ItemTableModel::setTicked(int row, bool ticked) {
-    if (!isPrinted(row) && (!ticked || quantity(row) != 0)) {
-        setMark(row, ticked ? Mark::Ticked : Mark::None);
+    const Item* item = itemAt(row);
+    if (item == nullptr || isPrinted(row) || mark(row) == Mark::Uncertain) {
+        return;
+    }
+    if (!ticked) {
+        setMark(row, item->rest);
+    } else if (quantity(row) != 0) {
+        setMark(row, Mark::Ticked);
     }
 }
 
@@ -189,6 +199,23 @@ void ItemTableModel::tickAll(bool ticked) {
 
 void ItemTableModel::markPrinted(int row) {
     setMark(row, Mark::Printed);
+}
+
+void ItemTableModel::setJournalMark(int row, Mark mark) {
+    if (Item* item = itemAt(row)) {
+        item->rest = mark == Mark::Amended ? Mark::Amended : Mark::None;
+        setMark(row, mark);
+    }
+}
+
+std::vector<int> ItemTableModel::rowsMarked(Mark mark) const {
+    std::vector<int> rows;
+    for (int row = 1; row <= itemCount(); ++row) {
+        if (this->mark(row) == mark) {
+            rows.push_back(row);
+        }
+    }
+    return rows;
 }
 
 std::vector<printing::JobRow> ItemTableModel::tickedRows() const {
@@ -221,8 +248,14 @@ QString ItemTableModel::shown(const Item& item, int column) {
     return value.isNumber ? shownNumber(column, value.units, value.decimals) : value.text;
 }
 
+// Rows ticked or printed show in the highlight colours; a journal's question mark or an
+// amended row's mark alone does not.
+bool ItemTableModel::highlighted(const Item& item) {
+    return item.mark == Mark::Ticked || item.mark == Mark::Printed;
+}
+
 QVariant ItemTableModel::background(const Item& item, int column) const {
-    if (item.mark != Mark::None) {
+    if (highlighted(item)) {
         return palette_.brush(QPalette::Highlight);
     }
     if (column == orders::kColSel || column == orders::kColQuantity) {
@@ -252,8 +285,8 @@ QVariant ItemTableModel::data(const QModelIndex& index, int role) const {
         case Qt::BackgroundRole:
             return background(*item, column);
         case Qt::ForegroundRole:
-            return item->mark != Mark::None ? QVariant(palette_.brush(QPalette::HighlightedText))
-                                            : QVariant();
+            return highlighted(*item) ? QVariant(palette_.brush(QPalette::HighlightedText))
+                                      : QVariant();
         default:
             return QVariant();
     }
@@ -264,7 +297,7 @@ QVariant ItemTableModel::data(const QModelIndex& index, int role) const {
 bool ItemTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     const int row = index.row() + 1;
     if (role != Qt::EditRole || index.column() + 1 != orders::kColQuantity ||
-        itemAt(row) == nullptr || isPrinted(row)) {
+        itemAt(row) == nullptr || isPrinted(row) || mark(row) == Mark::Uncertain) {
         return false;
     }
     const long long whole = value.typeId() == QMetaType::Double
@@ -281,7 +314,9 @@ Qt::ItemFlags ItemTableModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) {
         return Qt::NoItemFlags;
     }
-    const bool editable = index.column() + 1 == orders::kColQuantity && !isPrinted(index.row() + 1);
+    const Mark shown = mark(index.row() + 1);
+    const bool editable = index.column() + 1 == orders::kColQuantity && shown != Mark::Printed &&
+                          shown != Mark::Uncertain;
     return editable ? Qt::ItemIsEnabled | Qt::ItemIsEditable : Qt::ItemIsEnabled;
 }
 

@@ -32,8 +32,9 @@ class ItemTableModel : public QAbstractTableModel {
 
   public:
     // Blank; "X" ticked for printing; "Ø" (the single byte 0xD8) printed, cannot be
-    // ticked again.
-    enum class Mark { None, Ticked, Printed };
+    // ticked again. From the print journal: "?" possibly printed, cannot be ticked until the
+    // operator says; "≈" a line of an amended order printed before, ticked like a blank row.
+    enum class Mark { None, Ticked, Printed, Uncertain, Amended };
 
     static constexpr long long kLargestQuantity = 999999;
 
@@ -77,6 +78,11 @@ class ItemTableModel : public QAbstractTableModel {
     void tickAll(bool ticked);
     // The row's labels have left the program: "Ø", still highlighted.
     void markPrinted(int row);
+    // What the print journal says of a row: Printed, Uncertain, Amended, or None (an
+    // ordinary row). An Amended row shows its mark again when unticked.
+    void setJournalMark(int row, Mark mark);
+    // The rows that show `mark`, from the top.
+    std::vector<int> rowsMarked(Mark mark) const;
 
     // The ticked rows from the top, as the print job takes them: row number, order line
     // and number of labels. Where the next job starts, what the selection summary adds up
@@ -109,6 +115,7 @@ class ItemTableModel : public QAbstractTableModel {
         long long quantity = 0;
         QColor typeColour;
         Mark mark = Mark::None;
+        Mark rest = Mark::None;  // what an unticked row shows: None or Amended
     };
 
     const Item* itemAt(int row) const;
@@ -116,6 +123,7 @@ class ItemTableModel : public QAbstractTableModel {
     void setMark(int row, Mark mark);
     static orders::CellValue cellOf(const Item& item, int column);
     static QString shown(const Item& item, int column);
+    static bool highlighted(const Item& item);
     QVariant background(const Item& item, int column) const;
 
     std::vector<Item> items_;

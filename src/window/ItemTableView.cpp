@@ -110,8 +110,15 @@ void ItemTableView::keyPressEvent(QKeyEvent* event) {
     QTableView::keyPressEvent(event);
 }
 
+// A right click makes its row the current one: the context menu's "Reimprimir…" acts on it.
 void ItemTableView::mousePressEvent(QMouseEvent* event) {
     lastClickExtends_ = event->modifiers().testFlag(Qt::ShiftModifier);
+    if (event->button() == Qt::RightButton) {
+        const QModelIndex pressed = indexAt(event->position().toPoint());
+        if (pressed.isValid()) {
+            setCurrentIndex(pressed);
+        }
+    }
     QTableView::mousePressEvent(event);
 }
 

@@ -23,6 +23,13 @@ class MessageBoxService {
         (void)text, (void)title, (void)style;
         return static_cast<int>(buttons.size()) - 1;
     }
+    // Asks how many (from 1 to `maximum`, `count` offered first) under `title`; true with
+    // the number in `count`, false when the operator gives up or the box cannot be shown.
+    virtual bool askCount(const QString& text, const QString& title, long long maximum,
+                          long long& count) {
+        (void)text, (void)title, (void)maximum, (void)count;
+        return false;
+    }
     // Closes the box now open, if any, as if the operator had closed it without a choice
     // (No, or the last button): a question whose subject has gone, such as whether to
     // cancel a job that has just ended, must not wait for an answer that changes nothing.

@@ -3,11 +3,13 @@
 
 #include "core/FileStatusTitles.h"
 #include "core/SystemPath.h"
+#include "journal/OrderJournal.h"
 #include "orders/FieldNumber.h"
 #include "orders/ItemRow.h"
 #include "orders/OrderFileReader.h"
 #include "window/DisplayField.h"
 #include "window/Handlers.h"
+#include "window/JournalLine.h"
 #include "window/Messages.h"
 #include "window/SelectionSummary.h"
 #include "window/TrailingBlanks.h"
@@ -42,6 +44,10 @@ void clearOrder(WindowContext& context) {
     controls.btImprime->setEnabled(false);
     context.session.orderNumber = "000000";
     context.session.lastSelRow = 0;
+    context.session.orderFile.clear();
+    context.session.orderSha256.clear();
+    context.session.supplierName.clear();
+    showJournalLine(controls, QString());
 }
 
 void showHeader(WindowContext& context, const orders::OrderHeaderView& header) {
@@ -50,6 +56,7 @@ void showHeader(WindowContext& context, const orders::OrderHeaderView& header) {
     controls.supplierCnpjField->setDigits(orders::fieldDigits(header.supplierCnpj));
     controls.orderNumberField->setText(latin1(header.orderNumber));
     context.session.orderNumber = header.orderNumberDigits();
+    context.session.supplierName = header.supplierName;
     controls.orderDateField->setDigits(orders::fieldDigits(header.orderDate));
     controls.wHeadatEmail->setDigits(orders::fieldDigits(header.emailDate));
 }
@@ -112,8 +119,11 @@ void onOrderPathChanged(WindowContext& context) {
     }
     if (!load.items.empty()) {
         fillGrid(context, load.items);
+        context.session.orderFile = core::pathFromQt(path);
+        context.session.orderSha256 = journal::orderFileSha256(context.session.orderFile);
     }
     report(context, load, path);
+    showOrderJournal(context);
     if (endedNormally(load)) {
         context.controls.tabPedido->setFocus();
     }

@@ -21,6 +21,15 @@ void PagePlacement::place(QWidget* control, const QRect& design, const Anchor& a
     placeOne(placed_.back(), pageOrigin());
 }
 
+void PagePlacement::moveTo(QWidget* control, const QRect& design) {
+    for (Placed& placed : placed_) {
+        if (placed.control == control) {
+            placed.design = design;
+            placeOne(placed, pageOrigin());
+        }
+    }
+}
+
 bool PagePlacement::eventFilter(QObject* watched, QEvent* event) {
     if (watched == pageArea_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
                                  event->type() == QEvent::Show)) {

@@ -27,6 +27,8 @@ class PagePlacement : public QObject {
 
     // Places `control` (a child of one of the pages) at `design`, by `anchor`.
     void place(QWidget* control, const QRect& design, const Anchor& anchor);
+    // Gives a placed control another design rectangle (its anchor kept).
+    void moveTo(QWidget* control, const QRect& design);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -4,6 +4,7 @@
 #include <QEventLoop>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QThread>
 #include <atomic>
 #include <thread>
 
@@ -16,6 +17,7 @@
 #include "window/DisplayField.h"
 #include "window/DropDownList.h"
 #include "window/Handlers.h"
+#include "window/JobJournal.h"
 #include "window/Messages.h"
 #include "window/PageControl.h"
 #include "window/PrintProgressDialog.h"
@@ -106,8 +108,12 @@ PrintJob::PrintJob(WindowContext& context)
     : context_(context), items_(*context.controls.tabPedido->items()) {}
 
 void PrintJob::run() {
+    run(items_.tickedRows());
+}
+
+void PrintJob::run(std::vector<printing::JobRow> rows) {
     const Session& session = context_.session;
-    printing::JobRequest request{items_.tickedRows(), session.orderNumber, session.settings};
+    printing::JobRequest request{std::move(rows), session.orderNumber, session.settings};
     // The saved pause option counts, not an unsaved tick in the Configuração page.
     if (session.settings.pause() && request.rows.size() > 1) {
         request.rows.resize(1);
@@ -131,10 +137,16 @@ void PrintJob::run() {
         return;
     }
     printing::PortJob job(context_.session.channel, context_.platform, ports);
+    journalTold_ = false;
+    JobJournal journal(context_, ports,
+                       [this](const std::string& message) { tellJournal(message); });
+    job.engine().setRecorder(journal.recorder());
     finish(runInBackground(job.engine(), request, static_cast<int>(request.rows.size())));
     if (closeWindow_) {
         QMetaObject::invokeMethod(context_.controls.window, &QWidget::close, Qt::QueuedConnection);
+        return;
     }
+    refreshJournalLine(context_);
 }
 
 void PrintJob::closeWindowOnCancel() {
@@ -241,6 +253,22 @@ void PrintJob::finish(const printing::JobReport& report) {
 
 printing::StatusChoice PrintJob::askPrinter(const printing::StatusCheck& check) {
     return askStatusChoice(context_.messageBox, check, portugueseSelected(context_.controls));
+}
+
+// The journal's fault, told from the window's thread or the engine's: one box per job, and
+// the job goes on with the marks in memory.
+void PrintJob::tellJournal(const std::string& message) {
+    QObject* window = context_.controls.window;
+    if (QThread::currentThread() != window->thread()) {
+        onWindowThread(
+            window, [this, message] { tellJournal(message); }, true);
+        return;
+    }
+    if (!journalTold_) {
+        journalTold_ = true;
+        rotinaMsg(context_.messageBox, QString::fromUtf8(message.c_str()),
+                  QString::fromUtf8("ATENÇÃO"), core::kStyleWarning);
+    }
 }
 
 void PrintJob::show(const printJobMessages::JobMessage& message) {

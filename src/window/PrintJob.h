@@ -23,6 +23,9 @@ class PrintJob {
     explicit PrintJob(WindowContext& context);
 
     void run();
+    // Prints `rows` as they are (row, line, labels), recorded as a reprint where the journal
+    // or the grid shows the row printed.
+    void run(std::vector<printing::JobRow> rows);
 
     // From the engine's thread, carried out on the window's.
     void rowStarting(PrintProgressDialog& dialog, int index, int count, const printing::JobRow& row,
@@ -30,6 +33,7 @@ class PrintJob {
     void rowEnded(PrintProgressDialog& dialog, const printing::RowReport& report,
                   long long labelsSent);
     void show(const printJobMessages::JobMessage& message);
+    void tellJournal(const std::string& message);
     // The printer asked before a row is not ready: the operator chooses what follows.
     printing::StatusChoice askPrinter(const printing::StatusCheck& check);
 
@@ -52,6 +56,7 @@ class PrintJob {
     PrintProgressDialog* dialog_ = nullptr;  // while the job runs
     bool questionOpen_ = false;              // the cancel question waits for an answer
     bool closeWindow_ = false;               // the operator closed the window mid-job
+    bool journalTold_ = false;               // the journal's fault was shown for this job
 };
 
 }  // namespace rotulano::window

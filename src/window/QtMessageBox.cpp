@@ -1,6 +1,7 @@
 #include "window/QtMessageBox.h"
 
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
@@ -78,6 +79,19 @@ int QtMessageBox::choose(const QString& text, const QString& title, int style,
     const auto pressed = std::find(added.begin(), added.end(), box.clickedButton());
     return pressed == added.end() ? static_cast<int>(buttons.size()) - 1
                                   : static_cast<int>(pressed - added.begin());
+}
+
+// A spin box from 1 to the maximum; Enter takes the number shown.
+bool QtMessageBox::askCount(const QString& text, const QString& title, long long maximum,
+                            long long& count) {
+    bool ok = false;
+    const int chosen =
+        QInputDialog::getInt(parent_, withoutTrailingBlanks(title), text, static_cast<int>(count),
+                             1, static_cast<int>(maximum), 1, &ok);
+    if (ok) {
+        count = chosen;
+    }
+    return ok;
 }
 
 // A box shown from inside another box's loop is the open one until it closes.

@@ -21,6 +21,8 @@ class QtMessageBox : public MessageBoxService {
     int show(const QString& text, const QString& title, int style) override;
     int choose(const QString& text, const QString& title, int style,
                const QStringList& buttons) override;
+    bool askCount(const QString& text, const QString& title, long long maximum,
+                  long long& count) override;
     void closeOpenBox() override;
 
   private:

@@ -16,6 +16,11 @@ struct Session {
     printing::ChannelState channel;  // temp dir, print file name, serial and logo flags
 
     std::string orderNumber = "000000";  // numeric copy of the loaded order's number
+    // The loaded order as the print journal knows it: its file (the system's bytes), the
+    // SHA-256 of its bytes (empty: none loaded, or unreadable) and the supplier (Latin-1).
+    std::string orderFile;
+    std::string orderSha256;
+    std::string supplierName;
     int lastSelRow = 0;  // the row of the last tick by click or Space, where a Shift-click
                          // range starts; 0 none
 

@@ -39,7 +39,7 @@ TEST(JournalFile, NewJournalIsWalWithFullSyncAndTheCurrentVersion) {
     EXPECT_EQ(pragmaText(journal.database(), "journal_mode"), "wal");
     EXPECT_EQ(pragmaNumber(journal.database(), "synchronous"), 2);  // FULL
     EXPECT_EQ(pragmaNumber(journal.database(), "user_version"), journal::kSchemaVersion);
-    EXPECT_EQ(journal::kSchemaVersion, 2);
+    EXPECT_EQ(journal::kSchemaVersion, 3);
 }
 
 TEST(JournalFile, NetworkFolderUsesTheRollbackJournal) {
@@ -73,7 +73,7 @@ TEST(JournalFile, JournalOfTheFirstVersionIsMigratedWithItsEntriesKept) {
     }
     Journal journal;
     ASSERT_TRUE(journal.open(folder.file(), false)) << journal.message();
-    EXPECT_EQ(pragmaNumber(journal.database(), "user_version"), 2);
+    EXPECT_EQ(pragmaNumber(journal.database(), "user_version"), 3);
     std::vector<journal::HistoryJob> jobs;
     ASSERT_TRUE(journal::readHistory(journal.database(), std::string("000042"), jobs));
     ASSERT_EQ(jobs.size(), 1U);

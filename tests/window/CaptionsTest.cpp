@@ -42,6 +42,8 @@ const CaptionRow kCaptions[] = {
     {Control, "BT-GRAVA", 0, "Gravar", "Save"},
     {Control, "BT-IMPRIME", 0, "Imprimir", "Print"},
     {Control, "BT-VISUALIZA", 0, "Visualizar", "Preview"},
+    {Control, "BT-REIMPRIME", 0, "Reimprimir…", "Reprint…"},
+    {MenuItem, "Reimprimir", 0, "Reimprimir…", "Reprint…"},
     {Control, "BT-SELECIONAR", 0, "Abrir", "Open"},
     {Control, "W-NOMARQ", 0, "Arquivo Selecionado", "Selected File"},
     {Control, "W-NOMFOR", 0, "Nome do Fornecedor", "Supplier Name"},

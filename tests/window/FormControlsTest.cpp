@@ -120,7 +120,8 @@ TEST(FormControls, StandWhereTheFormPutsThem) {
         {"W-NOMARQ", 0, {20, 159, 755, 15}},      {"TAB-PEDIDO", 1, {10, 129, 765, 189}},
         {"BT-IMPRIME", 2, {6, 332, 90, 28}},      {"BT-VISUALIZA", 2, {102, 332, 90, 28}},
         {"CmImage2", 2, {650, 144, 98, 127}},     {"W-PRMPARA", 3, {150, 234, 378, 19}},
-        {"W-PRMMARG-SUP", 3, {736, 230, 29, 21}},
+        {"W-PRMMARG-SUP", 3, {736, 230, 29, 21}}, {"BT-REIMPRIME", 2, {198, 332, 90, 28}},
+        {"LBL-DIARIO", 1, {10, 129, 765, 16}},
     };
     for (const Placed& p : placed) {
         auto* control = test.window->findChild<QWidget*>(utf8(p.name));
@@ -257,6 +258,8 @@ TEST(FormWindow, ControlTableListsEveryControlTheHandlersUse) {
         {c.cmImage2, "CmImage2"},
         {c.btImprime, "BT-IMPRIME"},
         {c.btVisualiza, "BT-VISUALIZA"},
+        {c.btReimprime, "BT-REIMPRIME"},
+        {c.journalLine, "LBL-DIARIO"},
         {c.remainingCaption, "CmStatic6"},
         {c.nextJobCaption, "CmStatic7"},
         {c.labelTypeCaption, "CmStatic8"},
