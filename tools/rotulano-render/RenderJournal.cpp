@@ -6,6 +6,7 @@
 #include "config/ParameterFile.h"
 #include "config/PrinterLists.h"
 #include "journal/JournalQuery.h"
+#include "journal/OrderJournal.h"
 
 namespace rotulano::render {
 
@@ -17,12 +18,6 @@ std::string rowList(const std::vector<int>& rows) {
         text += (text.empty() ? "" : ", ") + std::to_string(row);
     }
     return text;
-}
-
-// The user the job runs as, as the system's session names it.
-std::string userName() {
-    const QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-    return user.toStdString();
 }
 
 }  // namespace
@@ -106,7 +101,7 @@ printing::JobRecorder* SendJournal::recorder(const RenderRequest& request,
     }
     journal::JobEntry entry;
     entry.program = "rotulano-render";
-    entry.user = userName();
+    entry.user = journal::journalUser();
     entry.orderFile = request.orderPath;
     entry.orderNumber = request.orderNumber;
     entry.supplier = journal::latin1ToUtf8(request.supplierName);

@@ -5,6 +5,7 @@
 #include "core/FileStatusTitles.h"
 #include "core/GuardedFile.h"
 #include "core/ShownBytes.h"
+#include "journal/OrderJournal.h"
 #include "orders/OrderFileReader.h"
 
 namespace rotulano::render {
@@ -16,20 +17,6 @@ std::string statusText(const orders::OrderLoad& load, const std::string& path, c
            what;
 }
 
-// The journal knows an order by its bytes: the same file gives the same rows. An order
-// holds at most 999 lines of 600 bytes.
-std::string fileSha256(const std::string& path) {
-    constexpr std::size_t kLimit = 64 * 1024 * 1024;
-    std::string bytes;
-    if (core::GuardedFile::readWhole(path, kLimit, bytes) != core::kStatusOk) {
-        return {};
-    }
-    const QByteArray hash =
-        QCryptographicHash::hash(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
-                                 QCryptographicHash::Sha256);
-    return hash.toHex().toStdString();
-}
-
 }  // namespace
 
 bool loadRenderOrder(const std::string& path, RenderOrder& order, std::string& error) {
@@ -39,7 +26,7 @@ bool loadRenderOrder(const std::string& path, RenderOrder& order, std::string& e
             order.items = load.items;
             order.orderNumber = load.header.orderNumberDigits();
             order.supplierName = load.header.supplierName;
-            order.sha256 = fileSha256(path);
+            order.sha256 = journal::orderFileSha256(path);
             return true;
         case orders::LoadOutcome::OpenFailed:
             // A missing file says so in the words above; any other status (a device, a
