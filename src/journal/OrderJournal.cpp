@@ -4,8 +4,10 @@
 #include <QString>
 #include <set>
 
+#include "config/PrinterLists.h"
 #include "core/GuardedFile.h"
 #include "core/OrderLine.h"
+#include "journal/JournalRecorder.h"
 
 namespace rotulano::journal {
 
@@ -162,6 +164,23 @@ bool readOrderKnowledge(Database& db, const OrderIdentity& order,
     known.amended = !printedLines.empty();
     markAmendedRows(printedLines, lines, facts, known);
     return true;
+}
+
+JobEntry jobEntryOf(const std::string& program, const JobOrder& order,
+                    const core::PrinterSettings& settings, const config::PortsTable& ports,
+                    const std::string& usualDevice) {
+    JobEntry entry;
+    entry.program = program;
+    entry.user = journalUser();
+    entry.orderFile = order.file;
+    entry.orderNumber = order.number;
+    entry.supplier = latin1ToUtf8(order.supplierLatin1);
+    entry.orderSha256 = order.sha256;
+    entry.model = settings.model();
+    entry.port = config::PrinterLists::portName(settings.port());
+    const core::PortDestination* destination = ports.find(entry.port);
+    entry.destination = destination != nullptr ? destination->text : usualDevice;
+    return entry;
 }
 
 }  // namespace rotulano::journal

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "config/PortsTable.h"
+#include "core/PrinterSettings.h"
 #include "journal/Journal.h"
 
 namespace rotulano::journal {
@@ -54,5 +56,20 @@ struct OrderKnowledge {
 // journal could not be read.
 bool readOrderKnowledge(Database& db, const OrderIdentity& order,
                         const std::vector<std::string>& lines, OrderKnowledge& known);
+
+// The order a job prints, as the journal keeps it: its file, the header's number, the
+// supplier's name (Latin-1, as read) and the SHA-256 of the file's bytes.
+struct JobOrder {
+    std::string file;
+    std::string number;
+    std::string supplierLatin1;
+    std::string sha256;
+};
+
+// A job's entry, the same for every program: the order, the settings' model and port, and
+// the destination the ports table gives that port (`usualDevice` when it names none).
+JobEntry jobEntryOf(const std::string& program, const JobOrder& order,
+                    const core::PrinterSettings& settings, const config::PortsTable& ports,
+                    const std::string& usualDevice);
 
 }  // namespace rotulano::journal

@@ -33,19 +33,11 @@ JobJournal::JobJournal(WindowContext& context, const config::PortsTable& ports, 
 journal::JobEntry JobJournal::entryOf(WindowContext& context,
                                       const config::PortsTable& ports) const {
     const Session& session = context.session;
-    journal::JobEntry entry;
-    entry.program = "janela";
-    entry.user = journal::journalUser();
-    entry.orderFile = session.orderFile;
-    entry.orderNumber = session.orderNumber;
-    entry.supplier = journal::latin1ToUtf8(session.supplierName);
-    entry.orderSha256 = session.orderSha256;
-    entry.model = session.settings.model();
-    entry.port = config::PrinterLists::portName(session.settings.port());
-    const core::PortDestination* destination = ports.find(entry.port);
-    entry.destination =
-        destination != nullptr ? destination->text : context.platform.portDevice(entry.port);
-    return entry;
+    const std::string port = config::PrinterLists::portName(session.settings.port());
+    return journal::jobEntryOf(
+        "janela",
+        {session.orderFile, session.orderNumber, session.supplierName, session.orderSha256},
+        session.settings, ports, context.platform.portDevice(port));
 }
 
 }  // namespace rotulano::window

@@ -99,17 +99,10 @@ printing::JobRecorder* SendJournal::recorder(const RenderRequest& request,
     if (!earlierRead_) {
         readEarlier(request);
     }
-    journal::JobEntry entry;
-    entry.program = "rotulano-render";
-    entry.user = journal::journalUser();
-    entry.orderFile = request.orderPath;
-    entry.orderNumber = request.orderNumber;
-    entry.supplier = journal::latin1ToUtf8(request.supplierName);
-    entry.orderSha256 = request.orderSha256;
-    entry.model = request.settings.model();
-    entry.port = config::PrinterLists::portName(request.settings.port());
-    const core::PortDestination* destination = table.find(entry.port);
-    entry.destination = destination != nullptr ? destination->text : usualDevice;
+    const journal::JobEntry entry = journal::jobEntryOf(
+        "rotulano-render",
+        {request.orderPath, request.orderNumber, request.supplierName, request.orderSha256},
+        request.settings, table, usualDevice);
     recorder_ = std::make_unique<journal::JournalRecorder>(
         journal_, entry, earlier_, [this](const std::string& message) { warn(message); });
     return recorder_.get();
