@@ -72,23 +72,21 @@ bool Journal::open(const std::string& path) {
     return open(path, onNetworkFolder(folderOf(path)));
 }
 
-bool Journal::open(const std::string& path, bool networkFolder) {
+// Forgets the journal open before and checks the companions of the one at `path`.
+bool Journal::startOver(const std::string& path) {
     path_ = path;
     message_.clear();
     writable_ = false;
     db_.close();
-    if (!checkCompanions()) {
-        return false;
-    }
-    return openDatabase(networkFolder);
+    return checkCompanions();
+}
+
+bool Journal::open(const std::string& path, bool networkFolder) {
+    return startOver(path) && openDatabase(networkFolder);
 }
 
 bool Journal::openForReading(const std::string& path) {
-    path_ = path;
-    message_.clear();
-    writable_ = false;
-    db_.close();
-    if (!checkCompanions()) {
+    if (!startOver(path)) {
         return false;
     }
     if (core::pathKindOf(path) == core::PathKind::Missing) {

@@ -105,6 +105,7 @@ class Journal {
     bool storeAnswers(const std::vector<RowAnswerEntry>& answers, const std::string& user);
 
   private:
+    bool startOver(const std::string& path);
     bool checkCompanions();
     bool openDatabase(bool networkFolder);
     bool setUp(bool networkFolder);
